@@ -1,0 +1,157 @@
+// The headless message queue and virtual clock: posted messages first, then the quit message, then
+// paint for invalidated windows, then due timers — the order Windows retrieves them in.
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_internal.h"
+
+#include <algorithm>
+
+namespace zor::platform {
+namespace headless_detail {
+
+bool headlessNextMessage(Message& message) {
+    Backend& b = backend();
+    if (!b.queue.empty()) {
+        message = b.queue.front();
+        b.queue.pop_front();
+        return true;
+    }
+    if (b.quitPosted) {
+        b.quitPosted = false;
+        message = Message{nullptr, msg::Quit, static_cast<WParam>(b.quitCode), 0};
+        return true;
+    }
+    for (WindowObject* w : b.windows) {
+        if (w->alive && w->invalid && shownOnScreen(*w)) {
+            message = Message{w, msg::Paint, 0, 0};
+            return true;
+        }
+    }
+    WindowObject* dueWindow = nullptr;
+    std::uintptr_t dueId = 0;
+    std::uint64_t earliest = 0;
+    for (WindowObject* w : b.windows) {
+        if (!w->alive) continue;
+        for (const auto& [id, timer] : w->timers) {
+            if (timer.due <= b.clock && (dueWindow == nullptr || timer.due < earliest)) {
+                dueWindow = w;
+                dueId = id;
+                earliest = timer.due;
+            }
+        }
+    }
+    if (dueWindow != nullptr) {
+        message = Message{dueWindow, msg::Timer, dueId, 0};
+        return true;
+    }
+    return false;
+}
+
+bool headlessIdle() {
+    Backend& b = backend();
+    std::uint64_t next = 0;
+    bool any = false;
+    for (WindowObject* w : b.windows) {
+        if (!w->alive) continue;
+        for (const auto& entry : w->timers) {
+            if (!any || entry.second.due < next) next = entry.second.due;
+            any = true;
+        }
+    }
+    if (!any) return false;
+    b.clock = std::max(b.clock, next);
+    return true;
+}
+
+bool headlessShiftDown() {
+    return backend().shiftDown;
+}
+
+void headlessTranslate(const Message& message) {
+    if (message.message != msg::KeyDown) return;
+    const auto key = static_cast<std::uint32_t>(message.first);
+    const bool shift = backend().shiftDown;
+    char16_t c = 0;
+    if (key >= 'A' && key <= 'Z')
+        c = static_cast<char16_t>(shift ? key : key + ('a' - 'A'));
+    else if (key >= '0' && key <= '9' && !shift)
+        c = static_cast<char16_t>(key);
+    else if (key == ' ')
+        c = u' ';
+    else if (key == key::Enter)
+        c = u'\r';
+    else if (key == key::Tab)
+        c = u'\t';
+    else if (key == 8)
+        c = 8; // backspace
+    else if (key == 0xBD)
+        c = shift ? u'_' : u'-';
+    else if (key == 0xBE)
+        c = shift ? u'>' : u'.';
+    if (c != 0) postMessage(message.window, msg::Char, c, message.second);
+}
+
+} // namespace headless_detail
+
+using namespace headless_detail;
+
+bool peekMessage(Message& message) {
+    return headlessNextMessage(message);
+}
+
+namespace headless {
+
+void reset() {
+    Backend& b = backend();
+    for (WindowObject* w : b.windows)
+        delete w;
+    b = Backend{};
+}
+
+std::uint64_t now() {
+    return backend().clock;
+}
+
+void advanceClock(std::uint32_t ms) {
+    backend().clock += ms;
+}
+
+std::vector<WindowHandle> liveWindows() {
+    std::vector<WindowHandle> out;
+    for (WindowObject* w : backend().windows)
+        if (w->alive) out.push_back(w);
+    return out;
+}
+
+bool isInvalidated(WindowHandle window) {
+    return alive(window) && window->invalid;
+}
+std::u16string className(WindowHandle window) {
+    return alive(window) ? window->className : u"";
+}
+std::uint32_t windowStyle(WindowHandle window) {
+    return alive(window) ? window->style : 0;
+}
+std::uint32_t windowExStyle(WindowHandle window) {
+    return alive(window) ? window->exStyle : 0;
+}
+
+bool isTimerRunning(WindowHandle window, std::uintptr_t identifier) {
+    return alive(window) && window->timers.count(identifier) > 0;
+}
+
+std::uint32_t timerPeriod(WindowHandle window, std::uintptr_t identifier) {
+    if (!alive(window)) return 0;
+    auto it = window->timers.find(identifier);
+    return it == window->timers.end() ? 0 : it->second.period;
+}
+
+std::size_t queuedMessages() {
+    return backend().queue.size();
+}
+
+void setScreenSize(std::int32_t width, std::int32_t height) {
+    backend().screen = Point{width, height};
+}
+
+} // namespace headless
+} // namespace zor::platform

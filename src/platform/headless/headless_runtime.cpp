@@ -1,0 +1,58 @@
+// Message boxes, the beep and the drawing library of the headless backend: recorded for tests.
+#include "platform/dialogs.h"
+#include "platform/graphics_runtime.h"
+#include "platform/headless/headless_dialogs.h"
+
+namespace zor::platform {
+
+namespace {
+struct DialogLog {
+    std::vector<headless::ShownBox> boxes;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> beeps;
+    bool graphicsRunning = false;
+    int graphicsStarts = 0;
+};
+DialogLog& log() {
+    static DialogLog l;
+    return l;
+}
+} // namespace
+
+std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
+                        std::uint32_t flags) {
+    log().boxes.push_back(
+        headless::ShownBox{owner, text != nullptr ? text : u"", caption != nullptr ? caption : u"", flags});
+    return 1;
+}
+
+void beep(std::uint32_t frequencyHz, std::uint32_t durationMs) {
+    log().beeps.emplace_back(frequencyHz, durationMs);
+}
+
+bool startGraphics(std::uintptr_t& token) {
+    log().graphicsRunning = true;
+    token = static_cast<std::uintptr_t>(++log().graphicsStarts);
+    return true;
+}
+
+void shutdownGraphics(std::uintptr_t) {
+    log().graphicsRunning = false;
+}
+
+namespace headless {
+const std::vector<ShownBox>& shownBoxes() {
+    return log().boxes;
+}
+const std::vector<std::pair<std::uint32_t, std::uint32_t>>& beeps() {
+    return log().beeps;
+}
+bool graphicsRunning() {
+    return log().graphicsRunning;
+}
+void clearDialogLog() {
+    log().boxes.clear();
+    log().beeps.clear();
+}
+} // namespace headless
+
+} // namespace zor::platform

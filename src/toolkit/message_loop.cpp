@@ -1,0 +1,62 @@
+#include "toolkit/message_loop.h"
+
+#include "platform/graphics_runtime.h"
+#include "platform/window.h"
+#include "toolkit/text_buffer.h"
+#include "toolkit/widget.h"
+#include "toolkit/window_procedure.h"
+
+namespace zor {
+
+namespace {
+
+// Class names are read into one buffer of 50 characters, made on first use.
+WideText& classNameBuffer() {
+    static WideText buffer;
+    if (buffer.data == nullptr) buffer.initWithCapacity(50);
+    return buffer;
+}
+
+bool swallowedByTextField(const platform::Message& message) {
+    if (message.message != platform::msg::KeyDown || !isEditControl(message.window)) return false;
+    Widget* field = Widget::fromWindow(platform::parentWindow(message.window));
+    if (field == nullptr) return false;
+    keyDown(*field, message.first);
+    const std::uint32_t key = platform::lowWord(message.first);
+    return key == platform::key::Tab || (key == platform::key::Enter && !field->multiline);
+}
+
+} // namespace
+
+bool isEditControl(platform::WindowHandle window) {
+    WideText& buffer = classNameBuffer();
+    if (buffer.data == nullptr || window == nullptr) return false;
+    platform::windowClassName(window, buffer.data, 50);
+    const char16_t* expected = u"Edit";
+    std::int32_t i = 0;
+    for (; expected[i] != 0; ++i)
+        if (buffer.data[i] != expected[i]) return false;
+    return buffer.data[i] == 0;
+}
+
+void handleLoopMessage(const platform::Message& message) {
+    if (swallowedByTextField(message)) return;
+    platform::translateMessage(message);
+    platform::dispatchMessage(message);
+}
+
+int runMessageLoop() {
+    toolkit.eventsEnabled = true;
+    platform::Message message;
+    std::int32_t code = 0;
+    while (platform::getMessage(message, code))
+        handleLoopMessage(message);
+    if (toolkit.exitHook != nullptr) toolkit.exitHook();
+    if (toolkit.graphicsStarted) {
+        platform::shutdownGraphics(toolkit.graphicsToken);
+        toolkit.graphicsStarted = false;
+    }
+    return code;
+}
+
+} // namespace zor

@@ -1,0 +1,326 @@
+#include "toolkit/window_procedure.h"
+
+#include "platform/dialogs.h"
+#include "platform/gdi.h"
+#include "platform/window.h"
+#include "render/colour.h"
+#include "render/painters.h"
+#include "toolkit/widget_create.h"
+
+namespace zor {
+
+namespace {
+
+using namespace platform;
+
+// Gated callbacks run only while their slot is set and the event gate is open.
+template <typename Slot, typename... Args>
+void gated(Slot slot, Args&&... args) {
+    if (slot != nullptr && toolkit.eventsEnabled) slot(std::forward<Args>(args)...);
+}
+
+void storePointer(Widget& w, WParam first, LParam second) {
+    w.mouseX = lowWord(static_cast<std::uintptr_t>(second));
+    w.mouseY = highWord(static_cast<std::uintptr_t>(second));
+    w.mouseKeys = lowWord(first);
+}
+
+void repaintOwn(Widget& w, bool erase) {
+    invalidate(w.window, erase);
+}
+
+LResult countDestroyed(WindowHandle window, std::uint32_t message, WParam first, LParam second) {
+    // The first window destroyed (the main window, which goes before its children) ends the loop.
+    if (toolkit.openWindowCount-- == 0) postQuitMessage(0);
+    return defaultProcedure(window, message, first, second);
+}
+
+LResult withoutRecord(WindowHandle window, std::uint32_t message, WParam first, LParam second) {
+    switch (message) {
+    case msg::Destroy:
+        return countDestroyed(window, message, first, second);
+    case msg::Paint: {
+        const PaintSession session = beginPaint(window);
+        endPaint(window, session);
+        return 0;
+    }
+    case msg::EraseBackground:
+    case msg::SetFocus:
+    case msg::KillFocus:
+    case msg::KeyUp:
+        return 0;
+    default:
+        return defaultProcedure(window, message, first, second);
+    }
+}
+
+bool isTopLevelKind(WidgetKind kind) {
+    return kind == WidgetKind::DialogWindow || kind == WidgetKind::MainWindow ||
+           kind == WidgetKind::SizingWindow || kind == WidgetKind::PopupWindow ||
+           kind == WidgetKind::PopupMenu;
+}
+
+void onMoveMessage(Widget& w, LParam second) {
+    if (toolkit.eventsEnabled) w.moved = true;
+    if (isTopLevelKind(w.kind)) {
+        const Rect r = windowRect(w.window);
+        w.x = r.left;
+        w.y = r.top;
+    } else {
+        w.x = static_cast<std::int32_t>(lowWord(static_cast<std::uintptr_t>(second)));
+        w.y = static_cast<std::int32_t>(highWord(static_cast<std::uintptr_t>(second)));
+    }
+    gated(w.onMove, w);
+}
+
+void onSizeMessage(Widget& w) {
+    if (toolkit.eventsEnabled) w.resized = true;
+    w.clientRect = clientRect(w.window);
+    Rect r = windowRect(w.window);
+    // The sizing-frame kind (13) is converted too, as a child would be; its parent is the desktop.
+    const bool screenPosition = w.kind == WidgetKind::DialogWindow || w.kind == WidgetKind::MainWindow ||
+                                w.kind == WidgetKind::PopupWindow || w.kind == WidgetKind::PopupMenu;
+    if (!screenPosition) {
+        WindowHandle parent = parentWindow(w.window);
+        if (parent != nullptr) {
+            const Point topLeft = screenToClient(parent, Point{r.left, r.top});
+            const Point bottomRight = screenToClient(parent, Point{r.right, r.bottom});
+            r = Rect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
+        }
+    }
+    w.x = r.left;
+    w.y = r.top;
+    w.width = r.right - r.left;
+    w.height = r.bottom - r.top;
+    if (w.backDC != nullptr && !makeBackBuffer(w))
+        messageBox(nullptr, u"Unable to create back buffer.", u"*Debug*", box::Ok);
+    if (w.enabled)
+        gated(w.onSize, w);
+    else
+        w.visualState = Disabled;
+}
+
+void onTextFieldCommand(Widget& w, WParam first) {
+    if (w.kind != WidgetKind::TextField || w.editWindow == nullptr) return;
+    const std::uint32_t code = highWord(first);
+    if (code == editNotify::SetFocus) {
+        setEditSelection(w.editWindow, 0, -1);
+    } else if (code == editNotify::Change) {
+        const std::int32_t n = windowTextLength(w.editWindow) + 1;
+        if (w.text->resize(n)) windowText(w.editWindow, w.text->data, n);
+        gated(w.onTextChange, w);
+    }
+}
+
+LResult onColourRequest(Widget& w, WParam first, bool editable) {
+    if (w.ctlBrush != nullptr) deleteObject(w.ctlBrush);
+    auto* surface = reinterpret_cast<SurfaceHandle>(first);
+    const Argb textColour = editable ? w.cttn : w.cttd;
+    const Argb background = editable ? w.ctebg : w.ctfd;
+    setTextColour(surface, ToColorRef(textColour));
+    setBackgroundColour(surface, ToColorRef(background));
+    w.ctlBrush = createSolidBrush(ToColorRef(background));
+    return reinterpret_cast<LResult>(w.ctlBrush);
+}
+
+void onMouseMoveMessage(Widget& w) {
+    if (!w.mouseInside) {
+        trackMouseLeave(w.window);
+        w.mouseInside = true;
+        if (w.enabled) {
+            w.visualState = MouseOver;
+            gated(w.onMouseEnter, w);
+        }
+        repaintOwn(w, false);
+    } else if (w.enabled) {
+        gated(w.onMouseMove, w);
+    }
+}
+
+void onLeftUpMessage(Widget& w) {
+    if (w.leftDown) {
+        w.leftDown = false;
+        if (w.enabled) {
+            if (w.groupHead != nullptr) w.selectInGroup();
+            w.visualState = MouseOver;
+            repaintOwn(w, true);
+            gated(w.onClick, w);
+            // The click handler of a check box sees checked as it was before the click.
+            if (w.kind == WidgetKind::CheckBox && w.togglesOnClick) w.checked = !w.checked;
+        }
+    }
+    if (w.onClick == nullptr) gated(w.onLeftUp, w);
+}
+
+void onOtherButtonDown(Widget& w, bool& down, WidgetCallback onDown) {
+    down = true;
+    if (w.enabled) {
+        w.visualState = MouseDown;
+        gated(onDown, w);
+    }
+    repaintOwn(w, true);
+}
+
+void onOtherButtonUp(Widget& w, bool& down, WidgetCallback onClick, WidgetCallback onUp) {
+    repaintOwn(w, true);
+    if (down) {
+        down = false;
+        if (w.enabled) {
+            w.visualState = MouseOver;
+            gated(onClick, w);
+        }
+    }
+    gated(onUp, w);
+}
+
+} // namespace
+
+void keyDown(Widget& widget, WParam key) {
+    widget.lastKey = lowWord(key);
+    if (widget.lastKey == platform::key::Tab) {
+        Widget* target = isShiftDown() ? widget.tabPrev : widget.tabNext;
+        if (target != nullptr && target->window != nullptr) setFocus(target->window);
+    }
+    if (widget.onKeyDown != nullptr) widget.onKeyDown(widget, key);
+}
+
+LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first, LParam second) {
+    Widget* record = Widget::fromWindow(window);
+    if (record == nullptr) return withoutRecord(window, message, first, second);
+    Widget& w = *record;
+    if (!w.enabled) w.visualState = Disabled;
+
+    switch (message) {
+    case msg::Destroy:
+        return countDestroyed(window, message, first, second);
+    case msg::Move:
+        onMoveMessage(w, second);
+        break;
+    case msg::Size:
+        onSizeMessage(w);
+        break;
+    case msg::SetFocus:
+        w.hasFocus = true;
+        toolkit.focusedWidget = &w;
+        if (w.onFocus != nullptr && toolkit.eventsEnabled)
+            w.onFocus(w, reinterpret_cast<WindowHandle>(first));
+        else
+            repaint(w);
+        if (w.editWindow != nullptr) setFocus(w.editWindow);
+        return 0;
+    case msg::KillFocus:
+        w.hasFocus = false;
+        if (w.onBlur != nullptr && toolkit.eventsEnabled)
+            w.onBlur(reinterpret_cast<WindowHandle>(first), w);
+        else
+            repaint(w);
+        return 0;
+    case msg::Paint: {
+        const PaintSession session = beginPaint(window);
+        if (w.onPaint != nullptr && toolkit.eventsEnabled)
+            w.onPaint(session.surface, w);
+        else
+            paintWidget(session.surface, w);
+        endPaint(window, session);
+        break;
+    }
+    case msg::EraseBackground:
+        return eraseWidgetBackground(reinterpret_cast<SurfaceHandle>(first), w);
+    case msg::ShowWindow:
+        if (first == 1)
+            gated(w.onShow, w);
+        else
+            gated(w.onHide, w);
+        break;
+    case msg::KeyDown:
+        keyDown(w, first);
+        break;
+    case msg::KeyUp:
+        if (w.onKeyUp != nullptr) w.onKeyUp(w);
+        break;
+    case msg::Command:
+        onTextFieldCommand(w, first);
+        break;
+    case msg::Timer:
+        // The identifier is not looked at: a widget has one timer.
+        gated(w.onTimer, w);
+        break;
+    case msg::ColourEdit:
+        return onColourRequest(w, first, true);
+    case msg::ColourStatic:
+        return onColourRequest(w, first, false);
+    case msg::MouseMove:
+        storePointer(w, first, second);
+        onMouseMoveMessage(w);
+        break;
+    case msg::LeftDown:
+        storePointer(w, first, second);
+        w.leftDown = true;
+        if (w.enabled) {
+            w.visualState = MouseDown;
+            gated(w.onLeftDown, w);
+        }
+        setFocus(w.window);
+        repaintOwn(w, true);
+        break;
+    case msg::LeftUp:
+        storePointer(w, first, second);
+        onLeftUpMessage(w);
+        break;
+    case msg::LeftDoubleClick:
+        storePointer(w, first, second);
+        if (w.enabled) {
+            w.visualState = MouseOver;
+            gated(w.onDoubleClick, w);
+        }
+        repaintOwn(w, true);
+        break;
+    case msg::RightDown:
+        storePointer(w, first, second);
+        onOtherButtonDown(w, w.rightDown, w.onRightDown);
+        break;
+    case msg::RightUp:
+        storePointer(w, first, second);
+        onOtherButtonUp(w, w.rightDown, w.onRightClick, w.onRightUp);
+        break;
+    case msg::MiddleDown:
+        storePointer(w, first, second);
+        onOtherButtonDown(w, w.middleDown, w.onMiddleDown);
+        break;
+    case msg::MiddleUp:
+        storePointer(w, first, second);
+        onOtherButtonUp(w, w.middleDown, w.onMiddleClick, w.onMiddleUp);
+        break;
+    case msg::MouseWheel:
+        storePointer(w, first, second);
+        w.wheelDelta = static_cast<std::int16_t>(highWord(first));
+        if (w.enabled) gated(w.onWheel, w);
+        repaintOwn(w, true);
+        break;
+    case msg::ExitSizeMove:
+        if (w.moved) {
+            w.moved = false;
+            gated(w.onMoved, w);
+        }
+        if (w.resized) {
+            w.resized = false;
+            gated(w.onResized, w);
+        }
+        break;
+    case msg::MouseLeave:
+        w.leftDown = false;
+        w.rightDown = false;
+        w.mouseInside = false;
+        if (w.enabled) {
+            w.visualState = Normal;
+            gated(w.onMouseLeave, w);
+            repaintOwn(w, true);
+        }
+        break;
+    default:
+        break;
+    }
+    return defaultProcedure(window, message, first, second);
+}
+
+} // namespace zor

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native build (headless backend, ASan + UBSan) and the
+# Windows build (MinGW-w64) with its tests under Wine. Installs what is missing first.
+set -euo pipefail
+root="$(cd "$(dirname "$0")" && pwd)"
+cd "$root"
+jobs="$(nproc)"
+
+scripts/setup-machine
+
+echo "== native build and tests"
+cmake -S . -B build-native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-native -j "$jobs"
+(cd build-native && ctest --output-on-failure -j "$jobs")
+
+echo "== Windows build and tests under Wine"
+cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build build-windows -j "$jobs"
+scripts/wine-session bash -c 'cd build-windows && ctest --output-on-failure'
