@@ -23,7 +23,9 @@ void copyFace(char16_t (&target)[33], const char16_t* face) {
 
 } // namespace
 
+// Global widgets are destroyed at process end in the reverse order of their construction.
 Widget::~Widget() {
+    destroy();
     delete text;
 }
 
@@ -62,7 +64,11 @@ void Widget::destroy() {
     if (ctlBrush != nullptr) deleteObject(ctlBrush);
     if (editFont != nullptr) deleteObject(editFont);
     if (editWindow != nullptr && isWindow(editWindow)) destroyWindow(editWindow);
-    if (window != nullptr && isWindow(window)) destroyWindow(window);
+    if (window != nullptr && isWindow(window)) {
+        // Detached first: the record is being reset and must not be reached from the window any more.
+        setWindowRecord(window, nullptr);
+        destroyWindow(window);
+    }
     resetFields();
     if (text != nullptr) text->release();
 }

@@ -36,8 +36,8 @@ struct GdiRegistry {
 };
 
 GdiRegistry& registry() {
-    static GdiRegistry r;
-    return r;
+    static GdiRegistry* r = new GdiRegistry; // outlives the global widgets
+    return *r;
 }
 
 GdiObject newObject(headless::GdiKind kind) {

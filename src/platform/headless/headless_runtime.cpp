@@ -13,8 +13,8 @@ struct DialogLog {
     int graphicsStarts = 0;
 };
 DialogLog& log() {
-    static DialogLog l;
-    return l;
+    static DialogLog* l = new DialogLog; // outlives the global widgets
+    return *l;
 }
 } // namespace
 

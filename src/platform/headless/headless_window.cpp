@@ -8,9 +8,10 @@
 namespace zor::platform {
 namespace headless_detail {
 
+// Never freed: global widgets are destroyed after main returns and still talk to the backend then.
 Backend& backend() {
-    static Backend instance;
-    return instance;
+    static Backend* instance = new Backend;
+    return *instance;
 }
 
 bool alive(WindowHandle window) {
