@@ -20,3 +20,22 @@ std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t
 void beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
 
 } // namespace zor::platform
+
+namespace zor::platform {
+
+// Full path of the program's own executable, 8-bit, at most capacity bytes with the terminator.
+// Returns the length, 0 on failure.
+std::int32_t modulePath(char* buffer, std::int32_t capacity);
+bool fileExists(const char16_t* path);
+
+struct FileDialogRequest {
+    WindowHandle owner = nullptr;
+    const char16_t* filter = nullptr; // pairs of zero-terminated strings, ending with an empty one
+    char16_t* path = nullptr;         // in: the initial name; out: the chosen path
+    std::int32_t pathCapacity = 0;    // characters
+    bool open = true;                 // open dialog; false: save dialog
+};
+// Shows the platform's open or save dialog; true when the user chose a file.
+bool showFileDialog(const FileDialogRequest& request);
+
+} // namespace zor::platform

@@ -56,7 +56,9 @@ void click(Widget& widget) {
 
 void moveAway() {
     platform::testing::mouseAway();
-    pumpFor(100);
+    // Windows checks a tracked window for the pointer's leave on a timer of its own (under Wine about
+    // every 400 ms), so give it time.
+    pumpFor(800);
 }
 
 void pressKey(std::uint32_t virtualKey) {

@@ -1,0 +1,74 @@
+// The executable's path, file existence and file dialogs of the headless backend: set by tests.
+#include "platform/headless/headless_paths.h"
+#include "platform/dialogs.h"
+
+#include <algorithm>
+#include <deque>
+#include <set>
+
+namespace zor::platform {
+
+namespace {
+struct PathState {
+    std::string modulePath = "C:\\ZOR-MX-410\\ZOR-MX-410.exe";
+    std::set<std::u16string> existing;
+    std::deque<headless::FileDialogAnswer> answers;
+    std::vector<headless::FileDialogAnswer> asked; // what each dialog was shown with
+};
+PathState& state() {
+    static PathState* s = new PathState; // outlives the global widgets
+    return *s;
+}
+} // namespace
+
+std::int32_t modulePath(char* buffer, std::int32_t capacity) {
+    const std::string& path = state().modulePath;
+    if (buffer == nullptr || capacity <= 0 || path.empty()) return 0;
+    // Like the platform: a path that does not fit is cut and the full capacity is reported.
+    const auto n =
+        static_cast<std::int32_t>(std::min<std::size_t>(path.size(), static_cast<std::size_t>(capacity - 1)));
+    std::copy_n(path.data(), n, buffer);
+    buffer[n] = 0;
+    return path.size() >= static_cast<std::size_t>(capacity) ? capacity : n;
+}
+
+bool fileExists(const char16_t* path) {
+    return path != nullptr && state().existing.count(path) > 0;
+}
+
+bool showFileDialog(const FileDialogRequest& request) {
+    state().asked.push_back(
+        headless::FileDialogAnswer{request.open, request.path != nullptr ? request.path : u""});
+    if (state().answers.empty() || request.path == nullptr) return false;
+    const headless::FileDialogAnswer answer = state().answers.front();
+    state().answers.pop_front();
+    if (answer.path.empty()) return false; // cancelled
+    const auto n =
+        std::min<std::size_t>(answer.path.size(), static_cast<std::size_t>(request.pathCapacity - 1));
+    std::copy_n(answer.path.data(), n, request.path);
+    request.path[n] = 0;
+    return true;
+}
+
+namespace headless {
+void setModulePath(const std::string& path) {
+    state().modulePath = path;
+}
+void setFileExists(const std::u16string& path, bool exists) {
+    if (exists)
+        state().existing.insert(path);
+    else
+        state().existing.erase(path);
+}
+void answerNextFileDialog(const std::u16string& path) {
+    state().answers.push_back(FileDialogAnswer{true, path});
+}
+const std::vector<FileDialogAnswer>& fileDialogsShown() {
+    return state().asked;
+}
+void resetPaths() {
+    *(&state()) = PathState{};
+}
+} // namespace headless
+
+} // namespace zor::platform

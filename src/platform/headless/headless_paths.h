@@ -1,0 +1,22 @@
+// Test controls for the executable's path, file existence and the file dialogs of the headless backend.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zor::platform::headless {
+
+struct FileDialogAnswer {
+    bool open = true;
+    std::u16string path; // empty: the user cancelled
+};
+
+void setModulePath(const std::string& path);
+void setFileExists(const std::u16string& path, bool exists);
+// The next file dialog returns this path as if the user chose it; an empty path cancels it.
+void answerNextFileDialog(const std::u16string& path);
+// Each dialog shown: open or save, and the initial name it was given.
+const std::vector<FileDialogAnswer>& fileDialogsShown();
+void resetPaths();
+
+} // namespace zor::platform::headless

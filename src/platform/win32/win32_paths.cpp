@@ -1,0 +1,33 @@
+// The executable's path, file existence and the common open/save dialogs on Windows.
+#include "platform/dialogs.h"
+#include "platform/win32/win32_handles.h"
+
+#include <commdlg.h>
+
+namespace zor::platform {
+
+using namespace win32;
+
+std::int32_t modulePath(char* buffer, std::int32_t capacity) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity));
+    return static_cast<std::int32_t>(n);
+}
+
+bool fileExists(const char16_t* path) {
+    return GetFileAttributesW(wide(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool showFileDialog(const FileDialogRequest& r) {
+    OPENFILENAMEW request{};
+    request.lStructSize = OPENFILENAME_SIZE_VERSION_400W; // without the trailing extension members
+    request.hwndOwner = hwnd(r.owner);
+    request.lpstrFilter = wide(r.filter);
+    request.nFilterIndex = 1;
+    request.lpstrFile = wide(r.path);
+    request.nMaxFile = static_cast<DWORD>(r.pathCapacity);
+    request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    request.lpstrDefExt = L"";
+    return (r.open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request)) != 0;
+}
+
+} // namespace zor::platform

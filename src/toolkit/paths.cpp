@@ -1,0 +1,35 @@
+#include "toolkit/paths.h"
+
+#include "platform/dialogs.h"
+
+namespace zor {
+
+namespace {
+constexpr std::int32_t maxPath = 260;
+}
+
+bool exeDirectory(NarrowText& directory) {
+    if (!directory.resize(maxPath)) return false;
+    const std::int32_t length = platform::modulePath(directory.data, maxPath);
+    if (length <= 0 || length >= maxPath) return false;
+    std::int32_t cut = -1;
+    for (std::int32_t i = 0; i < length; ++i)
+        if (directory.data[i] == '\\') cut = i;
+    directory.data[cut + 1] = 0;
+    return true;
+}
+
+bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* path, bool open) {
+    platform::FileDialogRequest request;
+    request.owner = owner;
+    request.filter = filter;
+    request.path = path;
+    request.pathCapacity = maxPath;
+    request.open = open;
+    if (!platform::showFileDialog(request)) return false;
+    for (std::int32_t i = 0; i < maxPath && path[i] != 0; ++i)
+        if (path[i] >= u'a' && path[i] <= u'z') path[i] = static_cast<char16_t>(path[i] - (u'a' - u'A'));
+    return true;
+}
+
+} // namespace zor

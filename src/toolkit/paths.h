@@ -1,0 +1,15 @@
+// The program's own directory and the platform's open and save dialogs.
+#pragma once
+
+#include "platform/types.h"
+#include "toolkit/text_buffer.h"
+
+namespace zor {
+
+// The directory of the executable with its trailing backslash (C:\Tools\ for C:\Tools\app.exe).
+bool exeDirectory(NarrowText& directory);
+// Shows the open (or save) dialog. On success the chosen path, upper-cased, is in the buffer of at
+// least 260 characters; on cancel the buffer is left as it was.
+bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* path, bool open);
+
+} // namespace zor
