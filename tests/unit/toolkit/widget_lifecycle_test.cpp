@@ -1,0 +1,159 @@
+// Widget records: construction, destruction, enabling whole panels, and the end of the message loop.
+#include "link/timed_job.h"
+#include "platform/window.h"
+#include "support/toolkit_fixture.h"
+#include "toolkit/layout.h"
+#include "toolkit/message_loop.h"
+
+namespace zor {
+namespace {
+
+int disables = 0;
+int enables = 0;
+int exitHookRuns = 0;
+void countDisable(Widget&) {
+    ++disables;
+}
+void countEnable(Widget&) {
+    ++enables;
+}
+void exitHook() {
+    ++exitHookRuns;
+}
+
+class WidgetLifecycleTest : public testing::ToolkitTest {
+  protected:
+    void SetUp() override {
+        ToolkitTest::SetUp();
+        disables = enables = exitHookRuns = 0;
+    }
+};
+
+TEST_F(WidgetLifecycleTest, ConstructGivesOpaqueBlackAndInitialValuesAndResetsTheDefaultFont) {
+    toolkit.defaultFontFace[0] = u'X';
+    toolkit.defaultFontSize = 30;
+    Widget w;
+    EXPECT_EQ(w.ctbg, 0xFF000000u);
+    EXPECT_EQ(w.ctebg, 0xFF000000u);
+    EXPECT_EQ(w.imageDisabled[9], 0xFF000000u);
+    EXPECT_EQ(w.swatchColour, 0xFF000000u);
+    EXPECT_TRUE(w.enabled);
+    EXPECT_EQ(w.visualState, Normal);
+    EXPECT_EQ(w.fontSize, 10);
+    EXPECT_EQ(w.onClick, nullptr);
+    ASSERT_NE(w.text, nullptr);
+    EXPECT_EQ(w.text->length(), 0);
+    EXPECT_EQ(std::u16string(toolkit.defaultFontFace), u"Arial");
+    EXPECT_EQ(toolkit.defaultFontSize, 10);
+}
+
+TEST_F(WidgetLifecycleTest, DestroyWithoutAWindowKeepsColoursAndResetsTheRest) {
+    Widget w;
+    w.ctbg = 0xFF123456;
+    w.tag = 7;
+    w.checked = true;
+    w.text->assign(u"abc");
+    w.destroy();
+    EXPECT_EQ(w.ctbg, 0xFF123456u);
+    EXPECT_EQ(w.tag, 0);
+    EXPECT_FALSE(w.checked);
+    EXPECT_EQ(w.text->length(), 0);
+}
+
+TEST_F(WidgetLifecycleTest, DestroyReleasesTheWindowAndStopsTheTimer) {
+    openMainWindow();
+    Widget button;
+    createButton(main, button, u"x", 10, 10, 50, 20, nullptr);
+    SetJob(button, 20, [](Widget&) {});
+    const platform::WindowHandle window = button.window;
+    button.destroy();
+    EXPECT_FALSE(platform::isWindow(window));
+    EXPECT_EQ(button.window, nullptr);
+    EXPECT_EQ(button.backDC, nullptr);
+    EXPECT_EQ(button.onTimer, nullptr);
+}
+
+TEST_F(WidgetLifecycleTest, OwnFontAcceptsAtMost32Characters) {
+    Widget w;
+    w.setOwnFont(u"Courier New", 9);
+    EXPECT_EQ(std::u16string(w.fontFace), u"Courier New");
+    EXPECT_EQ(w.fontSize, 9);
+    EXPECT_FALSE(w.ownFont);
+    w.setOwnFont(u"123456789012345678901234567890123", 12); // 33 characters: refused
+    EXPECT_EQ(std::u16string(w.fontFace), u"Courier New");
+    EXPECT_EQ(w.fontSize, 9);
+}
+
+TEST_F(WidgetLifecycleTest, CreationCopiesTheParentsColoursUnlessLocked) {
+    openMainWindow();
+    main.ctbg = 0xFFDCDCDC;
+    Widget plain, locked;
+    locked.styleLocked = true;
+    locked.ctbg = 0xFF00FF00;
+    createLabel(main, plain, u"a", 0, 0, 50, 20, false, 0, 0);
+    createLabel(main, locked, u"b", 0, 30, 50, 20, false, 0, 0);
+    EXPECT_EQ(plain.ctbg, 0xFFDCDCDCu);
+    EXPECT_EQ(locked.ctbg, 0xFF00FF00u);
+}
+
+TEST_F(WidgetLifecycleTest, DialogWindowStaysHiddenAndTheMainWindowShows) {
+    openMainWindow();
+    Widget dialog;
+    ASSERT_TRUE(createDialogWindow(dialog, 50, 50, 300, 200, u"Pick"));
+    EXPECT_FALSE(platform::isWindowVisible(dialog.window));
+    EXPECT_TRUE(platform::isWindowVisible(main.window));
+    EXPECT_FALSE(createWidgetWindow(dialog, nullptr, 0, 0, 10, 10, nullptr, WidgetKind::None, 0));
+    show(dialog);
+    EXPECT_TRUE(platform::isWindowVisible(dialog.window));
+    hide(dialog);
+    EXPECT_EQ(dialog.visualState, Hidden);
+    show(dialog);
+    EXPECT_EQ(dialog.visualState, Normal);
+}
+
+TEST_F(WidgetLifecycleTest, DisablingAGroupBoxGreysEverythingInsideAndKeepsTheirFlags) {
+    openMainWindow();
+    Widget group, button, field, offButton;
+    createGroupBox(main, group, u"Panel", 10, 10, 300, 200);
+    createButton(group, button, u"b", 10, 20, 80, 24, nullptr);
+    createTextField(group, field, u"t", 10, 50, 80, 24, 0, nullptr);
+    createButton(group, offButton, u"c", 10, 80, 80, 24, nullptr);
+    button.onDisable = countDisable;
+    button.onEnable = countEnable;
+    setEnabled(offButton, false);
+
+    setEnabled(group, false);
+    EXPECT_FALSE(group.enabled);
+    EXPECT_TRUE(button.enabled); // its own flag is kept
+    EXPECT_EQ(button.visualState, Disabled);
+    EXPECT_EQ(field.visualState, Disabled);
+    EXPECT_EQ(disables, 1);
+    EXPECT_FALSE(platform::isWindowEnabled(button.window));
+    EXPECT_FALSE(platform::isWindowEnabled(field.editWindow));
+
+    setEnabled(group, true);
+    EXPECT_EQ(button.visualState, Normal);
+    EXPECT_EQ(enables, 1);
+    EXPECT_TRUE(platform::isWindowEnabled(field.editWindow));
+    EXPECT_EQ(offButton.visualState, Normal);
+    // Its own flag is still clear: the next message it gets shows it disabled again.
+    platform::sendMessage(offButton.window, platform::msg::Timer, 1, 0);
+    EXPECT_EQ(offButton.visualState, Disabled);
+}
+
+TEST_F(WidgetLifecycleTest, ClosingTheMainWindowEndsTheLoopAndRunsTheExitHookOnce) {
+    openMainWindow();
+    Widget child;
+    createButton(main, child, u"x", 10, 10, 50, 20, nullptr);
+    toolkit.exitHook = exitHook;
+    platform::postMessage(main.window, platform::msg::Close, 0, 0);
+    EXPECT_EQ(runMessageLoop(), 0);
+    EXPECT_EQ(exitHookRuns, 1);
+    EXPECT_FALSE(platform::isWindow(main.window));
+    EXPECT_FALSE(platform::isWindow(child.window));
+    EXPECT_TRUE(toolkit.eventsEnabled);
+    EXPECT_FALSE(toolkit.graphicsStarted);
+}
+
+} // namespace
+} // namespace zor
