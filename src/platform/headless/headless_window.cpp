@@ -36,33 +36,29 @@ bool shownOnScreen(const WindowObject& window) {
     return true;
 }
 
-// Frame sizes as Wine draws them without a window manager: a captioned top-level window has its
-// client area 3 pixels in and 22 down; a bordered child loses one pixel a side, a client edge two.
-Rect clientArea(const WindowObject& window) {
-    const std::int32_t width = window.bounds.right - window.bounds.left;
-    const std::int32_t height = window.bounds.bottom - window.bounds.top;
+// Frame sizes as Wine draws them without a window manager (measured): a captioned top-level window
+// with a sizing frame has its client area 4 pixels in on three sides and 23 from the top; with a
+// dialog frame 3 and 22. A bordered child loses one pixel a side, a client edge two more.
+struct Frame {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-    if (isTopLevel(window) && (window.style & style::Popup) == 0) {
-        left = right = bottom = 3;
-        top = 22;
-    } else {
-        if (window.style & style::Border) left = top = right = bottom = 1;
-        if (window.exStyle & style::ExClientEdge) {
-            left += 2;
-            top += 2;
-            right += 2;
-            bottom += 2;
-        }
-    }
-    return Rect{0, 0, std::max(0, width - left - right), std::max(0, height - top - bottom)};
-}
+};
 
-static Point clientOffset(const WindowObject& window) {
-    if (isTopLevel(window) && (window.style & style::Popup) == 0) return Point{3, 22};
+static Frame frameOf(const WindowObject& window) {
+    if (isTopLevel(window) && (window.style & style::Popup) == 0) {
+        if (window.style & style::SizingFrame) return Frame{4, 23, 4, 4};
+        return Frame{3, 22, 3, 3};
+    }
     std::int32_t edge = 0;
     if (window.style & style::Border) edge += 1;
     if (window.exStyle & style::ExClientEdge) edge += 2;
-    return Point{edge, edge};
+    return Frame{edge, edge, edge, edge};
+}
+
+Rect clientArea(const WindowObject& window) {
+    const Frame f = frameOf(window);
+    const std::int32_t width = window.bounds.right - window.bounds.left - f.left - f.right;
+    const std::int32_t height = window.bounds.bottom - window.bounds.top - f.top - f.bottom;
+    return Rect{0, 0, std::max(0, width), std::max(0, height)};
 }
 
 Point clientOrigin(const WindowObject& window) {
@@ -72,8 +68,8 @@ Point clientOrigin(const WindowObject& window) {
         origin.x += parentOrigin.x;
         origin.y += parentOrigin.y;
     }
-    const Point offset = clientOffset(window);
-    return Point{origin.x + offset.x, origin.y + offset.y};
+    const Frame f = frameOf(window);
+    return Point{origin.x + f.left, origin.y + f.top};
 }
 
 } // namespace headless_detail
@@ -301,7 +297,8 @@ void setWindowText(WindowHandle window, const char16_t* text) {
     if (window->className == u"Edit") {
         window->selectionStart = window->selectionEnd = 0;
         window->invalid = true;
-        notifyEditChange(*window);
+        // As under Windows, a multi-line edit control does not report a text that was set to it.
+        if ((window->style & style::EditMultiline) == 0) notifyEditChange(*window);
     }
 }
 

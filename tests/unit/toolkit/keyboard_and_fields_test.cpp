@@ -76,6 +76,15 @@ TEST_F(FieldTest, SetTextReachesTheEditControlAndRunsTheChangeHandlerAtOnce) {
     EXPECT_EQ(editText(field), u"42");
 }
 
+TEST_F(FieldTest, AMultiLineFieldDoesNotReportATextSetToIt) {
+    Widget multi;
+    createTextField(main, multi, u"", 10, 10, 120, 60, platform::style::EditMultiline, onChange);
+    multi.setText(u"x");
+    EXPECT_EQ(seen.changes, 0);
+    EXPECT_EQ(editText(multi), u"x");
+    EXPECT_EQ(std::u16string(multi.caption()), u"x");
+}
+
 TEST_F(FieldTest, TypingUpdatesTheBufferBeforeTheHandlerRuns) {
     Widget field;
     createTextField(main, field, u"", 10, 10, 120, 24, 0, onChange);

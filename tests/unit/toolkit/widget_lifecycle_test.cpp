@@ -111,6 +111,25 @@ TEST_F(WidgetLifecycleTest, DialogWindowStaysHiddenAndTheMainWindowShows) {
     EXPECT_EQ(dialog.visualState, Normal);
 }
 
+TEST_F(WidgetLifecycleTest, TopLevelFramesLeaveTheClientAreasWindowsGives) {
+    openMainWindow(400, 300);
+    Widget dialog;
+    createDialogWindow(dialog, 100, 100, 300, 200, u"d");
+    EXPECT_EQ(main.clientRect.right, 392);
+    EXPECT_EQ(main.clientRect.bottom, 273);
+    const platform::Rect dialogClient = platform::clientRect(dialog.window);
+    EXPECT_EQ(dialogClient.right, 294);
+    EXPECT_EQ(dialogClient.bottom, 175);
+    Widget field;
+    createTextField(main, field, u"", 10, 80, 100, 24, 0, nullptr);
+    const platform::Rect editClient = platform::clientRect(field.editWindow);
+    EXPECT_EQ(editClient.right, 94);
+    EXPECT_EQ(editClient.bottom, 18);
+    const platform::Rect edit = platform::windowRect(field.editWindow);
+    EXPECT_EQ(edit.left, main.x + 4 + 10);
+    EXPECT_EQ(edit.top, main.y + 23 + 80);
+}
+
 TEST_F(WidgetLifecycleTest, DisablingAGroupBoxGreysEverythingInsideAndKeepsTheirFlags) {
     openMainWindow();
     Widget group, button, field, offButton;
