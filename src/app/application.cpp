@@ -1,9 +1,13 @@
 #include "app/application.h"
 
+#include "app/demo_form.h"
+#include "toolkit/message_loop.h"
+
 namespace zor {
 
 int runApplication() {
-    return 0;
+    buildDemoForm();
+    return runMessageLoop();
 }
 
 } // namespace zor

@@ -81,6 +81,9 @@ void editSelection(WindowHandle edit, std::int32_t& start, std::int32_t& end);
 void scrollEditCaret(WindowHandle edit);
 void setWindowFont(WindowHandle window, GdiObject font, bool redraw);
 
+// Sets the window's large icon from the program's icon resource, loaded at 32 x 32.
+void setLargeIcon(WindowHandle window, std::int32_t resourceId);
+
 // Timers (the toolkit uses identifier 1 on each window) and mouse-leave tracking.
 bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t periodMs);
 bool killTimer(WindowHandle window, std::uintptr_t identifier);

@@ -36,6 +36,7 @@ struct WindowObject {
     bool trackingLeave = false;
     std::map<std::uintptr_t, TimerState> timers;
     GdiObject font = nullptr;
+    std::int32_t iconResource = 0;
     // Edit control state.
     std::int32_t selectionStart = 0;
     std::int32_t selectionEnd = 0;

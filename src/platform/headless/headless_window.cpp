@@ -403,6 +403,10 @@ void setWindowFont(WindowHandle window, GdiObject font, bool redraw) {
     if (redraw) window->invalid = true;
 }
 
+void setLargeIcon(WindowHandle window, std::int32_t resourceId) {
+    if (alive(window)) window->iconResource = resourceId;
+}
+
 bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t periodMs) {
     if (!alive(window)) return false;
     // Windows raises periods below 10 ms to 10 ms.

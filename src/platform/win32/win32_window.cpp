@@ -183,6 +183,11 @@ void setWindowFont(WindowHandle window, GdiObject font, bool redraw) {
     SendMessageW(hwnd(window), WM_SETFONT, reinterpret_cast<WPARAM>(gdi(font)), redraw ? TRUE : FALSE);
 }
 
+void setLargeIcon(WindowHandle window, std::int32_t resourceId) {
+    HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, 32, 32, 0);
+    if (icon != nullptr) SendMessageW(hwnd(window), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
 bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t periodMs) {
     return SetTimer(hwnd(window), identifier, periodMs, nullptr) != 0;
 }
