@@ -42,10 +42,10 @@ bool showFileDialog(const FileDialogRequest& request) {
     if (state().answers.empty() || request.path == nullptr) return false;
     const headless::FileDialogAnswer answer = state().answers.front();
     state().answers.pop_front();
-    if (answer.path.empty()) return false; // cancelled
+    if (answer.initialName.empty()) return false; // cancelled
     const auto n =
-        std::min<std::size_t>(answer.path.size(), static_cast<std::size_t>(request.pathCapacity - 1));
-    std::copy_n(answer.path.data(), n, request.path);
+        std::min<std::size_t>(answer.initialName.size(), static_cast<std::size_t>(request.pathCapacity - 1));
+    std::copy_n(answer.initialName.data(), n, request.path);
     request.path[n] = 0;
     return true;
 }

@@ -8,7 +8,9 @@ namespace zor::platform::headless {
 
 struct FileDialogAnswer {
     bool open = true;
-    std::u16string path; // empty: the user cancelled
+    std::u16string
+        initialName; // as recorded: the name the dialog was shown with; as an answer: the chosen path
+    // (empty: the user cancelled)
 };
 
 void setModulePath(const std::string& path);

@@ -1,0 +1,50 @@
+#include "platform/headless/headless_paths.h"
+#include "toolkit/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace zor {
+namespace {
+
+namespace headless = platform::headless;
+
+TEST(Paths, ExeDirectoryEndsWithTheLastBackslash) {
+    headless::resetPaths();
+    headless::setModulePath("C:\\Tools\\app.exe");
+    NarrowText directory;
+    ASSERT_TRUE(exeDirectory(directory));
+    EXPECT_STREQ(directory.c_str(), "C:\\Tools\\");
+    EXPECT_EQ(directory.capacity, 260);
+    directory.append("service");
+    EXPECT_STREQ(directory.c_str(), "C:\\Tools\\service");
+    headless::setModulePath("D:\\app.exe");
+    ASSERT_TRUE(exeDirectory(directory));
+    EXPECT_STREQ(directory.c_str(), "D:\\");
+    headless::setModulePath("");
+    EXPECT_FALSE(exeDirectory(directory));
+    headless::setModulePath("C:\\" + std::string(300, 'a'));
+    EXPECT_FALSE(exeDirectory(directory)); // cut by the platform: not a usable directory
+    headless::resetPaths();
+}
+
+TEST(Paths, ChosenFileIsUpperCasedAndCancelLeavesTheBuffer) {
+    headless::resetPaths();
+    char16_t path[260] = u"start.cfg";
+    headless::answerNextFileDialog(u"C:\\data\\site1.cfg");
+    ASSERT_TRUE(chooseFile(nullptr, u"Config\0*.cfg\0\0", path, true));
+    EXPECT_EQ(std::u16string(path), u"C:\\DATA\\SITE1.CFG");
+    ASSERT_EQ(headless::fileDialogsShown().size(), 1u);
+    EXPECT_EQ(headless::fileDialogsShown()[0].initialName, u"start.cfg");
+
+    char16_t kept[260] = u"keep.cfg";
+    headless::answerNextFileDialog(u""); // cancelled
+    EXPECT_FALSE(chooseFile(nullptr, u"Config\0*.cfg\0\0", kept, false));
+    EXPECT_EQ(std::u16string(kept), u"keep.cfg");
+    EXPECT_FALSE(headless::fileDialogsShown()[1].open);
+    headless::resetPaths();
+}
+
+} // namespace
+} // namespace zor
