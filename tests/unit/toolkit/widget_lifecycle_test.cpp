@@ -176,3 +176,27 @@ TEST_F(WidgetLifecycleTest, ClosingTheMainWindowEndsTheLoopAndRunsTheExitHookOnc
 
 } // namespace
 } // namespace zor
+
+namespace zor {
+namespace {
+
+TEST_F(WidgetLifecycleTest, CopyingColoursToDescendantsSkipsLockedWidgets) {
+    openMainWindow();
+    Widget group, field, label, light;
+    createGroupBox(main, group, u"g", 10, 10, 300, 200);
+    createTextField(group, field, u"", 10, 20, 100, 25, 0, nullptr);
+    createLabel(group, label, u"l", 10, 60, 100, 25, false, 0, 0);
+    createLabel(group, light, u"o", 10, 100, 100, 25, false, 0, 0);
+    light.styleLocked = true;
+    light.ctsd = 0xFF008000;
+    main.ctbg = 0xFF111111;
+    main.ctsd = 0xFF222222;
+    copyColoursToDescendants(main);
+    EXPECT_EQ(group.ctbg, 0xFF111111u);
+    EXPECT_EQ(field.ctbg, 0xFF111111u);
+    EXPECT_EQ(label.ctsd, 0xFF222222u);
+    EXPECT_EQ(light.ctsd, 0xFF008000u);
+}
+
+} // namespace
+} // namespace zor
