@@ -31,6 +31,22 @@ void widen(const char* narrow, Char* out) {
     out[i] = 0;
 }
 
+// A number formatted by the C library, in the buffer's character width.
+template <typename Char>
+struct Formatted {
+    Char text[formatBufferSize];
+    Formatted(const char* format, double value) {
+        char narrow[formatBufferSize];
+        std::snprintf(narrow, sizeof narrow, format, value);
+        widen(narrow, text);
+    }
+    Formatted(std::int32_t value) {
+        char narrow[formatBufferSize];
+        std::snprintf(narrow, sizeof narrow, "%d", static_cast<int>(value));
+        widen(narrow, text);
+    }
+};
+
 bool isBlank(std::uint32_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
@@ -93,20 +109,12 @@ void TextBuffer<Char>::assign(const TextBuffer& other) {
 
 template <typename Char>
 void TextBuffer<Char>::assignInt(std::int32_t value) {
-    char narrow[formatBufferSize];
-    std::snprintf(narrow, sizeof narrow, "%d", static_cast<int>(value));
-    Char formatted[formatBufferSize];
-    widen(narrow, formatted);
-    assign(formatted);
+    assign(Formatted<Char>(value).text);
 }
 
 template <typename Char>
 void TextBuffer<Char>::assignFloat(float value) {
-    char narrow[formatBufferSize];
-    std::snprintf(narrow, sizeof narrow, "%f", static_cast<double>(value));
-    Char formatted[formatBufferSize];
-    widen(narrow, formatted);
-    assign(formatted);
+    assign(Formatted<Char>("%f", static_cast<double>(value)).text);
 }
 
 template <typename Char>
@@ -137,11 +145,7 @@ void TextBuffer<Char>::append(const Char* text) {
 
 template <typename Char>
 void TextBuffer<Char>::appendInt(std::int32_t value) {
-    char narrow[formatBufferSize];
-    std::snprintf(narrow, sizeof narrow, "%d", static_cast<int>(value));
-    Char formatted[formatBufferSize];
-    widen(narrow, formatted);
-    append(formatted);
+    append(Formatted<Char>(value).text);
 }
 
 template <typename Char>
