@@ -2,42 +2,48 @@
 
 #include "platform/gdi.h"
 #include "platform/window.h"
+#include "render/button_painter.h"
 #include "render/colour.h"
+#include "render/label_painter.h"
+#include "render/paint_frame.h"
 
 namespace zor {
 
 namespace {
 
-// Background of a kind where nothing else is drawn yet.
 Argb backgroundOf(const Widget& widget) {
     return widget.kind == WidgetKind::MainWindow ? widget.ctawa : widget.ctbg;
-}
-
-void fillBackBuffer(platform::SurfaceHandle surface, Widget& widget, Argb colour) {
-    using namespace platform;
-    if (widget.backDC == nullptr) return;
-    GdiObject brush = createSolidBrush(ToColorRef(colour));
-    fillRect(widget.backDC, Rect{0, 0, widget.width, widget.height}, brush);
-    deleteObject(brush);
-    if (widget.onOverlay != nullptr) widget.onOverlay(widget.backDC, widget);
-    copySurface(surface, 0, 0, widget.width, widget.height, widget.backDC, 0, 0);
 }
 
 } // namespace
 
 void paintWidget(platform::SurfaceHandle surface, Widget& widget) {
     switch (widget.kind) {
-    case WidgetKind::TextField:
-    case WidgetKind::None:
+    case WidgetKind::Button:
+        PaintButton(surface, widget);
         return;
-    default:
-        fillBackBuffer(surface, widget, backgroundOf(widget));
+    case WidgetKind::RadioButton:
+    case WidgetKind::CheckBox:
+        PaintCheckOrRadio(surface, widget);
+        return;
+    case WidgetKind::GroupBox:
+        PaintGroupBox(surface, widget);
+        return;
+    case WidgetKind::Label:
+        PaintLabel(surface, widget);
+        return;
+    case WidgetKind::DialogWindow:
+    case WidgetKind::MainWindow:
+        PaintPlainFill(surface, widget, backgroundOf(widget));
+        return;
+    default: // the text field's edit control paints itself; the reserved kinds have no painter
+        return;
     }
 }
 
 platform::LResult eraseWidgetBackground(platform::SurfaceHandle surface, Widget& widget) {
     using namespace platform;
-    if (widget.backDC != nullptr) return 1;
+    if (hasBackBuffer(widget)) return 1;
     GdiObject brush = createSolidBrush(ToColorRef(backgroundOf(widget)));
     fillRect(surface, clientRect(widget.window), brush);
     deleteObject(brush);

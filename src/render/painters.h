@@ -6,9 +6,10 @@
 
 namespace zor {
 
+// The painter of the widget's kind; text fields and the reserved kinds paint nothing here.
 void paintWidget(platform::SurfaceHandle surface, Widget& widget);
 // Handles an erase-background request: 1 when the widget has a back buffer (its painter covers every
-// pixel), otherwise fills the update area with the widget's background colour and returns 0.
+// pixel), otherwise fills the window with the widget's background colour and returns 0.
 platform::LResult eraseWidgetBackground(platform::SurfaceHandle surface, Widget& widget);
 
 } // namespace zor
