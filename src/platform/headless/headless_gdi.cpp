@@ -245,11 +245,12 @@ namespace zor::platform::testing {
 std::uint32_t surfacePixel(SurfaceHandle surface, std::int32_t x, std::int32_t y) {
     if (!knownSurface(surface)) return 0;
     const GdiObject bitmap = surface->selected;
-    if (bitmap == nullptr || bitmap->kind != headless::GdiKind::Bitmap || x < 0 || y < 0 || x >= bitmap->width ||
-        y >= bitmap->height || bitmap->pixels.empty())
+    if (bitmap == nullptr || bitmap->kind != headless::GdiKind::Bitmap || x < 0 || y < 0 ||
+        x >= bitmap->width || y >= bitmap->height || bitmap->pixels.empty())
         return 0;
-    const ColourRef value = bitmap->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap->width) +
-                                           static_cast<std::size_t>(x)];
+    const ColourRef value =
+        bitmap->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(bitmap->width) +
+                       static_cast<std::size_t>(x)];
     return 0xFF000000u | ((value & 0xFFu) << 16) | (value & 0xFF00u) | ((value >> 16) & 0xFFu);
 }
 
