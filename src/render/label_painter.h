@@ -1,4 +1,4 @@
-// Painters of the kinds that only show: labels and group boxes.
+// Painter of labels: read-only text, optionally bordered or looking like a text field.
 #pragma once
 
 #include "platform/types.h"
@@ -8,7 +8,5 @@ namespace zor {
 
 // Text aligned by textAlignH and textAlignV, with an optional border and the text-field look.
 void PaintLabel(platform::SurfaceHandle paintSurface, Widget& widget);
-// A rounded frame whose top edge runs through the middle of the caption, with a gap behind it.
-void PaintGroupBox(platform::SurfaceHandle paintSurface, Widget& widget);
 
 } // namespace zor

@@ -3,7 +3,9 @@
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "render/button_painter.h"
+#include "render/check_radio_painter.h"
 #include "render/colour.h"
+#include "render/group_box_painter.h"
 #include "render/label_painter.h"
 #include "render/paint_frame.h"
 
