@@ -1,0 +1,61 @@
+// The firmware update as a four-state machine. Each run is one bounded step: it writes or reads once
+// and says what the window side does next (arm the job again, the status text, the buttons, the end).
+//   1: write "~ZORf"                    -> 2, 100 ms
+//   2: wait for "ACKFW"                 -> 3, 100 ms
+//   3: write the next packet            -> 4, 10 ms
+//   4: wait for the one-byte answer     -> 3 (more packets), 4 (nothing yet), end
+// A converter that never answers "ACKFW" or never acknowledges a packet ends the update after a
+// bounded wait, with a status message and the buttons enabled again.
+#pragma once
+
+#include "link/firmware_link.h"
+#include "link/firmware_packet.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zor {
+
+inline constexpr std::int32_t firmwareReceiveCapacity = 8192;
+inline constexpr std::uint32_t firmwareStartPeriodMs = 100;
+inline constexpr std::uint32_t firmwarePacketPeriodMs = 10;
+// How long the converter may take to answer the start tag, and each packet.
+inline constexpr std::uint32_t firmwareReplyTimeoutMs = 5000;
+// The command byte that restarts the converter once the last packet is answered.
+inline constexpr std::uint8_t firmwareRestartCommand = 255;
+
+enum FirmwareState : std::int32_t {
+    firmwareIdle = 0,
+    firmwareSendStart = 1,
+    firmwareAwaitStart = 2,
+    firmwareSendPacket = 3,
+    firmwareAwaitAnswer = 4,
+};
+
+struct FirmwareUpdate {
+    FirmwareImage image;
+    std::int32_t cursor = 0;                // offset of the next packet's data in the image
+    std::int32_t acknowledged = 0;          // packets answered with 1
+    bool lastPacket = false;                // the packet just sent is the last one
+    std::int32_t state = firmwareSendStart; // keeps its value after the end until the next start
+    std::uint32_t waitStartedMs = 0;        // when the wait for the current answer began
+    bool replySeen = false;                 // something arrived while waiting for "ACKFW"
+    std::uint8_t receive[firmwareReceiveCapacity] = {};
+};
+
+// What one run asks of the window side, in this order: status, buttons, beep and restart, re-arm.
+struct FirmwareStep {
+    bool statusChanged = false;
+    std::u16string status;
+    bool disableButtons = false; // the update has begun: disable the disabled set
+    bool enableButtons = false;  // the update is over, finished or failed: enable the disabled set
+    bool finished = false;       // last packet answered: beep 2000 Hz for 300 ms, send command byte 255
+    std::uint32_t armMs = 0;     // run the job again after this many ms; 0 = nothing armed
+};
+
+// "Open Config" with a firmware file: the image is taken and the machine set to its first state.
+FirmwareFileCheck StartFirmwareUpdate(FirmwareUpdate& update, const std::uint8_t* bytes, std::size_t size);
+
+FirmwareStep RunFirmwareJob(FirmwareUpdate& update, FirmwareLink& link);
+
+} // namespace zor
