@@ -1,0 +1,194 @@
+#include "link/firmware_job.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zor {
+namespace {
+
+// A scripted converter: each read takes the next queued answer (nothing when the queue is empty), and
+// time moves by the period the job asks for.
+struct ScriptedLink : FirmwareLink {
+    std::vector<std::vector<std::uint8_t>> written;
+    std::deque<std::string> answers;
+    std::uint32_t writeError = 0;
+    std::uint32_t readError = 0;
+    std::uint32_t clock = 1000;
+
+    PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override {
+        if (writeError != 0) return {false, 0, writeError};
+        written.emplace_back(bytes, bytes + size);
+        return {true, size, 0};
+    }
+    PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override {
+        if (readError != 0) return {false, 0, readError};
+        if (answers.empty()) return {true, 0, 0};
+        std::string answer = answers.front();
+        answers.pop_front();
+        const std::int32_t count = std::min(capacity, static_cast<std::int32_t>(answer.size()));
+        std::copy(answer.begin(), answer.begin() + count, buffer);
+        return {true, count, 0};
+    }
+    std::uint32_t nowMs() override { return clock; }
+};
+
+struct UpdateRun {
+    std::vector<std::u16string> statuses;
+    FirmwareStep last;
+    std::int32_t steps = 0;
+};
+
+// Runs the job as its timer would until it arms nothing (or a step limit).
+UpdateRun runToEnd(FirmwareUpdate& update, ScriptedLink& link, std::int32_t limit = 10000) {
+    UpdateRun run;
+    do {
+        run.last = RunFirmwareJob(update, link);
+        if (run.last.statusChanged) run.statuses.push_back(run.last.status);
+        link.clock += run.last.armMs;
+        ++run.steps;
+    } while (run.last.armMs != 0 && run.steps < limit);
+    return run;
+}
+
+std::unique_ptr<FirmwareUpdate> started(std::size_t size) {
+    auto update = std::make_unique<FirmwareUpdate>();
+    std::vector<std::uint8_t> bytes(size);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i);
+    EXPECT_TRUE(StartFirmwareUpdate(*update, bytes.data(), size).ok);
+    return update;
+}
+
+TEST(FirmwareJob, HundredByteFileIsSentAsThreePacketsAndALastOne) {
+    auto update = started(100);
+    ScriptedLink link;
+    FirmwareStep first = RunFirmwareJob(*update, link);
+    EXPECT_TRUE(first.disableButtons);
+    EXPECT_EQ(first.status, u"Initiating Firmware Update");
+    EXPECT_EQ(first.armMs, 100u);
+    link.answers = {"xxACKFW", "", "\x01", "\x01", "", "", "\x01", "\x01"};
+    const UpdateRun run = runToEnd(*update, link);
+    EXPECT_EQ(run.statuses,
+              (std::vector<std::u16string>{u"Sending Packet 0 / 3", u"OK", u"Sending Packet 1 / 3", u"OK",
+                                           u"Sending Packet 2 / 3", u"OK", u"OK"}));
+    EXPECT_TRUE(run.last.finished);
+    EXPECT_TRUE(run.last.enableButtons);
+    ASSERT_EQ(link.written.size(), 5u);
+    EXPECT_EQ(link.written[0], (std::vector<std::uint8_t>{'~', 'Z', 'O', 'R', 'f'}));
+    EXPECT_EQ(link.written[4][1], 96);
+    EXPECT_EQ(link.written[4][5], 0); // zero filling after the four remaining bytes
+}
+
+TEST(FirmwareJob, RejectedPacketIsSentAgainAndTheLastAnswerEndsWithoutResend) {
+    auto update = started(40);
+    ScriptedLink link;
+    link.answers = {"ACKFW", "\x02", "\x01", "\x02"};
+    const UpdateRun run = runToEnd(*update, link);
+    EXPECT_EQ(run.statuses, (std::vector<std::u16string>{
+                                u"Initiating Firmware Update", u"Sending Packet 0 / 1", u"Packet Send Failed",
+                                u"Sending Packet 0 / 1", u"OK", u"Packet Send Failed"}));
+    ASSERT_EQ(link.written.size(), 4u); // tag, packet, the same packet again, last packet
+    EXPECT_EQ(link.written[1], link.written[2]);
+    EXPECT_TRUE(run.last.finished);
+}
+
+TEST(FirmwareJob, PortFailuresAndIllegalAnswersEndTheUpdate) {
+    {
+        auto update = started(64);
+        ScriptedLink link;
+        link.writeError = 5;
+        const FirmwareStep step = RunFirmwareJob(*update, link);
+        EXPECT_EQ(step.status, u"Error 5 (serial write failed)");
+        EXPECT_FALSE(step.disableButtons);
+        EXPECT_FALSE(step.enableButtons); // they were never disabled
+        EXPECT_EQ(step.armMs, 0u);
+    }
+    {
+        auto update = started(64);
+        ScriptedLink link;
+        RunFirmwareJob(*update, link);
+        link.readError = 995;
+        const FirmwareStep step = RunFirmwareJob(*update, link);
+        EXPECT_EQ(step.status, u"File Read Error 995");
+        EXPECT_TRUE(step.enableButtons);
+        EXPECT_EQ(step.armMs, 0u);
+    }
+    for (const auto& [answer, text] :
+         {std::pair<std::string, std::u16string>{"\x80", u"Illegal Response: -128"},
+          {"\xFF", u"Illegal Response: -1"},
+          {"\x03", u"Illegal Response: 3"}}) {
+        auto update = started(64);
+        ScriptedLink link;
+        link.answers = {"ACKFW", answer};
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_EQ(run.statuses.back(), text);
+        EXPECT_TRUE(run.last.enableButtons);
+        EXPECT_FALSE(run.last.finished);
+    }
+    {
+        auto update = started(64);
+        ScriptedLink link;
+        link.answers = {"ACKFW"};
+        RunFirmwareJob(*update, link);
+        RunFirmwareJob(*update, link);
+        RunFirmwareJob(*update, link);
+        link.readError = 6;
+        EXPECT_EQ(RunFirmwareJob(*update, link).status, u"Serial Read Error 6");
+    }
+}
+
+TEST(FirmwareJob, ConverterThatNeverAcceptsOrAnswersEndsAfterABoundedWait) {
+    {
+        auto update = started(64);
+        ScriptedLink link;
+        link.answers.assign(200, "NAK");
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_EQ(run.statuses.back(), u"Firmware Update Failed (unexpected reply from converter)");
+        EXPECT_TRUE(run.last.enableButtons);
+        EXPECT_EQ(run.steps, 1 + 50); // polled every 100 ms for 5 s
+        EXPECT_EQ(link.written.size(), 1u);
+    }
+    {
+        auto update = started(64);
+        ScriptedLink link;
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_EQ(run.statuses.back(), u"Firmware Update Failed (no reply from converter)");
+        EXPECT_TRUE(run.last.enableButtons);
+    }
+    {
+        auto update = started(64);
+        ScriptedLink link;
+        link.answers = {"ACKFW", "\x01"};
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_EQ(run.statuses.back(), u"Firmware Update Failed (no acknowledgement from converter)");
+        EXPECT_TRUE(run.last.enableButtons);
+        EXPECT_FALSE(run.last.finished);
+        EXPECT_LT(run.steps, 1000);
+    }
+    {
+        // The clock may wrap during the update.
+        auto update = started(64);
+        ScriptedLink link;
+        link.clock = 0xFFFFFF00u;
+        EXPECT_EQ(runToEnd(*update, link).statuses.back(),
+                  u"Firmware Update Failed (no reply from converter)");
+    }
+}
+
+TEST(FirmwareJob, RefusedFileLeavesNothingToSend) {
+    auto update = started(64);
+    std::vector<std::uint8_t> tooLong(40000);
+    EXPECT_FALSE(StartFirmwareUpdate(*update, tooLong.data(), tooLong.size()).ok);
+    ScriptedLink link;
+    const FirmwareStep step = RunFirmwareJob(*update, link);
+    EXPECT_TRUE(link.written.empty());
+    EXPECT_EQ(step.armMs, 0u);
+    EXPECT_FALSE(step.statusChanged);
+}
+
+} // namespace
+} // namespace zor
