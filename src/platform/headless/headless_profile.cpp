@@ -9,6 +9,7 @@
 #include "platform/profile.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -160,8 +161,9 @@ bool profileWriteString(const char16_t* file, const char16_t* section, const cha
     const std::string path = utf8(file);
     IniFile ini;
     if (!readIni(path, ini)) {
-        std::ifstream probe(path);
-        if (probe.is_open()) return false; // there but unreadable: leave it alone
+        // A file that is there but cannot be read is left alone rather than replaced.
+        std::error_code error;
+        if (std::filesystem::exists(std::filesystem::path(path), error) || error) return false;
         ini = IniFile{};
     }
     const std::string sectionText = utf8(section);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -82,7 +83,7 @@ TEST(Profile, WritesAddAndReplaceKeysAndKeepEverythingElse) {
     EXPECT_LT(text.find("c=3"), text.find("[t]"));  // added to its own section
 }
 
-TEST(Profile, WriteIntoAMissingDirectoryFails) {
+TEST(Profile, WriteThatCannotBeDoneFailsAndLeavesWhatWasThere) {
 #ifdef _WIN32
     const char16_t* path = u".\\no_such_directory\\x.ini";
 #else
@@ -90,6 +91,13 @@ TEST(Profile, WriteIntoAMissingDirectoryFails) {
 #endif
     EXPECT_FALSE(platform::profileWriteString(path, u"s", u"a", u"1"));
     EXPECT_EQ(platform::profileReadInt(path, u"s", u"a", 8), 8);
+
+    // Something that is not a file is left as it is.
+    IniFile directory("profile_directory.ini");
+    std::filesystem::create_directory(directory.name);
+    EXPECT_FALSE(platform::profileWriteString(directory.path.c_str(), u"s", u"a", u"1"));
+    EXPECT_TRUE(std::filesystem::is_directory(directory.name));
+    std::filesystem::remove(directory.name);
 }
 
 } // namespace
