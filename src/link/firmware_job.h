@@ -21,7 +21,9 @@ inline constexpr std::uint32_t firmwareStartPeriodMs = 100;
 inline constexpr std::uint32_t firmwarePacketPeriodMs = 10;
 // How long the converter may take to answer the start tag, and each packet.
 inline constexpr std::uint32_t firmwareReplyTimeoutMs = 5000;
-// The command byte that restarts the converter once the last packet is answered.
+// Once the last packet is answered: a beep, then the command byte that restarts the converter.
+inline constexpr std::uint32_t firmwareDoneBeepHz = 2000;
+inline constexpr std::uint32_t firmwareDoneBeepMs = 300;
 inline constexpr std::uint8_t firmwareRestartCommand = 255;
 
 enum FirmwareState : std::int32_t {
