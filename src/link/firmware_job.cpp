@@ -80,6 +80,7 @@ void awaitStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) 
 
 void sendPacket(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
     update.lastPacket = true;
+    update.packetStart = update.cursor;
     const FirmwarePacket packet = BuildFirmwarePacket(update.image, update.cursor);
     update.receive[0] = 0;
     // A failed write shows up as a packet that is never acknowledged.
@@ -116,7 +117,10 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         ++update.acknowledged;
         setStatus(step, u"OK");
     } else if (answer == 2) {
-        update.cursor -= firmwarePacketData; // the same 32 bytes go again
+        // The same data go again. The last packet too: ending on its rejection would report a
+        // firmware the converter refused as sent.
+        update.cursor = update.packetStart;
+        update.lastPacket = false;
         setStatus(step, u"Packet Send Failed");
     } else {
         fail(step, withNumber(u"Illegal Response: ", static_cast<std::int8_t>(answer)));

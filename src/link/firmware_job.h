@@ -37,6 +37,7 @@ enum FirmwareState : std::int32_t {
 struct FirmwareUpdate {
     FirmwareImage image;
     std::int32_t cursor = 0;                // offset of the next packet's data in the image
+    std::int32_t packetStart = 0;           // offset of the data of the packet just sent
     std::int32_t acknowledged = 0;          // packets answered with 1
     bool lastPacket = false;                // the packet just sent is the last one
     std::int32_t state = firmwareSendStart; // keeps its value after the end until the next start

@@ -83,16 +83,31 @@ TEST(FirmwareJob, HundredByteFileIsSentAsThreePacketsAndALastOne) {
     EXPECT_EQ(link.written[4][5], 0); // zero filling after the four remaining bytes
 }
 
-TEST(FirmwareJob, RejectedPacketIsSentAgainAndTheLastAnswerEndsWithoutResend) {
+TEST(FirmwareJob, RejectedPacketsAreSentAgainTheLastOneToo) {
     auto update = started(40);
     ScriptedLink link;
-    link.answers = {"ACKFW", "\x02", "\x01", "\x02"};
+    link.answers = {"ACKFW", "\x02", "\x01", "\x02", "\x01"};
     const UpdateRun run = runToEnd(*update, link);
     EXPECT_EQ(run.statuses, (std::vector<std::u16string>{
                                 u"Initiating Firmware Update", u"Sending Packet 0 / 1", u"Packet Send Failed",
-                                u"Sending Packet 0 / 1", u"OK", u"Packet Send Failed"}));
-    ASSERT_EQ(link.written.size(), 4u); // tag, packet, the same packet again, last packet
+                                u"Sending Packet 0 / 1", u"OK", u"Packet Send Failed", u"OK"}));
+    // tag, packet, the same packet again, last packet, the same last packet again
+    ASSERT_EQ(link.written.size(), 5u);
     EXPECT_EQ(link.written[1], link.written[2]);
+    EXPECT_EQ(link.written[3], link.written[4]);
+    EXPECT_EQ(link.written[3][1], 32); // the last packet's data start at byte 32 of the file
+    EXPECT_TRUE(run.last.finished);
+}
+
+TEST(FirmwareJob, RejectedLastPacketOfAWholeNumberOfPacketsIsTheSameZeroPacketAgain) {
+    auto update = started(32);
+    ScriptedLink link;
+    link.answers = {"ACKFW", "\x01", "\x02", "\x01"};
+    const UpdateRun run = runToEnd(*update, link);
+    ASSERT_EQ(link.written.size(), 4u);
+    EXPECT_EQ(link.written[2], link.written[3]);
+    EXPECT_EQ(link.written[3][0], 1);
+    EXPECT_EQ(link.written[3][33], 0);
     EXPECT_TRUE(run.last.finished);
 }
 
