@@ -4,6 +4,8 @@
 // is no thread-global "last error".
 #pragma once
 
+#include "platform/types.h"
+
 #include <array>
 #include <cstdint>
 

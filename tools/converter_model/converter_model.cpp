@@ -59,8 +59,9 @@ std::string ConverterModel::loadImage(const std::vector<std::uint8_t>& image) {
         function_ = Function::Nmea;
     } else if (digit == '2' && (image.size() == modbusImageLength || image.size() == modbusReplyLength)) {
         // A reply as the converter sends it carries the same settings in its first 77 bytes.
-        modbusImage_.assign(image.begin(), image.begin() + 77);
-        modbusImage_.insert(modbusImage_.end(), {'E', 'N', 'D'});
+        modbusImage_ = image;
+        modbusImage_.resize(modbusImageLength);
+        PutText(modbusImage_, 77, "END", 3);
         function_ = Function::Modbus;
     } else if (digit == '3' && image.size() == serialImageLength) {
         serialImage_ = image;
@@ -92,8 +93,8 @@ std::vector<std::uint8_t> ConverterModel::reply() const {
         PutText(bytes, 320, firmwareVersion_, 3);
         break;
     case Function::Modbus:
-        bytes.assign(modbusImage_.begin(), modbusImage_.begin() + 77);
-        bytes.resize(modbusReplyLength, 0);
+        bytes.assign(modbusReplyLength, 0);
+        std::copy_n(modbusImage_.begin(), 77, bytes.begin());
         PutI32(bytes, 77, stateFlags_);
         PutText(bytes, 81, firmwareVersion_, 3);
         PutText(bytes, 84, "END", 3);
