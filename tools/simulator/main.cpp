@@ -154,6 +154,12 @@ int main(int argc, char** argv) {
     std::vector<std::uint8_t> unsent;
     std::vector<std::uint8_t> txLog;
     std::uint64_t txStartMs = 0;
+    auto flushTx = [&] {
+        if (txLog.empty()) return;
+        log.line(static_cast<double>(txStartMs) / 1000.0, "tx " + std::to_string(txLog.size()) + ": " +
+                                                              ReadableBytes(txLog.data(), txLog.size(), 120));
+        txLog.clear();
+    };
     std::uint32_t updatesSaved = 0;
     std::uint8_t buffer[4096];
     while (!stopRequested) {
@@ -165,14 +171,11 @@ int main(int argc, char** argv) {
             txLog.insert(txLog.end(), due.begin(), due.end());
             unsent.insert(unsent.end(), due.begin(), due.end());
         }
-        // One log line per burst: written once nothing more follows at once.
+        // One log line per burst (a sentence ends one), written once nothing more follows at once.
         const auto following = model.nextOutput();
-        if (!txLog.empty() && (!following || following->atMs > now + 20)) {
-            log.line(static_cast<double>(txStartMs) / 1000.0,
-                     "tx " + std::to_string(txLog.size()) + ": " +
-                         ReadableBytes(txLog.data(), txLog.size(), 120));
-            txLog.clear();
-        }
+        if (!txLog.empty() &&
+            (!following || following->atMs > now + 20 || (model.streaming() && txLog.back() == '\n')))
+            flushTx();
         if (!unsent.empty()) {
             const ssize_t n = write(pty.master, unsent.data(), unsent.size());
             if (n > 0) unsent.erase(unsent.begin(), unsent.begin() + n);
@@ -201,6 +204,7 @@ int main(int argc, char** argv) {
         if (ready > 0 && (fd.revents & POLLIN) != 0) {
             const ssize_t n = read(pty.master, buffer, sizeof buffer);
             if (n > 0) {
+                flushTx();
                 const std::uint64_t at = nowMs();
                 log.line(static_cast<double>(at) / 1000.0,
                          "rx " + std::to_string(n) + ": " +

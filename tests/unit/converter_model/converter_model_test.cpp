@@ -395,3 +395,43 @@ TEST(ConverterModelSentences, SentenceFileLinesWithoutLineEnds) {
 
 } // namespace
 } // namespace zor::sim
+
+namespace zor::sim {
+namespace {
+
+TEST(ConverterModelRobustness, ArbitraryInputNeverBreaksItAndItRecovers) {
+    ConverterModel model;
+    std::uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 24;
+    };
+    // Random bytes, with the tag letters and command bytes made likely, in pieces at random times.
+    const std::uint8_t likely[] = {'~', 'Z', 'O', 'R', '0', '1', '2', '3', 'f', 's', 'x', 'b', 'l', 1, 255};
+    std::uint64_t now = 0;
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<std::uint8_t> piece(next() % 40);
+        for (auto& b : piece)
+            b = (next() % 2 == 0) ? likely[next() % sizeof likely] : static_cast<std::uint8_t>(next());
+        now += next() % 700;
+        model.receive(piece.data(), piece.size(), now);
+        model.takeOutputUntil(now);
+    }
+    model.takeEvents();
+    // After a quiet spell it answers the query as ever.
+    const std::uint8_t stop[] = {'x'};
+    now += 3000;
+    model.advance(now);
+    model.receive(stop, 1, now);
+    model.discardOutputUntil(now + 1000);
+    const std::uint8_t query[] = {'~', 'Z', 'O', 'R', '0'};
+    now += 3000;
+    model.receive(query, 5, now);
+    const std::vector<std::uint8_t> reply = model.takeOutputUntil(now + 10000);
+    ASSERT_GE(reply.size(), 18u);
+    EXPECT_EQ(reply[0], '~');
+    EXPECT_EQ(std::string(reply.end() - 3, reply.end()), "END");
+}
+
+} // namespace
+} // namespace zor::sim
