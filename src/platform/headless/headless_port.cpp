@@ -135,7 +135,7 @@ constexpr std::uint32_t maxDword = 0xFFFFFFFFu;
 
 // One read from a serial device, bounded by the time-outs as Windows bounds it.
 std::uint32_t readSerial(SerialPortState& p, std::uint8_t* buffer, std::uint32_t capacity) {
-    if (p.device == nullptr || capacity == 0) return 0;
+    if (capacity == 0) return 0;
     const CommTimeouts& t = p.timeouts;
     const std::uint64_t start = clock();
     // Interval MAXDWORD with no totals: return at once with what has arrived.
@@ -155,7 +155,9 @@ std::uint32_t readSerial(SerialPortState& p, std::uint8_t* buffer, std::uint32_t
         // The interval time-out counts from the last byte received, once one has arrived.
         std::uint64_t limit = totalDeadline;
         if (intervalOn && count > 0) limit = std::min(limit, lastByte + t.readInterval);
-        const std::optional<std::uint64_t> next = p.device->nextByteTime();
+        // A port whose device was detached stays silent.
+        const std::optional<std::uint64_t> next =
+            p.device != nullptr ? p.device->nextByteTime() : std::optional<std::uint64_t>{};
         if (!next || *next > limit) {
             if (limit != never) clock() = std::max(clock(), limit);
             break;

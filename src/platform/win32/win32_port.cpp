@@ -5,12 +5,13 @@
 //   (SetCommTimeouts), purgeReceive (PurgeComm with the receive-clear flag).
 #include "platform/port.h"
 #include "platform/types.h"
-
-#include <windows.h>
+#include "platform/win32/win32_handles.h"
 
 #include <cstring>
 
 namespace zor::platform {
+
+using win32::wide;
 
 namespace {
 
@@ -24,13 +25,19 @@ PortHandle seam(HANDLE handle) {
     return handle == INVALID_HANDLE_VALUE ? invalidPortHandle : reinterpret_cast<PortHandle>(handle);
 }
 
-PortResult systemFailure() {
+// The failure GetLastError reports; fallback stands in should the system give no code, so that a
+// failure is never shown as code 0.
+PortResult systemFailure(std::uint32_t fallback = error::InvalidParameter) {
     PortResult result;
     result.error = GetLastError();
-    result.failure = result.error == ERROR_NOT_ENOUGH_MEMORY || result.error == ERROR_OUTOFMEMORY
-                         ? PortFailure::OutOfMemory
-                         : PortFailure::SystemError;
-    if (result.error == 0) result.error = error::WriteFault; // never report a failure as code 0
+    if (result.error == ERROR_NOT_ENOUGH_MEMORY || result.error == ERROR_OUTOFMEMORY) {
+        result.failure = PortFailure::OutOfMemory;
+    } else if (result.error == ERROR_INVALID_HANDLE) {
+        result.failure = PortFailure::CallerError; // a handle the caller had already closed
+    } else {
+        result.failure = PortFailure::SystemError;
+    }
+    if (result.error == 0) result.error = fallback;
     return result;
 }
 
@@ -52,10 +59,6 @@ PortOpenResult opened(HANDLE handle) {
     }
     result.handle = seam(handle);
     return result;
-}
-
-const wchar_t* wide(const char16_t* s) {
-    return reinterpret_cast<const wchar_t*>(s);
 }
 
 } // namespace
@@ -100,7 +103,7 @@ PortResult readPort(PortHandle handle, std::uint8_t* buffer, std::uint32_t capac
     if (buffer == nullptr && capacity > 0) return invalidParameter();
     DWORD read = 0;
     if (!ReadFile(native(handle), buffer, capacity, &read, nullptr)) {
-        PortResult failure = systemFailure();
+        PortResult failure = systemFailure(error::ReadFault);
         failure.count = read;
         return failure;
     }
@@ -112,7 +115,7 @@ PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t
     if (bytes == nullptr && count > 0) return invalidParameter();
     DWORD written = 0;
     if (!WriteFile(native(handle), bytes, count, &written, nullptr)) {
-        PortResult failure = systemFailure();
+        PortResult failure = systemFailure(error::WriteFault);
         failure.count = written;
         return failure;
     }
@@ -166,13 +169,13 @@ PortResult applyCommSettings(PortHandle handle, const CommSettings& settings) {
 
 PortResult setCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) {
     if (handle == invalidPortHandle) return invalidHandle();
-    COMMTIMEOUTS native_timeouts;
-    native_timeouts.ReadIntervalTimeout = timeouts.readInterval;
-    native_timeouts.ReadTotalTimeoutMultiplier = timeouts.readTotalMultiplier;
-    native_timeouts.ReadTotalTimeoutConstant = timeouts.readTotalConstant;
-    native_timeouts.WriteTotalTimeoutMultiplier = timeouts.writeTotalMultiplier;
-    native_timeouts.WriteTotalTimeoutConstant = timeouts.writeTotalConstant;
-    if (!SetCommTimeouts(native(handle), &native_timeouts)) return systemFailure();
+    COMMTIMEOUTS block;
+    block.ReadIntervalTimeout = timeouts.readInterval;
+    block.ReadTotalTimeoutMultiplier = timeouts.readTotalMultiplier;
+    block.ReadTotalTimeoutConstant = timeouts.readTotalConstant;
+    block.WriteTotalTimeoutMultiplier = timeouts.writeTotalMultiplier;
+    block.WriteTotalTimeoutConstant = timeouts.writeTotalConstant;
+    if (!SetCommTimeouts(native(handle), &block)) return systemFailure();
     return PortResult{};
 }
 
