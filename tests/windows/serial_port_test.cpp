@@ -88,8 +88,25 @@ class Win32SerialOnPty : public ::testing::Test {
         if (port == nullptr || *port == '\0') GTEST_SKIP() << "no simulator linked as a COM port";
         number = std::atoi(port);
     }
+    PortHandle openAndSetUp() {
+        PortOpenResult opened = OpenConverterPort(number);
+        EXPECT_TRUE(opened.ok()) << "error " << opened.error;
+        EXPECT_TRUE(SetConverterLine(opened.handle).applied.ok());
+        EXPECT_TRUE(SetConverterTimeouts(opened.handle).ok());
+        return opened.handle;
+    }
     int number = 0;
     std::vector<std::uint8_t> buffer = std::vector<std::uint8_t>(8192, 0);
+};
+
+// The simulator pauses 600 ms after the first 100 bytes of its reply.
+class Win32SerialSplitReply : public Win32SerialOnPty {
+  protected:
+    void SetUp() override {
+        const char* split = std::getenv("ZOR_TEST_SPLIT_AFTER");
+        if (split == nullptr || *split == '\0') GTEST_SKIP() << "no simulator with a split reply";
+        Win32SerialOnPty::SetUp();
+    }
 };
 
 TEST_F(Win32SerialOnPty, QueryIsAnsweredWithACompleteReplyWithinTheTimeouts) {
@@ -152,6 +169,25 @@ TEST_F(Win32SerialOnPty, QueryIsAnsweredWithACompleteReplyWithinTheTimeouts) {
 
     EXPECT_TRUE(closePort(port).ok());
     EXPECT_EQ(writeText(port, "l").error, error::InvalidHandle);
+}
+
+TEST_F(Win32SerialSplitReply, OneReadEndsAtThePauseAndTheRestComesLater) {
+    PortHandle port = openAndSetUp();
+    ASSERT_NE(port, invalidPortHandle);
+    purgeReceive(port);
+    ASSERT_EQ(writeText(port, "~ZOR0").count, 5u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const PortResult first = readPort(port, buffer.data(), 8192);
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first.count, 100u);
+    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 5), "~ZOR1");
+
+    std::uint32_t rest = 0;
+    for (int i = 0; i < 6 && rest < 226; ++i)
+        rest += readPort(port, buffer.data() + 100 + rest, 8092 - rest).count;
+    EXPECT_EQ(rest, 226u);
+    EXPECT_EQ(std::string(buffer.begin() + 323, buffer.begin() + 326), "END");
+    closePort(port);
 }
 
 } // namespace
