@@ -21,6 +21,7 @@
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
+constexpr std::size_t maxUnsent = 65536;
 
 void requestStop(int) {
     stopRequested = 1;
@@ -176,6 +177,14 @@ int main(int argc, char** argv) {
         if (!txLog.empty() &&
             (!following || following->atMs > now + 20 || (model.streaming() && txLog.back() == '\n')))
             flushTx();
+        // Nobody reading for a long time (a stream left running): the oldest bytes are lost, as a
+        // real line would lose them, rather than piling up here.
+        if (unsent.size() > maxUnsent) {
+            const std::size_t lost = unsent.size() - maxUnsent;
+            unsent.erase(unsent.begin(), unsent.begin() + static_cast<std::ptrdiff_t>(lost));
+            log.line(static_cast<double>(now) / 1000.0,
+                     std::to_string(lost) + " bytes lost: nobody is reading");
+        }
         if (!unsent.empty()) {
             const ssize_t n = write(pty.master, unsent.data(), unsent.size());
             if (n > 0) unsent.erase(unsent.begin(), unsent.begin() + n);
