@@ -151,11 +151,12 @@ TEST_F(HeadlessPort, ReadStopsAtAGapAtTheTotalTimeoutOrWhenFull) {
     writeText(port, "~ZOR0");
     headless::advanceClock(50);
     PortResult read = readPort(port, buffer.data(), 8192);
-    EXPECT_EQ(read.count, 100u); // up to the gap
+    EXPECT_EQ(read.count, 100u);      // up to the gap
     EXPECT_EQ(headless::now(), 250u); // the total time-out ended it, 200 ms after it began
     // The rest comes after the pause; at 9600 baud it takes longer than one read may wait.
     std::uint32_t rest = 0;
-    for (int i = 0; i < 3; ++i) rest += readPort(port, buffer.data(), 8192).count;
+    for (int i = 0; i < 3; ++i)
+        rest += readPort(port, buffer.data(), 8192).count;
     EXPECT_EQ(rest, 226u);
 
     // Nothing at all: the read returns empty after the total time-out.
