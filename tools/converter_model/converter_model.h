@@ -8,7 +8,7 @@
 //   "~ZOR1" + image  326 bytes ending "END": kept as its settings, main function NMEA
 //   "~ZOR2" + image  80 bytes ending "END": kept, main function Modbus
 //   "~ZOR3" + image  18 bytes ending "END": kept, main function SDI12 to RS232
-//   "b"              restart: streaming stops, a half-received image or update is dropped
+//   "b"              restart: streaming stops, answer bytes not yet sent are dropped
 //   "l"              LED test
 //   "s" / "x"        start / stop streaming the sentences of its sentence list, one every period
 //   "~ZORf"          answered "ACKFW"; then 35-byte packets (0x01, 32 data bytes, 16-bit sum least
