@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "zor-simulator: %s\n", error.c_str());
         return 1;
     }
+    HoldAsControllingTerminal(pty);
     std::vector<std::string> links;
     if (!options.linkPath.empty()) links.push_back(options.linkPath);
     if (options.wineCom) links.push_back(WineComLink(options.winePrefix, *options.wineCom));

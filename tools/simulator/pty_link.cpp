@@ -1,11 +1,15 @@
 #include "pty_link.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -68,7 +72,29 @@ bool OpenPty(Pty& pty, std::string& error) {
     return true;
 }
 
+bool HoldAsControllingTerminal(Pty& pty) {
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child < 0) return false;
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL); // never outlive the simulator
+        if (getppid() != parent) _exit(0);
+        std::signal(SIGINT, SIG_IGN);
+        if (setsid() < 0 || ioctl(pty.slave, TIOCSCTTY, 0) != 0) _exit(1);
+        close(pty.master);
+        for (;;)
+            pause();
+    }
+    pty.holder = child;
+    return true;
+}
+
 void ClosePty(Pty& pty) {
+    if (pty.holder > 0) {
+        kill(pty.holder, SIGKILL);
+        waitpid(pty.holder, nullptr, 0);
+        pty.holder = -1;
+    }
     if (pty.slave >= 0) close(pty.slave);
     if (pty.master >= 0) close(pty.master);
     pty.slave = -1;
