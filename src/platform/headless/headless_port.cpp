@@ -343,6 +343,12 @@ PortResult purgeReceive(PortHandle handle) {
 
 namespace headless {
 
+SerialDevice::~SerialDevice() {
+    for (auto& [name, p] : state().ports) {
+        if (p.device == this) p.device = nullptr;
+    }
+}
+
 void attachSerialDevice(const std::string& portName, SerialDevice& device) {
     port(portKey(portName)).device = &device;
 }

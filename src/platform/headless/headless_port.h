@@ -17,7 +17,8 @@ namespace zor::platform::headless {
 // A device on the far end of a serial port. Times are virtual milliseconds.
 class SerialDevice {
   public:
-    virtual ~SerialDevice() = default;
+    // A device that goes away is detached from every port it was attached to.
+    virtual ~SerialDevice();
     // The program wrote these bytes at this time.
     virtual void written(const std::uint8_t* bytes, std::size_t count, std::uint64_t atMs) = 0;
     // When the next byte for the program arrives (possibly already past); none if nothing will come.

@@ -216,6 +216,26 @@ TEST_F(HeadlessPort, PortFaultsReportTheirCodes) {
     EXPECT_EQ(OpenConverterPort(3).error, error::AccessDenied);
 }
 
+TEST(HeadlessPortDevice, ADeviceThatGoesAwayLeavesASilentPortBehind) {
+    headless::reset();
+    headless::resetPorts();
+    PortHandle port = invalidPortHandle;
+    {
+        testing::ConverterDevice device;
+        headless::attachSerialDevice(ConverterPortName(5), device);
+        port = OpenConverterPort(5).handle;
+        SetConverterTimeouts(port);
+    }
+    const std::uint8_t query[] = {'~', 'Z', 'O', 'R', '0'};
+    EXPECT_TRUE(writePort(port, query, 5).ok());
+    std::uint8_t buffer[64];
+    EXPECT_EQ(readPort(port, buffer, sizeof buffer).count, 0u);
+    EXPECT_EQ(headless::now(), 200u);
+    closePort(port);
+    EXPECT_EQ(OpenConverterPort(5).error, error::FileNotFound);
+    headless::resetPorts();
+}
+
 class HeadlessFile : public ::testing::Test {
   protected:
     void SetUp() override { headless::resetPorts(); }
