@@ -15,6 +15,7 @@ cmake --build build-native -j "$jobs"
 
 echo "== Windows build and tests under Wine"
 cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DZOR_SIMULATOR="$root/build-native/tools/simulator/zor-simulator" >/dev/null
 cmake --build build-windows -j "$jobs"
 scripts/wine-session bash -c 'cd build-windows && ctest --output-on-failure'

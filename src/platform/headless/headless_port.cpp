@@ -1,0 +1,407 @@
+// Serial ports and files of the headless backend, in memory. Implements platform/port.h with the
+// error codes Windows gives: 2 for a missing port or file, 5 for a port already open, 32 for a file
+// in use, 6 for an invalid or closed handle. Serial reads run on the virtual clock.
+#include "platform/headless/headless_port.h"
+#include "platform/headless/headless_internal.h"
+#include "platform/port.h"
+#include "platform/types.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace zor::platform {
+
+struct PortObject {
+    bool serial = false;
+    std::string portKey;    // serial
+    std::u16string fileKey; // file
+    FileAccess access = FileAccess::Read;
+    std::size_t position = 0;
+};
+
+namespace {
+
+using headless::FileOperation;
+using headless::SerialDevice;
+using headless::SerialPortFaults;
+
+struct SerialPortState {
+    SerialDevice* device = nullptr;
+    SerialPortFaults faults;
+    CommSettings settings;
+    CommTimeouts timeouts;
+    bool open = false;
+};
+
+struct FileState {
+    std::vector<std::uint8_t> bytes;
+    bool open = false;
+};
+
+struct PortBackend {
+    std::map<std::string, SerialPortState> ports;
+    std::map<std::u16string, FileState> files;
+    std::map<std::pair<std::u16string, FileOperation>, std::uint32_t> fileFaults;
+    std::vector<std::unique_ptr<PortObject>> handles;
+};
+
+PortBackend& state() {
+    static PortBackend b;
+    return b;
+}
+
+std::uint64_t& clock() {
+    return headless_detail::backend().clock;
+}
+
+// Device and file names are case-insensitive, as on Windows.
+std::string portKey(const std::string& name) {
+    std::string key = name;
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return key;
+}
+
+std::u16string fileKey(const std::u16string& path) {
+    std::u16string key = path;
+    for (char16_t& c : key) {
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        if (c == u'/') c = u'\\';
+    }
+    return key;
+}
+
+CommSettings freshPortSettings() {
+    CommSettings s;
+    s.baudRate = 1200;
+    s.byteSize = 7;
+    s.parity = 2;
+    s.stopBits = 2;
+    return s;
+}
+
+SerialPortState& port(const std::string& key) {
+    auto [it, added] = state().ports.try_emplace(key);
+    if (added) it->second.settings = freshPortSettings();
+    return it->second;
+}
+
+PortResult failed(std::uint32_t code, PortFailure kind = PortFailure::SystemError) {
+    return PortResult{0, code, kind};
+}
+
+PortOpenResult openFailed(std::uint32_t code, PortFailure kind = PortFailure::SystemError) {
+    return PortOpenResult{invalidPortHandle, code, kind};
+}
+
+// Takes a one-shot fault for this file operation, or 0.
+std::uint32_t takeFileFault(const std::u16string& key, FileOperation operation) {
+    auto& faults = state().fileFaults;
+    const auto it = faults.find({key, operation});
+    if (it == faults.end()) return 0;
+    const std::uint32_t code = it->second;
+    faults.erase(it);
+    return code;
+}
+
+PortObject* live(PortHandle handle) {
+    if (handle == invalidPortHandle) return nullptr;
+    for (const auto& h : state().handles) {
+        if (h.get() == handle) return h.get();
+    }
+    return nullptr;
+}
+
+PortHandle addHandle(std::unique_ptr<PortObject> object) {
+    PortHandle h = object.get();
+    state().handles.push_back(std::move(object));
+    return h;
+}
+
+void forget(PortObject* object) {
+    auto& handles = state().handles;
+    handles.erase(
+        std::remove_if(handles.begin(), handles.end(),
+                       [object](const std::unique_ptr<PortObject>& h) { return h.get() == object; }),
+        handles.end());
+}
+
+constexpr std::uint64_t never = ~std::uint64_t{0};
+constexpr std::uint32_t maxDword = 0xFFFFFFFFu;
+
+// One read from a serial device, bounded by the time-outs as Windows bounds it.
+std::uint32_t readSerial(SerialPortState& p, std::uint8_t* buffer, std::uint32_t capacity) {
+    if (capacity == 0) return 0;
+    const CommTimeouts& t = p.timeouts;
+    const std::uint64_t start = clock();
+    // Interval MAXDWORD with no totals: return at once with what has arrived.
+    const bool immediate =
+        t.readInterval == maxDword && t.readTotalMultiplier == 0 && t.readTotalConstant == 0;
+    std::uint64_t totalDeadline = never;
+    if (immediate) {
+        totalDeadline = start;
+    } else if (t.readTotalMultiplier != 0 || t.readTotalConstant != 0) {
+        totalDeadline =
+            start + std::uint64_t{t.readTotalConstant} + std::uint64_t{t.readTotalMultiplier} * capacity;
+    }
+    const bool intervalOn = !immediate && t.readInterval != 0;
+    std::uint32_t count = 0;
+    std::uint64_t lastByte = start;
+    while (count < capacity) {
+        // The interval time-out counts from the last byte received, once one has arrived.
+        std::uint64_t limit = totalDeadline;
+        if (intervalOn && count > 0) limit = std::min(limit, lastByte + t.readInterval);
+        // A port whose device was detached stays silent.
+        const std::optional<std::uint64_t> next =
+            p.device != nullptr ? p.device->nextByteTime() : std::optional<std::uint64_t>{};
+        if (!next || *next > limit) {
+            if (limit != never) clock() = std::max(clock(), limit);
+            break;
+        }
+        clock() = std::max(clock(), *next);
+        buffer[count++] = p.device->takeByte();
+        lastByte = clock();
+    }
+    return count;
+}
+
+} // namespace
+
+PortOpenResult openPort(const char* name) {
+    if (name == nullptr) return openFailed(error::InvalidParameter, PortFailure::CallerError);
+    const std::string key = portKey(name);
+    const auto it = state().ports.find(key);
+    if (it == state().ports.end() || it->second.device == nullptr) return openFailed(error::FileNotFound);
+    SerialPortState& p = it->second;
+    if (p.faults.openError != 0) return openFailed(p.faults.openError);
+    if (p.open) return openFailed(error::AccessDenied);
+    p.open = true;
+    auto object = std::make_unique<PortObject>();
+    object->serial = true;
+    object->portKey = key;
+    object->access = FileAccess::ReadWrite;
+    return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
+}
+
+PortOpenResult openFile(const char16_t* path, FileAccess access) {
+    if (path == nullptr) return openFailed(error::InvalidParameter, PortFailure::CallerError);
+    const std::u16string key = fileKey(path);
+    if (const std::uint32_t code = takeFileFault(key, FileOperation::Open)) return openFailed(code);
+    const auto it = state().files.find(key);
+    if (it == state().files.end()) return openFailed(error::FileNotFound);
+    if (it->second.open) return openFailed(error::SharingViolation);
+    it->second.open = true;
+    auto object = std::make_unique<PortObject>();
+    object->fileKey = key;
+    object->access = access;
+    return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
+}
+
+PortOpenResult createFile(const char16_t* path) {
+    if (path == nullptr) return openFailed(error::InvalidParameter, PortFailure::CallerError);
+    const std::u16string key = fileKey(path);
+    if (const std::uint32_t code = takeFileFault(key, FileOperation::Create)) return openFailed(code);
+    FileState& file = state().files[key];
+    if (file.open) return openFailed(error::SharingViolation);
+    file.bytes.clear();
+    file.open = true;
+    auto object = std::make_unique<PortObject>();
+    object->fileKey = key;
+    object->access = FileAccess::ReadWrite;
+    return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
+}
+
+PortResult replaceFile(const char16_t* target, const char16_t* replacement) {
+    if (target == nullptr || replacement == nullptr)
+        return failed(error::InvalidParameter, PortFailure::CallerError);
+    const std::u16string targetKey = fileKey(target);
+    const std::u16string replacementKey = fileKey(replacement);
+    if (const std::uint32_t code = takeFileFault(targetKey, FileOperation::Replace)) return failed(code);
+    auto& files = state().files;
+    const auto from = files.find(replacementKey);
+    if (from == files.end()) return failed(error::FileNotFound);
+    if (from->second.open) return failed(error::SharingViolation);
+    if (targetKey == replacementKey) return PortResult{};
+    const auto to = files.find(targetKey);
+    if (to != files.end() && to->second.open) return failed(error::SharingViolation);
+    std::vector<std::uint8_t> bytes = std::move(from->second.bytes);
+    files.erase(from);
+    files[targetKey] = FileState{std::move(bytes), false};
+    return PortResult{};
+}
+
+PortResult deleteFile(const char16_t* path) {
+    if (path == nullptr) return failed(error::InvalidParameter, PortFailure::CallerError);
+    const std::u16string key = fileKey(path);
+    if (const std::uint32_t code = takeFileFault(key, FileOperation::Delete)) return failed(code);
+    const auto it = state().files.find(key);
+    if (it == state().files.end()) return failed(error::FileNotFound);
+    if (it->second.open) return failed(error::SharingViolation);
+    state().files.erase(it);
+    return PortResult{};
+}
+
+PortResult readPort(PortHandle handle, std::uint8_t* buffer, std::uint32_t capacity) {
+    PortObject* object = live(handle);
+    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (buffer == nullptr && capacity > 0) return failed(error::InvalidParameter, PortFailure::CallerError);
+    if (object->serial) {
+        SerialPortState& p = port(object->portKey);
+        if (p.faults.readError != 0) return failed(p.faults.readError);
+        return PortResult{readSerial(p, buffer, capacity), 0, PortFailure::None};
+    }
+    if (const std::uint32_t code = takeFileFault(object->fileKey, FileOperation::Read)) return failed(code);
+    const std::vector<std::uint8_t>& bytes = state().files[object->fileKey].bytes;
+    const std::size_t available = object->position < bytes.size() ? bytes.size() - object->position : 0;
+    const std::uint32_t count = static_cast<std::uint32_t>(std::min<std::size_t>(available, capacity));
+    if (count > 0) std::memcpy(buffer, bytes.data() + object->position, count);
+    object->position += count;
+    return PortResult{count, 0, PortFailure::None};
+}
+
+PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t count) {
+    PortObject* object = live(handle);
+    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (bytes == nullptr && count > 0) return failed(error::InvalidParameter, PortFailure::CallerError);
+    if (object->serial) {
+        SerialPortState& p = port(object->portKey);
+        if (p.faults.writeError != 0) return failed(p.faults.writeError);
+        if (p.device != nullptr && count > 0) p.device->written(bytes, count, clock());
+        return PortResult{count, 0, PortFailure::None};
+    }
+    if (object->access != FileAccess::ReadWrite) return failed(error::AccessDenied);
+    if (const std::uint32_t code = takeFileFault(object->fileKey, FileOperation::Write)) return failed(code);
+    std::vector<std::uint8_t>& file = state().files[object->fileKey].bytes;
+    if (file.size() < object->position + count) file.resize(object->position + count);
+    if (count > 0) std::memcpy(file.data() + object->position, bytes, count);
+    object->position += count;
+    return PortResult{count, 0, PortFailure::None};
+}
+
+PortResult closePort(PortHandle& handle) {
+    PortObject* object = live(handle);
+    handle = invalidPortHandle;
+    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (object->serial) {
+        port(object->portKey).open = false;
+    } else {
+        const auto it = state().files.find(object->fileKey);
+        if (it != state().files.end()) it->second.open = false;
+    }
+    forget(object);
+    return PortResult{};
+}
+
+CommSettingsResult readCommSettings(PortHandle handle) {
+    CommSettingsResult result;
+    PortObject* object = live(handle);
+    if (object == nullptr) {
+        result.error = error::InvalidHandle;
+        result.failure = PortFailure::CallerError;
+    } else if (!object->serial) {
+        result.error = error::NotSupported;
+        result.failure = PortFailure::Unsupported;
+    } else if (const std::uint32_t code = port(object->portKey).faults.readSettingsError) {
+        result.error = code;
+        result.failure = PortFailure::SystemError;
+    } else {
+        result.settings = port(object->portKey).settings;
+    }
+    return result;
+}
+
+PortResult applyCommSettings(PortHandle handle, const CommSettings& settings) {
+    PortObject* object = live(handle);
+    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (!object->serial) return failed(error::NotSupported, PortFailure::Unsupported);
+    SerialPortState& p = port(object->portKey);
+    if (p.faults.applySettingsError != 0) return failed(p.faults.applySettingsError);
+    p.settings = settings;
+    return PortResult{};
+}
+
+PortResult setCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) {
+    PortObject* object = live(handle);
+    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (!object->serial) return failed(error::NotSupported, PortFailure::Unsupported);
+    port(object->portKey).timeouts = timeouts;
+    return PortResult{};
+}
+
+PortResult purgeReceive(PortHandle handle) {
+    PortObject* object = live(handle);
+    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (!object->serial) return failed(error::NotSupported, PortFailure::Unsupported);
+    SerialPortState& p = port(object->portKey);
+    if (p.device != nullptr) p.device->purgeArrived(clock());
+    return PortResult{};
+}
+
+namespace headless {
+
+SerialDevice::~SerialDevice() {
+    for (auto& [name, p] : state().ports) {
+        if (p.device == this) p.device = nullptr;
+    }
+}
+
+void attachSerialDevice(const std::string& portName, SerialDevice& device) {
+    port(portKey(portName)).device = &device;
+}
+
+void detachSerialDevice(const std::string& portName) {
+    const auto it = state().ports.find(portKey(portName));
+    if (it != state().ports.end()) it->second.device = nullptr;
+}
+
+void setSerialPortFaults(const std::string& portName, const SerialPortFaults& faults) {
+    port(portKey(portName)).faults = faults;
+}
+
+void setReportedSettings(const std::string& portName, const CommSettings& settings) {
+    port(portKey(portName)).settings = settings;
+}
+
+std::optional<CommSettings> currentSettings(const std::string& portName) {
+    const auto it = state().ports.find(portKey(portName));
+    if (it == state().ports.end()) return std::nullopt;
+    return it->second.settings;
+}
+
+std::optional<CommTimeouts> currentTimeouts(const std::string& portName) {
+    const auto it = state().ports.find(portKey(portName));
+    if (it == state().ports.end()) return std::nullopt;
+    return it->second.timeouts;
+}
+
+bool isPortOpen(const std::string& portName) {
+    const auto it = state().ports.find(portKey(portName));
+    return it != state().ports.end() && it->second.open;
+}
+
+void putFile(const std::u16string& path, const std::vector<std::uint8_t>& bytes) {
+    FileState& file = state().files[fileKey(path)];
+    file.bytes = bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> fileContents(const std::u16string& path) {
+    const auto it = state().files.find(fileKey(path));
+    if (it == state().files.end()) return std::nullopt;
+    return it->second.bytes;
+}
+
+void failFileOperation(const std::u16string& path, FileOperation operation, std::uint32_t error) {
+    state().fileFaults[{fileKey(path), operation}] = error;
+}
+
+void resetPorts() {
+    state() = PortBackend{};
+}
+
+} // namespace headless
+
+} // namespace zor::platform

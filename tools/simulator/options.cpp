@@ -1,0 +1,166 @@
+#include "options.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace zor::sim {
+
+namespace {
+
+bool number(const char* text, std::uint64_t limit, std::uint64_t& value) {
+    if (text == nullptr || *text == '\0' || *text == '-') return false;
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long parsed = std::strtoull(text, &end, 0);
+    if (errno != 0 || *end != '\0' || parsed > limit) return false;
+    value = parsed;
+    return true;
+}
+
+} // namespace
+
+const char* UsageText() {
+    return R"(Usage: zor-simulator [options]
+Serves a simulated ZOR-MX-410 converter on a pseudo-terminal and logs what it receives.
+
+Converter:
+  --function nmea|modbus|serial  main function to answer the query with (default: nmea, or that of
+                                 the settings file)
+  --settings FILE                start with the settings in FILE (a configuration file as the utility
+                                 saves it: 326, 80 or 18 bytes)
+  --sentences FILE               NMEA sentences streamed between "s" and "x", one a line
+                                 (default: a few built-in sentences)
+  --sentence-period MS           time between streamed sentences (default 250)
+  --state-flags N                converter state word sent in the reply (default 0)
+  --firmware-version ABC         three characters sent as firmware version (default "1.7")
+  --firmware-out FILE            write the firmware of each completed update to FILE
+  --unpaced                      send replies at once rather than at 9600 baud
+
+Faults:
+  --silent                       answer nothing at all
+  --garbage                      answer the query with noise that holds no tag
+  --noise-before-tag N           send N bytes of noise in front of the reply
+  --split-after N                pause the reply after N bytes ...
+  --split-pause MS               ... for MS milliseconds (default 300)
+  --no-ackfw                     leave the firmware start "~ZORf" unanswered
+  --reject-every N               answer every N-th firmware packet with 2 (N = 1: all of them)
+  --ack-only N                   leave firmware packets after the N-th unanswered
+
+Port:
+  --wine-com N                   link the pseudo-terminal as comN of the Wine prefix
+  --wine-prefix DIR              the Wine prefix (default: $WINEPREFIX, else ~/.wine)
+  --link PATH                    also make PATH a symbolic link to the pseudo-terminal
+  --log FILE                     write the log to FILE instead of standard output
+  --quiet                        log nothing but the start line
+  --help                         show this text
+
+The first line of the log names the pseudo-terminal. Stop with Ctrl-C or SIGTERM; links made are
+removed on exit.
+)";
+}
+
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        auto needValue = [&]() {
+            if (value == nullptr) {
+                error = arg + " needs a value";
+                return false;
+            }
+            ++i;
+            return true;
+        };
+        auto needNumber = [&](std::uint64_t limit, std::uint64_t& out) {
+            if (!needValue()) return false;
+            if (!number(value, limit, out)) {
+                error = arg + ": not a number up to " + std::to_string(limit) + ": " + value;
+                return false;
+            }
+            return true;
+        };
+        std::uint64_t n = 0;
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--function") {
+            if (!needValue()) return false;
+            const std::string f = value;
+            if (f == "nmea" || f == "1") {
+                options.function = Function::Nmea;
+            } else if (f == "modbus" || f == "2") {
+                options.function = Function::Modbus;
+            } else if (f == "serial" || f == "3") {
+                options.function = Function::Serial;
+            } else {
+                error = "--function: nmea, modbus or serial, not " + f;
+                return false;
+            }
+        } else if (arg == "--settings") {
+            if (!needValue()) return false;
+            options.settingsFile = value;
+        } else if (arg == "--sentences") {
+            if (!needValue()) return false;
+            options.sentenceFile = value;
+        } else if (arg == "--sentence-period") {
+            if (!needNumber(3600000, n)) return false;
+            options.sentencePeriodMs = static_cast<std::uint32_t>(n);
+        } else if (arg == "--state-flags") {
+            if (!needNumber(0xFFFFFFFFu, n)) return false;
+            options.stateFlags = static_cast<std::int32_t>(static_cast<std::uint32_t>(n));
+        } else if (arg == "--firmware-version") {
+            if (!needValue()) return false;
+            options.firmwareVersion = value;
+            if (options.firmwareVersion.size() != 3) {
+                error = "--firmware-version: exactly three characters";
+                return false;
+            }
+        } else if (arg == "--firmware-out") {
+            if (!needValue()) return false;
+            options.firmwareOut = value;
+        } else if (arg == "--unpaced") {
+            options.unpaced = true;
+        } else if (arg == "--silent") {
+            options.faults.silent = true;
+        } else if (arg == "--garbage") {
+            options.faults.garbageReply = true;
+        } else if (arg == "--noise-before-tag") {
+            if (!needNumber(1000000, n)) return false;
+            options.faults.noiseBeforeTag = static_cast<std::uint32_t>(n);
+        } else if (arg == "--split-after") {
+            if (!needNumber(1000000, n)) return false;
+            options.faults.splitAfter = static_cast<std::uint32_t>(n);
+        } else if (arg == "--split-pause") {
+            if (!needNumber(3600000, n)) return false;
+            options.faults.splitPauseMs = static_cast<std::uint32_t>(n);
+        } else if (arg == "--no-ackfw") {
+            options.faults.noAckfw = true;
+        } else if (arg == "--reject-every") {
+            if (!needNumber(1000000, n)) return false;
+            options.faults.rejectEvery = static_cast<std::uint32_t>(n);
+        } else if (arg == "--ack-only") {
+            if (!needNumber(1000000, n)) return false;
+            options.faults.acknowledgeOnly = static_cast<std::uint32_t>(n);
+        } else if (arg == "--wine-com") {
+            if (!needNumber(255, n)) return false;
+            options.wineCom = static_cast<std::uint32_t>(n);
+        } else if (arg == "--wine-prefix") {
+            if (!needValue()) return false;
+            options.winePrefix = value;
+        } else if (arg == "--link") {
+            if (!needValue()) return false;
+            options.linkPath = value;
+        } else if (arg == "--log") {
+            if (!needValue()) return false;
+            options.logFile = value;
+        } else if (arg == "--quiet") {
+            options.quiet = true;
+        } else {
+            error = "unknown option " + arg + " (see --help)";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace zor::sim

@@ -1,0 +1,34 @@
+// The simulator's command line.
+#pragma once
+
+#include "converter_model/converter_model.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zor::sim {
+
+struct Options {
+    std::optional<Function> function;
+    std::string settingsFile;
+    std::string sentenceFile;
+    std::string firmwareOut;
+    std::optional<std::int32_t> stateFlags;
+    std::string firmwareVersion;
+    std::optional<std::uint32_t> sentencePeriodMs;
+    bool unpaced = false; // send replies at once instead of at 9600 baud
+    Faults faults;
+    std::optional<std::uint32_t> wineCom;
+    std::string winePrefix;
+    std::string linkPath;
+    std::string logFile;
+    bool quiet = false;
+    bool help = false;
+};
+
+// Fills options from argv; on a bad argument returns false with a message in error.
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error);
+const char* UsageText();
+
+} // namespace zor::sim
