@@ -12,7 +12,7 @@
 namespace zor::platform::headless {
 
 // Destroys every window (without messages), empties the queue, stops all timers, forgets the class
-// registration and the focus, and sets the clock back to 0.
+// registration and the focus, sets the clock back to 0, and forgets every port, device and file.
 void reset();
 
 std::uint64_t now();                 // virtual milliseconds since the last reset

@@ -1,6 +1,7 @@
 // The executable's path, file existence and file dialogs of the headless backend: set by tests.
 #include "platform/headless/headless_paths.h"
 #include "platform/dialogs.h"
+#include "platform/headless/headless_port.h"
 
 #include <algorithm>
 #include <deque>
@@ -32,8 +33,10 @@ std::int32_t modulePath(char* buffer, std::int32_t capacity) {
     return path.size() >= static_cast<std::size_t>(capacity) ? capacity : n;
 }
 
+// A marker set by the test, or any in-memory file of that name.
 bool fileExists(const char16_t* path) {
-    return path != nullptr && state().existing.count(path) > 0;
+    if (path == nullptr) return false;
+    return state().existing.count(path) > 0 || headless::fileContents(path).has_value();
 }
 
 bool showFileDialog(const FileDialogRequest& request) {

@@ -2,6 +2,7 @@
 // paint for invalidated windows, then due timers — the order Windows retrieves them in.
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_internal.h"
+#include "platform/headless/headless_port.h"
 
 #include <algorithm>
 

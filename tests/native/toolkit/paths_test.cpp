@@ -48,3 +48,22 @@ TEST(Paths, ChosenFileIsUpperCasedAndCancelLeavesTheBuffer) {
 
 } // namespace
 } // namespace zor
+
+#include "platform/dialogs.h"
+#include "platform/headless/headless_port.h"
+
+namespace zor {
+namespace {
+
+TEST(Paths, AnInMemoryFileExists) {
+    platform::headless::resetPaths();
+    platform::headless::resetPorts();
+    EXPECT_FALSE(platform::fileExists(u"C:\\ZOR-MX-410\\service"));
+    platform::headless::putFile(u"C:\\ZOR-MX-410\\service", {});
+    EXPECT_TRUE(platform::fileExists(u"C:\\ZOR-MX-410\\service"));
+    platform::headless::resetPorts();
+    EXPECT_FALSE(platform::fileExists(u"C:\\ZOR-MX-410\\service"));
+}
+
+} // namespace
+} // namespace zor
