@@ -1,0 +1,58 @@
+#include "form/averaging_rules.h"
+
+#include <limits>
+
+namespace zor {
+namespace {
+
+// The sample rate and the buffer length divide; a value below 1 (left by an incomplete image, say)
+// must not stop the program, so it divides as 1.
+std::int32_t divisor(std::int32_t value) {
+    return value < 1 ? 1 : value;
+}
+
+std::int32_t clampedProduct(std::int32_t a, std::int32_t b) {
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    if (product > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (product < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(product);
+}
+
+std::int32_t typedValue(const char16_t* text) {
+    const std::int32_t value = leadingInt(text);
+    return value <= 0 ? 1 : value;
+}
+
+} // namespace
+
+AveragingWarning AveragingPeriodChanged(FormModel& model, const char16_t* text) {
+    if (textLength(text) == 0) {
+        model.averagingPeriod = 0;
+        return {};
+    }
+    const std::int32_t value = typedValue(text);
+    model.averagingPeriod = value;
+    model.averagingSampleCount = value / divisor(model.averagingSampleRate);
+    if (model.averagingSampleCount <= model.averagingBufferLength) return {};
+
+    model.averagingPeriod = clampedProduct(model.averagingSampleRate, model.averagingBufferLength);
+    model.averagingSampleCount = model.averagingPeriod / divisor(model.averagingSampleRate);
+    return {true, periodWarningText, periodWarningTitle, model.averagingPeriod};
+}
+
+AveragingWarning SampleRateChanged(FormModel& model, const char16_t* text) {
+    if (textLength(text) == 0) {
+        model.averagingSampleRate = 1;
+        return {};
+    }
+    const std::int32_t value = typedValue(text);
+    model.averagingSampleRate = value;
+    model.averagingSampleCount = model.averagingPeriod / value;
+    if (model.averagingSampleCount <= model.averagingBufferLength) return {};
+
+    model.averagingSampleRate = model.averagingPeriod / divisor(model.averagingBufferLength);
+    model.averagingSampleCount = model.averagingPeriod / divisor(model.averagingSampleRate);
+    return {true, sampleRateWarningText, sampleRateWarningTitle, model.averagingSampleRate};
+}
+
+} // namespace zor

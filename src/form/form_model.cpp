@@ -1,0 +1,40 @@
+#include "form/form_model.h"
+
+namespace zor {
+
+FormModel formModel;
+
+FormModel::FormModel() {
+    ResetFormModel(*this);
+}
+
+void ResetFormModel(FormModel& model) {
+    model.currentRegisterSet = 0;
+    model.sentenceId[0].assign(u"");
+    for (std::int32_t k = 1; k < registerSetCount; ++k)
+        model.sentenceId[k].assign(undefinedSentenceId);
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        model.parameterSelectMask[k] = 0;
+        model.monitoredParameter[k] = 0;
+        model.thresholdFunction[k] = 0;
+        model.threshold[k] = 0.0f;
+        model.hysteresis[k] = 0.0f;
+        model.flagBytes[k] = 0;
+    }
+    model.triggeredOutputOn = 1;
+    model.reflectOutputInLed = 0;
+    model.averagingPeriod = 1;
+    model.secondAveragingPeriod = 1;
+    model.averagingSampleRate = 1;
+    model.secondSampleRate = 1;
+    model.averagingSampleCount = 0;
+    model.secondSampleCount = 0;
+    model.thresholdDecimals = 0;
+    model.averagingBufferLength = 1;
+    model.modbusBaudIndex = 4;
+    model.converterStateFlags = 0;
+    model.firmwareVersion.assign("");
+    model.viewedParameter = -1;
+}
+
+} // namespace zor

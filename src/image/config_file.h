@@ -1,0 +1,72 @@
+// Configuration files: exactly the image "Send Settings" would write, 326, 80 or 18 bytes, with no
+// header. This is the part without a window: what a save writes and in which order, how the bytes of
+// an opened file are recognised, and the texts shown. The file handle itself belongs to the caller.
+#pragma once
+
+#include "image/config_image.h"
+#include "image/image_build.h"
+#include "image/reply_outcome.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zor {
+
+inline constexpr std::int32_t configPathCapacity = 260;
+
+// File dialogs, filter index 1.
+inline constexpr char16_t saveFilterDescription[] = u"CFG";
+inline constexpr char16_t configFilterPattern[] = u"*.cfg";
+inline constexpr char16_t firmwareFilterDescription[] = u"Firmware";
+inline constexpr char16_t firmwareFilterPattern[] = u"*.binary";
+
+// A file that cannot be created, opened or put in place: title "Error", OK only, no icon, owner the
+// main window.
+inline constexpr char16_t handleInvalidText[] = u"Handle Invalid";
+inline constexpr char16_t handleInvalidTitle[] = u"Error";
+
+inline constexpr char16_t firmwareWarningTitle[] = u"Firmware Update Warning";
+inline constexpr char16_t firmwareWarningText[] = u"A firmware file was selected.\r\n"
+                                                  u"Firmware updates may cause the converter to fail!\r\n"
+                                                  u"Click 'OK' to proceed or 'Cancel' to cancel.";
+inline constexpr std::int32_t firmwareReadLimit = 32768;
+
+// Whether the upper-cased path contains ".BINARY": such a file is a firmware image, not a configuration.
+bool IsFirmwarePath(const char16_t* path);
+
+// Saving never destroys the file that was there: the settings are checked before any file is touched,
+// the image goes to a temporary file beside the target, and only a complete write replaces the target.
+enum class SaveStep {
+    CheckSettings,   // the checks of "Send Settings"; a failure shows its box and stops, no file touched
+    CreateTemporary, // create TemporarySavePath(target), always creating; failure: the "Handle Invalid" box
+    WriteImage,      // one write of the image; failure: SerialWriteFailedText, close and delete the temporary
+    CloseTemporary,
+    ReplaceTarget, // move the temporary over the target; failure: "Handle Invalid", delete the temporary
+    ShowWritten,   // status BytesWrittenText(count)
+};
+inline constexpr std::array<SaveStep, 6> saveSteps = {SaveStep::CheckSettings, SaveStep::CreateTemporary,
+                                                      SaveStep::WriteImage,    SaveStep::CloseTemporary,
+                                                      SaveStep::ReplaceTarget, SaveStep::ShowWritten};
+
+std::u16string TemporarySavePath(const char16_t* target);
+
+// Opening a configuration: the receive buffer is zeroed before the one read, so nothing of an earlier
+// read can be taken for part of the file, and the bytes are recognised as a reply from a file.
+enum class OpenStep {
+    OpenExisting,  // failure: the "Handle Invalid" box
+    CheckFirmware, // IsFirmwarePath: the firmware warning and update instead
+    ClearReceiveBuffer,
+    ReadOnce, // up to 8192 bytes; failure: FileReadErrorText, close, stop
+    CloseFile,
+    Recognise, // RecogniseConfigFile, then apply as for a reply
+};
+inline constexpr std::array<OpenStep, 6> openSteps = {OpenStep::OpenExisting,       OpenStep::CheckFirmware,
+                                                      OpenStep::ClearReceiveBuffer, OpenStep::ReadOnce,
+                                                      OpenStep::CloseFile,          OpenStep::Recognise};
+
+// The bytes read from a configuration file. A file saved by the program in any main function is
+// complete in its own layout; "Serial Number" and converterStateFlags are never taken from a file.
+ReplyOutcome RecogniseConfigFile(const std::uint8_t* bytes, std::int32_t count);
+
+} // namespace zor

@@ -1,0 +1,173 @@
+#include "image/image_build.h"
+
+#include "image/byte_order.h"
+#include "image/scaled_value.h"
+#include "toolkit/text_buffer.h"
+
+#include <cstring>
+
+namespace zor {
+namespace {
+
+constexpr std::int32_t shortestSentenceId = 5;
+
+void writeTag(ConfigImage& image, MainFunction function) {
+    std::memcpy(image.bytes.data(), imageTagPrefix, 4);
+    image.bytes[4] = static_cast<std::uint8_t>(ImageTagDigit(function));
+}
+
+void writeTrailer(ConfigImage& image, std::int32_t offset) {
+    std::memcpy(image.bytes.data() + offset, trailerText, trailerLength);
+}
+
+// Checks 1 to 4; the characters are known to fit a byte once they pass.
+CheckFailure checkIdentity(const IdentityFields& identity) {
+    const CheckFailure address = CheckAddress(identity.address);
+    if (address.step != 0) return address;
+    return CheckSerialNumber(identity.serialNumber);
+}
+
+void writeAddress(ConfigImage& image, const char16_t* address) {
+    image.bytes[addressOffset] = textLength(address) == 1 ? static_cast<std::uint8_t>(address[0]) : 0;
+}
+
+void writeSerialNumber(ConfigImage& image, std::int32_t offset, const char16_t* serialNumber) {
+    for (std::int32_t i = 0; i < serialNumberLength; ++i)
+        image.bytes[offset + i] = static_cast<std::uint8_t>(serialNumber[i]);
+}
+
+void writeI32Array(ConfigImage& image, std::int32_t offset, const std::int32_t* values) {
+    for (std::int32_t k = 0; k < registerSetCount; ++k)
+        WriteI32(image.bytes.data() + offset + 4 * k, values[k]);
+}
+
+std::uint8_t lowByte(std::int32_t value) {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
+}
+
+std::uint16_t low16(std::int32_t value) {
+    return static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu);
+}
+
+// The form counts parameters from 1, the image from 0. Wrapping keeps every value's round trip exact.
+std::int32_t monitoredForImage(std::int32_t monitored) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(monitored) - 1u);
+}
+
+} // namespace
+
+std::u16string LengthenSentenceId(std::u16string_view id) {
+    std::u16string lengthened;
+    if (id.size() < static_cast<std::size_t>(shortestSentenceId))
+        lengthened.assign(static_cast<std::size_t>(shortestSentenceId) - id.size(), u'*');
+    lengthened.append(id);
+    return lengthened;
+}
+
+std::int32_t FieldNumber(const char16_t* text) {
+    return leadingInt(text);
+}
+
+BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& settings) {
+    BuildResult result;
+    result.failure = checkIdentity(identity);
+    if (result.failure.step != 0) return result;
+
+    ConfigImage& image = result.image;
+    writeTag(image, MainFunction::NmeaToSdi12);
+    writeAddress(image, identity.address);
+    writeSerialNumber(image, serialNumberOffset, identity.serialNumber);
+
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        std::u16string& id = settings.sentenceId[k];
+        id = LengthenSentenceId(id);
+        // Six characters, the sixth being the terminator when the identifier has five.
+        std::uint8_t* slot = image.bytes.data() + zor1::sentenceIdOffset + sentenceSlotLength * k;
+        for (std::int32_t i = 0; i < sentenceSlotLength; ++i) {
+            const char16_t c = static_cast<std::size_t>(i) < id.size() ? id[i] : u'\0';
+            if (c > 255) {
+                result.failure = sentenceIdOutOfRangeFailure;
+                return result;
+            }
+            slot[i] = static_cast<std::uint8_t>(c);
+        }
+    }
+
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        std::uint8_t* at = image.bytes.data();
+        WriteI32(at + zor1::parameterSelectMaskOffset + 4 * k,
+                 static_cast<std::int32_t>(settings.parameterSelectMask[k]));
+        WriteI32(at + zor1::monitoredParameterOffset + 4 * k,
+                 monitoredForImage(settings.monitoredParameter[k]));
+        WriteI32(at + zor1::thresholdOffset + 4 * k,
+                 ScaleForImage(settings.threshold[k], settings.thresholdDecimals));
+        WriteI32(at + zor1::hysteresisOffset + 4 * k,
+                 ScaleForImage(settings.hysteresis[k], settings.thresholdDecimals));
+    }
+    WriteI32(image.bytes.data() + zor1::thresholdDecimalsOffset, settings.thresholdDecimals);
+    writeI32Array(image, zor1::thresholdFunctionOffset, settings.thresholdFunction.data());
+
+    std::uint8_t* at = image.bytes.data();
+    WriteI32(at + zor1::triggeredOutputOnOffset, settings.triggeredOutputOn);
+    WriteI32(at + zor1::reflectOutputInLedOffset, settings.reflectOutputInLed);
+    WriteI32(at + zor1::averagingSampleRateOffset, settings.averagingSampleRate);
+    WriteI32(at + zor1::secondSampleRateOffset, settings.secondSampleRate);
+    WriteI32(at + zor1::averagingSampleCountOffset, settings.averagingSampleCount);
+    WriteI32(at + zor1::secondSampleCountOffset, settings.secondSampleCount);
+    for (std::int32_t k = 0; k < registerSetCount; ++k)
+        at[zor1::flagBytesOffset + k] = lowByte(settings.flagBytes[k]);
+    WriteI32(at + zor1::averagingBufferLengthOffset, settings.averagingBufferLength);
+    WriteI32(at + zor1::converterStateFlagsOffset, settings.converterStateFlags);
+    for (std::int32_t i = 0; i < firmwareVersionLength; ++i) {
+        const bool present = static_cast<std::size_t>(i) < settings.firmwareVersion.size();
+        at[zor1::firmwareVersionOffset + i] =
+            present ? static_cast<std::uint8_t>(settings.firmwareVersion[static_cast<std::size_t>(i)]) : 0;
+    }
+    writeTrailer(image, zor1::trailerOffset);
+    image.length = zor1::length;
+    result.ok = true;
+    return result;
+}
+
+BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTexts& table,
+                             std::int32_t modbusBaudIndex) {
+    BuildResult result;
+    result.failure = checkIdentity(identity);
+    if (result.failure.step != 0) return result;
+
+    ConfigImage& image = result.image;
+    std::uint8_t* at = image.bytes.data();
+    writeTag(image, MainFunction::ModbusToSdi12);
+    writeAddress(image, identity.address);
+    writeSerialNumber(image, serialNumberOffset, identity.serialNumber);
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        at[zor2::addressColumnOffset + row] = lowByte(FieldNumber(table.address[row]));
+        at[zor2::commandColumnOffset + row] = lowByte(FieldNumber(table.command[row]));
+        WriteU16BE(at + zor2::startRegColumnOffset + 2 * row, low16(FieldNumber(table.startReg[row])));
+        WriteU16BE(at + zor2::regCountColumnOffset + 2 * row, low16(FieldNumber(table.regCount[row])));
+    }
+    WriteU16BE(at + zor2::timeoutOffset, low16(FieldNumber(table.timeout)));
+    at[zor2::baudOffset] = lowByte(modbusBaudIndex);
+    writeTrailer(image, zor2::sentTrailerOffset);
+    image.length = zor2::sentLength;
+    result.ok = true;
+    return result;
+}
+
+BuildResult BuildSerialImage(const IdentityFields& identity, std::int32_t modbusBaudIndex) {
+    BuildResult result;
+    result.failure = checkIdentity(identity);
+    if (result.failure.step != 0) return result;
+
+    ConfigImage& image = result.image;
+    writeTag(image, MainFunction::Sdi12ToRs232);
+    writeAddress(image, identity.address);
+    image.bytes[zor3::baudOffset] = lowByte(modbusBaudIndex);
+    writeSerialNumber(image, zor3::serialNumberOffset, identity.serialNumber);
+    writeTrailer(image, zor3::trailerOffset);
+    image.length = zor3::length;
+    result.ok = true;
+    return result;
+}
+
+} // namespace zor

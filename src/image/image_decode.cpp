@@ -1,0 +1,151 @@
+#include "image/image_decode.h"
+
+#include "image/scaled_value.h"
+
+#include <limits>
+
+namespace zor {
+namespace {
+
+std::int32_t readI32(const ReceivedBytes& image, std::int32_t offset) {
+    const std::uint32_t bits = static_cast<std::uint32_t>(image.at(offset)) |
+                               (static_cast<std::uint32_t>(image.at(offset + 1)) << 8) |
+                               (static_cast<std::uint32_t>(image.at(offset + 2)) << 16) |
+                               (static_cast<std::uint32_t>(image.at(offset + 3)) << 24);
+    return static_cast<std::int32_t>(bits);
+}
+
+std::uint16_t readU16BE(const ReceivedBytes& image, std::int32_t offset) {
+    return static_cast<std::uint16_t>((static_cast<std::uint32_t>(image.at(offset)) << 8) |
+                                      image.at(offset + 1));
+}
+
+// Up to length characters, ending early at a zero byte.
+std::u16string readWideText(const ReceivedBytes& image, std::int32_t offset, std::int32_t length) {
+    std::u16string text;
+    for (std::int32_t i = 0; i < length; ++i) {
+        const std::uint8_t byte = image.at(offset + i);
+        if (byte == 0) break;
+        text.push_back(static_cast<char16_t>(byte));
+    }
+    return text;
+}
+
+std::string readNarrowText(const ReceivedBytes& image, std::int32_t offset, std::int32_t length) {
+    std::string text;
+    for (std::int32_t i = 0; i < length; ++i) {
+        const std::uint8_t byte = image.at(offset + i);
+        if (byte == 0) break;
+        text.push_back(static_cast<char>(byte));
+    }
+    return text;
+}
+
+bool hasTrailer(const ReceivedBytes& image, std::int32_t offset) {
+    for (std::int32_t i = 0; i < trailerLength; ++i)
+        if (image.at(offset + i) != static_cast<std::uint8_t>(trailerText[i])) return false;
+    return true;
+}
+
+std::int32_t clampedProduct(std::int32_t a, std::int32_t b) {
+    const std::int64_t product = static_cast<std::int64_t>(a) * b;
+    if (product > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    if (product < std::numeric_limits<std::int32_t>::min()) return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(product);
+}
+
+// The image counts parameters from 0, the form from 1; wrapping keeps the round trip exact.
+std::int32_t monitoredFromImage(std::int32_t raw) {
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(raw) + 1u);
+}
+
+} // namespace
+
+std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte) {
+    if (baudByte >= 1 && baudByte <= 5) return baudByte;
+    return std::nullopt;
+}
+
+std::u16string ConverterStateTitle(const std::string& firmwareVersion) {
+    std::u16string title = u"Converter State:  Firmware Version ";
+    for (const char c : firmwareVersion)
+        title.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+    return title;
+}
+
+DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin) {
+    DecodedNmeaImage decoded;
+    NmeaSettings& s = decoded.settings;
+    decoded.address = readWideText(image, addressOffset, 1);
+    if (origin == ReplyOrigin::Port)
+        decoded.serialNumber = readWideText(image, serialNumberOffset, serialNumberLength);
+    for (std::int32_t k = 0; k < registerSetCount; ++k)
+        s.sentenceId[k] = readWideText(image, zor1::sentenceIdOffset + sentenceSlotLength * k, 5);
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        s.parameterSelectMask[k] =
+            static_cast<std::uint32_t>(readI32(image, zor1::parameterSelectMaskOffset + 4 * k));
+        s.monitoredParameter[k] = monitoredFromImage(readI32(image, zor1::monitoredParameterOffset + 4 * k));
+    }
+    s.thresholdDecimals = readI32(image, zor1::thresholdDecimalsOffset);
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        s.threshold[k] = ScaleFromImage(readI32(image, zor1::thresholdOffset + 4 * k), s.thresholdDecimals);
+        s.thresholdFunction[k] = readI32(image, zor1::thresholdFunctionOffset + 4 * k);
+        s.hysteresis[k] = ScaleFromImage(readI32(image, zor1::hysteresisOffset + 4 * k), s.thresholdDecimals);
+    }
+    s.triggeredOutputOn = readI32(image, zor1::triggeredOutputOnOffset);
+    s.reflectOutputInLed = readI32(image, zor1::reflectOutputInLedOffset);
+    s.averagingSampleRate = readI32(image, zor1::averagingSampleRateOffset);
+    s.secondSampleRate = readI32(image, zor1::secondSampleRateOffset);
+    s.averagingSampleCount = readI32(image, zor1::averagingSampleCountOffset);
+    s.secondSampleCount = readI32(image, zor1::secondSampleCountOffset);
+    decoded.averagingPeriod = clampedProduct(s.averagingSampleCount, s.averagingSampleRate);
+    decoded.secondAveragingPeriod = clampedProduct(s.secondSampleCount, s.secondSampleRate);
+    for (std::int32_t k = 0; k < registerSetCount; ++k)
+        s.flagBytes[k] = image.at(zor1::flagBytesOffset + k);
+    s.averagingBufferLength = readI32(image, zor1::averagingBufferLengthOffset);
+    if (s.averagingBufferLength >= 1) decoded.averagingBufferLength = s.averagingBufferLength;
+    s.converterStateFlags = readI32(image, zor1::converterStateFlagsOffset);
+    if (origin == ReplyOrigin::Port) decoded.converterStateFlags = s.converterStateFlags;
+    s.firmwareVersion = readNarrowText(image, zor1::firmwareVersionOffset, firmwareVersionLength);
+    decoded.complete = hasTrailer(image, zor1::trailerOffset);
+    return decoded;
+}
+
+DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin) {
+    DecodedModbusImage decoded;
+    decoded.address = readWideText(image, addressOffset, 1);
+    if (origin == ReplyOrigin::Port)
+        decoded.serialNumber = readWideText(image, serialNumberOffset, serialNumberLength);
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        ModbusRow& r = decoded.rows[row];
+        r.address = image.at(zor2::addressColumnOffset + row);
+        r.command = image.at(zor2::commandColumnOffset + row);
+        r.startReg = readU16BE(image, zor2::startRegColumnOffset + 2 * row);
+        r.regCount = readU16BE(image, zor2::regCountColumnOffset + 2 * row);
+    }
+    decoded.timeout = readU16BE(image, zor2::timeoutOffset);
+    decoded.baudByte = image.at(zor2::baudOffset);
+    decoded.modbusBaudIndex = BaudIndexFromByte(decoded.baudByte);
+
+    if (origin == ReplyOrigin::File && hasTrailer(image, zor2::sentTrailerOffset)) {
+        decoded.savedLayout = true;
+        decoded.complete = true;
+        return decoded;
+    }
+    if (origin == ReplyOrigin::Port)
+        decoded.converterStateFlags = readI32(image, zor2::converterStateFlagsOffset);
+    decoded.firmwareVersion = readNarrowText(image, zor2::firmwareVersionOffset, firmwareVersionLength);
+    decoded.complete = hasTrailer(image, zor2::replyTrailerOffset);
+    return decoded;
+}
+
+DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image) {
+    DecodedSerialImage decoded;
+    decoded.address = readWideText(image, addressOffset, 1);
+    decoded.baudByte = image.at(zor3::baudOffset);
+    decoded.modbusBaudIndex = BaudIndexFromByte(decoded.baudByte);
+    decoded.complete = hasTrailer(image, zor3::trailerOffset);
+    return decoded;
+}
+
+} // namespace zor

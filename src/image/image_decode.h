@@ -1,0 +1,81 @@
+// Decoding an image found at a tag position into a record of what applies to the form. The record
+// says which values come only from the port (the "Serial Number" field and converterStateFlags) and
+// which were refused; the form code applies it.
+#pragma once
+
+#include "image/nmea_settings.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace zor {
+
+enum class ReplyOrigin { Port, File };
+
+// The bytes of an image from its tag on. Positions at or beyond count read as zero, as in the receive
+// buffer that is zeroed before every query; so an image is never decoded from what an earlier read
+// left behind, and never from beyond the buffer.
+struct ReceivedBytes {
+    const std::uint8_t* data = nullptr;
+    std::int32_t count = 0;
+
+    std::uint8_t at(std::int32_t position) const {
+        return position >= 0 && position < count ? data[position] : std::uint8_t{0};
+    }
+};
+
+struct DecodedNmeaImage {
+    std::u16string address;                     // empty when the byte is zero
+    std::optional<std::u16string> serialNumber; // from the port only
+    // Everything the image carries. converterStateFlags and averagingBufferLength here are not applied:
+    // the two optionals below say whether they are.
+    NmeaSettings settings;
+    std::optional<std::int32_t> converterStateFlags;   // from the port only
+    std::optional<std::int32_t> averagingBufferLength; // absent when below 1: it is a divisor
+    std::int32_t averagingPeriod = 0;                  // sample count times sample rate
+    std::int32_t secondAveragingPeriod = 0;
+    bool complete = false; // "END" at 323..325
+};
+
+struct ModbusRow {
+    std::uint8_t address = 0;
+    std::uint8_t command = 0;
+    std::uint16_t startReg = 0;
+    std::uint16_t regCount = 0;
+};
+
+struct DecodedModbusImage {
+    std::u16string address;
+    std::optional<std::u16string> serialNumber; // from the port only
+    std::array<ModbusRow, modbusRowCount> rows{};
+    std::uint16_t timeout = 0;
+    std::uint8_t baudByte = 0;
+    std::optional<std::int32_t> modbusBaudIndex;     // the baud byte when it is 1..5
+    std::optional<std::int32_t> converterStateFlags; // from the port only
+    std::optional<std::string> firmwareVersion;      // not in the 80-byte layout of a saved file
+    bool complete = false;
+    bool savedLayout = false; // complete as the 80-byte image the program sends and saves
+};
+
+struct DecodedSerialImage {
+    std::u16string address;
+    std::uint8_t baudByte = 0;
+    std::optional<std::int32_t> modbusBaudIndex;
+    bool complete = false; // "END" at 15..17
+};
+
+DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin);
+// From the port the 87-byte reply layout applies. A file holds the 80-byte image the program saves and
+// is complete with "END" at 77..79; a file in the reply layout is read as a reply.
+DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin);
+DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image);
+
+// 1..5 (1200, 2400, 4800, 9600, 19200 baud), or nothing for any other byte.
+std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte);
+
+// "Converter State:  Firmware Version " followed by the version characters.
+std::u16string ConverterStateTitle(const std::string& firmwareVersion);
+
+} // namespace zor

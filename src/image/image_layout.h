@@ -1,0 +1,83 @@
+// The byte layouts of the configuration images, one per main function. Offsets count from the first
+// byte of the tag. A configuration file holds exactly the image the program sends.
+#pragma once
+
+#include <cstdint>
+
+namespace zor {
+
+enum class MainFunction {
+    NmeaToSdi12 = 1,   // "NMEA0183 to SDI12 Slave", tag "~ZOR1"
+    ModbusToSdi12 = 2, // "Modbus Master to SDI12 Slave", tag "~ZOR2"
+    Sdi12ToRs232 = 3,  // "SDI12 to RS232", tag "~ZOR3"
+};
+
+inline constexpr std::int32_t registerSetCount = 10;
+inline constexpr std::int32_t modbusRowCount = 10;
+inline constexpr std::int32_t tagLength = 5;
+inline constexpr std::int32_t serialNumberLength = 8;
+inline constexpr std::int32_t sentenceSlotLength = 6;
+inline constexpr std::int32_t firmwareVersionLength = 3;
+inline constexpr std::int32_t trailerLength = 3;
+inline constexpr char trailerText[] = "END";
+
+// Common to every image.
+inline constexpr std::int32_t addressOffset = 5;
+inline constexpr std::int32_t serialNumberOffset = 6;
+
+// "~ZOR1", the same in both directions.
+namespace zor1 {
+inline constexpr std::int32_t length = 326;
+inline constexpr std::int32_t sentenceIdOffset = 14;
+inline constexpr std::int32_t parameterSelectMaskOffset = 74;
+inline constexpr std::int32_t monitoredParameterOffset = 114;
+inline constexpr std::int32_t thresholdDecimalsOffset = 154;
+inline constexpr std::int32_t thresholdOffset = 158;
+inline constexpr std::int32_t thresholdFunctionOffset = 198;
+inline constexpr std::int32_t hysteresisOffset = 238;
+inline constexpr std::int32_t triggeredOutputOnOffset = 278;
+inline constexpr std::int32_t reflectOutputInLedOffset = 282;
+inline constexpr std::int32_t averagingSampleRateOffset = 286;
+inline constexpr std::int32_t secondSampleRateOffset = 290;
+inline constexpr std::int32_t averagingSampleCountOffset = 294;
+inline constexpr std::int32_t secondSampleCountOffset = 298;
+inline constexpr std::int32_t flagBytesOffset = 302;
+inline constexpr std::int32_t averagingBufferLengthOffset = 312;
+inline constexpr std::int32_t converterStateFlagsOffset = 316;
+inline constexpr std::int32_t firmwareVersionOffset = 320;
+inline constexpr std::int32_t trailerOffset = 323;
+} // namespace zor1
+
+// "~ZOR2": 80 bytes sent (and saved), 87 bytes in the converter's reply.
+namespace zor2 {
+inline constexpr std::int32_t sentLength = 80;
+inline constexpr std::int32_t replyLength = 87;
+inline constexpr std::int32_t addressColumnOffset = 14;
+inline constexpr std::int32_t commandColumnOffset = 24;
+inline constexpr std::int32_t startRegColumnOffset = 34;
+inline constexpr std::int32_t regCountColumnOffset = 54;
+inline constexpr std::int32_t timeoutOffset = 74;
+inline constexpr std::int32_t baudOffset = 76;
+inline constexpr std::int32_t sentTrailerOffset = 77;
+inline constexpr std::int32_t converterStateFlagsOffset = 77;
+inline constexpr std::int32_t firmwareVersionOffset = 81;
+inline constexpr std::int32_t replyTrailerOffset = 84;
+} // namespace zor2
+
+// "~ZOR3", as the program sends (and saves) it.
+namespace zor3 {
+inline constexpr std::int32_t length = 18;
+inline constexpr std::int32_t baudOffset = 6;
+inline constexpr std::int32_t serialNumberOffset = 7;
+inline constexpr std::int32_t trailerOffset = 15;
+} // namespace zor3
+
+inline constexpr std::int32_t largestImageLength = zor1::length;
+
+// The tag that opens the image of a main function: "~ZOR" and the function's digit.
+inline constexpr char imageTagPrefix[] = "~ZOR";
+inline constexpr char ImageTagDigit(MainFunction function) {
+    return static_cast<char>('0' + static_cast<int>(function));
+}
+
+} // namespace zor

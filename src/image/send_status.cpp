@@ -1,0 +1,15 @@
+#include "image/send_status.h"
+
+#include "link/detection_status.h"
+
+namespace zor {
+
+std::u16string BytesWrittenText(std::int32_t count) {
+    return DecimalText(count) + u" bytes written";
+}
+
+std::u16string SerialWriteFailedText(std::int32_t code) {
+    return u"Error " + DecimalText(code) + u" (serial write failed)";
+}
+
+} // namespace zor
