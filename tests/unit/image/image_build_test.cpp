@@ -1,0 +1,188 @@
+#include "image/byte_order.h"
+#include "image/image_build.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace zor {
+namespace {
+
+const IdentityFields goodIdentity{u"3", u"AB123456"};
+
+std::string bytesAt(const ConfigImage& image, std::int32_t offset, std::int32_t length) {
+    return std::string(reinterpret_cast<const char*>(image.bytes.data() + offset),
+                       static_cast<std::size_t>(length));
+}
+
+TEST(SettingsChecks, RunInOrderWithTheirMessagesAndOwners) {
+    struct Case {
+        IdentityFields identity;
+        std::int32_t step;
+        std::u16string message;
+        BoxOwner owner;
+    };
+    const Case cases[] = {
+        {{u"12", u"short"}, 1, u"SDI12 address can only be 1 character", BoxOwner::None},
+        {{u"\u0100", u"short"}, 2, u"SDI12 address out of range", BoxOwner::None},
+        {{u"1", u"AB12345"}, 3, u"Serial# must be 8 characters", BoxOwner::None},
+        {{u"1", u"AB1234567"}, 3, u"Serial# must be 8 characters", BoxOwner::None},
+        {{u"1", nullptr}, 3, u"Serial# must be 8 characters", BoxOwner::None},
+        {{u"1", u"AB12345\u20AC"}, 4, u"Serial# character out of range", BoxOwner::MainWindow},
+    };
+    for (const Case& c : cases) {
+        NmeaSettings settings;
+        for (const BuildResult& result :
+             {BuildNmeaImage(c.identity, settings), BuildModbusImage(c.identity, {}, 4),
+              BuildSerialImage(c.identity, 4)}) {
+            EXPECT_FALSE(result.ok);
+            EXPECT_EQ(result.failure.step, c.step);
+            EXPECT_EQ(std::u16string(result.failure.message), c.message);
+            EXPECT_EQ(result.failure.owner, c.owner);
+        }
+    }
+    EXPECT_EQ(std::u16string(checkFailureTitle), u"Error");
+}
+
+TEST(SettingsChecks, EmptyAddressAndLatin1CharactersPass) {
+    const BuildResult result = BuildSerialImage({u"", u"\u00FFB123456"}, 2);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.image.bytes[5], 0);
+    EXPECT_EQ(result.image.bytes[7], 0xFF);
+    EXPECT_TRUE(BuildSerialImage({nullptr, u"AB123456"}, 2).ok);
+}
+
+TEST(NmeaImage, SentenceIdentifiersAreLengthenedAndCutToSixCharacters) {
+    NmeaSettings settings;
+    settings.sentenceId[0] = u"GGA";
+    settings.sentenceId[1] = u"GPGGA";
+    settings.sentenceId[2] = u" -- undefined --";
+    settings.sentenceId[3] = u"";
+    settings.sentenceId[4] = u"AB";
+    const BuildResult result = BuildNmeaImage(goodIdentity, settings);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(bytesAt(result.image, 14, 6), std::string("**GGA\0", 6));
+    EXPECT_EQ(bytesAt(result.image, 20, 6), std::string("GPGGA\0", 6));
+    EXPECT_EQ(bytesAt(result.image, 26, 6), " -- un");
+    EXPECT_EQ(bytesAt(result.image, 32, 6), std::string("*****\0", 6));
+    EXPECT_EQ(settings.sentenceId[0], u"**GGA");
+    EXPECT_EQ(settings.sentenceId[3], u"*****");
+    EXPECT_EQ(settings.sentenceId[4], u"***AB");
+    EXPECT_EQ(settings.sentenceId[2], u" -- undefined --");
+}
+
+TEST(NmeaImage, AnIdentifierOutOfRangeStopsTheBuildAfterLengtheningTheSetsBeforeIt) {
+    NmeaSettings settings;
+    settings.sentenceId[0] = u"A";
+    settings.sentenceId[1] = u"B\u0400";
+    settings.sentenceId[2] = u"C";
+    settings.sentenceId[3] = u"DDDDDD\u0400"; // the seventh character is not sent and not checked
+    BuildResult result = BuildNmeaImage(goodIdentity, settings);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failure.step, 5);
+    EXPECT_EQ(std::u16string(result.failure.message), u"NMEA ID character out of range");
+    EXPECT_EQ(result.failure.owner, BoxOwner::MainWindow);
+    EXPECT_EQ(settings.sentenceId[0], u"****A");
+    EXPECT_EQ(settings.sentenceId[1], u"***B\u0400");
+    EXPECT_EQ(settings.sentenceId[2], u"C");
+
+    settings.sentenceId[1] = u"B";
+    result = BuildNmeaImage(goodIdentity, settings);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(bytesAt(result.image, 14 + 18, 6), "DDDDDD");
+}
+
+TEST(NmeaImage, EveryFieldStandsAtItsOffset) {
+    NmeaSettings s;
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        s.parameterSelectMask[k] = 0x80000001u + static_cast<std::uint32_t>(k);
+        s.monitoredParameter[k] = k + 1;
+        s.threshold[k] = 12.5f;
+        s.thresholdFunction[k] = k % 5;
+        s.hysteresis[k] = -0.29f;
+        s.flagBytes[k] = 0x100 + k; // only the low byte is sent
+    }
+    s.thresholdDecimals = 2;
+    s.triggeredOutputOn = 1;
+    s.reflectOutputInLed = 1;
+    s.averagingSampleRate = 3;
+    s.secondSampleRate = 4;
+    s.averagingSampleCount = 5;
+    s.secondSampleCount = 6;
+    s.averagingBufferLength = 60;
+    s.converterStateFlags = 0x41;
+    s.firmwareVersion = "1.7";
+    const BuildResult result = BuildNmeaImage({u"7", u"SN000001"}, s);
+    ASSERT_TRUE(result.ok);
+    const ConfigImage& image = result.image;
+    const std::uint8_t* at = image.bytes.data();
+    EXPECT_EQ(image.length, 326);
+    EXPECT_EQ(bytesAt(image, 0, 14), "~ZOR17SN000001");
+    EXPECT_EQ(ReadI32(at + 74), static_cast<std::int32_t>(0x80000001u));
+    EXPECT_EQ(ReadI32(at + 74 + 36), static_cast<std::int32_t>(0x8000000Au));
+    EXPECT_EQ(ReadI32(at + 114), 0); // the form counts from 1, the image from 0
+    EXPECT_EQ(ReadI32(at + 114 + 36), 9);
+    EXPECT_EQ(ReadI32(at + 154), 2);
+    EXPECT_EQ(ReadI32(at + 158), 1250);
+    EXPECT_EQ(ReadI32(at + 198 + 16), 4);
+    EXPECT_EQ(ReadI32(at + 238 + 36), -29);
+    EXPECT_EQ(ReadI32(at + 278), 1);
+    EXPECT_EQ(ReadI32(at + 282), 1);
+    EXPECT_EQ(ReadI32(at + 286), 3);
+    EXPECT_EQ(ReadI32(at + 290), 4);
+    EXPECT_EQ(ReadI32(at + 294), 5);
+    EXPECT_EQ(ReadI32(at + 298), 6);
+    EXPECT_EQ(at[302], 0);
+    EXPECT_EQ(at[311], 9);
+    EXPECT_EQ(ReadI32(at + 312), 60);
+    EXPECT_EQ(ReadI32(at + 316), 0x41);
+    EXPECT_EQ(bytesAt(image, 320, 6), "1.7END");
+}
+
+TEST(NmeaImage, ExtremeMonitoredParametersWrapAndAShortFirmwareVersionIsPadded) {
+    NmeaSettings s;
+    s.monitoredParameter[0] = std::numeric_limits<std::int32_t>::min();
+    s.firmwareVersion = "";
+    const BuildResult result = BuildNmeaImage(goodIdentity, s);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(ReadI32(result.image.bytes.data() + 114), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(bytesAt(result.image, 320, 6), std::string("\0\0\0END", 6));
+}
+
+TEST(ModbusImage, NumbersAreCutToTheirLowBitsBigEndian) {
+    ModbusTableTexts table;
+    table.address = {u"200", u"", u"-1", u"  +17x", u"256", nullptr, u"abc", u"1", u"1", u"1"};
+    table.command = {u"4", u"3", u"", u"", u"", u"", u"", u"", u"", u"259"};
+    table.startReg = {u"258", u"200", u"65535", u"65536", u"-2", u"99999999999", u"", u"", u"", u""};
+    table.regCount = {u"70000", u"2", u"", u"", u"", u"", u"", u"", u"", u"1"};
+    table.timeout = u"1000";
+    const BuildResult result = BuildModbusImage({u"0", u"12345678"}, table, 5);
+    ASSERT_TRUE(result.ok);
+    const ConfigImage& image = result.image;
+    const std::uint8_t* at = image.bytes.data();
+    EXPECT_EQ(image.length, 80);
+    EXPECT_EQ(bytesAt(image, 0, 14), "~ZOR2012345678");
+    const std::uint8_t addresses[10] = {200, 0, 255, 17, 0, 0, 0, 1, 1, 1};
+    for (std::int32_t r = 0; r < 10; ++r)
+        EXPECT_EQ(at[14 + r], addresses[r]) << "row " << r + 1;
+    EXPECT_EQ(at[24], 4);
+    EXPECT_EQ(at[33], 3); // 259 - 256
+    EXPECT_EQ(bytesAt(image, 34, 12), std::string("\x01\x02\x00\xC8\xFF\xFF\x00\x00\xFF\xFE\xFF\xFF", 12));
+    EXPECT_EQ(at[54], 0x11);
+    EXPECT_EQ(at[55], 0x70); // 70000 - 65536 = 4464
+    EXPECT_EQ(ReadU16BE(at + 72), 1);
+    EXPECT_EQ(ReadU16BE(at + 74), 1000);
+    EXPECT_EQ(at[76], 5);
+    EXPECT_EQ(bytesAt(image, 77, 3), "END");
+}
+
+TEST(SerialImage, HoldsAddressBaudAndSerialNumber) {
+    const BuildResult result = BuildSerialImage({u"a", u"ZZ000099"}, 3);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.image.length, 18);
+    EXPECT_EQ(bytesAt(result.image, 0, 18), std::string("~ZOR3a\x03ZZ000099END", 18));
+}
+
+} // namespace
+} // namespace zor
