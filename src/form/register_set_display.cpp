@@ -1,6 +1,6 @@
 #include "form/register_set_display.h"
 
-#include "link/detection_status.h"
+#include "toolkit/decimal_text.h"
 
 #include <cstdio>
 

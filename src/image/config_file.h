@@ -3,8 +3,6 @@
 // an opened file are recognised, and the texts shown. The file handle itself belongs to the caller.
 #pragma once
 
-#include "image/config_image.h"
-#include "image/image_build.h"
 #include "image/reply_outcome.h"
 
 #include <array>

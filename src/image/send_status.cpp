@@ -1,6 +1,6 @@
 #include "image/send_status.h"
 
-#include "link/detection_status.h"
+#include "toolkit/decimal_text.h"
 
 namespace zor {
 

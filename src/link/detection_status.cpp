@@ -1,6 +1,6 @@
 #include "link/detection_status.h"
 
-#include <charconv>
+#include "toolkit/decimal_text.h"
 
 namespace zor {
 namespace {
@@ -10,15 +10,6 @@ std::u16string countThen(std::int32_t count, const char16_t* text) {
 }
 
 } // namespace
-
-std::u16string DecimalText(std::int64_t value) {
-    char narrow[24];
-    const auto end = std::to_chars(narrow, narrow + sizeof narrow, value).ptr;
-    std::u16string wide;
-    for (const char* c = narrow; c != end; ++c)
-        wide.push_back(static_cast<char16_t>(*c));
-    return wide;
-}
 
 std::u16string BytesSentText(std::int32_t count) {
     return countThen(count, u" bytes sent");

@@ -1,14 +1,14 @@
 // Status line texts of the converter exchanges. Numbers are signed decimal without leading zeros.
 #pragma once
 
+#include "toolkit/decimal_text.h"
+
 #include <cstdint>
 #include <string>
 
 namespace zor {
 
 inline constexpr char16_t overflowStatus[] = u"Serial Rx Buffer Overflow";
-
-std::u16string DecimalText(std::int64_t value);
 
 std::u16string BytesSentText(std::int32_t count);  // count " bytes sent"
 std::u16string BytesReadText(std::int32_t count);  // count " bytes read"
