@@ -50,18 +50,22 @@ inline constexpr std::array<SaveStep, 6> saveSteps = {SaveStep::CheckSettings, S
 std::u16string TemporarySavePath(const char16_t* target);
 
 // Opening a configuration: the receive buffer is zeroed before the one read, so nothing of an earlier
-// read can be taken for part of the file, and the bytes are recognised as a reply from a file.
+// read can be taken for part of the file, and the bytes are recognised as a reply from a file. The file
+// handle stands in the port handle's place only for the read and is closed once; the recognition runs
+// with the port handle back, so a scan that goes on after a file without a tag closes the port it was
+// trying and never the file a second time.
 enum class OpenStep {
-    OpenExisting,  // failure: the "Handle Invalid" box
-    CheckFirmware, // IsFirmwarePath: the firmware warning and update instead
+    OpenExisting,   // failure: the "Handle Invalid" box
+    CheckFirmware,  // IsFirmwarePath: the firmware warning and update instead
+    StopPendingJob, // as the reply job does first: a pending scan step is stopped
     ClearReceiveBuffer,
     ReadOnce, // up to 8192 bytes; failure: FileReadErrorText, close, stop
     CloseFile,
-    Recognise, // RecogniseConfigFile, then apply as for a reply
+    Recognise, // RecogniseConfigFile, then as the reply job goes on after its read
 };
-inline constexpr std::array<OpenStep, 6> openSteps = {OpenStep::OpenExisting,       OpenStep::CheckFirmware,
-                                                      OpenStep::ClearReceiveBuffer, OpenStep::ReadOnce,
-                                                      OpenStep::CloseFile,          OpenStep::Recognise};
+inline constexpr std::array<OpenStep, 7> openSteps = {
+    OpenStep::OpenExisting, OpenStep::CheckFirmware, OpenStep::StopPendingJob, OpenStep::ClearReceiveBuffer,
+    OpenStep::ReadOnce,     OpenStep::CloseFile,     OpenStep::Recognise};
 
 // The bytes read from a configuration file. A file saved by the program in any main function is
 // complete in its own layout; "Serial Number" and converterStateFlags are never taken from a file.
