@@ -1,5 +1,7 @@
 #include "platform/profile.h"
 
+#include "support/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,32 +12,7 @@
 namespace zor {
 namespace {
 
-struct IniFile {
-    std::string name;
-    std::u16string path;
-    explicit IniFile(const std::string& file) : name(file) {
-#ifdef _WIN32
-        path = u".\\";
-#else
-        path = u"./";
-#endif
-        path.append(file.begin(), file.end());
-        std::remove(name.c_str());
-    }
-    ~IniFile() {
-        std::remove(name.c_str());
-    }
-    void write(const std::string& text) const {
-        std::ofstream(name, std::ios::binary) << text;
-    }
-    std::string text() const {
-        std::ifstream in(name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::int32_t read(const char16_t* section, const char16_t* key, std::int32_t fallback = -99) const {
-        return platform::profileReadInt(path.c_str(), section, key, fallback);
-    }
-};
+using IniFile = testing::SettingsFile;
 
 TEST(Profile, MissingFileSectionKeyOrValueGivesTheDefault) {
     IniFile ini("profile_missing.ini");

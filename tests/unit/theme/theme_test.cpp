@@ -1,6 +1,8 @@
 #include "render/theme_presets.h"
 #include "render/theme_settings.h"
 
+#include "support/settings_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -13,36 +15,7 @@
 namespace zor {
 namespace {
 
-// A settings file in the current directory, named with a path so that the system's profile service
-// does not look for it in the Windows directory.
-struct SettingsFile {
-    std::string name;
-    std::u16string path;
-    explicit SettingsFile(const std::string& file) : name(file) {
-#ifdef _WIN32
-        path = u".\\";
-#else
-        path = u"./";
-#endif
-        path.append(file.begin(), file.end());
-        std::remove(name.c_str());
-    }
-    ~SettingsFile() {
-        std::remove(name.c_str());
-    }
-    void write(const std::string& text) const {
-        std::ofstream(name, std::ios::binary) << text;
-    }
-    std::vector<std::string> lines() const {
-        std::ifstream in(name, std::ios::binary);
-        std::vector<std::string> result;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            result.push_back(line);
-        }
-        return result;
-    }
-};
+using SettingsFile = testing::SettingsFile;
 
 TEST(ThemePresets, PresetsSetTheirColoursAndOnlyTheLightOneThePalettes) {
     Theme t;
