@@ -28,9 +28,13 @@ void fail(FirmwareStep& step, std::u16string text) {
     step.armMs = 0;
 }
 
+// The receive buffer is searched as a zero-terminated text: what follows a zero byte is not looked at.
 bool containsStartAnswer(const std::uint8_t* data, std::int32_t count) {
     const std::int32_t length = static_cast<std::int32_t>(sizeof startAnswer) - 1;
-    for (std::int32_t i = 0; i + length <= count; ++i)
+    std::int32_t text = 0;
+    while (text < count && data[text] != 0)
+        ++text;
+    for (std::int32_t i = 0; i + length <= text; ++i)
         if (std::memcmp(data + i, startAnswer, static_cast<std::size_t>(length)) == 0) return true;
     return false;
 }

@@ -194,6 +194,19 @@ TEST(FirmwareJob, ConverterThatNeverAcceptsOrAnswersEndsAfterABoundedWait) {
     }
 }
 
+TEST(FirmwareJob, StartAnswerCountsOnlyBeforeTheFirstZeroByte) {
+    auto update = started(64);
+    ScriptedLink link;
+    RunFirmwareJob(*update, link);
+    link.answers = {std::string("\x05\0ACKFW", 7), "xACKFW"};
+    const FirmwareStep hidden = RunFirmwareJob(*update, link);
+    EXPECT_EQ(hidden.armMs, 100u);
+    EXPECT_EQ(update->state, firmwareAwaitStart);
+    link.clock += hidden.armMs;
+    RunFirmwareJob(*update, link);
+    EXPECT_EQ(update->state, firmwareSendPacket);
+}
+
 TEST(FirmwareJob, RefusedFileLeavesNothingToSend) {
     auto update = started(64);
     std::vector<std::uint8_t> tooLong(40000);
