@@ -18,6 +18,12 @@ std::int32_t clampedProduct(std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(product);
 }
 
+// For a positive divisor; never overflows, also for the largest period.
+std::int32_t quotientRoundedUp(std::int32_t dividend, std::int32_t positiveDivisor) {
+    const std::int32_t quotient = dividend / positiveDivisor;
+    return dividend % positiveDivisor > 0 ? quotient + 1 : quotient;
+}
+
 std::int32_t typedValue(const char16_t* text) {
     const std::int32_t value = leadingInt(text);
     return value <= 0 ? 1 : value;
@@ -50,7 +56,10 @@ AveragingWarning SampleRateChanged(FormModel& model, const char16_t* text) {
     model.averagingSampleCount = model.averagingPeriod / value;
     if (model.averagingSampleCount <= model.averagingBufferLength) return {};
 
-    model.averagingSampleRate = model.averagingPeriod / divisor(model.averagingBufferLength);
+    // Rounded up: a rate rounded down would still leave more samples than the buffer holds
+    // (15 s over a buffer of 10 would stay at 1 s and 15 samples).
+    model.averagingSampleRate =
+        quotientRoundedUp(model.averagingPeriod, divisor(model.averagingBufferLength));
     model.averagingSampleCount = model.averagingPeriod / divisor(model.averagingSampleRate);
     return {true, sampleRateWarningText, sampleRateWarningTitle, model.averagingSampleRate};
 }

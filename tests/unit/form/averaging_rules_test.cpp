@@ -57,6 +57,30 @@ TEST(SampleRate, IsIncreasedUntilTheBufferHoldsThePeriod) {
     EXPECT_EQ(model.averagingSampleCount, 5);
 }
 
+TEST(SampleRate, TheIncreasedRateAlwaysLeavesTheSamplesWithinTheBuffer) {
+    // A rate rounded down would leave more samples than the converter can buffer: 15 s over a buffer
+    // of 10 needs 2 s, and 100 s over 30 needs 4 s.
+    struct Case {
+        std::int32_t bufferLength;
+        std::int32_t period;
+        const char16_t* typed;
+        std::int32_t rate;
+        std::int32_t count;
+    };
+    for (const Case c : {Case{10, 15, u"1", 2, 7}, Case{30, 100, u"2", 4, 25}, Case{10, 100, u"5", 10, 10},
+                         Case{7, 2147483647, u"1", 306783379, 6}}) {
+        FormModel model;
+        model.averagingBufferLength = c.bufferLength;
+        model.averagingPeriod = c.period;
+        const AveragingWarning warning = SampleRateChanged(model, c.typed);
+        EXPECT_TRUE(warning.shown) << c.period;
+        EXPECT_EQ(model.averagingSampleRate, c.rate) << c.period;
+        EXPECT_EQ(warning.fieldValue, c.rate) << c.period;
+        EXPECT_EQ(model.averagingSampleCount, c.count) << c.period;
+        EXPECT_LE(model.averagingSampleCount, model.averagingBufferLength) << c.period;
+    }
+}
+
 TEST(AveragingRules, DivisorsBelowOneLeftByAnIncompleteImageDoNotStopTheProgram) {
     FormModel model;
     model.averagingSampleRate = 0;
