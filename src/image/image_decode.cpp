@@ -20,25 +20,24 @@ std::uint16_t readU16BE(const ReceivedBytes& image, std::int32_t offset) {
                                       image.at(offset + 1));
 }
 
-// Up to length characters, ending early at a zero byte.
-std::u16string readWideText(const ReceivedBytes& image, std::int32_t offset, std::int32_t length) {
-    std::u16string text;
+// Up to length characters, ending early at a zero byte; each byte is the character of its value.
+template <typename Text>
+Text readText(const ReceivedBytes& image, std::int32_t offset, std::int32_t length) {
+    Text text;
     for (std::int32_t i = 0; i < length; ++i) {
         const std::uint8_t byte = image.at(offset + i);
         if (byte == 0) break;
-        text.push_back(static_cast<char16_t>(byte));
+        text.push_back(static_cast<typename Text::value_type>(byte));
     }
     return text;
 }
 
+std::u16string readWideText(const ReceivedBytes& image, std::int32_t offset, std::int32_t length) {
+    return readText<std::u16string>(image, offset, length);
+}
+
 std::string readNarrowText(const ReceivedBytes& image, std::int32_t offset, std::int32_t length) {
-    std::string text;
-    for (std::int32_t i = 0; i < length; ++i) {
-        const std::uint8_t byte = image.at(offset + i);
-        if (byte == 0) break;
-        text.push_back(static_cast<char>(byte));
-    }
-    return text;
+    return readText<std::string>(image, offset, length);
 }
 
 bool hasTrailer(const ReceivedBytes& image, std::int32_t offset) {
