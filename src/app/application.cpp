@@ -1,15 +1,23 @@
 #include "app/application.h"
 
-#include "app/demo_form.h"
+#include "app/wiring.h"
+#include "form/main_form_build.h"
+#include "link/port_scan.h"
 #include "render/theme.h"
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
 
 namespace zor {
 
-int runApplication() {
+void StartApplication() {
     LoadStartupTheme(theme);
-    buildDemoForm();
+    WireSubsystems();
+    BuildMainForm();
+    StartPortScan();
+}
+
+int runApplication() {
+    StartApplication();
     return runMessageLoop();
 }
 
