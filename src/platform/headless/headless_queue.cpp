@@ -5,6 +5,7 @@
 #include "platform/headless/headless_port.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zor::platform {
 namespace headless_detail {
@@ -107,8 +108,14 @@ namespace headless {
 
 void reset() {
     Backend& b = backend();
-    for (WindowObject* w : b.windows)
-        delete w;
+    // Windows are retired, never freed: a global widget may still hold the handle of one, and a new
+    // window must never turn up at the same address and be taken for it.
+    static auto* retired = new std::vector<WindowObject*>;
+    for (WindowObject* w : b.windows) {
+        *w = WindowObject{};
+        w->alive = false;
+        retired->push_back(w);
+    }
     b = Backend{};
     forgetBoxAnswers();
 }
