@@ -57,6 +57,7 @@ struct Backend {
     Point screen{1920, 1080};
     bool shiftDown = false;
     WindowObject* pointerWindow = nullptr; // window the mouse is over
+    std::u16string refusedCharacters;      // typed into edit controls that beeped and ignored them
 };
 
 Backend& backend();

@@ -162,6 +162,10 @@ std::size_t queuedMessages() {
     return backend().queue.size();
 }
 
+std::u16string refusedCharacters() {
+    return backend().refusedCharacters;
+}
+
 void setScreenSize(std::int32_t width, std::int32_t height) {
     backend().screen = Point{width, height};
 }
