@@ -123,6 +123,27 @@ void setShift(bool down) {
     backend().shiftDown = down;
 }
 
+void typeText(const char16_t* text) {
+    if (text == nullptr) return;
+    for (const char16_t* c = text; *c != 0; ++c) {
+        WindowObject* focus = backend().focus;
+        if (!alive(focus)) return;
+        // As Windows packs it: the character in the high half of the key message's second parameter.
+        const auto packed = static_cast<LParam>((static_cast<std::uint32_t>(*c) << 16) | 1u);
+        postMessage(focus, msg::KeyDown, key::Packet, packed);
+        postMessage(focus, msg::KeyUp, key::Packet, packed | static_cast<LParam>(0xC0000000u));
+    }
+}
+
+void userResize(WindowHandle window, std::int32_t width, std::int32_t height) {
+    if (!alive(window) || !isTopLevel(*window)) return;
+    // Windows sends these from inside its move/size loop, before the drag returns.
+    sendMessage(window, msg::EnterSizeMove, 0, 0);
+    if (!alive(window)) return;
+    moveWindow(window, window->bounds.left, window->bounds.top, width, height, true);
+    if (alive(window)) sendMessage(window, msg::ExitSizeMove, 0, 0);
+}
+
 std::uint64_t clockMs() {
     return backend().clock;
 }
