@@ -2,6 +2,7 @@
 
 #include "render/draw_pill.h"
 #include "render/paint_frame.h"
+#include "render/text_objects.h"
 #include "render/widget_text.h"
 
 namespace zor {
@@ -36,8 +37,8 @@ void buttonLayers(platform::GraphicsHandle graphics, Widget& w) {
         DrawPill(graphics, w.clientRect.left, w.clientRect.top, w.clientRect.right, w.clientRect.bottom, 5,
                  border.get(), 1, colours.face, w.ctgc, true, true);
     }
-    const OwnedStringFormat centred = makeStringFormat(StringAlignment::Center, StringAlignment::Center);
-    drawCaption(graphics, w, colours.text, layoutRect(w), centred.get());
+    drawCaption(graphics, w, colours.text, layoutRect(w),
+                CachedStringFormat(StringAlignment::Center, StringAlignment::Center));
 
     if (w.hasFocus && w.enabled) {
         const OwnedPen dashed = makePen(w.ctbn, 1.0f, DashStyle::Dash);

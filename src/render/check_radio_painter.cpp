@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "render/paint_frame.h"
+#include "render/text_objects.h"
 #include "render/widget_text.h"
 
 namespace zor {
@@ -49,8 +50,8 @@ void checkOrRadioLayers(platform::GraphicsHandle graphics, Widget& w) {
     }
     RectF layout = layoutRect(w);
     layout.x += 27.0f;
-    const OwnedStringFormat format = makeStringFormat(StringAlignment::Near, StringAlignment::Center);
-    drawCaption(graphics, w, colours.text, layout, format.get());
+    drawCaption(graphics, w, colours.text, layout,
+                CachedStringFormat(StringAlignment::Near, StringAlignment::Center));
 }
 
 } // namespace

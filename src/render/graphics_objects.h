@@ -1,5 +1,5 @@
 // Owners of the drawing objects made inside one paint: each releases its object when the paint's
-// scope ends, so nothing outlives the paint and nothing is cached between paints.
+// scope ends. Fonts and string formats are not made per paint: render/text_objects.h keeps them.
 #pragma once
 
 #include "platform/graphics.h"
@@ -29,7 +29,6 @@ using OwnedGraphics = Owned<platform::GraphicsObject, platform::deleteGraphics>;
 using OwnedPen = Owned<platform::PenObject, platform::deletePen>;
 using OwnedBrush = Owned<platform::BrushObject, platform::deleteBrush>;
 using OwnedPath = Owned<platform::PathObject, platform::deletePath>;
-using OwnedStringFormat = Owned<platform::StringFormatObject, platform::deleteStringFormat>;
 using OwnedFontFamily = Owned<platform::FontFamilyObject, platform::deleteFontFamily>;
 using OwnedFont = Owned<platform::FontObject, platform::deleteFont>;
 
@@ -43,15 +42,6 @@ inline OwnedPen makePen(std::uint32_t argb, float width,
 
 inline OwnedBrush makeBrush(std::uint32_t argb) {
     return OwnedBrush(platform::createSolidFill(argb));
-}
-
-// A string format with both alignments set.
-inline OwnedStringFormat makeStringFormat(platform::StringAlignment horizontal,
-                                          platform::StringAlignment vertical) {
-    OwnedStringFormat format(platform::createStringFormat());
-    platform::setStringAlignment(format.get(), horizontal);
-    platform::setLineAlignment(format.get(), vertical);
-    return format;
 }
 
 } // namespace zor

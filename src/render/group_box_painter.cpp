@@ -2,6 +2,7 @@
 
 #include "render/draw_pill.h"
 #include "render/paint_frame.h"
+#include "render/text_objects.h"
 #include "render/widget_text.h"
 
 namespace zor {
@@ -15,8 +16,8 @@ bool disabled(const Widget& w) {
 void groupBoxLayers(platform::GraphicsHandle graphics, Widget& w) {
     using namespace platform;
     const RectF layout = layoutRect(w);
-    const WidgetFont font = makeWidgetFont(w);
-    const RectF caption = MeasureText(graphics, w.caption(), font.font.get(), layout);
+    const FontHandle font = widgetFont(w);
+    const RectF caption = MeasureText(graphics, w.caption(), font, layout);
 
     const Argb outline = disabled(w) ? w.ctold : w.ctol;
     const Argb text = disabled(w) ? w.cttd : w.cttn;
@@ -33,12 +34,12 @@ void groupBoxLayers(platform::GraphicsHandle graphics, Widget& w) {
         const OwnedBrush gap = makeBrush(w.ctbg);
         fillRectangle(graphics, gap.get(), RectF{10.0f, 0.0f, caption.width, caption.height});
     }
-    if (!font.font) return;
+    if (font == nullptr) return;
     RectF textLayout = layout;
     textLayout.x += 10.0f;
-    const OwnedStringFormat format = makeStringFormat(StringAlignment::Near, StringAlignment::Near);
     const OwnedBrush brush = makeBrush(text);
-    DrawText(graphics, w.caption(), font.font.get(), textLayout, format.get(), brush.get());
+    DrawText(graphics, w.caption(), font, textLayout,
+             CachedStringFormat(StringAlignment::Near, StringAlignment::Near), brush.get());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "render/label_painter.h"
 
 #include "render/paint_frame.h"
+#include "render/text_objects.h"
 #include "render/widget_text.h"
 
 namespace zor {
@@ -17,12 +18,9 @@ Argb labelBackground(const Widget& w) {
 }
 
 // 0 near, 1 centre, 2 far; any other value keeps the format's own Near.
-void applyAlignment(platform::StringFormatHandle format, std::int32_t horizontal, std::int32_t vertical) {
-    using platform::StringAlignment;
-    if (horizontal >= 0 && horizontal <= 2)
-        platform::setStringAlignment(format, static_cast<StringAlignment>(horizontal));
-    if (vertical >= 0 && vertical <= 2)
-        platform::setLineAlignment(format, static_cast<StringAlignment>(vertical));
+platform::StringAlignment alignment(std::int32_t value) {
+    return value >= 0 && value <= 2 ? static_cast<platform::StringAlignment>(value)
+                                    : platform::StringAlignment::Near;
 }
 
 void labelLayers(platform::GraphicsHandle graphics, Widget& w) {
@@ -32,9 +30,8 @@ void labelLayers(platform::GraphicsHandle graphics, Widget& w) {
         drawRectangle(graphics, pen.get(),
                       RectF{0.0f, 0.0f, static_cast<float>(w.width - 1), static_cast<float>(w.height - 1)});
     }
-    const OwnedStringFormat format(createStringFormat());
-    applyAlignment(format.get(), w.textAlignH, w.textAlignV);
-    drawCaption(graphics, w, disabled(w) ? w.cttd : w.cttn, layoutRect(w), format.get());
+    drawCaption(graphics, w, disabled(w) ? w.cttd : w.cttn, layoutRect(w),
+                CachedStringFormat(alignment(w.textAlignH), alignment(w.textAlignV)));
 }
 
 } // namespace

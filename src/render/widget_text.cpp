@@ -1,14 +1,13 @@
 #include "render/widget_text.h"
 
+#include "render/text_objects.h"
+
 namespace zor {
 
-WidgetFont makeWidgetFont(const Widget& widget) {
+platform::FontHandle widgetFont(const Widget& widget) {
     const char16_t* face = widget.ownFont ? widget.fontFace : toolkit.defaultFontFace;
     const std::int32_t size = widget.ownFont ? widget.fontSize : toolkit.defaultFontSize;
-    platform::FontFamilyHandle family = platform::createFontFamily(face);
-    platform::FontHandle font =
-        platform::createGraphicsFont(family, static_cast<float>(size), platform::FontStyle::Bold);
-    return WidgetFont{OwnedFontFamily(family), OwnedFont(font)};
+    return CachedFont(face, size, platform::FontStyle::Bold);
 }
 
 platform::RectF layoutRect(const Widget& widget) {
@@ -34,10 +33,10 @@ platform::RectF MeasureText(platform::GraphicsHandle graphics, const char16_t* t
 
 void drawCaption(platform::GraphicsHandle graphics, const Widget& widget, Argb colour,
                  const platform::RectF& layout, platform::StringFormatHandle format) {
-    const WidgetFont font = makeWidgetFont(widget);
-    if (!font.font) return;
+    const platform::FontHandle font = widgetFont(widget);
+    if (font == nullptr) return;
     const OwnedBrush brush = makeBrush(colour);
-    DrawText(graphics, widget.caption(), font.font.get(), layout, format, brush.get());
+    DrawText(graphics, widget.caption(), font, layout, format, brush.get());
 }
 
 } // namespace zor

@@ -8,12 +8,9 @@
 namespace zor {
 
 // The font a widget's text is drawn in: its own face and size when ownFont is set, else the toolkit's
-// default, always bold and in points. Empty when the face does not exist; text is then not drawn.
-struct WidgetFont {
-    OwnedFontFamily family;
-    OwnedFont font;
-};
-WidgetFont makeWidgetFont(const Widget& widget);
+// default, always bold and in points. Null when the face does not exist; text is then not drawn.
+// The font belongs to the text-object cache (render/text_objects.h).
+platform::FontHandle widgetFont(const Widget& widget);
 
 // The layout rectangle every painter starts from: x = left, y = top, width = right, height = bottom.
 platform::RectF layoutRect(const Widget& widget);

@@ -2,6 +2,7 @@
 
 #include "platform/graphics_runtime.h"
 #include "platform/window.h"
+#include "render/text_objects.h"
 #include "toolkit/text_buffer.h"
 #include "toolkit/widget.h"
 #include "toolkit/window_procedure.h"
@@ -52,6 +53,7 @@ void beginMessageLoop() {
 void endMessageLoop() {
     if (toolkit.exitHook != nullptr) toolkit.exitHook();
     if (toolkit.graphicsStarted) {
+        ReleaseTextObjects();
         platform::shutdownGraphics(toolkit.graphicsToken);
         toolkit.graphicsStarted = false;
     }

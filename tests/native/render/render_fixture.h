@@ -9,6 +9,7 @@
 #include "platform/headless/headless_graphics.h"
 #include "platform/window.h"
 #include "render/painters.h"
+#include "render/text_objects.h"
 #include "toolkit/widget_create.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,7 @@ class RenderTest : public ::testing::Test {
         platform::headless::reset();
         platform::headless::resetGraphics();
         platform::headless::clearDialogLog();
+        ReleaseTextObjects();
         ASSERT_TRUE(createMainWindow(window, 0, 0, 640, 480, u"Render"));
         // Every style colour different, so that a test sees which one a painter took.
         for (std::size_t i = 0; i < std::size(styleColourFields); ++i)
@@ -53,6 +55,7 @@ class RenderTest : public ::testing::Test {
         for (Widget* w : created)
             w->destroy();
         window.destroy();
+        ReleaseTextObjects(); // as the program does before the drawing library shuts down
         platform::headless::reset();
         platform::headless::resetGraphics();
     }
