@@ -4,6 +4,8 @@
 #include "render/colour.h"
 #include "render/graphics_objects.h"
 
+#include <utility>
+
 namespace zor {
 
 namespace {
@@ -23,6 +25,31 @@ void finish(platform::SurfaceHandle paintSurface, Widget& widget, platform::Surf
                               0);
 }
 
+// Everything of the widget that the painter's picture depends on.
+PaintedLook lookOf(const Widget& w, Argb background, PaintLayers layers) {
+    PaintedLook look;
+    look.painted = true;
+    look.painter = reinterpret_cast<std::uintptr_t>(layers);
+    look.background = background;
+    look.colours = static_cast<const WidgetColours&>(w);
+    look.kind = w.kind;
+    look.visualState = w.visualState;
+    look.checked = w.checked;
+    look.enabled = w.enabled;
+    look.hasFocus = w.hasFocus;
+    look.bordered = w.bordered;
+    look.fieldLook = w.fieldLook;
+    look.textAlignH = w.textAlignH;
+    look.textAlignV = w.textAlignV;
+    look.width = w.width;
+    look.height = w.height;
+    look.clientRect = w.clientRect;
+    look.fontFace = w.ownFont ? w.fontFace : toolkit.defaultFontFace;
+    look.fontSize = w.ownFont ? w.fontSize : toolkit.defaultFontSize;
+    look.text = w.caption();
+    return look;
+}
+
 } // namespace
 
 bool hasBackBuffer(const Widget& widget) {
@@ -31,6 +58,18 @@ bool hasBackBuffer(const Widget& widget) {
 
 bool PaintFrame(platform::SurfaceHandle paintSurface, Widget& widget, Argb background, PaintLayers layers) {
     const bool buffered = hasBackBuffer(widget);
+    // A buffer can be shown again as it is only when this frame alone drew it: an overlay draws what
+    // its owner likes.
+    const bool retained = buffered && widget.onOverlay == nullptr;
+    PaintedLook look;
+    if (retained) {
+        look = lookOf(widget, background, layers);
+        if (look == widget.painted) {
+            finish(paintSurface, widget, widget.backDC);
+            return true;
+        }
+    }
+    widget.painted = PaintedLook{};
     const platform::SurfaceHandle target = buffered ? widget.backDC : paintSurface;
     // The background is filled before the graphics context exists: GDI and GDI+ do not share a DC at once.
     // Should the context fail, the filled buffer is never copied, so the window shows nothing new.
@@ -42,6 +81,7 @@ bool PaintFrame(platform::SurfaceHandle paintSurface, Widget& widget, Argb backg
         layers(graphics.get(), widget);
     } // the graphics context flushes its drawing here, before the hook and the copy
     finish(paintSurface, widget, target);
+    if (retained) widget.painted = std::move(look);
     return true;
 }
 

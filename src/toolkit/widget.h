@@ -7,6 +7,7 @@
 #include "toolkit/widget_colours.h"
 
 #include <cstdint>
+#include <string>
 
 namespace zor {
 
@@ -52,6 +53,34 @@ struct MouseTrackRequest {
     std::uint32_t flags = 0; // 2: notify on leave
     platform::WindowHandle window = nullptr;
     std::uint32_t hoverTime = 0;
+};
+
+// What a widget's back buffer shows: everything the painter that last drew it completely read of the
+// widget. When the widget still gives the same, the buffer already holds its picture and a paint only
+// copies it to the window (render/paint_frame.cpp). Empty (never equal to a real look) until the first
+// complete paint, and again whenever the buffer is remade or drawn on by anything else.
+struct PaintedLook {
+    bool painted = false;
+    std::uintptr_t painter = 0; // the painter's layers
+    Argb background = 0;
+    WidgetColours colours;
+    WidgetKind kind = WidgetKind::None;
+    std::int32_t visualState = 0;
+    bool checked = false;
+    bool enabled = false;
+    bool hasFocus = false;
+    bool bordered = false;
+    bool fieldLook = false;
+    std::int32_t textAlignH = 0;
+    std::int32_t textAlignV = 0;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    platform::Rect clientRect;
+    std::u16string fontFace; // the face and size the text is drawn in
+    std::int32_t fontSize = 0;
+    std::u16string text;
+
+    bool operator==(const PaintedLook&) const = default;
 };
 
 // Every field of a widget that construct and destroy put back to its initial value.
@@ -145,6 +174,7 @@ struct WidgetFields {
     bool moved = false;
     std::int32_t dragDX = 0;
     std::int32_t dragDY = 0;
+    PaintedLook painted;
 };
 
 struct Widget : WidgetColours, WidgetFields {

@@ -39,6 +39,8 @@ struct WidgetColours {
     Palette imageNormal{};
     Palette imageHover{};
     Palette imageDisabled{};
+
+    bool operator==(const WidgetColours&) const = default;
 };
 
 // The 25 style colours in the widget's order.

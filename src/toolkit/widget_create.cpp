@@ -80,6 +80,7 @@ Widget& finishChild(Widget& parent, Widget& child) {
 } // namespace
 
 bool makeBackBuffer(Widget& widget) {
+    widget.painted = PaintedLook{}; // a new buffer shows nothing yet
     if (widget.backDC != nullptr) {
         deleteObject(selectObject(widget.backDC, widget.backOldBitmap));
         deleteSurface(widget.backDC);

@@ -217,9 +217,10 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
         return 0;
     case msg::Paint: {
         const PaintSession session = beginPaint(window);
-        if (w.onPaint != nullptr && toolkit.eventsEnabled)
+        if (w.onPaint != nullptr && toolkit.eventsEnabled) {
+            w.painted = PaintedLook{}; // the owner may draw on the back buffer too
             w.onPaint(session.surface, w);
-        else
+        } else
             paintWidget(session.surface, w);
         endPaint(window, session);
         break;

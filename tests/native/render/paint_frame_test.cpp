@@ -1,5 +1,6 @@
 #include "platform/test_pixels.h"
 #include "render_fixture.h"
+#include "toolkit/layout.h"
 
 namespace zor::render_test {
 namespace {
@@ -58,6 +59,7 @@ TEST_F(PaintFrameTest, WithoutBackBufferTheLayersGoStraightOntoTheWindow) {
         EXPECT_NE(c.surface, nullptr);
     EXPECT_EQ(overlaySeen.calls, 1);
     EXPECT_EQ(overlaySeen.surface, calls[0].surface); // the paint DC
+    ReleaseTextObjects();
     EXPECT_EQ(platform::headless::liveGraphicsObjects(), 0u);
 }
 
@@ -100,6 +102,26 @@ TEST_F(PaintFrameTest, WindowKindsAreAPlainFillOfTheirColour) {
     EXPECT_TRUE(paint(dialog).empty());
     EXPECT_EQ(platform::headless::liveGdiObjects(), gdiBefore);
     dialog.destroy();
+}
+
+TEST_F(PaintFrameTest, AnUnchangedWidgetIsOnlyCopiedFromItsBackBufferAndAChangedOneIsDrawnAgain) {
+    ASSERT_FALSE(paint(button).empty());
+    EXPECT_TRUE(paint(button).empty()); // painted again as it is: the buffer is only copied
+
+    // Whatever the painter reads draws it afresh.
+    button.setText(u"Sent");
+    EXPECT_FALSE(paint(button).empty());
+    button.cttn ^= 1u;
+    EXPECT_FALSE(paint(button).empty());
+    button.hasFocus = true;
+    EXPECT_FALSE(paint(button).empty());
+    setBounds(button, 10, 10, 120, 25); // a new buffer
+    EXPECT_FALSE(paint(button).empty());
+    EXPECT_TRUE(paint(button).empty());
+    // An overlay may draw anything: such a widget is always drawn.
+    button.onOverlay = recordOverlay;
+    EXPECT_FALSE(paint(button).empty());
+    EXPECT_FALSE(paint(button).empty());
 }
 
 TEST_F(PaintFrameTest, TextFieldPaintsNothingOfItsOwn) {
