@@ -55,6 +55,8 @@ bool isWindowVisible(WindowHandle window);
 void enableWindow(WindowHandle window, bool enabled);
 bool isWindowEnabled(WindowHandle window);
 void invalidate(WindowHandle window, bool erase);
+// The window and every descendant (all levels, edit controls included), without erase, in one request.
+void invalidateTree(WindowHandle window);
 void setWindowText(WindowHandle window, const char16_t* text);
 std::int32_t windowTextLength(WindowHandle window);
 // Copies at most capacity - 1 characters and a terminator; returns the count copied.

@@ -164,10 +164,8 @@ void setTabOrder(Widget& a, Widget& b) {
 }
 
 void repaint(Widget& widget) {
-    if (widget.window == nullptr) return;
-    platform::invalidate(widget.window, false);
-    for (platform::WindowHandle child : platform::descendantWindows(widget.window))
-        platform::invalidate(child, false);
+    // One request for the whole tree: a form of a hundred and more windows asks the window system once.
+    if (widget.window != nullptr) platform::invalidateTree(widget.window);
 }
 
 } // namespace zor

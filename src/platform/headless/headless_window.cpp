@@ -291,6 +291,12 @@ void invalidate(WindowHandle window, bool erase) {
     if (erase) window->eraseNeeded = true;
 }
 
+void invalidateTree(WindowHandle window) {
+    invalidate(window, false);
+    for (WindowHandle descendant : descendantWindows(window))
+        invalidate(descendant, false);
+}
+
 void setWindowText(WindowHandle window, const char16_t* text) {
     if (!alive(window)) return;
     window->text = text != nullptr ? text : u"";

@@ -123,6 +123,9 @@ bool isWindowEnabled(WindowHandle window) {
 void invalidate(WindowHandle window, bool erase) {
     InvalidateRect(hwnd(window), nullptr, erase ? TRUE : FALSE);
 }
+void invalidateTree(WindowHandle window) {
+    RedrawWindow(hwnd(window), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
 void setWindowText(WindowHandle window, const char16_t* text) {
     SetWindowTextW(hwnd(window), wide(text));
 }
