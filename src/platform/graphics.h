@@ -1,5 +1,7 @@
 // Anti-aliased drawing and text on a device context: the GDI+ part of the seam.
-// Colours here are 0xAARRGGBB, alpha included; every object is made and released within one paint.
+// Colours here are 0xAARRGGBB, alpha included. Painters make and release their pens, brushes, paths and
+// graphics contexts within one paint; fonts, their families and string formats are kept by
+// render/text_objects until GDI+ is shut down.
 // Calls on a null object do nothing and report failure, so a paint goes on after a failed step.
 #pragma once
 

@@ -28,8 +28,10 @@ struct TextObjects {
     std::vector<FormatEntry> formats;
 };
 
+// Never destroyed: what it holds is released by ReleaseTextObjects, not at process end, where GDI+
+// may already be gone.
 TextObjects& cache() {
-    static TextObjects objects;
+    static TextObjects& objects = *new TextObjects;
     return objects;
 }
 
