@@ -37,10 +37,7 @@ void StopStreaming() {
 platform::PortResult WriteSettingsImage(const std::uint8_t* bytes, std::int32_t length) {
     if (length < 0 || length > imageBufferSize) length = 0;
     std::memcpy(converterLink.imageBuffer, bytes, static_cast<std::size_t>(length));
-    const platform::PortResult written = WriteImageBuffer(length);
-    ShowLinkStatus(written.ok() ? BytesWrittenText(static_cast<std::int32_t>(written.count))
-                                : SerialWriteFailedText(static_cast<std::int32_t>(written.error)));
-    return written;
+    return WriteImageBuffer(length);
 }
 
 } // namespace zor

@@ -27,9 +27,9 @@ void TestLedsClicked(Widget& button);
 void StartStreaming();
 void StopStreaming();
 
-// A settings image (or any image of up to 8192 bytes) written in one write from the image buffer to
-// the port or the file standing in its place. The status line shows "n bytes written" or
-// "Error n (serial write failed)"; what to close after a failure is the caller's.
+// A settings image written in one write from the image buffer to the port or the file standing in its
+// place. Nothing is shown and nothing closed: the status and what to close after a failure are the
+// caller's.
 platform::PortResult WriteSettingsImage(const std::uint8_t* bytes, std::int32_t length);
 
 } // namespace zor

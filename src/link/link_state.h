@@ -50,6 +50,21 @@ struct LinkState {
 // The program's one link.
 extern LinkState converterLink;
 
+// A file handle in the port handle's place for one read or write; the port handle is put back when
+// the stand-in goes out of scope, on every path.
+class PortStandIn {
+  public:
+    explicit PortStandIn(platform::PortHandle file) : kept_(converterLink.portHandle) {
+        converterLink.portHandle = file;
+    }
+    ~PortStandIn() { converterLink.portHandle = kept_; }
+    PortStandIn(const PortStandIn&) = delete;
+    PortStandIn& operator=(const PortStandIn&) = delete;
+
+  private:
+    platform::PortHandle kept_;
+};
+
 // Replaces the status line's text.
 void ShowLinkStatus(const std::u16string& text);
 

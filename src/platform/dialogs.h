@@ -9,9 +9,13 @@ namespace zor::platform {
 
 namespace box {
 inline constexpr std::uint32_t Ok = 0x00000000;
+inline constexpr std::uint32_t OkCancel = 0x00000001;
 inline constexpr std::uint32_t IconError = 0x00000010;
 inline constexpr std::uint32_t IconWarning = 0x00000030;
 inline constexpr std::uint32_t IconInformation = 0x00000040;
+// The button pressed, as messageBox returns it.
+inline constexpr std::int32_t answerOk = 1;
+inline constexpr std::int32_t answerCancel = 2;
 } // namespace box
 
 // Shows a modal message box and returns the button pressed (1 for OK).
