@@ -25,7 +25,8 @@ void applyIdentity(const std::u16string& address, const std::optional<std::u16st
 void applyBaud(const std::optional<std::int32_t>& index) {
     for (Widget& radio : mainForm.modbusSerial.baudRadio)
         radio.setChecked(false);
-    if (index && *index >= 1 && *index <= baudChoiceCount) mainForm.modbusSerial.baudRadio[*index - 1].setChecked(true);
+    if (index && *index >= 1 && *index <= baudChoiceCount)
+        mainForm.modbusSerial.baudRadio[*index - 1].setChecked(true);
 }
 
 void applyNmea(const DecodedNmeaImage& image) {
@@ -78,7 +79,8 @@ void switchTo(MainFunction function) {
 } // namespace
 
 void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
-    const ReplyOutcome outcome = RecogniseReply(buffer, count, fromFile ? ReplyOrigin::File : ReplyOrigin::Port);
+    const ReplyOutcome outcome =
+        RecogniseReply(buffer, count, fromFile ? ReplyOrigin::File : ReplyOrigin::Port);
     if (outcome.nmea) applyNmea(*outcome.nmea);
     if (outcome.modbus) applyModbus(*outcome.modbus);
     if (outcome.serial && outcome.applySerialFields) applySerial(*outcome.serial);

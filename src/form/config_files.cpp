@@ -62,7 +62,8 @@ void openFirmware(platform::PortHandle& file) {
         return;
     }
     const FirmwareFileCheck check = BeginFirmwareUpdate(firmwareFileBytes, read.count);
-    if (!check.ok) platform::messageBox(mainWindow(), check.message.c_str(), u"Error", platform::box::IconError);
+    if (!check.ok)
+        platform::messageBox(mainWindow(), check.message.c_str(), u"Error", platform::box::IconError);
 }
 
 } // namespace
@@ -70,7 +71,8 @@ void openFirmware(platform::PortHandle& file) {
 // The settings are checked before any file is touched, and the image goes to a temporary file that
 // replaces the chosen one only when it was written whole: a failed save leaves the old file as it was.
 void SaveConfigClicked(Widget&) {
-    if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath, false))
+    if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath,
+                    false))
         return;
     const std::optional<BuildResult> built = BuildSelectedImage();
     if (!built || !built->ok) return;

@@ -10,7 +10,8 @@
 namespace zor {
 
 IdentityFields IdentityFromForm() {
-    return IdentityFields{mainForm.identity.addressField.caption(), mainForm.identity.serialNumberField.caption()};
+    return IdentityFields{mainForm.identity.addressField.caption(),
+                          mainForm.identity.serialNumberField.caption()};
 }
 
 ModbusTableTexts ModbusTableFromForm() {

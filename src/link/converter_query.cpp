@@ -10,7 +10,10 @@
 
 namespace zor {
 
+// What is still queued from an earlier answer (the rest of a reply cut by a pause) is thrown away
+// first: it would stand in front of the new reply, and a zero byte in it would hide the tag.
 bool SendQuery() {
+    platform::purgeReceive(converterLink.portHandle);
     std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
     std::memcpy(converterLink.imageBuffer, queryText, static_cast<std::size_t>(queryLength));
     const platform::PortResult written = WriteImageBuffer(queryLength);

@@ -11,8 +11,8 @@ namespace zor {
 
 inline constexpr std::uint32_t replyWaitMs = 200;
 
-// Zeroes the receive buffer, writes the query and arms the reply job; false when the write failed
-// (nothing is shown then).
+// Purges what is queued on the port, zeroes the receive buffer, writes the query and arms the reply job;
+// false when the write failed (nothing is shown then).
 bool SendQuery();
 
 // The reply job: one read of up to 8192 bytes from the port, then HandleReplyRead.
