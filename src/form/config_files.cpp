@@ -51,7 +51,7 @@ void closeFile(platform::PortHandle& file) {
 void openFirmware(platform::PortHandle& file) {
     const std::int32_t answer = platform::messageBox(mainWindow(), firmwareWarningText, firmwareWarningTitle,
                                                      platform::box::IconWarning | platform::box::OkCancel);
-    if (answer != platform::box::answerOk) {
+    if (answer != platform::box::AnswerOk) {
         closeFile(file);
         return;
     }

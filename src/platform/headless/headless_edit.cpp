@@ -28,6 +28,10 @@ void typeCharacter(WindowObject& edit, char16_t c) {
         inserted = u"\r\n";
     } else if (c == u'\t' && !multiline) {
         return;
+    } else if (c != u'\t' && (c < u' ' || c == 127)) {
+        return; // other control characters are never inserted
+    } else if ((edit.style & style::EditNumber) != 0 && (c < u'0' || c > u'9')) {
+        return; // a digits-only field refuses the rest (Windows says so in a balloon)
     } else {
         inserted.assign(1, c);
     }

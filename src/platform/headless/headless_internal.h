@@ -72,6 +72,7 @@ void headlessTranslate(const Message& message);
 bool headlessShiftDown();
 LResult editProcedure(WindowHandle window, std::uint32_t message, WParam first, LParam second);
 void notifyEditChange(WindowObject& edit);
+void forgetBoxAnswers();
 
 } // namespace headless_detail
 } // namespace zor::platform

@@ -84,11 +84,15 @@ void headlessTranslate(const Message& message) {
         c = u'\t';
     else if (key == 8)
         c = 8; // backspace
+    else if (key == key::Packet)
+        c = static_cast<char16_t>(highWord(static_cast<std::uintptr_t>(message.second)));
     else if (key == 0xBD)
         c = shift ? u'_' : u'-';
     else if (key == 0xBE)
         c = shift ? u'>' : u'.';
-    if (c != 0) postMessage(message.window, msg::Char, c, message.second);
+    if (c == 0) return;
+    const LParam repeat = key == key::Packet ? 1 : message.second;
+    postMessage(message.window, msg::Char, c, repeat);
 }
 
 } // namespace headless_detail
@@ -106,6 +110,7 @@ void reset() {
     for (WindowObject* w : b.windows)
         delete w;
     b = Backend{};
+    forgetBoxAnswers();
 }
 
 std::uint64_t now() {
