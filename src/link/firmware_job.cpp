@@ -120,10 +120,9 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         setStatus(step, u"OK");
     } else if (answer == 2) {
         if (++update.rejectedInARow >= firmwareRejectLimit) {
-            std::u16string text =
-                withNumber(u"Firmware Update Failed (packet ", update.packetStart / firmwarePacketData);
-            text += withNumber(u" rejected ", firmwareRejectLimit, u" times)");
-            fail(step, std::move(text));
+            fail(step, u"Firmware Update Failed (packet " +
+                           DecimalText(update.packetStart / firmwarePacketData) + u" rejected " +
+                           DecimalText(firmwareRejectLimit) + u" times)");
             return;
         }
         // The same data go again. The last packet too: ending on its rejection would report a
