@@ -135,6 +135,12 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         return;
     }
     if (!update.lastPacket) {
+        // An accepted packet is followed at once by the next: waiting a timer period first would
+        // leave the line idle for a quarter of every packet's time. A rejected one waits the period.
+        if (answer == 1) {
+            sendPacket(update, link, step);
+            return;
+        }
         update.state = firmwareSendPacket;
         step.armMs = firmwarePacketPeriodMs;
         return;
