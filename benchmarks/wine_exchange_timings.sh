@@ -42,6 +42,5 @@ start="$(now)"
 wait_for 600 test -s "$work/firmware.out"
 took="$(elapsed "$start" "$(now)")"
 # 1024 whole packets and a last one of zeros; each 35 bytes out and one back at 960 bytes a second.
-limit="$(echo "scale=3; 1025 * 36 / 960" | bc)"
-printf 'update %.2f s, line limit %.2f s, ratio %.2f (goal at most 1.30)\n' "$took" "$limit" \
-    "$(echo "scale=3; $took / $limit" | bc)"
+awk -v took="$took" 'BEGIN { limit = 1025 * 36 / 960
+    printf "update %.2f s, line limit %.2f s, ratio %.2f (goal at most 1.30)\n", took, limit, took / limit }' 

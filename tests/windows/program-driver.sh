@@ -16,7 +16,7 @@ rescan_ports_at=(1379 460)
 driver_pids=()
 
 now() { date +%s.%N; }
-elapsed() { echo "$2 - $1" | bc; }
+elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 
 # start_simulator COM-NUMBER LOG [OPTIONS...]: the simulator linked as comN, once the link is there.
 start_simulator() {
@@ -52,7 +52,7 @@ wait_for() {
     local start
     start="$(now)"
     until "$@"; do
-        if [ "$(echo "$(now) - $start > $limit" | bc)" = 1 ]; then return 1; fi
+        if awk -v a="$start" -v b="$(now)" -v l="$limit" 'BEGIN { exit !(b - a > l) }'; then return 1; fi
         sleep 0.05
     done
 }
