@@ -26,6 +26,7 @@ void StartApplication() {
     LoadStartupTheme(theme);
     WireSubsystems();
     BuildMainForm();
+    AttachExchangeHandlers();
     // Creating the main window clears the exit hook.
     toolkit.exitHook = CloseConverterPortAtExit;
     StartPortScan();

@@ -1,7 +1,12 @@
 #include "app/wiring.h"
 
+#include "form/apply_reply.h"
+#include "form/exchange_buttons.h"
+#include "form/form_display.h"
 #include "form/main_form.h"
+#include "link/converter_commands.h"
 #include "link/link_state.h"
+#include "link/port_scan.h"
 
 namespace zor {
 
@@ -11,6 +16,20 @@ void WireSubsystems() {
     converterLink.widgets.rescanButton = &mainForm.commPort.rescanButton;
     converterLink.widgets.statusLine = &mainForm.status.line;
     converterLink.widgets.statusBox = &mainForm.status.box;
+    HandFirmwareDisabledSetToLink();
+    converterLink.hooks.clearIndicatorBlinks = ClearIndicatorBlinks;
+    converterLink.hooks.applyReply = ApplyReplyToForm;
+}
+
+void AttachExchangeHandlers() {
+    CommandPanel& commands = mainForm.commands;
+    commands.readButton.onClick = ReadSettingsClicked;
+    commands.sendButton.onClick = SendSettingsClicked;
+    commands.saveButton.onClick = SaveConfigClicked;
+    commands.openButton.onClick = OpenConfigClicked;
+    commands.restartButton.onClick = RestartConverterClicked;
+    commands.testLedsButton.onClick = TestLedsClicked;
+    mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
 }
 
 } // namespace zor

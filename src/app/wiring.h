@@ -6,4 +6,7 @@ namespace zor {
 
 void WireSubsystems();
 
+// Once the form is built: the handlers of the buttons that talk to the converter and to files.
+void AttachExchangeHandlers();
+
 } // namespace zor
