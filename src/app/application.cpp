@@ -13,6 +13,7 @@ void StartApplication() {
     LoadStartupTheme(theme);
     WireSubsystems();
     BuildMainForm();
+    AttachNmeaHandlers();
     StartPortScan();
 }
 

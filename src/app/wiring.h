@@ -6,4 +6,8 @@ namespace zor {
 
 void WireSubsystems();
 
+// After the form is built: the real-time view starts by a right click on a parameter slot and ends by
+// a click on the status box or the status line.
+void AttachNmeaHandlers();
+
 } // namespace zor
