@@ -93,6 +93,7 @@ inline constexpr std::uint32_t OverlappedWindow = 0x00CF0000;
 inline constexpr std::uint32_t SizingFrame = 0x00040000;
 inline constexpr std::uint32_t EditMultiline = 0x0004;
 inline constexpr std::uint32_t EditReadOnly = 0x0800;
+inline constexpr std::uint32_t EditNumber = 0x2000; // digits only
 inline constexpr std::uint32_t ExClientEdge = 0x00000200;
 inline constexpr std::uint32_t ExToolWindow = 0x00000080;
 inline constexpr std::uint32_t ExTopmost = 0x00000008;
