@@ -1,3 +1,4 @@
+#include "link/converter_detection.h"
 #include "link/firmware_job.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ struct ScriptedLink : FirmwareLink {
     std::uint32_t writeError = 0;
     std::uint32_t readError = 0;
     std::uint32_t clock = 1000;
+    std::uint8_t receive[receiveBufferSize] = {};
 
     PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override {
         if (writeError != 0) return {false, 0, writeError};
@@ -34,6 +36,7 @@ struct ScriptedLink : FirmwareLink {
         return {true, count, 0};
     }
     std::uint32_t nowMs() override { return clock; }
+    std::uint8_t* receiveBuffer() override { return receive; }
 };
 
 struct UpdateRun {
