@@ -59,6 +59,12 @@ void startView() {
 
 } // namespace
 
+void ResetIncomingView() {
+    view.active = false;
+    view.paused = false;
+    ResetIncomingRows(view.rows);
+}
+
 bool IncomingViewActive() {
     return view.active;
 }

@@ -6,6 +6,9 @@
 
 namespace zor {
 
+// Off, not paused, no rows: the state the picker is built with.
+void ResetIncomingView();
+
 bool IncomingViewActive();
 bool IncomingViewPaused();
 

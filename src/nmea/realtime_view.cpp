@@ -2,6 +2,7 @@
 
 #include "link/converter_commands.h"
 #include "link/link_state.h"
+#include "link/port_scan.h"
 #include "link/timed_job.h"
 #include "nmea/nmea_hooks.h"
 #include "nmea/parameter_field.h"
@@ -54,7 +55,7 @@ void StartRealtimeView(Widget& slot) {
     const LinkWidgets& widgets = converterLink.widgets;
     if (widgets.mainWindow == nullptr) return;
     const platform::WindowHandle owner = widgets.mainWindow->window;
-    if (widgets.rescanButton != nullptr && widgets.rescanButton->tag != 0) {
+    if (IsScanning()) {
         platform::messageBox(owner, u"Comm port scanning must be stopped\r\nbefore viewing NMEA parameters.",
                              u"Parameter View Mode", platform::box::Ok);
         return;

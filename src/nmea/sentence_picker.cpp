@@ -221,6 +221,9 @@ void ShowSentencePicker() {
 }
 
 void BuildSentencePicker() {
+    picker.pickedSentence = 0;
+    picker.pickedParameterMask = 0;
+    ResetIncomingView();
     createDialogWindow(pickerWindow, halfScreenWidth() - 590, halfScreenHeight() - 280, pickerWidth,
                        pickerHeight, u"NMEA0183 Sentence Picker");
     pickerWindow.onMouseEnter = onPointerEntersPicker;
