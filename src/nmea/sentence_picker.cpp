@@ -5,6 +5,7 @@
 #include "nmea/nmea_hooks.h"
 #include "platform/dialogs.h"
 #include "platform/port.h"
+#include "render/theme.h"
 #include "toolkit/layout.h"
 #include "toolkit/paths.h"
 #include "toolkit/widget_create.h"
@@ -226,6 +227,8 @@ void BuildSentencePicker() {
     ResetIncomingView();
     createDialogWindow(pickerWindow, halfScreenWidth() - 590, halfScreenHeight() - 280, pickerWidth,
                        pickerHeight, u"NMEA0183 Sentence Picker");
+    // A top-level window takes its colours from the theme; its widgets copy them from it.
+    ApplyTheme(pickerWindow, theme);
     pickerWindow.onMouseEnter = onPointerEntersPicker;
     pickerWindow.onShow = onPickerShown;
     pickerWindow.onTimer = IncomingReadingJob;

@@ -13,6 +13,7 @@
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_port.h"
 #include "platform/window.h"
+#include "render/theme.h"
 #include "support/converter_device.h"
 #include "support/form_fixture.h"
 
@@ -95,6 +96,9 @@ TEST_F(NmeaToolsTest, PickerFillsTheFormWithTheChosenSentenceAndParameters) {
     waitForConverter();
     EXPECT_EQ(text(sentencePicker.sentenceButton[0]), u"GPGGA"); // captioned from the file
     EXPECT_EQ(text(sentencePicker.sentenceButton[79]), u"**XDR");
+    // The picker and its widgets wear the theme's colours.
+    EXPECT_EQ(pickerWindow.ctbg, theme.ctbg);
+    EXPECT_EQ(sentencePicker.okButton.ctfn, theme.ctfn);
 
     click(mainForm.sentence.pickButton);
     ASSERT_TRUE(usable(sentencePicker.okButton));
