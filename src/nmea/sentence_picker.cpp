@@ -216,11 +216,6 @@ void ShowParameterList(std::int32_t e) {
     }
 }
 
-void ShowSentencePicker() {
-    show(pickerWindow);
-    bringToFront(pickerWindow);
-}
-
 void BuildSentencePicker() {
     picker.pickedSentence = 0;
     picker.pickedParameterMask = 0;

@@ -34,9 +34,6 @@ extern SentencePicker sentencePicker;
 // captioning a sentence button for each entry read.
 void BuildSentencePicker();
 
-// "Pick": shows the picker (which clears its selection); the caller takes the main window out of use.
-void ShowSentencePicker();
-
 // Titles the "Parameters" group and fills the rows with the parameters of entry e, or empties them
 // for e = -1.
 void ShowParameterList(std::int32_t e);
