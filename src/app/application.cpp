@@ -27,6 +27,7 @@ void StartApplication() {
     WireSubsystems();
     BuildMainForm();
     AttachExchangeHandlers();
+    AttachNmeaHandlers();
     // Creating the main window clears the exit hook.
     toolkit.exitHook = CloseConverterPortAtExit;
     StartPortScan();

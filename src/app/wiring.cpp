@@ -3,10 +3,15 @@
 #include "form/apply_reply.h"
 #include "form/exchange_buttons.h"
 #include "form/form_display.h"
+#include "form/form_model.h"
 #include "form/main_form.h"
+#include "form/realtime_view_widgets.h"
+#include "form/take_picked_sentence.h"
 #include "link/converter_commands.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
+#include "nmea/nmea_hooks.h"
+#include "nmea/realtime_view.h"
 
 namespace zor {
 
@@ -19,6 +24,12 @@ void WireSubsystems() {
     HandFirmwareDisabledSetToLink();
     converterLink.hooks.clearIndicatorBlinks = ClearIndicatorBlinks;
     converterLink.hooks.applyReply = ApplyReplyToForm;
+
+    nmeaHooks.takePickedSentence = TakePickedSentence;
+    nmeaHooks.currentSentenceId = CurrentSentenceId;
+    nmeaHooks.viewedParameter = &formModel.viewedParameter;
+    nmeaHooks.enterRealtimeView = EnterRealtimeViewWidgets;
+    nmeaHooks.leaveRealtimeView = LeaveRealtimeViewWidgets;
 }
 
 void AttachExchangeHandlers() {
@@ -30,6 +41,13 @@ void AttachExchangeHandlers() {
     commands.restartButton.onClick = RestartConverterClicked;
     commands.testLedsButton.onClick = TestLedsClicked;
     mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
+}
+
+void AttachNmeaHandlers() {
+    for (Widget& slot : mainForm.sentence.slot)
+        slot.onRightClick = StartRealtimeView;
+    mainForm.status.box.onClick = StopRealtimeView;
+    mainForm.status.line.onClick = StopRealtimeView;
 }
 
 } // namespace zor
