@@ -124,9 +124,10 @@ void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std
         ApplySerialImage(model, *reply.serial);
     }
     if (reply.showRegisterSet0) showRegisterSet0(model);
-    if (reply.complete) form.function = reply.nmea ? MainFunction::NmeaToSdi12
-                                        : reply.modbus ? MainFunction::ModbusToSdi12
-                                                       : MainFunction::Sdi12ToRs232;
+    if (reply.complete)
+        form.function = reply.nmea     ? MainFunction::NmeaToSdi12
+                        : reply.modbus ? MainFunction::ModbusToSdi12
+                                       : MainFunction::Sdi12ToRs232;
     storeModel(model, form);
 }
 
@@ -156,6 +157,11 @@ FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>&
         form.address = file.nmea->address;
         form.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
         form.nmea = file.nmea->settings; // every value as it stands, the state word included
+        // The whole slot: a form sends six characters of a longer identifier (" -- undefined --" goes
+        // out as " -- un"), which reading a reply cuts to five.
+        for (std::int32_t k = 0; k < registerSetCount; ++k)
+            form.nmea.sentenceId[k] =
+                textAt(bytes, at + zor1::sentenceIdOffset + sentenceSlotLength * k, sentenceSlotLength);
     } else if (file.modbus) {
         form.address = file.modbus->address;
         form.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
@@ -166,9 +172,10 @@ FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>&
         form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
         form.modbusBaudIndex = file.serial->baudByte;
     }
-    if (file.complete) form.function = file.nmea ? MainFunction::NmeaToSdi12
-                                       : file.modbus ? MainFunction::ModbusToSdi12
-                                                     : MainFunction::Sdi12ToRs232;
+    if (file.complete)
+        form.function = file.nmea     ? MainFunction::NmeaToSdi12
+                        : file.modbus ? MainFunction::ModbusToSdi12
+                                      : MainFunction::Sdi12ToRs232;
     return form;
 }
 
@@ -209,7 +216,8 @@ const char* MainFunctionName(MainFunction function) {
 
 std::string Describe(const FormState& form) {
     std::string out;
-    out += "Main function:  " + std::string(form.function ? MainFunctionName(*form.function) : "(none)") + "\n";
+    out +=
+        "Main function:  " + std::string(form.function ? MainFunctionName(*form.function) : "(none)") + "\n";
     out += "SDI12 Address:  " + (form.address.empty() ? std::string("(empty)") : Utf8(form.address)) + "\n";
     out += "Serial Number:  " + Utf8(form.serialNumber) + "\n";
     if (!form.function) return out;
@@ -222,7 +230,8 @@ std::string Describe(const FormState& form) {
         for (std::int32_t k = 0; k < registerSetCount; ++k) {
             const char* symbol = functionSymbol(s.thresholdFunction[k]);
             out += "  " + pad(std::to_string(k), 5) + pad(Utf8(s.sentenceId[k]), 10) +
-                   pad(slots(s.parameterSelectMask[k]), 20) + pad(std::to_string(s.monitoredParameter[k]), 11) +
+                   pad(slots(s.parameterSelectMask[k]), 20) +
+                   pad(std::to_string(s.monitoredParameter[k]), 11) +
                    pad(symbol != nullptr ? symbol : std::to_string(s.thresholdFunction[k]), 10) +
                    pad(number(s.threshold[k]), 16) + number(s.hysteresis[k]) + "\n";
         }
@@ -247,7 +256,8 @@ std::string Describe(const FormState& form) {
     }
     if (*form.function != MainFunction::NmeaToSdi12) {
         const char* baud = baudText(form.modbusBaudIndex);
-        out += std::string(*form.function == MainFunction::Sdi12ToRs232 ? "Serial Baud Rate: " : "Modbus Baud Rate: ") +
+        out += std::string(*form.function == MainFunction::Sdi12ToRs232 ? "Serial Baud Rate: "
+                                                                        : "Modbus Baud Rate: ") +
                (baud != nullptr ? baud : "(byte " + std::to_string(form.modbusBaudIndex) + ")") + "\n";
     }
     return out;
