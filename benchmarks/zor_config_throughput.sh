@@ -21,32 +21,36 @@ cleanup() {
 trap cleanup EXIT
 zc() { LD_PRELOAD="$shim" ASAN_OPTIONS=verify_asan_link_order=0 "$build/src/cli/zor-config" "$@"; }
 
-start_simulator() { # name, options...
+start_simulator() { # name, options...: the simulator's pty in $pty
     local name="$1"
     shift
-    "$sim" --log "$work/$name.log" --paced-input "$@" &
+    "$sim" --log "$work/$name.log" --paced-input "$@" >/dev/null 2>&1 &
     pids+=($!)
     for _ in $(seq 1 100); do grep -q /dev/pts/ "$work/$name.log" 2>/dev/null && break; sleep 0.02; done
-    grep -o '/dev/pts/[0-9]*' "$work/$name.log"
+    pty="$(grep -o '/dev/pts/[0-9]*' "$work/$name.log")"
 }
 
 ports=()
-for i in $(seq 0 9); do ports+=(--port "$(start_simulator "line$i")"); done
-zc read "${ports[1]}" -o "$work/line.cfg" >/dev/null
+for i in $(seq 0 9); do
+    start_simulator "line$i"
+    ports+=(--port "$pty")
+done
+zc read --port "${ports[1]}" -o "$work/line.cfg" >/dev/null
 
 begin=$(date +%s.%N)
 zc send "$work/line.cfg" "${ports[@]}" >"$work/send.txt"
 end=$(date +%s.%N)
 tail -1 "$work/send.txt"
-echo "send to 10 converters: $(echo "$end - $begin" | bc) s"
+echo "send to 10 converters: $(python3 -c "print(round($end - $begin, 2))") s"
 
 head -c 32768 /dev/urandom >"$work/update.binary"
-fw_port="$(start_simulator firmware --firmware-out "$work/received.binary")"
+start_simulator firmware --firmware-out "$work/received.binary"
+fw_port="$pty"
 begin=$(date +%s.%N)
 zc firmware "$work/update.binary" --port "$fw_port" --yes 2>/dev/null | tail -1
 end=$(date +%s.%N)
-elapsed=$(echo "$end - $begin" | bc)
+elapsed=$(python3 -c "print(round($end - $begin, 2))")
 # 1025 packets of 35 bytes out and one acknowledgement byte back, 10 bits a byte at 9600 baud.
-line=$(echo "scale=2; 1025 * 36 * 10 / 9600" | bc)
+line=$(python3 -c "print(round(1025 * 36 * 10 / 9600, 2))")
 echo "firmware 32768 bytes: $elapsed s (the line alone: $line s)"
 cmp <(head -c 32768 "$work/received.binary") "$work/update.binary" && echo "firmware received intact"
