@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native build (headless backend, ASan + UBSan) and the
+# Builds everything and runs every test: the native build (headless backend, ASan + UBSan), the fuzz
+# targets and benchmarks (built, each fuzz target run for a short while, each benchmark once) and the
 # Windows build (MinGW-w64) with its tests under Wine. Installs what is missing first.
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
@@ -12,6 +13,8 @@ echo "== native build and tests"
 cmake -S . -B build-native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-native -j "$jobs"
 (cd build-native && ctest --output-on-failure -j "$jobs")
+
+scripts/fuzz-and-benchmarks
 
 echo "== Windows build and tests under Wine"
 cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \

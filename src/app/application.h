@@ -3,6 +3,11 @@
 
 namespace zor {
 
+// Everything before the message loop, in order: the theme, the wiring between the subsystems, the main
+// window with the whole form and the hidden sentence picker, and the first port scan step armed.
+// Tests run this and then pump messages themselves.
+void StartApplication();
+
 // Runs the whole program and returns its exit code.
 int runApplication();
 

@@ -4,6 +4,7 @@
 #include "cli/session.h"
 #include "cli/text.h"
 #include "image/send_status.h"
+#include "link/converter_commands.h"
 #include "link/detection_status.h"
 
 #include <chrono>
@@ -12,11 +13,6 @@
 
 namespace zor::cli {
 namespace {
-
-constexpr std::uint8_t restartCommand = 'b';
-constexpr std::uint8_t ledTestCommand = 'l';
-constexpr std::uint8_t streamStartCommand = 's';
-constexpr std::uint8_t streamStopCommand = 'x';
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -46,7 +42,7 @@ int RunRestart(const CommandOptions& options) {
 }
 
 int RunLedTest(const CommandOptions& options) {
-    return sendCommandByte(options.port, ledTestCommand, "LED test sent");
+    return sendCommandByte(options.port, testLedsCommand, "LED test sent");
 }
 
 int RunMonitor(const MonitorOptions& options) {
@@ -60,7 +56,7 @@ int RunMonitor(const MonitorOptions& options) {
     std::signal(SIGTERM, requestStop);
     // As the incoming view starts: an empty input queue, then the start byte.
     (void)link.purgeReceive();
-    platform::PortResult written = link.sendCommand(streamStartCommand);
+    platform::PortResult written = link.sendCommand(startStreamingCommand);
     if (!written.ok()) {
         PrintError(Utf8(SerialWriteFailedText(static_cast<std::int32_t>(written.error))));
         return exitExchangeFailed;
@@ -84,7 +80,7 @@ int RunMonitor(const MonitorOptions& options) {
         }
     }
     // As the view stops: the stop byte, then the input queue emptied.
-    written = link.sendCommand(streamStopCommand);
+    written = link.sendCommand(stopStreamingCommand);
     (void)link.purgeReceive();
     if (!written.ok()) {
         PrintError(Utf8(SerialWriteFailedText(static_cast<std::int32_t>(written.error))));

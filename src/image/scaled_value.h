@@ -13,7 +13,8 @@ namespace zor {
 std::int32_t ScaleForImage(float value, std::int32_t decimals);
 
 // The value of a received integer: converted to float, divided by 10^decimals in extended precision
-// and stored as float.
+// and stored as float. Any decimals count takes bounded time: beyond 60 places either way the result
+// is 0 or infinite, and the power is not computed.
 float ScaleFromImage(std::int32_t scaled, std::int32_t decimals);
 
 } // namespace zor

@@ -8,8 +8,4 @@ std::u16string BytesWrittenText(std::int32_t count) {
     return DecimalText(count) + u" bytes written";
 }
 
-std::u16string SerialWriteFailedText(std::int32_t code) {
-    return u"Error " + DecimalText(code) + u" (serial write failed)";
-}
-
 } // namespace zor

@@ -35,6 +35,10 @@ std::u16string FileReadErrorText(std::int32_t code) {
     return u"File Read Error " + DecimalText(code);
 }
 
+std::u16string SerialWriteFailedText(std::int32_t code) {
+    return u"Error " + DecimalText(code) + u" (serial write failed)";
+}
+
 std::u16string GetCommStateFailedText(std::int32_t code) {
     return u"Error " + DecimalText(code) + u" (GetCommState() failed)";
 }

@@ -17,6 +17,7 @@ std::u16string
 DetectedReadErrorText(std::int32_t count);           // count " bytes read ZOR-MX-410 detected (read error)"
 std::u16string NotDetectedText(std::int32_t count);  // count " bytes read (ZOR-MX-410 not detected)"
 std::u16string FileReadErrorText(std::int32_t code); // "File Read Error " code
+std::u16string SerialWriteFailedText(std::int32_t code);  // "Error " code " (serial write failed)"
 std::u16string GetCommStateFailedText(std::int32_t code); // "Error " code " (GetCommState() failed)"
 
 } // namespace zor

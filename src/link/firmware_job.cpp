@@ -69,6 +69,7 @@ void awaitStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) 
     if (containsStartAnswer(update.receive, count)) {
         update.cursor = 0;
         update.acknowledged = 0;
+        update.rejectedInARow = 0;
         update.state = firmwareSendPacket;
         step.armMs = firmwareStartPeriodMs;
         return;
@@ -119,8 +120,16 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
     }
     if (answer == 1) {
         ++update.acknowledged;
+        update.rejectedInARow = 0;
         setStatus(step, u"OK");
     } else if (answer == 2) {
+        if (++update.rejectedInARow >= firmwareRejectLimit) {
+            std::u16string text =
+                withNumber(u"Firmware Update Failed (packet ", update.packetStart / firmwarePacketData);
+            text += withNumber(u" rejected ", firmwareRejectLimit, u" times)");
+            fail(step, std::move(text));
+            return;
+        }
         // The same data go again. The last packet too: ending on its rejection would report a
         // firmware the converter refused as sent.
         update.cursor = update.packetStart;
@@ -145,6 +154,7 @@ FirmwareFileCheck StartFirmwareUpdate(FirmwareUpdate& update, const std::uint8_t
     FirmwareFileCheck check = LoadFirmwareImage(update.image, bytes, size);
     update.cursor = 0;
     update.acknowledged = 0;
+    update.rejectedInARow = 0;
     update.lastPacket = false;
     // A refused file leaves nothing to send: the job does nothing until a file is accepted.
     update.state = check.ok ? firmwareSendStart : firmwareIdle;

@@ -5,7 +5,8 @@
 //   3: write the next packet            -> 4, 10 ms
 //   4: wait for the one-byte answer     -> 3 (more packets), 4 (nothing yet), end
 // A converter that never answers "ACKFW" or never acknowledges a packet ends the update after a
-// bounded wait, with a status message and the buttons enabled again.
+// bounded wait, and one that rejects the same packet firmwareRejectLimit times in a row ends it too,
+// each with a status message and the buttons enabled again.
 #pragma once
 
 #include "link/firmware_link.h"
@@ -21,6 +22,9 @@ inline constexpr std::uint32_t firmwareStartPeriodMs = 100;
 inline constexpr std::uint32_t firmwarePacketPeriodMs = 10;
 // How long the converter may take to answer the start tag, and each packet.
 inline constexpr std::uint32_t firmwareReplyTimeoutMs = 5000;
+// Rejections of one packet in a row after which the update is given up: a converter that refuses the
+// same data again and again will not take them, and resending for ever would keep the buttons disabled.
+inline constexpr std::int32_t firmwareRejectLimit = 10;
 // Once the last packet is answered: a beep, then the command byte that restarts the converter.
 inline constexpr std::uint32_t firmwareDoneBeepHz = 2000;
 inline constexpr std::uint32_t firmwareDoneBeepMs = 300;
@@ -39,6 +43,7 @@ struct FirmwareUpdate {
     std::int32_t cursor = 0;                // offset of the next packet's data in the image
     std::int32_t packetStart = 0;           // offset of the data of the packet just sent
     std::int32_t acknowledged = 0;          // packets answered with 1
+    std::int32_t rejectedInARow = 0;        // answers 2 to the packet just sent, since it was first sent
     bool lastPacket = false;                // the packet just sent is the last one
     std::int32_t state = firmwareSendStart; // keeps its value after the end until the next start
     std::uint32_t waitStartedMs = 0;        // when the wait for the current answer began

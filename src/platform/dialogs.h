@@ -9,12 +9,16 @@ namespace zor::platform {
 
 namespace box {
 inline constexpr std::uint32_t Ok = 0x00000000;
+inline constexpr std::uint32_t OkCancel = 0x00000001;
 inline constexpr std::uint32_t IconError = 0x00000010;
 inline constexpr std::uint32_t IconWarning = 0x00000030;
 inline constexpr std::uint32_t IconInformation = 0x00000040;
+// The button a message box was closed with.
+inline constexpr std::int32_t AnswerOk = 1;
+inline constexpr std::int32_t AnswerCancel = 2;
 } // namespace box
 
-// Shows a modal message box and returns the button pressed (1 for OK).
+// Shows a modal message box and returns the button pressed (box::AnswerOk, box::AnswerCancel).
 std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
                         std::uint32_t flags);
 void beep(std::uint32_t frequencyHz, std::uint32_t durationMs);

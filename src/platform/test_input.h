@@ -5,6 +5,7 @@
 #include "platform/types.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace zor::platform::testing {
 
@@ -21,6 +22,20 @@ void mouseAway();
 void keyDown(std::uint32_t virtualKey);
 void keyUp(std::uint32_t virtualKey);
 void setShift(bool down);
+// Types the text into the window that has the focus, one character at a time, as characters given
+// directly rather than as keys: each is a key-down and key-up of key::Packet that translation turns
+// into the character. An edit control reports each change as it does for typing.
+void typeText(const char16_t* text);
+
+// The user drags the frame of a top-level window to an outer size of width x height and lets go: the
+// move/size loop starts, the window is resized (size message), the loop ends (the toolkit's onResized
+// runs then). On Windows this sends the loop's messages; it does not drag the real frame.
+void userResize(WindowHandle window, std::int32_t width, std::int32_t height);
+
+// Answers for the next message boxes, in order (box::AnswerOk, box::AnswerCancel...). A box with no
+// scripted answer left is answered OK (headless) or waits for one (Windows: the test script must
+// answer every box it causes). Answers not used are forgotten by destroyAllWindows.
+void answerNextBoxes(std::initializer_list<std::int32_t> answers);
 
 std::uint64_t clockMs();
 // Waits until something may have arrived, at most maxMs (headless: lets virtual time pass to the

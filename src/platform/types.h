@@ -70,6 +70,7 @@ inline constexpr std::uint32_t RightUp = 0x0205;
 inline constexpr std::uint32_t MiddleDown = 0x0207;
 inline constexpr std::uint32_t MiddleUp = 0x0208;
 inline constexpr std::uint32_t MouseWheel = 0x020A;
+inline constexpr std::uint32_t EnterSizeMove = 0x0231;
 inline constexpr std::uint32_t ExitSizeMove = 0x0232;
 inline constexpr std::uint32_t MouseLeave = 0x02A3;
 } // namespace msg
@@ -93,6 +94,7 @@ inline constexpr std::uint32_t OverlappedWindow = 0x00CF0000;
 inline constexpr std::uint32_t SizingFrame = 0x00040000;
 inline constexpr std::uint32_t EditMultiline = 0x0004;
 inline constexpr std::uint32_t EditReadOnly = 0x0800;
+inline constexpr std::uint32_t EditNumber = 0x2000; // digits only
 inline constexpr std::uint32_t ExClientEdge = 0x00000200;
 inline constexpr std::uint32_t ExToolWindow = 0x00000080;
 inline constexpr std::uint32_t ExTopmost = 0x00000008;
@@ -103,6 +105,8 @@ namespace key {
 inline constexpr std::uint32_t Tab = 9;
 inline constexpr std::uint32_t Enter = 13;
 inline constexpr std::uint32_t Shift = 16;
+// Text typed as characters rather than keys: translation makes the key-down into the character.
+inline constexpr std::uint32_t Packet = 0xE7;
 } // namespace key
 
 // System error codes: the same numbers on every backend, since users read them in messages.

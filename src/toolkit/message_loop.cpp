@@ -45,17 +45,25 @@ void handleLoopMessage(const platform::Message& message) {
     platform::dispatchMessage(message);
 }
 
-int runMessageLoop() {
+void beginMessageLoop() {
     toolkit.eventsEnabled = true;
-    platform::Message message;
-    std::int32_t code = 0;
-    while (platform::getMessage(message, code))
-        handleLoopMessage(message);
+}
+
+void endMessageLoop() {
     if (toolkit.exitHook != nullptr) toolkit.exitHook();
     if (toolkit.graphicsStarted) {
         platform::shutdownGraphics(toolkit.graphicsToken);
         toolkit.graphicsStarted = false;
     }
+}
+
+int runMessageLoop() {
+    beginMessageLoop();
+    platform::Message message;
+    std::int32_t code = 0;
+    while (platform::getMessage(message, code))
+        handleLoopMessage(message);
+    endMessageLoop();
     return code;
 }
 

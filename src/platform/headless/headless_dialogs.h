@@ -15,6 +15,7 @@ struct ShownBox {
     std::u16string text;
     std::u16string caption;
     std::uint32_t flags = 0;
+    std::int32_t answer = 0; // the button it was closed with
 };
 
 const std::vector<ShownBox>& shownBoxes();

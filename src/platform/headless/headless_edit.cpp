@@ -13,6 +13,11 @@ void notifyParent(WindowObject& edit, std::uint32_t code) {
     sendMessage(edit.parent, msg::Command, makeWParam(0, code), reinterpret_cast<LParam>(&edit));
 }
 
+// Windows beeps when an edit control refuses a typed character; the test can read which ones it was.
+void refuse(char16_t c) {
+    backend().refusedCharacters.push_back(c);
+}
+
 void typeCharacter(WindowObject& edit, char16_t c) {
     if (edit.style & style::EditReadOnly) return;
     const bool multiline = (edit.style & style::EditMultiline) != 0;
@@ -23,10 +28,16 @@ void typeCharacter(WindowObject& edit, char16_t c) {
     std::u16string inserted;
     if (c == 8) {
         if (start == end && start > 0) --start;
+    } else if ((c == u'\r' || c == u'\t') && !multiline) {
+        // A single-line edit control has no use for either: it beeps and keeps its text.
+        refuse(c);
+        return;
     } else if (c == u'\r') {
-        if (!multiline) return;
         inserted = u"\r\n";
-    } else if (c == u'\t' && !multiline) {
+    } else if (c != u'\t' && (c < u' ' || c == 127)) {
+        return; // other control characters are never inserted
+    } else if ((edit.style & style::EditNumber) != 0 && (c < u'0' || c > u'9')) {
+        refuse(c); // a digits-only field refuses the rest (Windows says so in a balloon)
         return;
     } else {
         inserted.assign(1, c);

@@ -57,6 +57,7 @@ struct Backend {
     Point screen{1920, 1080};
     bool shiftDown = false;
     WindowObject* pointerWindow = nullptr; // window the mouse is over
+    std::u16string refusedCharacters;      // typed into edit controls that beeped and ignored them
 };
 
 Backend& backend();
@@ -72,6 +73,7 @@ void headlessTranslate(const Message& message);
 bool headlessShiftDown();
 LResult editProcedure(WindowHandle window, std::uint32_t message, WParam first, LParam second);
 void notifyEditChange(WindowObject& edit);
+void forgetBoxAnswers();
 
 } // namespace headless_detail
 } // namespace zor::platform

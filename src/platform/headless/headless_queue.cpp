@@ -5,6 +5,7 @@
 #include "platform/headless/headless_port.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace zor::platform {
 namespace headless_detail {
@@ -84,11 +85,15 @@ void headlessTranslate(const Message& message) {
         c = u'\t';
     else if (key == 8)
         c = 8; // backspace
+    else if (key == key::Packet)
+        c = static_cast<char16_t>(highWord(static_cast<std::uintptr_t>(message.second)));
     else if (key == 0xBD)
         c = shift ? u'_' : u'-';
     else if (key == 0xBE)
         c = shift ? u'>' : u'.';
-    if (c != 0) postMessage(message.window, msg::Char, c, message.second);
+    if (c == 0) return;
+    const LParam repeat = key == key::Packet ? 1 : message.second;
+    postMessage(message.window, msg::Char, c, repeat);
 }
 
 } // namespace headless_detail
@@ -103,10 +108,17 @@ namespace headless {
 
 void reset() {
     Backend& b = backend();
-    for (WindowObject* w : b.windows)
-        delete w;
+    // Windows are retired, never freed: a global widget may still hold the handle of one, and a new
+    // window must never turn up at the same address and be taken for it.
+    static auto* retired = new std::vector<WindowObject*>;
+    for (WindowObject* w : b.windows) {
+        *w = WindowObject{};
+        w->alive = false;
+        retired->push_back(w);
+    }
     b = Backend{};
     virtualClock() = 0;
+    forgetBoxAnswers();
 }
 
 std::uint64_t now() {
@@ -149,6 +161,10 @@ std::uint32_t timerPeriod(WindowHandle window, std::uintptr_t identifier) {
 
 std::size_t queuedMessages() {
     return backend().queue.size();
+}
+
+std::u16string refusedCharacters() {
+    return backend().refusedCharacters;
 }
 
 void setScreenSize(std::int32_t width, std::int32_t height) {

@@ -2,6 +2,10 @@
 #include "platform/dialogs.h"
 #include "platform/graphics_runtime.h"
 #include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_internal.h"
+#include "platform/test_input.h"
+
+#include <deque>
 
 namespace zor::platform {
 
@@ -9,6 +13,7 @@ namespace {
 struct DialogLog {
     std::vector<headless::ShownBox> boxes;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> beeps;
+    std::deque<std::int32_t> answers; // scripted by the test, for the next boxes
     bool graphicsRunning = false;
     int graphicsStarts = 0;
 };
@@ -20,9 +25,14 @@ DialogLog& log() {
 
 std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
                         std::uint32_t flags) {
-    log().boxes.push_back(
-        headless::ShownBox{owner, text != nullptr ? text : u"", caption != nullptr ? caption : u"", flags});
-    return 1;
+    std::int32_t answer = box::AnswerOk; // the default button when the script says nothing
+    if (!log().answers.empty()) {
+        answer = log().answers.front();
+        log().answers.pop_front();
+    }
+    log().boxes.push_back(headless::ShownBox{owner, text != nullptr ? text : u"",
+                                             caption != nullptr ? caption : u"", flags, answer});
+    return answer;
 }
 
 void beep(std::uint32_t frequencyHz, std::uint32_t durationMs) {
@@ -38,6 +48,18 @@ bool startGraphics(std::uintptr_t& token) {
 void shutdownGraphics(std::uintptr_t) {
     log().graphicsRunning = false;
 }
+
+namespace headless_detail {
+void forgetBoxAnswers() {
+    log().answers.clear();
+}
+} // namespace headless_detail
+
+namespace testing {
+void answerNextBoxes(std::initializer_list<std::int32_t> answers) {
+    log().answers.insert(log().answers.end(), answers.begin(), answers.end());
+}
+} // namespace testing
 
 namespace headless {
 const std::vector<ShownBox>& shownBoxes() {

@@ -1,7 +1,10 @@
 // Test input on Windows: the real input system (SendInput), so that Windows itself produces the
-// mouse, leave and keyboard messages in its own order; the real clock.
+// mouse, leave and keyboard messages in its own order and finds the window under the pointer; the
+// real clock. Message boxes are answered from a thread timer, which their modal loop runs.
 #include "platform/test_input.h"
 #include "platform/win32/win32_handles.h"
+
+#include <deque>
 
 namespace zor::platform::testing {
 
@@ -26,6 +29,33 @@ void sendKey(std::uint32_t key, bool up) {
     input.ki.wVk = static_cast<WORD>(key);
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &input, sizeof input);
+}
+
+std::deque<std::int32_t> boxAnswers;
+UINT_PTR answerTimer = 0;
+
+BOOL CALLBACK findShownBox(HWND window, LPARAM found) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void stopAnswering() {
+    if (answerTimer != 0) KillTimer(nullptr, answerTimer);
+    answerTimer = 0;
+    boxAnswers.clear();
+}
+
+// Runs inside the message box's own loop: presses the scripted button of the box that is up.
+void CALLBACK answerShownBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findShownBox, reinterpret_cast<LPARAM>(&box));
+    if (box == nullptr || boxAnswers.empty()) return;
+    PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(boxAnswers.front()), 0);
+    boxAnswers.pop_front();
+    if (boxAnswers.empty()) stopAnswering();
 }
 
 } // namespace
@@ -71,6 +101,32 @@ void setShift(bool down) {
     sendKey(VK_SHIFT, !down);
 }
 
+void typeText(const char16_t* text) {
+    if (text == nullptr) return;
+    for (const char16_t* c = text; *c != 0; ++c) {
+        INPUT input[2] = {};
+        for (INPUT& i : input) {
+            i.type = INPUT_KEYBOARD;
+            i.ki.wScan = static_cast<WORD>(*c);
+            i.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof input[0]);
+    }
+}
+
+void userResize(WindowHandle window, std::int32_t width, std::int32_t height) {
+    HWND w = hwnd(window);
+    SendMessageW(w, WM_ENTERSIZEMOVE, 0, 0);
+    SetWindowPos(w, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(w, WM_EXITSIZEMOVE, 0, 0);
+}
+
+void answerNextBoxes(std::initializer_list<std::int32_t> answers) {
+    boxAnswers.insert(boxAnswers.end(), answers.begin(), answers.end());
+    if (answerTimer == 0 && !boxAnswers.empty()) answerTimer = SetTimer(nullptr, 0, 50, answerShownBox);
+}
+
 std::uint64_t clockMs() {
     return GetTickCount64();
 }
@@ -85,6 +141,7 @@ static BOOL CALLBACK destroyOne(HWND window, LPARAM) {
 }
 
 void destroyAllWindows() {
+    stopAnswering();
     EnumThreadWindows(GetCurrentThreadId(), destroyOne, 0);
     MSG m;
     while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {

@@ -4,6 +4,7 @@
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_gdi.h"
+#include "platform/test_input.h"
 #include "platform/window.h"
 #include "render/colour.h"
 #include "support/toolkit_fixture.h"
@@ -182,6 +183,21 @@ TEST_F(WindowProcedureTest, SetTextRepaintsOnlyWithAText) {
     char16_t title[32] = {};
     windowText(main.window, title, 32);
     EXPECT_EQ(std::u16string(title), u"New title");
+}
+
+TEST_F(WindowProcedureTest, EnterAndTabInASingleLineFieldNeverReachItsEditControl) {
+    Widget field, digits;
+    createTextField(main, field, u"1", 10, 10, 100, 25, 0, nullptr);
+    createTextField(main, digits, u"", 10, 50, 100, 25, style::EditNumber, nullptr);
+    focusTextField(field, true);
+    zor::testing::pressKey(key::Enter);
+    zor::testing::pressKey(key::Tab);
+    EXPECT_EQ(headless::refusedCharacters(), u"");
+    // A character that does reach an edit control and is refused there is seen.
+    focusTextField(digits, true);
+    platform::testing::typeText(u"x");
+    zor::testing::pumpPending();
+    EXPECT_EQ(headless::refusedCharacters(), u"x");
 }
 
 TEST_F(WindowProcedureTest, ClassIsRegisteredOnceAndGraphicsStartedOnce) {

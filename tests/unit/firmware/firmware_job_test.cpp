@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
@@ -191,6 +192,78 @@ TEST(FirmwareJob, ConverterThatNeverAcceptsOrAnswersEndsAfterABoundedWait) {
         link.clock = 0xFFFFFF00u;
         EXPECT_EQ(runToEnd(*update, link).statuses.back(),
                   u"Firmware Update Failed (no reply from converter)");
+    }
+}
+
+// A converter that answers the start tag at once and accepts each packet answerAfterMs after it came.
+struct TimedConverter : ScriptedLink {
+    std::uint32_t answerAfterMs = 0;
+    std::uint32_t writtenAt = 0;
+    bool answered = true;
+
+    PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override {
+        writtenAt = clock;
+        answered = false;
+        return ScriptedLink::write(bytes, size);
+    }
+    PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override {
+        if (answered || clock - writtenAt < answerAfterMs) return {true, 0, 0};
+        answered = true;
+        const std::string answer = written.size() == 1 ? "ACKFW" : "\x01";
+        std::copy(answer.begin(), answer.end(), buffer);
+        return {true, std::min(capacity, static_cast<std::int32_t>(answer.size())), 0};
+    }
+};
+
+TEST(FirmwareJob, PacketsGoEveryTenMillisecondsAndEachHasItsOwnFiveSeconds) {
+    {
+        // 50 complete packets and a last one: 100 ms for the tag, 100 ms for "ACKFW", then 10 ms to
+        // each packet's answer and 10 ms to the next packet.
+        auto update = started(50 * 32);
+        TimedConverter link;
+        const std::uint32_t begin = link.clock;
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_TRUE(run.last.finished);
+        EXPECT_EQ(link.written.size(), 1u + 51u);
+        EXPECT_EQ(link.clock - begin, 200u + 51u * 20u - 10u);
+    }
+    {
+        // Nine packets answered 3 s each after they went: 27 s in all, yet no answer came late.
+        auto update = started(8 * 32);
+        TimedConverter link;
+        link.answerAfterMs = 3000;
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_TRUE(run.last.finished);
+        EXPECT_EQ(update->acknowledged, 9);
+        EXPECT_EQ(run.statuses.back(), u"OK");
+    }
+}
+
+TEST(FirmwareJob, SamePacketRejectedTenTimesInARowEndsTheUpdate) {
+    {
+        auto update = started(100);
+        ScriptedLink link;
+        link.answers = {"ACKFW", "\x01"};
+        link.answers.insert(link.answers.end(), 10, "\x02");
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_EQ(run.statuses.back(), u"Firmware Update Failed (packet 1 rejected 10 times)");
+        EXPECT_TRUE(run.last.enableButtons);
+        EXPECT_FALSE(run.last.finished);
+        EXPECT_EQ(run.last.armMs, 0u);
+        EXPECT_EQ(link.written.size(), 1u + 1u + 10u); // tag, packet 0, packet 1 ten times
+    }
+    {
+        // An accepted packet starts the count afresh: nine rejections of each packet are borne.
+        auto update = started(40);
+        ScriptedLink link;
+        link.answers = {"ACKFW"};
+        for (std::int32_t packet = 0; packet < 2; ++packet) {
+            link.answers.insert(link.answers.end(), 9, "\x02");
+            link.answers.push_back("\x01");
+        }
+        const UpdateRun run = runToEnd(*update, link);
+        EXPECT_TRUE(run.last.finished);
+        EXPECT_EQ(link.written.size(), 1u + 2u * 10u);
     }
 }
 

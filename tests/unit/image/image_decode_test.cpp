@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <limits>
+#include <tuple>
 #include <vector>
 
 namespace zor {
@@ -108,6 +109,31 @@ TEST(NmeaDecode, OutOfRangeNumbersAreSafe) {
     EXPECT_EQ(d.secondAveragingPeriod, std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(d.settings.threshold[0], std::numeric_limits<float>::infinity());
     EXPECT_TRUE(d.complete);
+}
+
+// Any count of decimals may arrive; each of the twenty scaled fields must still decode at once (the
+// test's time-out catches a decode that counts its way to 2^31) and the count is kept to be sent back.
+TEST(NmeaDecode, AbsurdDecimalCountsDecodeEveryScaledFieldBounded) {
+    NmeaSettings s;
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        s.threshold[k] = 12.5f;
+        s.hysteresis[k] = -0.5f;
+    }
+    s.thresholdDecimals = 2;
+    ConfigImage image = nmeaImage(s);
+    const float infinity = std::numeric_limits<float>::infinity();
+    for (const auto& [decimals, threshold, hysteresis] :
+         {std::tuple{std::numeric_limits<std::int32_t>::max(), 0.0f, -0.0f},
+          std::tuple{std::numeric_limits<std::int32_t>::min(), infinity, -infinity},
+          std::tuple{-3, 1.25e6f, -5e4f}}) {
+        WriteI32(image.bytes.data() + 154, decimals);
+        const DecodedNmeaImage d = DecodeNmeaImage(whole(image), ReplyOrigin::Port);
+        EXPECT_EQ(d.settings.thresholdDecimals, decimals);
+        for (std::int32_t k = 0; k < registerSetCount; ++k) {
+            EXPECT_EQ(d.settings.threshold[k], threshold);
+            EXPECT_EQ(d.settings.hysteresis[k], hysteresis);
+        }
+    }
 }
 
 TEST(NmeaDecode, BytesBeyondTheReadAreZeroNeverWhatWasThereBefore) {

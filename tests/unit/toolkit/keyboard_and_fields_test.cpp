@@ -103,7 +103,8 @@ TEST_F(FieldTest, TabAndShiftTabMoveAlongTheTabOrderWithoutTypingATab) {
     Widget first, second, third;
     createTextField(main, first, u"a", 10, 10, 120, 24, 0, nullptr);
     createTextField(main, second, u"b", 10, 40, 120, 24, 0, nullptr);
-    createTextField(main, third, u"c", 10, 70, 120, 24, 0, nullptr);
+    // Multi-line: a tab reaching it would be typed into it.
+    createTextField(main, third, u"c", 10, 70, 120, 40, platform::style::EditMultiline, nullptr);
     setTabOrder(first, second);
     setTabOrder(second, third);
     focusTextField(first, true);

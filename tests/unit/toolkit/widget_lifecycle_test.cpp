@@ -1,9 +1,13 @@
 // Widget records: construction, destruction, enabling whole panels, and the end of the message loop.
 #include "link/timed_job.h"
 #include "platform/window.h"
+#include "support/application_lifetime.h"
 #include "support/toolkit_fixture.h"
 #include "toolkit/layout.h"
 #include "toolkit/message_loop.h"
+
+#include <array>
+#include <vector>
 
 namespace zor {
 namespace {
@@ -196,6 +200,71 @@ TEST_F(WidgetLifecycleTest, CopyingColoursToDescendantsSkipsLockedWidgets) {
     EXPECT_EQ(field.ctbg, 0xFF111111u);
     EXPECT_EQ(label.ctsd, 0xFF222222u);
     EXPECT_EQ(light.ctsd, 0xFF008000u);
+}
+
+} // namespace
+} // namespace zor
+
+namespace zor {
+namespace {
+
+// A form of global widgets, as the program has: built without the message loop, used, closed, and
+// built again in the same process.
+Widget formWindow;
+std::array<Widget, 6> formGroups;
+std::array<Widget, 24> formButtons;
+std::array<Widget, 6> formFields;
+int formClicks = 0;
+
+std::vector<Widget*> formWidgets() {
+    std::vector<Widget*> all{&formWindow};
+    for (Widget& w : formGroups)
+        all.push_back(&w);
+    for (Widget& w : formButtons)
+        all.push_back(&w);
+    for (Widget& w : formFields)
+        all.push_back(&w);
+    return all;
+}
+
+void buildForm() {
+    ASSERT_TRUE(createMainWindow(formWindow, 20, 20, 700, 500, u"Form"));
+    toolkit.exitHook = exitHook;
+    for (std::size_t g = 0; g < formGroups.size(); ++g) {
+        const auto column = static_cast<std::int32_t>(g % 3), row = static_cast<std::int32_t>(g / 3);
+        createGroupBox(formWindow, formGroups[g], u"g", 10 + column * 220, 10 + row * 230, 210, 220);
+        for (std::size_t b = 0; b < 4; ++b)
+            createButton(formGroups[g], formButtons[g * 4 + b], u"b", 10,
+                         20 + static_cast<std::int32_t>(b) * 35, 90, 30, [](Widget&) { ++formClicks; });
+        createTextField(formGroups[g], formFields[g], u"", 110, 20, 90, 24, 0, nullptr);
+    }
+}
+
+TEST_F(WidgetLifecycleTest, AFormOfGlobalWidgetsClosesAndStartsAgainFromNothing) {
+    formClicks = 0;
+    for (int round = 1; round <= 2; ++round) {
+        buildForm();
+        testing::enterLoop();
+        testing::pumpPending();
+        testing::click(formButtons[5]);
+        EXPECT_EQ(formClicks, round);
+        formFields[2].setText(u"12");
+        formButtons[5].ctbg = 0xFF123456;
+        const platform::WindowHandle button = formButtons[5].window;
+        const platform::WindowHandle edit = formFields[2].editWindow;
+
+        testing::closeApplication(formWindow, formWidgets());
+        EXPECT_EQ(exitHookRuns, round);
+        EXPECT_FALSE(platform::isWindow(button));
+        EXPECT_FALSE(platform::isWindow(edit));
+        EXPECT_FALSE(toolkit.eventsEnabled);
+        EXPECT_FALSE(toolkit.graphicsStarted);
+        EXPECT_EQ(formButtons[5].window, nullptr);
+        EXPECT_EQ(formButtons[5].onClick, nullptr);
+        EXPECT_EQ(formButtons[5].ctbg, 0xFF000000u);
+        EXPECT_EQ(formFields[2].editWindow, nullptr);
+        EXPECT_EQ(formFields[2].text->length(), 0);
+    }
 }
 
 } // namespace

@@ -1,0 +1,80 @@
+#include "form/form_build_steps.h"
+#include "form/form_handlers.h"
+#include "form/main_form.h"
+#include "toolkit/layout.h"
+#include "toolkit/widget_create.h"
+
+#include <cstddef>
+
+namespace zor {
+
+namespace {
+
+constexpr char16_t setCaptions[registerSetCount][2] = {u"0", u"1", u"2", u"3", u"4",
+                                                       u"5", u"6", u"7", u"8", u"9"};
+
+void BuildSetRadios(RegisterSetPanel& panel) {
+    Widget* previous = nullptr;
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        Widget& radio = panel.setRadio[k];
+        if (previous == nullptr)
+            createRadioButton(panel.group, radio, setCaptions[k], 10, 30, 50, 25, RegisterSetClicked);
+        else
+            createRadioButton(panel.group, radio, setCaptions[k], previous->x, bottomOf(*previous, 3),
+                              previous->width, previous->height, RegisterSetClicked);
+        if (k == 0) radio.beginGroup();
+        radio.setTag(k);
+        previous = &radio;
+    }
+    panel.setRadio[registerSetCount - 1].endGroup();
+    panel.setRadio[0].setChecked(true);
+}
+
+// The Modbus table: four columns, each a group box, hidden until a Modbus layout shows them.
+void BuildTableColumns(RegisterSetPanel& panel) {
+    const Widget& first = panel.setRadio[0];
+    Widget* columns[] = {&panel.addressColumn, &panel.commandColumn, &panel.startRegColumn,
+                         &panel.regCountColumn};
+    const char16_t* titles[] = {u"Address", u"Command", u"Start Reg", u"Reg Count"};
+    for (std::size_t c = 0; c < 4; ++c) {
+        const std::int32_t x = c == 0 ? rightOf(first, 0) : rightOf(*columns[c - 1], 5);
+        createGroupBox(panel.group, *columns[c], titles[c], x, first.y - 20, 100, 305);
+        hide(*columns[c]);
+    }
+}
+
+// Row j: a field in each column and its "PLT" button, which lies beyond the group's first width of 200
+// and stays clipped away until the Modbus layout widens the group.
+void BuildTableRows(RegisterSetPanel& panel) {
+    for (std::int32_t j = 0; j < modbusRowCount; ++j) {
+        const std::int32_t y = 20 + 28 * j;
+        createTextField(panel.addressColumn, panel.address[j], u"", 20, y, 50, 25, 0, nullptr);
+        createTextField(panel.commandColumn, panel.command[j], u"", 20, y, 50, 25, 0, nullptr);
+        createTextField(panel.startRegColumn, panel.startReg[j], u"", 20, y, 50, 25, 0, nullptr);
+        createTextField(panel.regCountColumn, panel.regCount[j], u"", 20, y, 50, 25, 0, nullptr);
+        const Widget& radio = panel.setRadio[j];
+        Widget& button = createButton(panel.group, panel.pipelineButton[j], u"PLT", rightOf(radio, 430),
+                                      radio.y, 40, 25, PipelineClicked);
+        button.setTag(j);
+        button.onMouseEnter = PipelineEntered;
+    }
+    // Row by row through the table, and from the last count back to the first address.
+    for (std::int32_t j = 0; j < modbusRowCount; ++j) {
+        setTabOrder(panel.address[j], panel.command[j]);
+        setTabOrder(panel.command[j], panel.startReg[j]);
+        setTabOrder(panel.startReg[j], panel.regCount[j]);
+        setTabOrder(panel.regCount[j], panel.address[(j + 1) % modbusRowCount]);
+    }
+}
+
+} // namespace
+
+void BuildRegisterSetPanel() {
+    RegisterSetPanel& panel = mainForm.registerSets;
+    createGroupBox(mainForm.window, panel.group, u"SDI12 Register Set Select", 10, 10, 200, 320);
+    BuildSetRadios(panel);
+    BuildTableColumns(panel);
+    BuildTableRows(panel);
+}
+
+} // namespace zor

@@ -1,0 +1,25 @@
+// What the form shows of the FormModel: one register set in the fields, the converter state lights and
+// the status line. Used by the form's own handlers and by the link when settings arrive or a scan starts.
+#pragma once
+
+#include <cstdint>
+
+namespace zor {
+
+// Shows register set k (0..9; anything else shows 0) in the fields, selects its radio, then shows the
+// converter state and repaints the main window. The fields' writes run their edit handlers, so the
+// averaging rules may warn here.
+void ShowRegisterSet(std::int32_t k);
+
+// One light per bit of converterStateFlags; bit 0 also takes the control output (and averaging)
+// groups out of use.
+void ShowConverterState();
+
+// Every light stops blinking; the next blink tick turns them green.
+void ClearIndicatorBlinks();
+
+// The status line, and the title of the "Status" box around it.
+void SetStatus(const char16_t* text);
+void SetStatusTitle(const char16_t* title);
+
+} // namespace zor

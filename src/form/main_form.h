@@ -1,0 +1,111 @@
+// Every widget of the main window, one struct per panel. form/ is the only folder that names them;
+// the link and the NMEA tools reach the few widgets they drive through pointers handed over at start-up.
+#pragma once
+
+#include "image/image_layout.h"
+#include "toolkit/widget.h"
+
+#include <cstdint>
+
+namespace zor {
+
+inline constexpr std::int32_t parameterSlotCount = 32;
+inline constexpr std::int32_t thresholdFunctionCount = 5;
+inline constexpr std::int32_t indicatorLightCount = 8; // the eighth, "(undefined)", stays hidden
+inline constexpr std::int32_t baudChoiceCount = 5;
+
+// "SDI12 Register Set Select": the set radios, and in the Modbus layouts the Modbus table.
+struct RegisterSetPanel {
+    Widget group;
+    Widget setRadio[registerSetCount];
+    Widget addressColumn, commandColumn, startRegColumn, regCountColumn; // group boxes of the table
+    Widget address[registerSetCount];
+    Widget command[registerSetCount];
+    Widget startReg[registerSetCount];
+    Widget regCount[registerSetCount];
+    Widget pipelineButton[registerSetCount]; // "PLT"
+};
+
+struct IdentityPanel {
+    Widget addressGroup, addressField;           // "SDI12 Address"
+    Widget serialNumberGroup, serialNumberField; // "Serial Number"
+};
+
+struct MainFunctionPanel {
+    Widget group;
+    Widget nmeaRadio;   // "NMEA0183 to SDI12 Slave"
+    Widget modbusRadio; // "Modbus Master to SDI12 Slave"
+    Widget serialRadio; // "SDI12 to RS232"
+};
+
+struct SentencePanel {
+    Widget sentenceIdGroup, sentenceIdField, pickButton; // "NMEA Sentence ID", "Pick"
+    Widget parameterGroup;                               // "NMEA to SDI12 Parameter Select"
+    Widget slot[parameterSlotCount];                     // slot j captioned j + 1
+};
+
+struct ControlOutputPanel {
+    Widget group; // "Control Output Parameters"
+    Widget monitoredGroup, monitoredField;
+    Widget thresholdFunctionGroup;
+    Widget thresholdFunctionRadio[thresholdFunctionCount]; // by tag: "<", ">", "=" (hidden), "<=", ">="
+    Widget thresholdGroup, thresholdField;
+    Widget hysteresisGroup, hysteresisField;
+    Widget outputStateGroup, outputStateButton; // "Triggered Output State", "ON"/"OFF"
+    Widget reflectBox;                          // "Reflect Output in RS422 TX LED"
+    Widget averagingBox;                        // "Enable Averaging"
+};
+
+struct AveragingPanel {
+    Widget group; // "Averaging"
+    Widget periodGroup, periodField;
+    Widget sampleRateGroup, sampleRateField;
+};
+
+struct CommandPanel {
+    Widget restartButton, testLedsButton, clearConfigButton;
+    Widget readButton, sendButton, openButton, saveButton;
+};
+
+struct StatusPanel {
+    Widget box;  // "Status"; its title changes with what the line shows
+    Widget line; // the status line
+};
+
+struct CommPortPanel {
+    Widget group;        // "Comm Port"; its 300 ms timer blinks the converter state lights
+    Widget portLabel;    // "---", "Scanning n", "COMn"
+    Widget rescanButton; // "Rescan Ports" / "Stop Scanning"; its tag is the scanning flag
+};
+
+struct ConverterStatePanel {
+    Widget group; // "Converter State"
+    Widget light[indicatorLightCount];
+    bool blinking[indicatorLightCount] = {};
+};
+
+struct ModbusSerialPanel {
+    Widget baudGroup;                  // "Modbus Baud Rate" / "Serial Baud Rate"
+    Widget baudRadio[baudChoiceCount]; // tags 1..5: 1200, 2400, 4800, 9600, 19200
+    Widget timeoutGroup, timeoutField; // "Modbus Timeout"
+};
+
+struct MainForm {
+    Widget window;
+    RegisterSetPanel registerSets;
+    IdentityPanel identity;
+    MainFunctionPanel mainFunction;
+    SentencePanel sentence;
+    ControlOutputPanel controlOutput;
+    AveragingPanel averaging;
+    CommandPanel commands;
+    StatusPanel status;
+    CommPortPanel commPort;
+    ConverterStatePanel converterState;
+    ModbusSerialPanel modbusSerial;
+};
+
+// The program's one form; its widgets live for the whole run.
+extern MainForm mainForm;
+
+} // namespace zor

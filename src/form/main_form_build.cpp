@@ -1,0 +1,63 @@
+#include "form/main_form_build.h"
+
+#include "form/form_build_steps.h"
+#include "form/form_handlers.h"
+#include "form/form_model.h"
+#include "form/main_form.h"
+#include "nmea/sentence_picker.h"
+#include "platform/window.h"
+#include "toolkit/layout.h"
+#include "toolkit/widget_create.h"
+
+namespace zor {
+
+MainForm mainForm;
+
+namespace {
+
+constexpr std::int32_t programIcon = 101;
+constexpr std::int32_t mainWidth = 1080;
+constexpr std::int32_t mainHeight = 650;
+constexpr char16_t mainTitle[] =
+    u"ZOR-MX-410 Configuration Utility (V1.3) - independent build for ZOR-MX-410 converters";
+
+void BuildMainWindow() {
+    Widget& window = mainForm.window;
+    createMainWindow(window, halfScreenWidth() - mainWidth / 2, halfScreenHeight() - mainHeight / 2,
+                     mainWidth, mainHeight, mainTitle);
+    platform::setLargeIcon(window.window, programIcon);
+    window.onResized = MainWindowResized;
+}
+
+} // namespace
+
+void MainWindowResized(Widget& window) {
+    setBounds(window, window.x, window.y, mainWidth, mainHeight);
+    // Out by one on every edge and back in: every child is laid out and painted afresh.
+    growBy(window, -1, -1, 2, 2);
+    growBy(window, 1, 1, -2, -2);
+    // Our own moves are not the user's resize.
+    window.resized = false;
+}
+
+void BuildMainForm() {
+    ResetFormModel(formModel);
+    BuildMainWindow();
+    BuildRegisterSetPanel();
+    BuildAddressPanel();
+    BuildMainFunctionPanel();
+    BuildSerialNumberPanel();
+    BuildSentencePanel();
+    BuildConverterButtons();
+    BuildControlOutputPanel();
+    BuildAveragingPanel();
+    BuildFileButtons();
+    BuildStatusPanel();
+    mainForm.sentence.sentenceIdField.setText(formModel.sentenceId[0].c_str());
+    BuildSentencePicker();
+    BuildCommPortPanel();
+    BuildConverterStatePanel();
+    BuildModbusSerialPanel();
+}
+
+} // namespace zor

@@ -1,0 +1,7 @@
+#include "link/link_state.h"
+
+namespace zor {
+
+LinkState converterLink;
+
+} // namespace zor

@@ -1,0 +1,68 @@
+// A look at a running program's windows from outside, as Win32 reports them: for the top-level window
+// whose title starts with the given text, one line per "WinObj" window inside it:
+//   caption|x,y,width,height|screen centre x,y|visible|enabled
+// with x and y in the parent's client area, visible and enabled as 1 or 0 (visible counts the
+// ancestors, enabled is the window's own flag). The first line is the top-level window itself, in
+// screen coordinates. Used by the layout check of the real program under Wine.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+struct Search {
+    const wchar_t* prefix;
+    HWND found;
+};
+
+BOOL CALLBACK findTopLevel(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    wchar_t title[512] = {};
+    GetWindowTextW(window, title, 512);
+    if (std::wcsncmp(title, search->prefix, std::wcslen(search->prefix)) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+void printLine(HWND window, const RECT& r, POINT origin) {
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    std::string narrow;
+    for (const wchar_t* c = caption; *c != 0; ++c)
+        narrow.push_back(*c < 0x80 ? static_cast<char>(*c) : '?');
+    std::printf("%s|%ld,%ld,%ld,%ld|%ld,%ld|%d|%d\n", narrow.c_str(), r.left - origin.x, r.top - origin.y,
+                r.right - r.left, r.bottom - r.top, (r.left + r.right) / 2, (r.top + r.bottom) / 2,
+                IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0);
+}
+
+BOOL CALLBACK printChild(HWND window, LPARAM) {
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    if (std::wcscmp(className, L"WinObj") != 0) return TRUE;
+    RECT r{};
+    GetWindowRect(window, &r);
+    POINT origin{0, 0};
+    ClientToScreen(GetParent(window), &origin);
+    printLine(window, r, origin);
+    return TRUE;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: window_probe TITLE-PREFIX\n");
+        return 2;
+    }
+    Search search{argv[1], nullptr};
+    EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) return 1;
+    RECT r{};
+    GetWindowRect(search.found, &r);
+    printLine(search.found, r, POINT{0, 0});
+    EnumChildWindows(search.found, printChild, 0);
+    std::fflush(stdout);
+    return 0;
+}

@@ -1,0 +1,331 @@
+// The form's handlers driven as a user drives them: clicks, typing, the pointer over the slots, Tab and
+// the window frame, on the program's own main form. Headless only: virtual time runs the 300 ms and
+// 500 ms timers, and the message boxes are answered by the script.
+#include "form/form_model.h"
+#include "form/main_function_layout.h"
+#include "nmea/sentence_catalogue.h"
+#include "nmea/sentence_picker.h"
+#include "platform/dialogs.h"
+#include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_paths.h"
+#include "platform/window.h"
+#include "support/form_fixture.h"
+
+#include <climits>
+#include <string>
+
+namespace zor {
+namespace {
+
+using testing::click;
+using testing::hover;
+using testing::pumpFor;
+using testing::pumpUntil;
+using testing::usable;
+
+std::u16string textOf(const Widget& w) {
+    return w.caption();
+}
+
+// A press and release at a point of the widget's client area; the pointer goes there first.
+void clickAt(Widget& w, std::int32_t x, std::int32_t y) {
+    platform::testing::mouseMove(w.window, x, y);
+    platform::testing::leftDown(w.window, x, y);
+    platform::testing::leftUp(w.window, x, y);
+    pumpFor(20);
+}
+
+// Into the field as a user types: a click elsewhere, a click into the field (which selects its whole
+// text), then the characters; "\b" empties it.
+void typeInto(Widget& field, const char16_t* text) {
+    clickAt(mainForm.status.line, 5, 5);
+    clickAt(field, 10, 12);
+    ASSERT_EQ(platform::focusedWindow(), field.editWindow);
+    platform::testing::typeText(text);
+    pumpFor(20);
+}
+
+std::u16string statusLine() {
+    return textOf(mainForm.status.line);
+}
+
+class FormBehaviourTest : public testing::FormWindowTest {
+  protected:
+    void SetUp() override {
+        FormWindowTest::SetUp();
+        platform::headless::clearDialogLog();
+    }
+    ControlOutputPanel& output = mainForm.controlOutput;
+    RegisterSetPanel& sets = mainForm.registerSets;
+};
+
+TEST_F(FormBehaviourTest, EachRegisterSetKeepsItsOwnValuesAndTheFieldsReloadOnSelection) {
+    EXPECT_EQ(textOf(mainForm.averaging.periodField), u"0"); // not yet shown from the model
+    typeInto(output.thresholdField, u"0.0000004");
+    EXPECT_FLOAT_EQ(formModel.threshold[0], 0.0000004f);
+    typeInto(output.monitoredField, u"12");
+    click(mainForm.sentence.slot[2]);
+    click(output.thresholdFunctionRadio[4]);
+    EXPECT_EQ(formModel.parameterSelectMask[0], 4u);
+    EXPECT_EQ(formModel.thresholdFunction[0], 4);
+    EXPECT_FALSE(output.thresholdFunctionRadio[0].checked);
+
+    click(sets.setRadio[1]);
+    EXPECT_EQ(formModel.currentRegisterSet, 1);
+    EXPECT_EQ(textOf(mainForm.sentence.sentenceIdField), u" -- undefined --");
+    EXPECT_FALSE(mainForm.sentence.slot[2].checked);
+    EXPECT_EQ(textOf(output.thresholdField), u"0.000000");
+    EXPECT_TRUE(output.thresholdFunctionRadio[0].checked);
+    EXPECT_FALSE(output.thresholdFunctionRadio[4].checked);
+    EXPECT_EQ(textOf(mainForm.averaging.periodField), u"1");
+    click(mainForm.sentence.slot[31]);
+    EXPECT_EQ(formModel.parameterSelectMask[1], 0x80000000u);
+
+    click(sets.setRadio[0]);
+    EXPECT_EQ(textOf(mainForm.sentence.sentenceIdField), u"");
+    EXPECT_TRUE(mainForm.sentence.slot[2].checked);
+    EXPECT_FALSE(mainForm.sentence.slot[31].checked);
+    EXPECT_TRUE(output.thresholdFunctionRadio[4].checked);
+    EXPECT_EQ(textOf(output.monitoredField), u"12");
+    // Shown with six decimals and stored again as shown.
+    EXPECT_EQ(textOf(output.thresholdField), u"0.000000");
+    EXPECT_EQ(formModel.threshold[0], 0.0f);
+
+    click(mainForm.sentence.slot[2]);
+    EXPECT_EQ(formModel.parameterSelectMask[0], 0u);
+    EXPECT_FALSE(mainForm.sentence.slot[2].checked);
+}
+
+TEST_F(FormBehaviourTest, ValuesFromAnImageOutsideTheirRangeShowWithoutReachingPastTheWidgets) {
+    formModel.thresholdFunction[3] = 7;
+    formModel.thresholdFunction[4] = -2;
+    formModel.monitoredParameter[4] = INT_MIN;
+    formModel.parameterSelectMask[4] = 0xFFFFFFFFu;
+    click(sets.setRadio[3]);
+    EXPECT_TRUE(output.thresholdFunctionRadio[0].checked);
+    EXPECT_EQ(formModel.thresholdFunction[3], 0);
+    click(sets.setRadio[4]);
+    for (const Widget& radio : output.thresholdFunctionRadio)
+        EXPECT_FALSE(radio.checked);
+    EXPECT_EQ(formModel.thresholdFunction[4], -2);
+    for (const Widget& slot : mainForm.sentence.slot)
+        EXPECT_TRUE(slot.checked);
+    EXPECT_EQ(textOf(output.monitoredField), u"-2147483648");
+}
+
+TEST_F(FormBehaviourTest, PointingAtASlotDescribesItsParameterUntilThePointerLeavesTheGroup) {
+    sentenceCatalogue.entries[0].id.assign(u"GPGGA");
+    sentenceCatalogue.entries[0].parameters[1].assign(u"Latitude");
+    typeInto(mainForm.sentence.sentenceIdField, u"GPGGA");
+    EXPECT_EQ(std::u16string(formModel.sentenceId[0].c_str()), u"GPGGA");
+    Widget& group = mainForm.sentence.parameterGroup;
+
+    hover(mainForm.sentence.slot[1]);
+    EXPECT_EQ(textOf(mainForm.status.box), u"Parameter Information");
+    EXPECT_EQ(statusLine(), u"Latitude");
+    hover(mainForm.sentence.slot[20]);
+    EXPECT_EQ(statusLine(), u"Parameter Undefined");
+
+    // From the group's empty corner onto a slot: the group is left, and its timer resets the status
+    // once, unless the pointer moves on over the slot.
+    platform::testing::mouseMove(group.window, 240, 240);
+    pumpFor(20);
+    hover(mainForm.sentence.slot[1]);
+    platform::testing::mouseMove(mainForm.sentence.slot[1].window, 12, 12);
+    pumpFor(600);
+    EXPECT_EQ(statusLine(), u"Latitude");
+
+    platform::testing::mouseMove(group.window, 240, 240);
+    pumpFor(20);
+    hover(mainForm.sentence.slot[1]);
+    EXPECT_EQ(statusLine(), u"Latitude");
+    pumpFor(600);
+    EXPECT_EQ(textOf(mainForm.status.box), u"Status");
+    EXPECT_EQ(statusLine(), u"");
+    // Once only: what an exchange writes later stays.
+    mainForm.status.line.setText(u"326 bytes received OK");
+    pumpFor(1200);
+    EXPECT_EQ(statusLine(), u"326 bytes received OK");
+}
+
+TEST_F(FormBehaviourTest, AveragingFollowsItsBoxAndItsRulesWarnAndCorrectTheField) {
+    formModel.averagingBufferLength = 10; // as a received image sets it
+    Widget& period = mainForm.averaging.periodField;
+    Widget& rate = mainForm.averaging.sampleRateField;
+    click(output.averagingBox);
+    EXPECT_EQ(formModel.averagingEnabled(), 1);
+    EXPECT_TRUE(usable(period));
+
+    typeInto(rate, u"2");
+    typeInto(period, u"30");
+    ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
+    const platform::headless::ShownBox& box = platform::headless::shownBoxes()[0];
+    EXPECT_EQ(box.owner, mainForm.window.window);
+    EXPECT_EQ(box.caption, u"Averaging Period");
+    EXPECT_EQ(box.text, u"Averaging Period Exceeded Buffer Length.\n\rReduced averaging period to suit");
+    EXPECT_EQ(box.flags, platform::box::IconWarning);
+    EXPECT_EQ(textOf(period), u"20");
+    EXPECT_EQ(formModel.averagingPeriod, 20);
+
+    typeInto(period, u"-5");
+    EXPECT_EQ(formModel.averagingPeriod, 1);
+    EXPECT_EQ(textOf(period), u"-5");
+    typeInto(period, u"\b");
+    EXPECT_EQ(formModel.averagingPeriod, 0);
+    typeInto(rate, u"\b");
+    EXPECT_EQ(formModel.averagingSampleRate, 1);
+    EXPECT_EQ(platform::headless::shownBoxes().size(), 1u);
+
+    click(output.averagingBox);
+    EXPECT_EQ(formModel.averagingEnabled(), 0);
+    EXPECT_FALSE(usable(period));
+}
+
+TEST_F(FormBehaviourTest, OutputStateReflectAddressSerialNumberAndBaud) {
+    click(output.outputStateButton);
+    EXPECT_EQ(textOf(output.outputStateButton), u"OFF");
+    EXPECT_EQ(formModel.triggeredOutputOn, 0);
+    click(output.outputStateButton);
+    EXPECT_EQ(textOf(output.outputStateButton), u"ON");
+    EXPECT_EQ(formModel.triggeredOutputOn, 1);
+    click(output.reflectBox);
+    EXPECT_EQ(formModel.reflectOutputInLed, 1);
+    click(output.reflectBox);
+    EXPECT_EQ(formModel.reflectOutputInLed, 0);
+
+    typeInto(mainForm.identity.addressField, u"\b");
+    EXPECT_EQ(statusLine(), u"SDI12 address must be 1 character");
+    typeInto(mainForm.identity.addressField, u"12");
+    EXPECT_EQ(statusLine(), u"SDI12 address must be 1 character");
+    typeInto(mainForm.identity.addressField, u"7");
+    EXPECT_EQ(statusLine(), u"");
+
+    // Without the "service" marker the serial number takes no input.
+    EXPECT_FALSE(usable(mainForm.identity.serialNumberField));
+
+    click(mainForm.mainFunction.modbusRadio);
+    click(mainForm.modbusSerial.baudRadio[4]);
+    EXPECT_EQ(formModel.modbusBaudIndex, 5);
+    EXPECT_FALSE(mainForm.modbusSerial.baudRadio[3].checked);
+    typeInto(mainForm.modbusSerial.timeoutField, u"2x5");
+    EXPECT_EQ(textOf(mainForm.modbusSerial.timeoutField), u"25");
+}
+
+TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber) {
+    platform::headless::setModulePath("C:\\Tools\\ZOR-MX-410.exe");
+    platform::headless::setFileExists(u"C:\\Tools\\service", true);
+    TearDown();
+    SetUp();
+    Widget& serial = mainForm.identity.serialNumberField;
+    EXPECT_TRUE(usable(serial));
+    typeInto(serial, u"1234567");
+    EXPECT_EQ(statusLine(), u"Serial# must be 8 characters");
+    typeInto(serial, u"12345678");
+    EXPECT_EQ(statusLine(), u"Serial# OK");
+    platform::headless::resetPaths();
+}
+
+TEST_F(FormBehaviourTest, ClearConfigEmptiesSentencesSlotsAndTheTableOnly) {
+    typeInto(mainForm.sentence.sentenceIdField, u"GPRMC");
+    typeInto(output.thresholdField, u"2.5");
+    typeInto(output.monitoredField, u"3");
+    click(mainForm.sentence.slot[5]);
+    formModel.parameterSelectMask[9] = 7;
+    click(mainForm.commands.clearConfigButton);
+    EXPECT_FALSE(mainForm.sentence.slot[5].checked);
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        EXPECT_EQ(formModel.sentenceId[k].length(), 0);
+        EXPECT_EQ(formModel.parameterSelectMask[k], 0u);
+        EXPECT_EQ(formModel.monitoredParameter[k], 0);
+        EXPECT_EQ(textOf(sets.address[k]), u"1");
+        EXPECT_EQ(textOf(sets.command[k]), u"0");
+        EXPECT_EQ(textOf(sets.startReg[k]), u"0");
+        EXPECT_EQ(textOf(sets.regCount[k]), u"0");
+    }
+    EXPECT_EQ(textOf(mainForm.sentence.sentenceIdField), u"");
+    EXPECT_EQ(textOf(output.monitoredField), u"0");
+    EXPECT_EQ(textOf(mainForm.identity.serialNumberField), u"");
+    EXPECT_EQ(statusLine(), u"Serial# must be 8 characters");
+    EXPECT_FLOAT_EQ(formModel.threshold[0], 2.5f);
+}
+
+TEST_F(FormBehaviourTest, PipelinePresetFillsItsRowOnlyAndLeavesTheFocusOnTheAddress) {
+    // In the NMEA layout the buttons are clipped away: the pointer at one's place reaches another widget.
+    platform::testing::mouseMove(sets.pipelineButton[2].window, 20, 12);
+    pumpFor(20);
+    EXPECT_FALSE(sets.pipelineButton[2].mouseInside);
+
+    click(mainForm.mainFunction.modbusRadio);
+    hover(sets.pipelineButton[2]);
+    EXPECT_EQ(statusLine(), u"Pipe Line Temperature Setup 2");
+    typeInto(sets.address[7], u"9");
+    for (int round = 0; round < 2; ++round) {
+        click(sets.pipelineButton[7]);
+        ASSERT_EQ(platform::headless::shownBoxes().size(), static_cast<std::size_t>(round + 1));
+        const platform::headless::ShownBox& box = platform::headless::shownBoxes().back();
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_EQ(box.flags, platform::box::Ok);
+        EXPECT_EQ(box.caption, u"Pipeline Temperature Monitor Setup");
+        EXPECT_EQ(box.text, u"Pipe line temperature probe has been set up for\r\nSDI-12 register set 7.\r\n"
+                            u"You must also set the Modbus address for this probe.");
+        EXPECT_EQ(platform::focusedWindow(), sets.address[7].editWindow);
+    }
+    EXPECT_EQ(textOf(sets.address[7]), u"9");
+    EXPECT_EQ(textOf(sets.command[7]), u"4");
+    EXPECT_EQ(textOf(sets.startReg[7]), u"2");
+    EXPECT_EQ(textOf(sets.regCount[7]), u"2");
+    EXPECT_EQ(textOf(sets.command[6]), u"");
+    EXPECT_EQ(textOf(sets.command[8]), u"");
+}
+
+TEST_F(FormBehaviourTest, TabRunsAlongEachTableRowAndFromTheLastBackToTheFirst) {
+    click(mainForm.mainFunction.modbusRadio);
+    typeInto(sets.address[0], u"1");
+    for (Widget* next : {&sets.command[0], &sets.startReg[0], &sets.regCount[0], &sets.address[1]}) {
+        testing::pressKey(platform::key::Tab);
+        EXPECT_EQ(platform::focusedWindow(), next->editWindow);
+    }
+    typeInto(sets.regCount[9], u"1");
+    testing::pressKey(platform::key::Tab);
+    EXPECT_EQ(platform::focusedWindow(), sets.address[0].editWindow);
+}
+
+TEST_F(FormBehaviourTest, ConverterFaultsTurnTheirLightsRedAndBlinking) {
+    Widget* lights = mainForm.converterState.light;
+    formModel.converterStateFlags = 0b101; // as a received image sets it
+    click(sets.setRadio[0]);
+    EXPECT_EQ(lights[0].ctsd, 0xFFFF0000u);
+    EXPECT_EQ(lights[1].ctsd, 0xFF008000u);
+    EXPECT_EQ(lights[2].ctsd, 0xFFFF0000u);
+    EXPECT_FALSE(usable(output.thresholdField));
+    pumpUntil([&] { return lights[0].ctsd != 0xFFFF0000u; }, 400);
+    EXPECT_EQ(lights[0].ctsd, mainForm.commPort.group.ctbg);
+    EXPECT_EQ(lights[1].ctsd, 0xFF008000u);
+    pumpUntil([&] { return lights[0].ctsd == 0xFFFF0000u; }, 400);
+    EXPECT_EQ(lights[2].ctsd, 0xFFFF0000u);
+
+    formModel.converterStateFlags = 0;
+    click(sets.setRadio[1]);
+    EXPECT_TRUE(usable(output.thresholdField));
+    pumpFor(350);
+    EXPECT_EQ(lights[0].ctsd, 0xFF008000u);
+}
+
+TEST_F(FormBehaviourTest, WindowSpringsBackAfterAResizeAndPickOpensThePicker) {
+    const platform::Rect before = platform::windowRect(mainForm.window.window);
+    platform::testing::userResize(mainForm.window.window, 700, 400);
+    pumpFor(50);
+    const platform::Rect after = platform::windowRect(mainForm.window.window);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.top, before.top);
+    EXPECT_EQ(after.right - after.left, 1080);
+    EXPECT_EQ(after.bottom - after.top, 650);
+
+    EXPECT_FALSE(platform::isWindowVisible(pickerWindow.window));
+    click(mainForm.sentence.pickButton);
+    EXPECT_TRUE(platform::isWindowVisible(pickerWindow.window));
+    EXPECT_FALSE(platform::isWindowEnabled(mainForm.window.window));
+}
+
+} // namespace
+} // namespace zor

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The real program under Wine: clicks through the three main function radios with the X pointer
+# (xdotool) and checks, after each, what Win32 reports of the form's windows (window_probe): where the
+# groups stand, which show and which take input. Run inside scripts/wine-session.
+#   main-form-layouts.sh PROGRAM.exe window_probe.exe
+set -euo pipefail
+program="$1"
+probe="$2"
+: "${WINEPREFIX:?run inside scripts/wine-session}"
+wine=/usr/lib/wine/wine64
+title="ZOR-MX-410 Configuration Utility (V1.3)"
+
+"$wine" "$program" </dev/null >/dev/null 2>&1 &
+app=$!
+stop() {
+    kill "$app" >/dev/null 2>&1 || true
+    wait "$app" 2>/dev/null || true
+}
+trap stop EXIT
+
+windows=""
+look() { windows="$("$wine" "$probe" "$title" 2>/dev/null | tr -d '\r')" || windows=""; }
+for _ in $(seq 1 100); do
+    look
+    # The timeout group is the form's last; the picker window is built before it.
+    grep -q -F "Modbus Timeout|" <<<"$windows" && break
+    sleep 0.2
+done
+grep -q -F "Modbus Timeout|" <<<"$windows" || { echo "the program's form did not appear"; exit 1; }
+sleep 0.5
+look
+
+failures=0
+# The first window with exactly that caption.
+first() { awk -F'|' -v c="$1" '$1 == c { print; exit }' <<<"$windows"; }
+# expect CAPTION PLACEMENT VISIBLE ENABLED (the first window of that caption)
+expect() {
+    local line
+    line="$(first "$1")"
+    local got
+    got="$(cut -d'|' -f2,4,5 <<<"$line")"
+    if [ "$got" != "$2|$3|$4" ]; then
+        echo "  $1: expected $2 visible $3 enabled $4, Win32 reports ${got:-nothing}"
+        failures=$((failures + 1))
+    fi
+}
+# Clicks the middle of the window with that caption, then lets the program repaint.
+click() {
+    local centre
+    centre="$(first "$1" | cut -d'|' -f3)"
+    xdotool mousemove "${centre%,*}" "${centre#*,}" click 1
+    sleep 0.7
+    look
+}
+
+echo "as built"
+expect "SDI12 Register Set Select" "10,10,200,320" 1 1
+expect "NMEA Sentence ID" "230,10,250,60" 1 1
+expect "Control Output Parameters" "500,10,250,440" 1 1
+expect "Averaging" "755,10,290,170" 1 0
+expect "Modbus Baud Rate" "500,10,150,150" 0 1
+expect "Address" "60,10,100,305" 0 1
+
+click "Modbus Master to SDI12 Slave"
+echo "Modbus Master to SDI12 Slave"
+expect "SDI12 Register Set Select" "10,10,540,320" 1 1
+expect "NMEA Sentence ID" "230,10,250,60" 0 1
+expect "NMEA to SDI12 Parameter Select" "230,80,250,250" 0 1
+expect "Control Output Parameters" "500,10,250,440" 0 1
+expect "Modbus Baud Rate" "555,10,150,150" 1 1
+expect "Modbus Timeout" "555,165,150,55" 1 1
+expect "Address" "60,10,100,305" 1 1
+expect "Reg Count" "375,10,100,305" 1 1
+
+click "SDI12 to RS232"
+echo "SDI12 to RS232"
+expect "SDI12 Register Set Select" "10,10,480,320" 1 0
+expect "Address" "60,10,100,305" 1 0
+expect "Modbus Baud Rate" "495,10,150,150" 1 1
+expect "Modbus Timeout" "495,165,150,55" 1 0
+expect "Control Output Parameters" "500,10,250,440" 0 1
+
+click "NMEA0183 to SDI12 Slave"
+echo "NMEA0183 to SDI12 Slave"
+expect "SDI12 Register Set Select" "10,10,200,320" 1 1
+expect "NMEA Sentence ID" "230,10,250,60" 1 1
+expect "Control Output Parameters" "500,10,250,440" 1 1
+expect "Modbus Baud Rate" "215,10,150,150" 0 1
+expect "Address" "60,10,100,305" 0 1
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures differences"
+    exit 1
+fi
+echo "every layout as expected"
