@@ -5,7 +5,7 @@
 #include "cli/settings_json.h"
 #include "cli/text.h"
 #include "image/config_file.h"
-#include "image/send_status.h"
+#include "link/detection_status.h"
 #include "link/converter_detection.h"
 #include "platform/port_list.h"
 

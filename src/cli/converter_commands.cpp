@@ -3,7 +3,7 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "cli/text.h"
-#include "image/send_status.h"
+#include "link/detection_status.h"
 #include "link/converter_commands.h"
 #include "link/detection_status.h"
 

@@ -60,10 +60,12 @@ class PortFirmwareLink : public FirmwareLink {
     explicit PortFirmwareLink(ConverterLink& link) : link_(link) {}
     PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override;
     PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override;
+    std::uint8_t* receiveBuffer() override { return receive_; }
     std::uint32_t nowMs() override;
 
   private:
     ConverterLink& link_;
+    std::uint8_t receive_[receiveBufferSize] = {};
 };
 
 void SleepMs(std::uint32_t ms);

@@ -4,7 +4,8 @@
 #include "cli/session.h"
 #include "cli/text.h"
 #include "image/config_file.h"
-#include "image/send_status.h"
+#include "link/converter_commands.h"
+#include "link/detection_status.h"
 #include "link/firmware_job.h"
 
 #include <cstdio>
@@ -29,7 +30,7 @@ void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
 
 int RunFirmware(const FirmwareOptions& options) {
     std::vector<std::uint8_t> bytes;
-    const int loaded = LoadFile(options.file, firmwareReadLimit, bytes);
+    const int loaded = LoadFile(options.file, firmwareCapacity, bytes);
     if (loaded != exitOk) return loaded;
     auto update = std::make_unique<FirmwareUpdate>();
     const FirmwareFileCheck check = StartFirmwareUpdate(*update, bytes.data(), bytes.size());
@@ -63,7 +64,7 @@ int RunFirmware(const FirmwareOptions& options) {
         }
         if (step.finished) {
             if (bar) std::fputc('\n', stderr);
-            const platform::PortResult ended = link.sendCommand(firmwareRestartCommand);
+            const platform::PortResult ended = link.sendCommand(endOfFirmwareCommand);
             if (!ended.ok()) {
                 PrintError(Utf8(SerialWriteFailedText(static_cast<std::int32_t>(ended.error))));
                 return exitExchangeFailed;

@@ -3,7 +3,7 @@
 #include "cli/exit_codes.h"
 #include "cli/text.h"
 #include "image/config_file.h"
-#include "image/send_status.h"
+#include "link/detection_status.h"
 #include "link/detection_status.h"
 #include "platform/port.h"
 #include "platform/port_list.h"
