@@ -5,8 +5,8 @@
 #include "cli/settings_json.h"
 #include "cli/text.h"
 #include "image/config_file.h"
-#include "link/detection_status.h"
 #include "link/converter_detection.h"
+#include "link/detection_status.h"
 #include "platform/port_list.h"
 
 #include <cstdio>
@@ -53,7 +53,8 @@ int RunScan(const ScanOptions& options) {
     for (const std::string& device : devices) {
         ConverterLink link;
         std::string message;
-        if (!link.open(device, message)) continue; // as the window's scan: a port that does not open is skipped
+        if (!link.open(device, message))
+            continue; // as the window's scan: a port that does not open is skipped
         FoundConverter converter;
         converter.device = device;
         converter.reply = link.query();

@@ -1,10 +1,9 @@
 // restart, led-test and monitor: the single command bytes.
+#include "link/converter_commands.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "cli/text.h"
-#include "link/detection_status.h"
-#include "link/converter_commands.h"
 #include "link/detection_status.h"
 
 #include <chrono>
@@ -65,7 +64,8 @@ int RunMonitor(const MonitorOptions& options) {
     std::uint8_t buffer[512];
     int code = exitOk;
     while (stopRequested == 0) {
-        if (options.seconds && std::chrono::steady_clock::now() - start >= std::chrono::seconds(*options.seconds))
+        if (options.seconds &&
+            std::chrono::steady_clock::now() - start >= std::chrono::seconds(*options.seconds))
             break;
         // Each read ends by the 200 ms time-outs, so a stop request is seen promptly.
         const platform::PortResult read = link.read(buffer, sizeof buffer);

@@ -47,7 +47,7 @@ bool ConverterLink::open(const std::string& device, std::string& message) {
     const platform::PortOpenResult opened = platform::openPort(device.c_str());
     if (!opened.ok()) {
         message = "cannot open " + PortDisplayName(device) + " (error " + std::to_string(opened.error) +
-                  (opened.error == platform::error::FileNotFound    ? ": no such port)"
+                  (opened.error == platform::error::FileNotFound   ? ": no such port)"
                    : opened.error == platform::error::AccessDenied ? ": in use or not allowed)"
                                                                    : ")");
         return false;
@@ -120,7 +120,8 @@ PortTransfer PortFirmwareLink::write(const std::uint8_t* bytes, std::int32_t siz
 }
 
 PortTransfer PortFirmwareLink::read(std::uint8_t* buffer, std::int32_t capacity) {
-    const platform::PortResult r = link_.read(buffer, static_cast<std::uint32_t>(capacity < 0 ? 0 : capacity));
+    const platform::PortResult r =
+        link_.read(buffer, static_cast<std::uint32_t>(capacity < 0 ? 0 : capacity));
     return PortTransfer{r.ok(), static_cast<std::int32_t>(r.count), r.error};
 }
 

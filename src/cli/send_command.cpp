@@ -5,8 +5,8 @@
 #include "cli/settings_json.h"
 #include "cli/text.h"
 #include "image/config_file.h"
-#include "link/detection_status.h"
 #include "link/converter_detection.h"
+#include "link/detection_status.h"
 
 #include <cstdio>
 
@@ -45,7 +45,8 @@ int loadInput(const std::string& path, SettingsInput& input) {
         return exitOk;
     }
     // As "Open Config" reads it: one read of up to 8192 bytes.
-    if (input.bytes.size() > static_cast<std::size_t>(receiveBufferSize)) input.bytes.resize(receiveBufferSize);
+    if (input.bytes.size() > static_cast<std::size_t>(receiveBufferSize))
+        input.bytes.resize(receiveBufferSize);
     input.file = RecogniseConfigFile(input.bytes.data(), static_cast<std::int32_t>(input.bytes.size()));
     if (input.file.detection != Detection::Detected || !input.file.complete) {
         PrintError(path + " is not a configuration file (" + Utf8(input.file.status) + ")");

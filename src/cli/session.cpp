@@ -4,7 +4,6 @@
 #include "cli/text.h"
 #include "image/config_file.h"
 #include "link/detection_status.h"
-#include "link/detection_status.h"
 #include "platform/port.h"
 #include "platform/port_list.h"
 
@@ -49,7 +48,8 @@ int ReplyProblem(const std::string& device, const QueryResult& reply, std::strin
         return exitNoConverter;
     }
     if (reply.outcome.detection == Detection::Overflow || !reply.outcome.complete) {
-        message = name + ": the converter's reply is incomplete, read again (" + Utf8(reply.outcome.status) + ")";
+        message =
+            name + ": the converter's reply is incomplete, read again (" + Utf8(reply.outcome.status) + ")";
         return exitNoConverter;
     }
     return exitOk;

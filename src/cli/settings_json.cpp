@@ -81,8 +81,8 @@ class Reader {
     // A cell of the window: the text as typed, or a number written as its decimal text.
     bool cell(const json& value, const std::string& where, std::u16string& out) {
         if (value.is_number_integer()) {
-            out = value.is_number_unsigned() ? DecimalText(static_cast<std::int64_t>(
-                                                   std::min<std::uint64_t>(value.get<std::uint64_t>(), INT64_MAX)))
+            out = value.is_number_unsigned() ? DecimalText(static_cast<std::int64_t>(std::min<std::uint64_t>(
+                                                   value.get<std::uint64_t>(), INT64_MAX)))
                                              : DecimalText(value.get<std::int64_t>());
             return true;
         }
@@ -153,8 +153,8 @@ bool readBaud(Reader& r, const json& j, std::int32_t& index) {
 
 bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaSettings& s, std::size_t k) {
     if (!r.object(set, where,
-                  {"sentenceId", "parameters", "parameterSelectMask", "monitoredParameter", "thresholdFunction",
-                   "threshold", "hysteresis"}))
+                  {"sentenceId", "parameters", "parameterSelectMask", "monitoredParameter",
+                   "thresholdFunction", "threshold", "hysteresis"}))
         return false;
     if (set.contains("sentenceId") && !r.text(set["sentenceId"], where + ".sentenceId", s.sentenceId[k]))
         return false;
@@ -170,7 +170,8 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
         std::uint32_t mask = 0;
         for (std::size_t i = 0; i < slots.size(); ++i) {
             std::int64_t slot = 0;
-            if (!r.integer(slots[i], where + ".parameters[" + std::to_string(i) + "]", 1, 32, slot)) return false;
+            if (!r.integer(slots[i], where + ".parameters[" + std::to_string(i) + "]", 1, 32, slot))
+                return false;
             mask |= 1u << (slot - 1);
         }
         s.parameterSelectMask[k] = mask;
@@ -188,12 +189,15 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
                     found = true;
                 }
             }
-            if (!found) return r.fail(where + ".thresholdFunction", "\"<\", \">\", \"=\", \"<=\" or \">=\" is expected");
+            if (!found)
+                return r.fail(where + ".thresholdFunction",
+                              "\"<\", \">\", \"=\", \"<=\" or \">=\" is expected");
         } else if (!r.int32(f, where + ".thresholdFunction", s.thresholdFunction[k])) {
             return false;
         }
     }
-    if (set.contains("threshold") && !r.decimal(set["threshold"], where + ".threshold", s.threshold[k])) return false;
+    if (set.contains("threshold") && !r.decimal(set["threshold"], where + ".threshold", s.threshold[k]))
+        return false;
     if (set.contains("hysteresis") && !r.decimal(set["hysteresis"], where + ".hysteresis", s.hysteresis[k]))
         return false;
     return true;
@@ -219,7 +223,8 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
     if (j.contains("averaging")) {
         const json& a = j["averaging"];
         if (!r.object(a, "averaging",
-                      {"enabled", "sampleRate", "sampleCount", "bufferLength", "secondSampleRate", "secondSampleCount"}))
+                      {"enabled", "sampleRate", "sampleCount", "bufferLength", "secondSampleRate",
+                       "secondSampleCount"}))
             return false;
         if (a.contains("enabled")) {
             if (a["enabled"].is_boolean()) {
@@ -236,7 +241,8 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
                                    {"secondSampleRate", &s.secondSampleRate},
                                    {"secondSampleCount", &s.secondSampleCount}};
         for (const Field& f : averaging)
-            if (a.contains(f.key) && !r.int32(a[f.key], std::string("averaging.") + f.key, *f.value)) return false;
+            if (a.contains(f.key) && !r.int32(a[f.key], std::string("averaging.") + f.key, *f.value))
+                return false;
     }
     if (j.contains("flagBytes1to9")) {
         const json& flags = j["flagBytes1to9"];
@@ -249,7 +255,8 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
     }
     if (j.contains("firmwareVersion")) {
         if (!r.byteText(j["firmwareVersion"], "firmwareVersion", s.firmwareVersion)) return false;
-        if (s.firmwareVersion.size() > firmwareVersionLength) return r.fail("firmwareVersion", "at most three characters");
+        if (s.firmwareVersion.size() > firmwareVersionLength)
+            return r.fail("firmwareVersion", "at most three characters");
     }
     return true;
 }
@@ -271,10 +278,12 @@ bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
                                       {"startReg", &cells.startReg[row]},
                                       {"regCount", &cells.regCount[row]}};
             for (const Column& c : columns)
-                if (cellsOfRow.contains(c.key) && !r.cell(cellsOfRow[c.key], where + "." + c.key, *c.cell)) return false;
+                if (cellsOfRow.contains(c.key) && !r.cell(cellsOfRow[c.key], where + "." + c.key, *c.cell))
+                    return false;
         }
     }
-    if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.timeout)) return false;
+    if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.timeout))
+        return false;
     return true;
 }
 
@@ -351,8 +360,9 @@ bool ApplySettingsJson(FormState& form, const json& j, bool takeSerial, std::str
     Reader r(error);
     if (!r.object(j, "",
                   {"mainFunction", "sdi12Address", "serialNumber", "registerSets", "thresholdDecimals",
-                   "triggeredOutputOn", "reflectOutputInLed", "averaging", "flagBytes1to9", "converterStateFlags",
-                   "firmwareVersion", "modbusRows", "modbusTimeout", "baud", "baudIndex"}))
+                   "triggeredOutputOn", "reflectOutputInLed", "averaging", "flagBytes1to9",
+                   "converterStateFlags", "firmwareVersion", "modbusRows", "modbusTimeout", "baud",
+                   "baudIndex"}))
         return false;
     if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.function)) return false;
     if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;

@@ -9,13 +9,15 @@
 
 int main(int argc, char** argv) {
     using namespace zor::cli;
-    CLI::App app{"zor-config: reads, saves, shows, builds and sends ZOR-MX-410 settings, updates the firmware\n"
-                 "and watches the incoming NMEA, from the command line.",
-                 "zor-config"};
+    CLI::App app{
+        "zor-config: reads, saves, shows, builds and sends ZOR-MX-410 settings, updates the firmware\n"
+        "and watches the incoming NMEA, from the command line.",
+        "zor-config"};
     app.require_subcommand(1);
-    app.footer(std::string("\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0) on Linux. Without --port\n"
-                           "the ports are tried in turn and the first converter that answers is used.\n\n") +
-               exitCodesHelp);
+    app.footer(
+        std::string("\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0) on Linux. Without --port\n"
+                    "the ports are tried in turn and the first converter that answers is used.\n\n") +
+        exitCodesHelp);
 
     ScanOptions scan;
     CLI::App* scanCommand = app.add_subcommand("scan", "List every port where a converter answers the query");
@@ -33,14 +35,14 @@ int main(int argc, char** argv) {
     showCommand->add_flag("--json", show.json, "Print them as JSON");
 
     BuildOptions build;
-    CLI::App* buildCommand =
-        app.add_subcommand("build", "Write a configuration file from JSON settings, with the checks of \"Send Settings\"");
+    CLI::App* buildCommand = app.add_subcommand(
+        "build", "Write a configuration file from JSON settings, with the checks of \"Send Settings\"");
     buildCommand->add_option("input", build.input, "FILE.json")->required();
     buildCommand->add_option("-o,--output", build.output, "FILE.cfg")->required();
 
     SendOptions send;
-    CLI::App* sendCommand =
-        app.add_subcommand("send", "Send settings to one or many converters; each keeps its own serial number");
+    CLI::App* sendCommand = app.add_subcommand(
+        "send", "Send settings to one or many converters; each keeps its own serial number");
     sendCommand->add_option("input", send.input, "FILE.cfg or FILE.json")->required();
     sendCommand->add_option("--port", send.ports, "A converter's port; once for each converter");
     sendCommand->add_flag("--serial-from-file", send.serialFromFile,
@@ -50,7 +52,8 @@ int main(int argc, char** argv) {
     CLI::App* firmwareCommand = app.add_subcommand("firmware", "Send a firmware image to the converter");
     firmwareCommand->add_option("file", firmware.file, "FILE.binary (at most 32768 bytes)")->required();
     firmwareCommand->add_option("--port", firmware.port, "The converter's port");
-    firmwareCommand->add_flag("-y,--yes", firmware.yes, "Proceed: firmware updates may cause the converter to fail");
+    firmwareCommand->add_flag("-y,--yes", firmware.yes,
+                              "Proceed: firmware updates may cause the converter to fail");
 
     CommandOptions restart;
     CLI::App* restartCommand = app.add_subcommand("restart", "Restart the converter (command byte 'b')");
@@ -65,7 +68,8 @@ int main(int argc, char** argv) {
     CLI::App* monitorCommand =
         app.add_subcommand("monitor", "Print the NMEA sentences the converter receives until Ctrl-C");
     monitorCommand->add_option("--port", monitor.port, "The converter's port");
-    CLI::Option* secondsOption = monitorCommand->add_option("--seconds", seconds, "Stop after this many seconds");
+    CLI::Option* secondsOption =
+        monitorCommand->add_option("--seconds", seconds, "Stop after this many seconds");
 
     try {
         app.parse(argc, argv);

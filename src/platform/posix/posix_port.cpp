@@ -30,11 +30,11 @@ struct PortObject {
 
 namespace {
 
-constexpr std::uint32_t timeoutError = 1460;    // ERROR_TIMEOUT
-constexpr std::uint32_t generalFailure = 31;    // ERROR_GEN_FAILURE
-constexpr std::uint32_t nameTooLong = 206;      // ERROR_FILENAME_EXCED_RANGE
-constexpr std::uint32_t alreadyExists = 183;    // ERROR_ALREADY_EXISTS
-constexpr std::uint32_t notSameDevice = 17;     // ERROR_NOT_SAME_DEVICE
+constexpr std::uint32_t timeoutError = 1460;      // ERROR_TIMEOUT
+constexpr std::uint32_t generalFailure = 31;      // ERROR_GEN_FAILURE
+constexpr std::uint32_t nameTooLong = 206;        // ERROR_FILENAME_EXCED_RANGE
+constexpr std::uint32_t alreadyExists = 183;      // ERROR_ALREADY_EXISTS
+constexpr std::uint32_t notSameDevice = 17;       // ERROR_NOT_SAME_DEVICE
 constexpr std::uint32_t everything = 0xFFFFFFFFu; // MAXDWORD
 
 std::uint32_t win32Code(int code) {
@@ -232,7 +232,8 @@ PortOpenResult createFile(const char16_t* path) {
 
 PortResult replaceFile(const char16_t* target, const char16_t* replacement) {
     if (target == nullptr || replacement == nullptr) return invalidParameter();
-    if (::rename(narrowPath(replacement).c_str(), narrowPath(target).c_str()) != 0) return systemFailure(errno);
+    if (::rename(narrowPath(replacement).c_str(), narrowPath(target).c_str()) != 0)
+        return systemFailure(errno);
     return PortResult{};
 }
 
@@ -266,7 +267,8 @@ PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t
     if (bytes == nullptr && count > 0) return invalidParameter();
     if (handle->serial != nullptr) {
         const CommTimeouts& t = handle->timeouts;
-        const std::uint64_t limit = static_cast<std::uint64_t>(t.writeTotalMultiplier) * count + t.writeTotalConstant;
+        const std::uint64_t limit =
+            static_cast<std::uint64_t>(t.writeTotalMultiplier) * count + t.writeTotalConstant;
         const unsigned waitMs = static_cast<unsigned>(limit > 0x7FFFFFFF ? 0x7FFFFFFF : limit);
         const int n = sp_blocking_write(handle->serial, bytes, count, waitMs);
         if (n < 0) return serialFailure(static_cast<sp_return>(n));
@@ -306,8 +308,9 @@ PortResult closePort(PortHandle& handle) {
 CommSettingsResult readCommSettings(PortHandle handle) {
     CommSettingsResult result;
     if (handle == invalidPortHandle || handle->serial == nullptr) {
-        const PortResult failure =
-            handle == invalidPortHandle ? invalidHandle() : PortResult{0, error::NotSupported, PortFailure::Unsupported};
+        const PortResult failure = handle == invalidPortHandle
+                                       ? invalidHandle()
+                                       : PortResult{0, error::NotSupported, PortFailure::Unsupported};
         result.error = failure.error;
         result.failure = failure.failure;
         return result;
