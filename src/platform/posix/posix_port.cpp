@@ -9,6 +9,7 @@
 // denied or a port in use, 6 invalid handle, 32 a file in use...).
 #include "platform/port.h"
 #include "platform/types.h"
+#include "platform/utf8_text.h"
 
 #include <libserialport.h>
 
@@ -108,32 +109,7 @@ PortOpenResult openFailure(const PortResult& failure) {
 
 // The UTF-8 path of a 16-bit one; unpaired surrogates become U+FFFD.
 std::string narrowPath(const char16_t* path) {
-    std::string out;
-    for (std::size_t i = 0; path[i] != 0; ++i) {
-        std::uint32_t c = path[i];
-        if (c >= 0xD800 && c <= 0xDBFF && path[i + 1] >= 0xDC00 && path[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<std::uint32_t>(path[i + 1]) - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return out;
+    return Utf8FromUtf16(path);
 }
 
 // A file opened with the flags, locked against a second user as Windows' "no sharing" would.
