@@ -19,6 +19,7 @@ export ZOR_SHOT="$root/build-windows/screenshot.png"
 export ZOR_SIM_LOG="$root/build-windows/simulator.log"
 [ -n "${DISPLAY:-}" ] && export ZOR_HAS_DISPLAY=1
 exec scripts/wine-session bash -c '
+    rm -f "$ZOR_SIM_LOG"
     "$ZOR_SIM" --wine-com 3 --log "$ZOR_SIM_LOG" & sim=$!
     trap "kill $sim 2>/dev/null" EXIT
     echo "Converter simulator on COM3, its log in $ZOR_SIM_LOG"
@@ -26,7 +27,12 @@ exec scripts/wine-session bash -c '
         scripts/wine-exec "$ZOR_EXE"
     else
         scripts/wine-exec "$ZOR_EXE" & app=$!
-        sleep "${ZOR_RUN_SECONDS:-8}"
+        # The scan finds the simulator within a second; the screenshot shows the form filled from it.
+        for _ in $(seq 1 300); do
+            grep -q "query (~ZOR0) answered" "$ZOR_SIM_LOG" 2>/dev/null && break
+            sleep 0.1
+        done
+        sleep "${ZOR_RUN_SECONDS:-3}"
         import -window root "$ZOR_SHOT" && echo "Screenshot of the running program: $ZOR_SHOT"
         kill $app 2>/dev/null; wait $app 2>/dev/null || true
     fi'

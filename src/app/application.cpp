@@ -26,6 +26,8 @@ void StartApplication() {
     LoadStartupTheme(theme);
     WireSubsystems();
     BuildMainForm();
+    AttachExchangeHandlers();
+    AttachNmeaHandlers();
     // Creating the main window clears the exit hook.
     toolkit.exitHook = CloseConverterPortAtExit;
     StartPortScan();

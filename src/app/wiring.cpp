@@ -1,7 +1,17 @@
 #include "app/wiring.h"
 
+#include "form/apply_reply.h"
+#include "form/exchange_buttons.h"
+#include "form/form_display.h"
+#include "form/form_model.h"
 #include "form/main_form.h"
+#include "form/realtime_view_widgets.h"
+#include "form/take_picked_sentence.h"
+#include "link/converter_commands.h"
 #include "link/link_state.h"
+#include "link/port_scan.h"
+#include "nmea/nmea_hooks.h"
+#include "nmea/realtime_view.h"
 
 namespace zor {
 
@@ -11,6 +21,33 @@ void WireSubsystems() {
     converterLink.widgets.rescanButton = &mainForm.commPort.rescanButton;
     converterLink.widgets.statusLine = &mainForm.status.line;
     converterLink.widgets.statusBox = &mainForm.status.box;
+    HandFirmwareDisabledSetToLink();
+    converterLink.hooks.clearIndicatorBlinks = ClearIndicatorBlinks;
+    converterLink.hooks.applyReply = ApplyReplyToForm;
+
+    nmeaHooks.takePickedSentence = TakePickedSentence;
+    nmeaHooks.currentSentenceId = CurrentSentenceId;
+    nmeaHooks.viewedParameter = &formModel.viewedParameter;
+    nmeaHooks.enterRealtimeView = EnterRealtimeViewWidgets;
+    nmeaHooks.leaveRealtimeView = LeaveRealtimeViewWidgets;
+}
+
+void AttachExchangeHandlers() {
+    CommandPanel& commands = mainForm.commands;
+    commands.readButton.onClick = ReadSettingsClicked;
+    commands.sendButton.onClick = SendSettingsClicked;
+    commands.saveButton.onClick = SaveConfigClicked;
+    commands.openButton.onClick = OpenConfigClicked;
+    commands.restartButton.onClick = RestartConverterClicked;
+    commands.testLedsButton.onClick = TestLedsClicked;
+    mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
+}
+
+void AttachNmeaHandlers() {
+    for (Widget& slot : mainForm.sentence.slot)
+        slot.onRightClick = StartRealtimeView;
+    mainForm.status.box.onClick = StopRealtimeView;
+    mainForm.status.line.onClick = StopRealtimeView;
 }
 
 } // namespace zor

@@ -72,46 +72,41 @@ void ApplyNmeaLayout() {
     repaint(mainForm.window);
 }
 
-void ApplyModbusLayout() {
+namespace {
+
+// The two layouts with the Modbus table: the register-set group widened by extraWidth beyond the
+// parameter-select group, the baud and timeout groups to its right.
+void ShowTableLayout(std::int32_t extraWidth, const char16_t* baudTitle, bool tableInUse) {
     show(sets().group);
     ShowSentenceGroups(false);
-    SetSetGroupWidth(mainForm.sentence.parameterGroup.width + 290);
+    SetSetGroupWidth(mainForm.sentence.parameterGroup.width + extraWidth);
     PlaceBaudAndTimeout();
     ShowTable(true);
     show(mainForm.identity.addressGroup);
     sets().group.setText(u"SDI12");
     ShowOutputGroups(false);
-    mainForm.modbusSerial.baudGroup.setText(u"Modbus Baud Rate");
+    mainForm.modbusSerial.baudGroup.setText(baudTitle);
     ShowBaudAndTimeout(true);
 
-    setEnabled(sets().group, true);
-    EnableTable(true);
+    setEnabled(sets().group, tableInUse);
+    EnableTable(tableInUse);
     setEnabled(mainForm.modbusSerial.baudGroup, true);
-    setEnabled(mainForm.modbusSerial.timeoutGroup, true);
+    setEnabled(mainForm.modbusSerial.timeoutGroup, tableInUse);
     setEnabled(mainForm.identity.addressGroup, true);
     repaint(mainForm.window);
 }
 
-// The register-set group is 480 wide here; the baud and timeout groups go to its right so that nothing
-// overlaps (left where the NMEA layout put them they would sit inside the table).
-void ApplySerialLayout() {
-    show(sets().group);
-    ShowSentenceGroups(false);
-    SetSetGroupWidth(mainForm.sentence.parameterGroup.width + 230);
-    PlaceBaudAndTimeout();
-    ShowTable(true);
-    show(mainForm.identity.addressGroup);
-    sets().group.setText(u"SDI12");
-    ShowOutputGroups(false);
-    mainForm.modbusSerial.baudGroup.setText(u"Serial Baud Rate");
-    ShowBaudAndTimeout(true);
+} // namespace
 
-    setEnabled(sets().group, false);
-    EnableTable(false);
-    setEnabled(mainForm.modbusSerial.baudGroup, true);
-    setEnabled(mainForm.modbusSerial.timeoutGroup, false);
-    setEnabled(mainForm.identity.addressGroup, true);
-    repaint(mainForm.window);
+void ApplyModbusLayout() {
+    ShowTableLayout(290, u"Modbus Baud Rate", true);
+}
+
+// The register-set group is 480 wide here; the baud and timeout groups go to its right so that nothing
+// overlaps (left where the NMEA layout put them they would sit inside the table). The table and the
+// timeout are shown but out of use: the converter takes only the address and the baud rate.
+void ApplySerialLayout() {
+    ShowTableLayout(230, u"Serial Baud Rate", false);
 }
 
 std::optional<MainFunction> SelectedMainFunction() {

@@ -11,8 +11,6 @@
 
 namespace zor {
 
-inline constexpr std::int32_t configPathCapacity = 260;
-
 // File dialogs, filter index 1.
 inline constexpr char16_t saveFilterDescription[] = u"CFG";
 inline constexpr char16_t configFilterPattern[] = u"*.cfg";
@@ -28,7 +26,6 @@ inline constexpr char16_t firmwareWarningTitle[] = u"Firmware Update Warning";
 inline constexpr char16_t firmwareWarningText[] = u"A firmware file was selected.\r\n"
                                                   u"Firmware updates may cause the converter to fail!\r\n"
                                                   u"Click 'OK' to proceed or 'Cancel' to cancel.";
-inline constexpr std::int32_t firmwareReadLimit = 32768;
 
 // Whether the upper-cased path contains ".BINARY": such a file is a firmware image, not a configuration.
 bool IsFirmwarePath(const char16_t* path);

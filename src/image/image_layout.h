@@ -2,6 +2,8 @@
 // byte of the tag. A configuration file holds exactly the image the program sends.
 #pragma once
 
+#include "link/converter_detection.h"
+
 #include <cstdint>
 
 namespace zor {
@@ -14,7 +16,6 @@ enum class MainFunction {
 
 inline constexpr std::int32_t registerSetCount = 10;
 inline constexpr std::int32_t modbusRowCount = 10;
-inline constexpr std::int32_t tagLength = 5;
 inline constexpr std::int32_t serialNumberLength = 8;
 inline constexpr std::int32_t sentenceSlotLength = 6;
 inline constexpr std::int32_t firmwareVersionLength = 3;

@@ -9,13 +9,18 @@ namespace zor {
 
 bool SendCommandByte(std::uint8_t command) {
     converterLink.imageBuffer[0] = command;
-    const platform::PortResult written =
-        platform::writePort(converterLink.portHandle, converterLink.imageBuffer, 1);
+    const platform::PortResult written = WriteImageBuffer(1);
     if (written.ok()) return true;
-    if (converterLink.widgets.statusLine != nullptr)
-        converterLink.widgets.statusLine->setText(
-            SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
+    ShowLinkStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)));
     return false;
+}
+
+void RestartConverterClicked(Widget&) {
+    SendCommandByte(restartCommand);
+}
+
+void TestLedsClicked(Widget&) {
+    SendCommandByte(testLedsCommand);
 }
 
 void StartStreaming() {
@@ -27,6 +32,12 @@ void StartStreaming() {
 void StopStreaming() {
     SendCommandByte(stopStreamingCommand);
     platform::purgeReceive(converterLink.portHandle);
+}
+
+platform::PortResult WriteSettingsImage(const std::uint8_t* bytes, std::int32_t length) {
+    if (length < 0 || length > imageBufferSize) length = 0;
+    std::memcpy(converterLink.imageBuffer, bytes, static_cast<std::size_t>(length));
+    return WriteImageBuffer(length);
 }
 
 } // namespace zor

@@ -1,20 +1,15 @@
 #include "link/converter_detection.h"
 
 #include "link/detection_status.h"
+#include "link/received_length.h"
 
 #include <cstring>
 
 namespace zor {
 namespace {
 
-constexpr std::int32_t tagLength = 5;
-
 std::int32_t searchEnd(const std::uint8_t* buffer, std::int32_t count) {
-    std::int32_t limit = count < 0 ? 0 : count;
-    if (limit > receiveBufferSize) limit = receiveBufferSize;
-    const void* zero = std::memchr(buffer, 0, static_cast<std::size_t>(limit));
-    return zero == nullptr ? limit
-                           : static_cast<std::int32_t>(static_cast<const std::uint8_t*>(zero) - buffer);
+    return ReceivedLength(buffer, count < receiveBufferSize ? count : receiveBufferSize);
 }
 
 std::int32_t findTag(const std::uint8_t* buffer, std::int32_t end, char digit) {

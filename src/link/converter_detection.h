@@ -9,8 +9,10 @@
 namespace zor {
 
 inline constexpr std::int32_t receiveBufferSize = 8192;
+// Every tag: "~ZOR" and one character.
+inline constexpr std::int32_t tagLength = 5;
 inline constexpr char queryText[] = "~ZOR0";
-inline constexpr std::int32_t queryLength = 5;
+inline constexpr std::int32_t queryLength = tagLength;
 
 enum class ReplyTag { None, Zor1, Zor2, Zor3 };
 

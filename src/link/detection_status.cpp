@@ -15,6 +15,10 @@ std::u16string BytesSentText(std::int32_t count) {
     return countThen(count, u" bytes sent");
 }
 
+std::u16string BytesWrittenText(std::int32_t count) {
+    return countThen(count, u" bytes written");
+}
+
 std::u16string BytesReadText(std::int32_t count) {
     return countThen(count, u" bytes read");
 }

@@ -1,8 +1,6 @@
 // Status line texts of the converter exchanges. Numbers are signed decimal without leading zeros.
 #pragma once
 
-#include "toolkit/decimal_text.h"
-
 #include <cstdint>
 #include <string>
 
@@ -10,9 +8,10 @@ namespace zor {
 
 inline constexpr char16_t overflowStatus[] = u"Serial Rx Buffer Overflow";
 
-std::u16string BytesSentText(std::int32_t count);  // count " bytes sent"
-std::u16string BytesReadText(std::int32_t count);  // count " bytes read"
-std::u16string ReceivedOkText(std::int32_t count); // count " bytes received OK"
+std::u16string BytesSentText(std::int32_t count);    // count " bytes sent"
+std::u16string BytesWrittenText(std::int32_t count); // count " bytes written"
+std::u16string BytesReadText(std::int32_t count);    // count " bytes read"
+std::u16string ReceivedOkText(std::int32_t count);   // count " bytes received OK"
 std::u16string
 DetectedReadErrorText(std::int32_t count);           // count " bytes read ZOR-MX-410 detected (read error)"
 std::u16string NotDetectedText(std::int32_t count);  // count " bytes read (ZOR-MX-410 not detected)"

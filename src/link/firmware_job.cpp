@@ -1,5 +1,10 @@
 #include "link/firmware_job.h"
 
+#include "link/converter_detection.h"
+#include "link/detection_status.h"
+#include "link/received_length.h"
+#include "toolkit/decimal_text.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -8,14 +13,6 @@ namespace {
 
 constexpr std::uint8_t startTag[] = {'~', 'Z', 'O', 'R', 'f'};
 constexpr char startAnswer[] = "ACKFW";
-
-std::u16string withNumber(const char16_t* prefix, std::int64_t number, const char16_t* suffix = u"") {
-    std::u16string text = prefix;
-    const std::string digits = std::to_string(number);
-    text.append(digits.begin(), digits.end());
-    text += suffix;
-    return text;
-}
 
 void setStatus(FirmwareStep& step, std::u16string text) {
     step.statusChanged = true;
@@ -31,9 +28,7 @@ void fail(FirmwareStep& step, std::u16string text) {
 // The receive buffer is searched as a zero-terminated text: what follows a zero byte is not looked at.
 bool containsStartAnswer(const std::uint8_t* data, std::int32_t count) {
     const std::int32_t length = static_cast<std::int32_t>(sizeof startAnswer) - 1;
-    std::int32_t text = 0;
-    while (text < count && data[text] != 0)
-        ++text;
+    const std::int32_t text = ReceivedLength(data, count);
     for (std::int32_t i = 0; i + length <= text; ++i)
         if (std::memcmp(data + i, startAnswer, static_cast<std::size_t>(length)) == 0) return true;
     return false;
@@ -47,7 +42,7 @@ void sendStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
     const PortTransfer written = link.write(startTag, static_cast<std::int32_t>(sizeof startTag));
     if (!written.ok) {
         // The update has not begun: the buttons were never disabled.
-        setStatus(step, withNumber(u"Error ", written.error, u" (serial write failed)"));
+        setStatus(step, SerialWriteFailedText(static_cast<std::int32_t>(written.error)));
         return;
     }
     step.disableButtons = true;
@@ -59,14 +54,15 @@ void sendStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
 }
 
 void awaitStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
-    std::memset(update.receive, 0, sizeof update.receive);
-    const PortTransfer read = link.read(update.receive, firmwareReceiveCapacity);
+    std::uint8_t* receive = link.receiveBuffer();
+    std::memset(receive, 0, static_cast<std::size_t>(receiveBufferSize));
+    const PortTransfer read = link.read(receive, receiveBufferSize);
     if (!read.ok) {
-        fail(step, withNumber(u"File Read Error ", read.error));
+        fail(step, FileReadErrorText(static_cast<std::int32_t>(read.error)));
         return;
     }
-    const std::int32_t count = read.count < 0 ? 0 : std::min(read.count, firmwareReceiveCapacity);
-    if (containsStartAnswer(update.receive, count)) {
+    const std::int32_t count = read.count < 0 ? 0 : std::min(read.count, receiveBufferSize);
+    if (containsStartAnswer(receive, count)) {
         update.cursor = 0;
         update.acknowledged = 0;
         update.rejectedInARow = 0;
@@ -87,29 +83,29 @@ void sendPacket(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) 
     update.lastPacket = true;
     update.packetStart = update.cursor;
     const FirmwarePacket packet = BuildFirmwarePacket(update.image, update.cursor);
-    update.receive[0] = 0;
+    link.receiveBuffer()[0] = 0;
     // A failed write shows up as a packet that is never acknowledged.
     (void)link.write(packet.bytes, firmwarePacketSize);
     update.waitStartedMs = link.nowMs();
     if (packet.complete) {
         update.lastPacket = false;
-        std::u16string text = withNumber(u"Sending Packet ", update.acknowledged);
-        text += withNumber(u" / ", update.image.size / firmwarePacketData);
-        setStatus(step, std::move(text));
+        setStatus(step, u"Sending Packet " + DecimalText(update.acknowledged) + u" / " +
+                            DecimalText(update.image.size / firmwarePacketData));
     }
     update.state = firmwareAwaitAnswer;
     step.armMs = firmwarePacketPeriodMs;
 }
 
 void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
-    update.receive[0] = 0;
-    const PortTransfer read = link.read(update.receive, 1);
+    std::uint8_t* receive = link.receiveBuffer();
+    receive[0] = 0;
+    const PortTransfer read = link.read(receive, 1);
     if (!read.ok) {
-        fail(step, withNumber(u"Serial Read Error ", read.error));
+        fail(step, u"Serial Read Error " + DecimalText(read.error));
         return;
     }
     // Nothing arrived (a zero byte reads the same).
-    const std::uint8_t answer = read.count > 0 ? update.receive[0] : 0;
+    const std::uint8_t answer = read.count > 0 ? receive[0] : 0;
     if (answer == 0) {
         if (waitedTooLong(update, link)) {
             fail(step, u"Firmware Update Failed (no acknowledgement from converter)");
@@ -124,10 +120,9 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         setStatus(step, u"OK");
     } else if (answer == 2) {
         if (++update.rejectedInARow >= firmwareRejectLimit) {
-            std::u16string text =
-                withNumber(u"Firmware Update Failed (packet ", update.packetStart / firmwarePacketData);
-            text += withNumber(u" rejected ", firmwareRejectLimit, u" times)");
-            fail(step, std::move(text));
+            fail(step, u"Firmware Update Failed (packet " +
+                           DecimalText(update.packetStart / firmwarePacketData) + u" rejected " +
+                           DecimalText(firmwareRejectLimit) + u" times)");
             return;
         }
         // The same data go again. The last packet too: ending on its rejection would report a
@@ -136,10 +131,16 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         update.lastPacket = false;
         setStatus(step, u"Packet Send Failed");
     } else {
-        fail(step, withNumber(u"Illegal Response: ", static_cast<std::int8_t>(answer)));
+        fail(step, u"Illegal Response: " + DecimalText(static_cast<std::int8_t>(answer)));
         return;
     }
     if (!update.lastPacket) {
+        // An accepted packet is followed at once by the next: waiting a timer period first would
+        // leave the line idle for a quarter of every packet's time. A rejected one waits the period.
+        if (answer == 1) {
+            sendPacket(update, link, step);
+            return;
+        }
         update.state = firmwareSendPacket;
         step.armMs = firmwarePacketPeriodMs;
         return;

@@ -17,7 +17,6 @@
 
 namespace zor {
 
-inline constexpr std::int32_t firmwareReceiveCapacity = 8192;
 inline constexpr std::uint32_t firmwareStartPeriodMs = 100;
 inline constexpr std::uint32_t firmwarePacketPeriodMs = 10;
 // How long the converter may take to answer the start tag, and each packet.
@@ -28,7 +27,6 @@ inline constexpr std::int32_t firmwareRejectLimit = 10;
 // Once the last packet is answered: a beep, then the command byte that restarts the converter.
 inline constexpr std::uint32_t firmwareDoneBeepHz = 2000;
 inline constexpr std::uint32_t firmwareDoneBeepMs = 300;
-inline constexpr std::uint8_t firmwareRestartCommand = 255;
 
 enum FirmwareState : std::int32_t {
     firmwareIdle = 0,
@@ -48,7 +46,6 @@ struct FirmwareUpdate {
     std::int32_t state = firmwareSendStart; // keeps its value after the end until the next start
     std::uint32_t waitStartedMs = 0;        // when the wait for the current answer began
     bool replySeen = false;                 // something arrived while waiting for "ACKFW"
-    std::uint8_t receive[firmwareReceiveCapacity] = {};
 };
 
 // What one run asks of the window side, in this order: status, buttons, beep and restart, re-arm.

@@ -1,5 +1,7 @@
 #include "link/firmware_packet.h"
 
+#include "toolkit/decimal_text.h"
+
 #include <cstring>
 
 namespace zor {
@@ -12,10 +14,8 @@ FirmwareFileCheck LoadFirmwareImage(FirmwareImage& image, const std::uint8_t* by
         return check;
     }
     if (size > static_cast<std::size_t>(firmwareCapacity)) {
-        const std::string count = std::to_string(size);
-        check.message = u"The firmware file is too large (";
-        check.message.append(count.begin(), count.end());
-        check.message += u" bytes, at most 32768)";
+        check.message = u"The firmware file is too large (" + DecimalText(static_cast<std::int64_t>(size)) +
+                        u" bytes, at most " + DecimalText(firmwareCapacity) + u")";
         return check;
     }
     std::memcpy(image.bytes, bytes, size);

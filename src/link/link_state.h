@@ -1,16 +1,20 @@
 // The one link to the converter: the port handle, the two 8192-byte buffers every exchange uses, and the
-// few widgets of the form the link drives, handed over once at start-up (the link never names the form).
+// few widgets and form functions the link drives, handed over once at start-up (the link never names
+// the form).
 #pragma once
 
-#include "image/reply_outcome.h"
+#include "link/converter_detection.h"
 #include "platform/port.h"
 #include "toolkit/widget.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace zor {
 
 inline constexpr std::int32_t imageBufferSize = receiveBufferSize;
+inline constexpr std::int32_t firmwareDisabledSetSize = 8;
 
 // Widgets of the main form the converter exchanges change; set by the start-up wiring.
 struct LinkWidgets {
@@ -19,6 +23,18 @@ struct LinkWidgets {
     Widget* rescanButton = nullptr; // its tag is the scanning flag
     Widget* statusLine = nullptr;
     Widget* statusBox = nullptr;
+    // Disabled while a firmware update runs: "Read Settings", "Restart Converter", "Test LEDs",
+    // "Save Config", "Open Config", "Send Settings", "Pick" and "Rescan Ports".
+    std::array<Widget*, firmwareDisabledSetSize> firmwareDisabledSet{};
+};
+
+// Form functions the link calls; set by the start-up wiring.
+struct LinkHooks {
+    // A scan starts or "Read Settings" is pressed: the converter state lights stop blinking.
+    void (*clearIndicatorBlinks)() = nullptr;
+    // A reply tag was found in the first count bytes of the receive buffer: decode the image into the
+    // form, show the final status, beep and refresh as the image asks.
+    void (*applyReply)(const std::uint8_t* buffer, std::int32_t count, bool fromFile) = nullptr;
 };
 
 struct LinkState {
@@ -28,9 +44,32 @@ struct LinkState {
     std::uint8_t imageBuffer[imageBufferSize] = {};
     std::uint32_t bytesWritten = 0; // shared by all writes, shown in status texts
     LinkWidgets widgets;
+    LinkHooks hooks;
 };
 
 // The program's one link.
 extern LinkState converterLink;
+
+// A file handle in the port handle's place for one read or write; the port handle is put back when
+// the stand-in goes out of scope, on every path.
+class PortStandIn {
+  public:
+    explicit PortStandIn(platform::PortHandle file) : kept_(converterLink.portHandle) {
+        converterLink.portHandle = file;
+    }
+    ~PortStandIn() { converterLink.portHandle = kept_; }
+    PortStandIn(const PortStandIn&) = delete;
+    PortStandIn& operator=(const PortStandIn&) = delete;
+
+  private:
+    platform::PortHandle kept_;
+};
+
+// Replaces the status line's text.
+void ShowLinkStatus(const std::u16string& text);
+
+// Writes count bytes from the image buffer to the port (or the file standing in for it); the count
+// written is kept in bytesWritten.
+platform::PortResult WriteImageBuffer(std::int32_t count);
 
 } // namespace zor

@@ -1,8 +1,113 @@
 #include "link/port_scan.h"
 
-namespace zor {
+#include "link/converter_port.h"
+#include "link/converter_query.h"
+#include "link/detection_status.h"
+#include "link/link_state.h"
+#include "link/timed_job.h"
+#include "toolkit/decimal_text.h"
 
-// Filled in by the link's window side.
-void StartPortScan() {}
+namespace zor {
+namespace {
+
+constexpr char16_t rescanText[] = u"Rescan Ports";
+constexpr char16_t stopScanningText[] = u"Stop Scanning";
+constexpr char16_t noPortText[] = u"---";
+
+Widget& mainWindow() {
+    return *converterLink.widgets.mainWindow;
+}
+
+void setPortLabel(const std::u16string& text) {
+    if (converterLink.widgets.portLabel != nullptr) converterLink.widgets.portLabel->setText(text.c_str());
+}
+
+void setScanButton(const char16_t* text) {
+    if (converterLink.widgets.rescanButton != nullptr) converterLink.widgets.rescanButton->setText(text);
+}
+
+void setScanning(bool on) {
+    if (converterLink.widgets.rescanButton != nullptr) converterLink.widgets.rescanButton->setTag(on ? 1 : 0);
+    setScanButton(on ? stopScanningText : rescanText);
+}
+
+void closeLinkPort() {
+    if (converterLink.portHandle != platform::invalidPortHandle)
+        platform::closePort(converterLink.portHandle);
+}
+
+// Opens port n and sets it up; true when the query went out and the reply job is armed.
+bool tryPort(std::int32_t number) {
+    const platform::PortOpenResult opened = OpenConverterPort(number);
+    converterLink.portHandle = opened.handle;
+    if (!opened.ok()) return false;
+    const LineSetup line = SetConverterLine(converterLink.portHandle);
+    if (line.readSettingsError != 0)
+        ShowLinkStatus(GetCommStateFailedText(static_cast<std::int32_t>(line.readSettingsError)));
+    if (!line.applied.ok()) {
+        closeLinkPort();
+        return false;
+    }
+    KillJob(mainWindow());
+    SetConverterTimeouts(converterLink.portHandle);
+    setPortLabel(u"COM" + DecimalText(number));
+    if (SendQuery()) return true;
+    closeLinkPort();
+    return false;
+}
+
+} // namespace
+
+bool IsScanning() {
+    return converterLink.widgets.rescanButton != nullptr && converterLink.widgets.rescanButton->tag == 1;
+}
+
+void StartPortScan() {
+    closeLinkPort();
+    setScanning(true);
+    converterLink.scanPortNumber = 0;
+    if (converterLink.hooks.clearIndicatorBlinks != nullptr) converterLink.hooks.clearIndicatorBlinks();
+    SetJob(mainWindow(), scanStepPeriodMs, ScanStep);
+}
+
+void RescanPortsClicked(Widget&) {
+    if (!IsScanning()) {
+        StartPortScan();
+        return;
+    }
+    setScanning(false);
+    setPortLabel(noPortText);
+    KillJob(mainWindow());
+}
+
+void ScanStep(Widget&) {
+    KillJob(mainWindow());
+    const std::int32_t number = converterLink.scanPortNumber;
+    setPortLabel(u"Scanning " + DecimalText(number));
+    if (tryPort(number)) return;
+    converterLink.scanPortNumber = number + 1;
+    if (converterLink.scanPortNumber > lastScanPortNumber) {
+        KillJob(mainWindow());
+        setPortLabel(noPortText);
+        setScanning(false);
+        return;
+    }
+    SetJob(mainWindow(), scanStepPeriodMs, ScanStep);
+}
+
+void EndScanOnReply() {
+    setScanning(false);
+}
+
+void ContinueScanAfterSilence() {
+    if (!IsScanning()) {
+        setScanButton(rescanText);
+        return;
+    }
+    closeLinkPort();
+    ++converterLink.scanPortNumber;
+    setScanButton(stopScanningText);
+    SetJob(mainWindow(), scanStepPeriodMs, ScanStep);
+}
 
 } // namespace zor

@@ -1,5 +1,6 @@
 #include "nmea/byte_text.h"
 #include "nmea/sentence_catalogue.h"
+#include "toolkit/decimal_text.h"
 
 namespace zor {
 namespace {
@@ -36,11 +37,8 @@ bool isRecordEnd(const std::u16string& line) {
 }
 
 std::u16string tooLongMessage(const std::u16string& line) {
-    std::u16string message =
-        u"NMEA String <" + line + u">  is greater than 5 characters\n\rCharacter count = ";
-    const std::string count = std::to_string(line.size());
-    message.append(count.begin(), count.end());
-    return message;
+    return u"NMEA String <" + line + u">  is greater than 5 characters\n\rCharacter count = " +
+           DecimalText(static_cast<std::int64_t>(line.size()));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "nmea/parameter_field.h"
+#include "toolkit/decimal_text.h"
 
 #include "nmea/byte_text.h"
 #include "nmea/received_text.h"
@@ -71,9 +72,7 @@ std::u16string ParameterValueText(const SentenceCatalogue& catalogue, const char
     if (entry >= 0) {
         text = catalogue.entries[entry].parameters[n - 1].c_str();
     } else {
-        const std::string number = std::to_string(n);
-        text = u"Parameter ";
-        text.append(number.begin(), number.end());
+        text = u"Parameter " + DecimalText(n);
     }
     if (field.length > 0 && buffer != nullptr)
         text += u" = " + WidenBytes(buffer + field.start, static_cast<std::size_t>(field.length));

@@ -1,30 +1,166 @@
 #include "nmea/sentence_picker.h"
 
-#include "nmea/sentence_catalogue.h"
+#include "link/link_state.h"
+#include "nmea/incoming_view.h"
+#include "nmea/nmea_hooks.h"
+#include "platform/dialogs.h"
 #include "platform/port.h"
+#include "render/theme.h"
 #include "toolkit/layout.h"
 #include "toolkit/paths.h"
 #include "toolkit/widget_create.h"
 
+#include <string>
 #include <vector>
 
 namespace zor {
 
 Widget pickerWindow;
+SentencePicker sentencePicker;
 
 namespace {
 
 constexpr std::int32_t pickerWidth = 1180;
 constexpr std::int32_t pickerHeight = 560;
+constexpr Argb evenRowColour = 0xFFD3D3D3;
+constexpr Argb oddRowColour = 0xFFADD8E6;
+constexpr std::uint32_t emptyRowBeepHz = 2000;
+constexpr std::uint32_t emptyRowBeepMs = 100;
 
-// "nmea.txt" beside the executable; nothing is loaded when it cannot be opened.
-void LoadCatalogueFile() {
+SentencePicker& picker = sentencePicker;
+
+Widget* mainWindow() {
+    return converterLink.widgets.mainWindow;
+}
+
+// The sentence buttons take the selectors group's colours again: none is marked picked.
+void unmarkSentenceButtons() {
+    copyColoursToDescendants(picker.selectorsGroup);
+}
+
+void clearSelection() {
+    unmarkSentenceButtons();
+    if (picker.pickedSentence > 0) picker.pickedParameterMask = 0;
+    picker.pickedSentence = 0;
+    ShowParameterList(-1);
+    repaint(picker.selectorsGroup);
+}
+
+void onClearSelection(Widget&) {
+    clearSelection();
+}
+
+void onSentenceClicked(Widget& button) {
+    const std::int32_t e = button.tag;
+    picker.pickedParameterMask = 0;
+    picker.pickedSentence = e + 1;
+    unmarkSentenceButtons();
+    button.ctfn = pickedColour;
+    button.ctfmo = pickedHoverColour;
+    ShowParameterList(-1);
+    ShowParameterList(e);
+    repaint(picker.selectorsGroup);
+}
+
+void onSentenceHovered(Widget& button) {
+    if (picker.pickedSentence == 0) ShowParameterList(button.tag);
+}
+
+void onRowClicked(Widget& row) {
+    if (IncomingViewActive()) {
+        ToggleIncomingPause();
+        return;
+    }
+    if (picker.pickedSentence == 0) return;
+    if (row.text == nullptr || row.text->length() == 0) {
+        platform::beep(emptyRowBeepHz, emptyRowBeepMs);
+        return;
+    }
+    const std::uint32_t bit = 1u << row.tag;
+    if (row.ctbg == pickedColour) {
+        row.ctbg = RowColour(row.tag);
+        picker.pickedParameterMask &= ~bit;
+    } else {
+        row.ctbg = pickedColour;
+        picker.pickedParameterMask |= bit;
+    }
+    repaint(row);
+}
+
+void closePicker() {
+    hide(pickerWindow);
+    if (Widget* main = mainWindow()) {
+        // The window alone was taken out of use: its widgets kept their own states.
+        enableWindowOnly(*main);
+        bringToFront(*main);
+    }
+}
+
+void onOk(Widget&) {
+    if (picker.pickedSentence != 0 && nmeaHooks.takePickedSentence != nullptr) {
+        const SentenceEntry& entry = sentenceCatalogue.entries[picker.pickedSentence - 1];
+        nmeaHooks.takePickedSentence(entry.id.c_str(), picker.pickedParameterMask);
+    }
+    closePicker();
+}
+
+void onCancel(Widget&) {
+    closePicker();
+}
+
+void onPickerShown(Widget&) {
+    clearSelection();
+    picker.pickedParameterMask = 0;
+}
+
+void onPointerEntersPicker(Widget&) {
+    if (!IncomingViewActive()) ShowParameterList(picker.pickedSentence - 1);
+}
+
+void buildSentenceButtons() {
+    std::int32_t x = 10, y = 30;
+    for (std::int32_t e = 0; e < catalogueEntryCount; ++e) {
+        Widget& button = picker.sentenceButton[e];
+        createButton(picker.selectorsGroup, button, u"-----", x, y, 80, 22, onSentenceClicked);
+        button.setTag(e);
+        button.onMouseEnter = onSentenceHovered;
+        if (x + 164 < picker.selectorsGroup.width) {
+            x += 85;
+        } else {
+            x = 10;
+            y += 27;
+        }
+    }
+}
+
+void buildParameterRows() {
+    for (std::int32_t k = 0; k < pickerRowCount; ++k) {
+        Widget& row = picker.row[k];
+        createLabel(picker.parametersGroup, row, u"", 5, 20 + 15 * k, innerWidth(picker.parametersGroup, 5),
+                    15, true, 0, 1);
+        row.setOwnFont(u"Arial", 10);
+        row.setTag(k);
+        row.onClick = onRowClicked;
+        row.ctbg = RowColour(k);
+    }
+}
+
+std::u16string widen(const char* bytes) {
+    std::u16string text;
+    for (const char* c = bytes; *c != '\0'; ++c)
+        text += static_cast<char16_t>(static_cast<unsigned char>(*c));
+    return text;
+}
+
+// "nmea.txt" beside the executable. A file that cannot be opened loads nothing and says nothing.
+void loadCatalogueFile() {
     NarrowText directory;
-    if (!exeDirectory(directory)) return;
-    std::u16string path;
-    for (const char* c = directory.c_str(); *c != '\0'; ++c)
-        path += static_cast<char16_t>(static_cast<unsigned char>(*c));
-    path += u"nmea.txt";
+    if (!exeDirectory(directory)) {
+        platform::messageBox(pickerWindow.window, u"Unable to open executable path", u"Error",
+                             platform::box::Ok);
+        return;
+    }
+    const std::u16string path = widen(directory.c_str()) + u"nmea.txt";
     platform::PortOpenResult file = platform::openFile(path.c_str(), platform::FileAccess::Read);
     if (!file.ok()) return;
     std::vector<std::uint8_t> bytes;
@@ -35,15 +171,78 @@ void LoadCatalogueFile() {
         bytes.insert(bytes.end(), chunk, chunk + read.count);
     }
     platform::closePort(file.handle);
-    LoadCatalogue(sentenceCatalogue, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+
+    const CatalogueLoad result =
+        LoadCatalogue(sentenceCatalogue, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    for (std::int32_t e = 0; e < result.captionedEntries; ++e)
+        picker.sentenceButton[e].setText(sentenceCatalogue.entries[e].id.c_str());
+    if (result.identifierTooLong)
+        platform::messageBox(nullptr, result.message.c_str(), u"Error", platform::box::IconError);
 }
 
 } // namespace
 
+Argb RowColour(std::int32_t row) {
+    return row % 2 == 0 ? evenRowColour : oddRowColour;
+}
+
+void ShowParameterList(std::int32_t e) {
+    if (e < 0 || e >= catalogueEntryCount) {
+        picker.parametersGroup.setText(u"NMEA Sentence Parameters (no sentence selected)");
+        for (std::int32_t k = 0; k < pickerRowCount; ++k) {
+            picker.row[k].ctbg = RowColour(k);
+            picker.row[k].setText(u"");
+        }
+        return;
+    }
+    const SentenceEntry& entry = sentenceCatalogue.entries[e];
+    const std::u16string title =
+        std::u16string(u"Parameters for ") + entry.id.c_str() + u"  (" + entry.description.c_str() + u")";
+    picker.parametersGroup.setText(title.c_str());
+    for (std::int32_t k = 0; k < pickerRowCount; ++k) {
+        Widget& row = picker.row[k];
+        if (entry.parameters[k].length() == 0) {
+            row.setText(u"");
+            continue;
+        }
+        // A blank before one-digit numbers lines them up with the two-digit ones.
+        const std::string number = std::to_string(k + 1);
+        std::u16string text = k <= 8 ? u" " : u"";
+        text.append(number.begin(), number.end());
+        text += u"   ";
+        text += entry.parameters[k].c_str();
+        row.ctbg = (picker.pickedParameterMask >> k & 1u) != 0 ? pickedColour : RowColour(k);
+        row.setText(text.c_str());
+    }
+}
+
 void BuildSentencePicker() {
+    picker.pickedSentence = 0;
+    picker.pickedParameterMask = 0;
+    ResetIncomingView();
     createDialogWindow(pickerWindow, halfScreenWidth() - 590, halfScreenHeight() - 280, pickerWidth,
                        pickerHeight, u"NMEA0183 Sentence Picker");
-    LoadCatalogueFile();
+    // A top-level window takes its colours from the theme; its widgets copy them from it.
+    ApplyTheme(pickerWindow, theme);
+    pickerWindow.onMouseEnter = onPointerEntersPicker;
+    pickerWindow.onShow = onPickerShown;
+    pickerWindow.onTimer = IncomingReadingJob;
+
+    createButton(pickerWindow, picker.cancelButton, u"Cancel", 0, 0, 50, 25, onCancel);
+    createButton(pickerWindow, picker.okButton, u"OK", 0, 0, 50, 25, onOk);
+    placeBottomRightPair(pickerWindow, picker.cancelButton, picker.okButton);
+
+    createGroupBox(pickerWindow, picker.selectorsGroup, u"NMEA Sentence Selectors", 20, 15, 450, 470);
+    buildSentenceButtons();
+    createButton(pickerWindow, picker.clearButton, u"Clear Selection", 20,
+                 bottomOf(picker.selectorsGroup, 15), 150, 25, onClearSelection);
+    createButton(pickerWindow, picker.incomingButton, u"View Incoming NMEA", rightOf(picker.clearButton, 15),
+                 picker.clearButton.y, 250, 25, ToggleIncomingView);
+    createGroupBox(pickerWindow, picker.parametersGroup, u"Parameters", rightOf(picker.selectorsGroup, 10),
+                   15, 550, pickerHeight - 50);
+    buildParameterRows();
+
+    loadCatalogueFile();
 }
 
 } // namespace zor

@@ -4,14 +4,10 @@
 
 namespace zor {
 
-namespace {
-constexpr std::int32_t maxPath = 260;
-}
-
 bool exeDirectory(NarrowText& directory) {
-    if (!directory.resize(maxPath)) return false;
-    const std::int32_t length = platform::modulePath(directory.data, maxPath);
-    if (length <= 0 || length >= maxPath) return false;
+    if (!directory.resize(pathCapacity)) return false;
+    const std::int32_t length = platform::modulePath(directory.data, pathCapacity);
+    if (length <= 0 || length >= pathCapacity) return false;
     std::int32_t cut = -1;
     for (std::int32_t i = 0; i < length; ++i)
         if (directory.data[i] == '\\') cut = i;
@@ -24,10 +20,10 @@ bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* 
     request.owner = owner;
     request.filter = filter;
     request.path = path;
-    request.pathCapacity = maxPath;
+    request.pathCapacity = pathCapacity;
     request.open = open;
     if (!platform::showFileDialog(request)) return false;
-    for (std::int32_t i = 0; i < maxPath && path[i] != 0; ++i)
+    for (std::int32_t i = 0; i < pathCapacity && path[i] != 0; ++i)
         if (path[i] >= u'a' && path[i] <= u'z') path[i] = static_cast<char16_t>(path[i] - (u'a' - u'A'));
     return true;
 }

@@ -6,10 +6,13 @@
 
 namespace zor {
 
+// Characters of a path buffer, the terminator included.
+inline constexpr std::int32_t pathCapacity = 260;
+
 // The directory of the executable with its trailing backslash (C:\Tools\ for C:\Tools\app.exe).
 bool exeDirectory(NarrowText& directory);
 // Shows the open (or save) dialog. On success the chosen path, upper-cased, is in the buffer of at
-// least 260 characters; on cancel the buffer is left as it was.
+// least pathCapacity characters; on cancel the buffer is left as it was.
 bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* path, bool open);
 
 } // namespace zor

@@ -35,4 +35,8 @@ if [ ! -L "$link" ]; then
     echo "the simulator did not link $link"
     exit 1
 fi
-ZOR_TEST_COM_PORT="$number" "$@"
+status=0
+ZOR_TEST_COM_PORT="$number" "$@" || status=$?
+# A command that ends before it prints anything is otherwise a silent failure in the test log.
+[ "$status" -eq 0 ] || echo "the command under test ended with exit code $status"
+exit "$status"

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <iterator>
 #include <poll.h>
@@ -163,8 +164,26 @@ int main(int argc, char** argv) {
         txLog.clear();
     };
     std::uint32_t updatesSaved = 0;
+    std::uint32_t imagesSaved = 0;
+    // --paced-input: bytes read from the pty wait here until the line would have delivered them.
+    struct PacedByte {
+        std::uint64_t atMicros;
+        std::uint8_t value;
+    };
+    std::deque<PacedByte> arriving;
+    std::uint64_t inputLineFreeMicros = 0;
+    const std::uint64_t byteMicros = Timing{}.byteMicros;
+    auto nowMicros = [&] {
+        return static_cast<std::uint64_t>(
+            std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
+                .count());
+    };
     std::uint8_t buffer[4096];
     while (!stopRequested) {
+        while (!arriving.empty() && arriving.front().atMicros <= nowMicros()) {
+            model.receive(&arriving.front().value, 1, arriving.front().atMicros / 1000);
+            arriving.pop_front();
+        }
         const std::uint64_t now = nowMs();
         model.advance(now);
         std::vector<std::uint8_t> due = model.takeOutputUntil(now);
@@ -192,6 +211,12 @@ int main(int argc, char** argv) {
         }
         for (const std::string& event : model.takeEvents())
             log.line(static_cast<double>(now) / 1000.0, event);
+        if (!options.settingsOut.empty() && model.counters().imagesAccepted > imagesSaved) {
+            imagesSaved = model.counters().imagesAccepted;
+            if (!writeFile(options.settingsOut, model.image(model.function())))
+                log.line(static_cast<double>(now) / 1000.0, "cannot write settings to " + options.settingsOut,
+                         true);
+        }
         if (!options.firmwareOut.empty() && model.counters().firmwareUpdates > updatesSaved) {
             updatesSaved = model.counters().firmwareUpdates;
             const bool saved = writeFile(options.firmwareOut, model.firmware());
@@ -209,6 +234,10 @@ int main(int argc, char** argv) {
                     ? 0
                     : static_cast<int>(std::min<std::uint64_t>(at - now, static_cast<std::uint64_t>(waitMs)));
         }
+        if (!arriving.empty()) {
+            const std::uint64_t at = arriving.front().atMicros, nowUs = nowMicros();
+            waitMs = std::min(waitMs, at <= nowUs ? 0 : static_cast<int>((at - nowUs + 999) / 1000));
+        }
         pollfd fd{pty.master, POLLIN, 0};
         const int ready = poll(&fd, 1, waitMs);
         if (ready > 0 && (fd.revents & POLLIN) != 0) {
@@ -219,7 +248,14 @@ int main(int argc, char** argv) {
                 log.line(static_cast<double>(at) / 1000.0,
                          "rx " + std::to_string(n) + ": " +
                              ReadableBytes(buffer, static_cast<std::size_t>(n)));
-                model.receive(buffer, static_cast<std::size_t>(n), at);
+                if (options.pacedInput) {
+                    for (ssize_t i = 0; i < n; ++i) {
+                        inputLineFreeMicros = std::max(inputLineFreeMicros, nowMicros()) + byteMicros;
+                        arriving.push_back(PacedByte{inputLineFreeMicros, buffer[i]});
+                    }
+                } else {
+                    model.receive(buffer, static_cast<std::size_t>(n), at);
+                }
             }
         }
     }

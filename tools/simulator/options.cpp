@@ -35,7 +35,10 @@ Converter:
   --state-flags N                converter state word sent in the reply (default 0)
   --firmware-version ABC         three characters sent as firmware version (default "1.7")
   --firmware-out FILE            write the firmware of each completed update to FILE
+  --settings-out FILE            write each image the converter accepts to FILE, as it was received
   --unpaced                      send replies at once rather than at 9600 baud
+  --paced-input                  take the bytes the program writes at 9600 baud too (about 1.04 ms
+                                 each), as a real line delivers them; a pty delivers them at once
 
 Faults:
   --silent                       answer nothing at all
@@ -118,6 +121,11 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--firmware-out") {
             if (!needValue()) return false;
             options.firmwareOut = value;
+        } else if (arg == "--settings-out") {
+            if (!needValue()) return false;
+            options.settingsOut = value;
+        } else if (arg == "--paced-input") {
+            options.pacedInput = true;
         } else if (arg == "--unpaced") {
             options.unpaced = true;
         } else if (arg == "--silent") {

@@ -14,10 +14,12 @@ struct Options {
     std::string settingsFile;
     std::string sentenceFile;
     std::string firmwareOut;
+    std::string settingsOut;
     std::optional<std::int32_t> stateFlags;
     std::string firmwareVersion;
     std::optional<std::uint32_t> sentencePeriodMs;
-    bool unpaced = false; // send replies at once instead of at 9600 baud
+    bool unpaced = false;    // send replies at once instead of at 9600 baud
+    bool pacedInput = false; // take what the program writes at 9600 baud too
     Faults faults;
     std::optional<std::uint32_t> wineCom;
     std::string winePrefix;

@@ -145,19 +145,19 @@ void userResize(WindowHandle window, std::int32_t width, std::int32_t height) {
 }
 
 std::uint64_t clockMs() {
-    return backend().clock;
+    return virtualClock();
 }
 
 void waitForEvents(std::uint32_t maxMs) {
     Backend& b = backend();
-    const std::uint64_t limit = b.clock + maxMs;
+    const std::uint64_t limit = virtualClock() + maxMs;
     std::uint64_t next = limit;
     for (WindowObject* w : b.windows) {
         if (!w->alive) continue;
         for (const auto& entry : w->timers)
             if (entry.second.due < next) next = entry.second.due;
     }
-    if (next > b.clock) b.clock = next;
+    if (next > virtualClock()) virtualClock() = next;
 }
 
 void destroyAllWindows() {

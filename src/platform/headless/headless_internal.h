@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/gdi.h"
+#include "platform/headless/headless_clock.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -53,7 +54,6 @@ struct Backend {
     std::int32_t quitCode = 0;
     WindowObject* focus = nullptr;
     WindowObject* foreground = nullptr;
-    std::uint64_t clock = 0;
     Point screen{1920, 1080};
     bool shiftDown = false;
     WindowObject* pointerWindow = nullptr; // window the mouse is over

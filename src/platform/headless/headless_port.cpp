@@ -2,7 +2,7 @@
 // error codes Windows gives: 2 for a missing port or file, 5 for a port already open, 32 for a file
 // in use, 6 for an invalid or closed handle. Serial reads run on the virtual clock.
 #include "platform/headless/headless_port.h"
-#include "platform/headless/headless_internal.h"
+#include "platform/headless/headless_clock.h"
 #include "platform/port.h"
 #include "platform/types.h"
 
@@ -54,7 +54,7 @@ PortBackend& state() {
 }
 
 std::uint64_t& clock() {
-    return headless_detail::backend().clock;
+    return headless_detail::virtualClock();
 }
 
 // Device and file names are case-insensitive, as on Windows.

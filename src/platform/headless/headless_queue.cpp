@@ -34,7 +34,7 @@ bool headlessNextMessage(Message& message) {
     for (WindowObject* w : b.windows) {
         if (!w->alive) continue;
         for (const auto& [id, timer] : w->timers) {
-            if (timer.due <= b.clock && (dueWindow == nullptr || timer.due < earliest)) {
+            if (timer.due <= virtualClock() && (dueWindow == nullptr || timer.due < earliest)) {
                 dueWindow = w;
                 dueId = id;
                 earliest = timer.due;
@@ -60,7 +60,7 @@ bool headlessIdle() {
         }
     }
     if (!any) return false;
-    b.clock = std::max(b.clock, next);
+    virtualClock() = std::max(virtualClock(), next);
     return true;
 }
 
@@ -117,15 +117,16 @@ void reset() {
         retired->push_back(w);
     }
     b = Backend{};
+    virtualClock() = 0;
     forgetBoxAnswers();
 }
 
 std::uint64_t now() {
-    return backend().clock;
+    return virtualClock();
 }
 
 void advanceClock(std::uint32_t ms) {
-    backend().clock += ms;
+    virtualClock() += ms;
 }
 
 std::vector<WindowHandle> liveWindows() {

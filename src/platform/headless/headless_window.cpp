@@ -417,7 +417,7 @@ bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t peri
     if (!alive(window)) return false;
     // Windows raises periods below 10 ms to 10 ms.
     const std::uint32_t period = std::max<std::uint32_t>(periodMs, 10);
-    window->timers[identifier] = TimerState{period, backend().clock + period};
+    window->timers[identifier] = TimerState{period, virtualClock() + period};
     return true;
 }
 
@@ -458,7 +458,7 @@ LResult dispatchMessage(const Message& message) {
         // The tick is due again a period later; a late timer does not pile up ticks.
         auto it = message.window->timers.find(message.first);
         if (it == message.window->timers.end()) return 0;
-        it->second.due = backend().clock + it->second.period;
+        it->second.due = virtualClock() + it->second.period;
     }
     return sendMessage(message.window, message.message, message.first, message.second);
 }

@@ -1,8 +1,8 @@
 #include "image/config_file.h"
 #include "image/image_build.h"
 #include "image/reply_outcome.h"
-#include "image/send_status.h"
 #include "link/detection_status.h"
+#include "toolkit/decimal_text.h"
 
 #include <gtest/gtest.h>
 

@@ -88,6 +88,18 @@ TEST(SentenceCatalogue, KeepsAtMost32ParametersAnd80Entries) {
     EXPECT_EQ(str(catalogue.entries[79].id), u"10079");
 }
 
+TEST(SentenceCatalogue, ParameterLinesPastThe32ndNeverReachTheNextEntry) {
+    // The long record is the last one, so nothing loaded afterwards would cover a stray write.
+    SentenceCatalogue catalogue;
+    const CatalogueLoad result = load(catalogue, record("AAAAA", 40));
+    EXPECT_EQ(result.captionedEntries, 1);
+    EXPECT_EQ(str(catalogue.entries[0].parameters[31]), u"AAAAA parameter 32");
+    EXPECT_EQ(str(catalogue.entries[1].id), u"");
+    EXPECT_EQ(str(catalogue.entries[1].description), u"-- undefined --");
+    for (const WideText& parameter : catalogue.entries[1].parameters)
+        EXPECT_EQ(str(parameter), u"");
+}
+
 TEST(SentenceCatalogue, EveryTruncationOfAFileLoadsSafely) {
     const std::string file = record("GPGGA", 3) + record("GP", 2) + "TOOLONG\n";
     SentenceCatalogue catalogue;

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Measures zor-config natively (no Wine) against simulated converters that keep to the 9600-baud line in
+# both directions (--paced-input; their answers are paced by default):
+#   1. one `send` configuring 10 converters from one file;
+#   2. a 32768-byte firmware update, beside the least the line allows for its 1025 packets.
+# Needs the native build (zor-config, zor-simulator and the pty shim the tests use). Not a test.
+#   benchmarks/zor_config_throughput.sh [BUILD-DIR]
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build-native}"
+cmake --build "$build" -j2 --target zor-config zor-simulator zor_pty_serial_shim >/dev/null
+sim="$build/tools/simulator/zor-simulator"
+shim="$(find "$build/tests" -name 'libzor_pty_serial_shim.so' | head -1)"
+work="$(mktemp -d -t zor-config-bench.XXXXXX)"
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+zc() { LD_PRELOAD="$shim" ASAN_OPTIONS=verify_asan_link_order=0 "$build/src/cli/zor-config" "$@"; }
+
+start_simulator() { # name, options...: the simulator's pty in $pty
+    local name="$1"
+    shift
+    "$sim" --log "$work/$name.log" --paced-input "$@" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 1 100); do grep -q /dev/pts/ "$work/$name.log" 2>/dev/null && break; sleep 0.02; done
+    pty="$(grep -o '/dev/pts/[0-9]*' "$work/$name.log")"
+}
+
+ports=()
+for i in $(seq 0 9); do
+    start_simulator "line$i"
+    ports+=(--port "$pty")
+done
+zc read --port "${ports[1]}" -o "$work/line.cfg" >/dev/null
+
+begin=$(date +%s.%N)
+zc send "$work/line.cfg" "${ports[@]}" >"$work/send.txt"
+end=$(date +%s.%N)
+tail -1 "$work/send.txt"
+echo "send to 10 converters: $(python3 -c "print(round($end - $begin, 2))") s"
+
+head -c 32768 /dev/urandom >"$work/update.binary"
+start_simulator firmware --firmware-out "$work/received.binary"
+fw_port="$pty"
+begin=$(date +%s.%N)
+zc firmware "$work/update.binary" --port "$fw_port" --yes 2>/dev/null | tail -1
+end=$(date +%s.%N)
+elapsed=$(python3 -c "print(round($end - $begin, 2))")
+# 1025 packets of 35 bytes out and one acknowledgement byte back, 10 bits a byte at 9600 baud.
+line=$(python3 -c "print(round(1025 * 36 * 10 / 9600, 2))")
+echo "firmware 32768 bytes: $elapsed s (the line alone: $line s)"
+cmp <(head -c 32768 "$work/received.binary") "$work/update.binary" && echo "firmware received intact"

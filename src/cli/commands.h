@@ -1,0 +1,56 @@
+// The commands of zor-config. Each returns its exit code (exit_codes.h) and writes what it found to
+// standard output, errors to standard error.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zor::cli {
+
+struct ScanOptions {
+    std::vector<std::string> ports; // tried besides the system's list
+};
+struct ReadOptions {
+    std::string port; // empty: the first converter a scan finds
+    std::string output;
+    bool json = false;
+};
+struct ShowOptions {
+    std::string file;
+    bool json = false;
+};
+struct BuildOptions {
+    std::string input;
+    std::string output;
+};
+struct SendOptions {
+    std::string input;
+    std::vector<std::string> ports;
+    bool serialFromFile = false;
+};
+struct FirmwareOptions {
+    std::string file;
+    std::string port;
+    bool yes = false;
+};
+struct CommandOptions {
+    std::string port;
+};
+struct MonitorOptions {
+    std::string port;
+    std::optional<std::uint32_t> seconds;
+};
+
+int RunScan(const ScanOptions& options);
+int RunRead(const ReadOptions& options);
+int RunShow(const ShowOptions& options);
+int RunBuild(const BuildOptions& options);
+int RunSend(const SendOptions& options);
+int RunFirmware(const FirmwareOptions& options);
+int RunRestart(const CommandOptions& options);
+int RunLedTest(const CommandOptions& options);
+int RunMonitor(const MonitorOptions& options);
+
+} // namespace zor::cli

@@ -1,0 +1,138 @@
+#include "cli/converter_link.h"
+
+#include "link/converter_detection.h"
+#include "link/converter_port.h"
+
+#include <chrono>
+#include <thread>
+
+namespace zor::cli {
+namespace {
+
+bool allDigits(const std::string& text) {
+    if (text.empty()) return false;
+    for (const char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+std::string upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+} // namespace
+
+std::string PortDeviceName(const std::string& given) {
+    if (allDigits(given) && given.size() <= 3) return ConverterPortName(std::stoi(given));
+    const std::string up = upper(given);
+    if (up.size() > 3 && up.compare(0, 3, "COM") == 0 && allDigits(up.substr(3)) && up.size() <= 6)
+        return ConverterPortName(std::stoi(up.substr(3)));
+    return given;
+}
+
+std::string PortDisplayName(const std::string& device) {
+    const std::string prefix = "\\\\.\\";
+    if (device.compare(0, prefix.size(), prefix) == 0) return device.substr(prefix.size());
+    return device;
+}
+
+ConverterLink::~ConverterLink() {
+    close();
+}
+
+bool ConverterLink::open(const std::string& device, std::string& message) {
+    close();
+    const platform::PortOpenResult opened = platform::openPort(device.c_str());
+    if (!opened.ok()) {
+        message = "cannot open " + PortDisplayName(device) + " (error " + std::to_string(opened.error) +
+                  (opened.error == platform::error::FileNotFound   ? ": no such port)"
+                   : opened.error == platform::error::AccessDenied ? ": in use or not allowed)"
+                                                                   : ")");
+        return false;
+    }
+    port_ = opened.handle;
+    const LineSetup line = SetConverterLine(port_);
+    if (!line.applied.ok()) {
+        message = "cannot set " + PortDisplayName(device) + " to 9600 baud 8N1 (error " +
+                  std::to_string(line.applied.error) + ")";
+        close();
+        return false;
+    }
+    const platform::PortResult timeouts = SetConverterTimeouts(port_);
+    if (!timeouts.ok()) {
+        message = "cannot set the time-outs of " + PortDisplayName(device) + " (error " +
+                  std::to_string(timeouts.error) + ")";
+        close();
+        return false;
+    }
+    return true;
+}
+
+void ConverterLink::close() {
+    if (port_ != platform::invalidPortHandle) (void)platform::closePort(port_);
+}
+
+QueryResult ConverterLink::query() {
+    QueryResult result;
+    const auto* query = reinterpret_cast<const std::uint8_t*>(queryText);
+    const platform::PortResult written = platform::writePort(port_, query, queryLength);
+    if (!written.ok()) {
+        result.error = written.error;
+        return result;
+    }
+    result.written = true;
+    SleepMs(replyWaitMs);
+    std::vector<std::uint8_t> buffer(receiveBufferSize, 0);
+    const platform::PortResult read = platform::readPort(port_, buffer.data(), receiveBufferSize);
+    if (!read.ok()) {
+        result.error = read.error;
+        return result;
+    }
+    result.readOk = true;
+    const auto count = static_cast<std::int32_t>(read.count);
+    result.outcome = RecogniseReply(buffer.data(), count, ReplyOrigin::Port);
+    buffer.resize(read.count);
+    result.bytes = std::move(buffer);
+    return result;
+}
+
+platform::PortResult ConverterLink::write(const std::uint8_t* bytes, std::uint32_t count) {
+    return platform::writePort(port_, bytes, count);
+}
+
+platform::PortResult ConverterLink::sendCommand(std::uint8_t command) {
+    return platform::writePort(port_, &command, 1);
+}
+
+platform::PortResult ConverterLink::read(std::uint8_t* buffer, std::uint32_t capacity) {
+    return platform::readPort(port_, buffer, capacity);
+}
+
+platform::PortResult ConverterLink::purgeReceive() {
+    return platform::purgeReceive(port_);
+}
+
+PortTransfer PortFirmwareLink::write(const std::uint8_t* bytes, std::int32_t size) {
+    const platform::PortResult r = link_.write(bytes, static_cast<std::uint32_t>(size < 0 ? 0 : size));
+    return PortTransfer{r.ok(), static_cast<std::int32_t>(r.count), r.error};
+}
+
+PortTransfer PortFirmwareLink::read(std::uint8_t* buffer, std::int32_t capacity) {
+    const platform::PortResult r =
+        link_.read(buffer, static_cast<std::uint32_t>(capacity < 0 ? 0 : capacity));
+    return PortTransfer{r.ok(), static_cast<std::int32_t>(r.count), r.error};
+}
+
+std::uint32_t PortFirmwareLink::nowMs() {
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                          std::chrono::steady_clock::now().time_since_epoch())
+                                          .count());
+}
+
+void SleepMs(std::uint32_t ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+} // namespace zor::cli

@@ -1,0 +1,73 @@
+// One converter on one port, as the window talks to it: the line set up as the scan does (9600 baud,
+// 8 bits, no parity, one stop bit, the 200 ms read time-outs), the query answered within the reply wait,
+// images and command bytes written in one write each. Each exchange is one bounded step.
+#pragma once
+
+#include "image/reply_outcome.h"
+#include "link/firmware_link.h"
+#include "platform/port.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zor::cli {
+
+// The device a user names: "COM3", "com3", "3" and "\\.\COM3" are the Windows port COM3; anything
+// else is a device path ("/dev/ttyUSB0").
+std::string PortDeviceName(const std::string& given);
+// "COM3" for "\\.\COM3"; a device path as it is.
+std::string PortDisplayName(const std::string& device);
+
+// The wait between the query and the read, as the window's reply job is armed.
+inline constexpr std::uint32_t replyWaitMs = 200;
+
+struct QueryResult {
+    bool written = false;
+    bool readOk = false;
+    std::uint32_t error = 0;         // of the failed write or read
+    std::vector<std::uint8_t> bytes; // what the one read returned
+    ReplyOutcome outcome;            // recognised as a reply from the port
+};
+
+class ConverterLink {
+  public:
+    ConverterLink() = default;
+    ~ConverterLink();
+    ConverterLink(const ConverterLink&) = delete;
+    ConverterLink& operator=(const ConverterLink&) = delete;
+
+    // Opens the device and sets the line and the time-outs up. False with a message when it cannot.
+    bool open(const std::string& device, std::string& message);
+    void close();
+    bool isOpen() const { return port_ != platform::invalidPortHandle; }
+
+    // "~ZOR0", the reply wait, one read of up to 8192 bytes into a zeroed buffer, the recognition.
+    QueryResult query();
+    // One write of all bytes.
+    platform::PortResult write(const std::uint8_t* bytes, std::uint32_t count);
+    platform::PortResult sendCommand(std::uint8_t command);
+    platform::PortResult read(std::uint8_t* buffer, std::uint32_t capacity);
+    platform::PortResult purgeReceive();
+
+  private:
+    platform::PortHandle port_ = platform::invalidPortHandle;
+};
+
+// The firmware job's port and clock: the open link and a steady clock.
+class PortFirmwareLink : public FirmwareLink {
+  public:
+    explicit PortFirmwareLink(ConverterLink& link) : link_(link) {}
+    PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override;
+    PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override;
+    std::uint8_t* receiveBuffer() override { return receive_; }
+    std::uint32_t nowMs() override;
+
+  private:
+    ConverterLink& link_;
+    std::uint8_t receive_[receiveBufferSize] = {};
+};
+
+void SleepMs(std::uint32_t ms);
+
+} // namespace zor::cli

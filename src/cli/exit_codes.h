@@ -1,0 +1,30 @@
+// The exit codes of zor-config, one per outcome; `zor-config --help` and the README list them.
+#pragma once
+
+namespace zor::cli {
+
+enum ExitCode : int {
+    exitOk = 0,
+    exitUsage = 2,          // bad arguments
+    exitPort = 3,           // a port that cannot be opened or set up (unknown, in use)
+    exitNoConverter = 4,    // no converter answered, or its reply was incomplete
+    exitFile = 5,           // a file that cannot be read or written
+    exitNotSettings = 6,    // a file that is not a configuration or settings text, or a refused firmware file
+    exitCheckRefused = 7,   // the settings failed a check of "Send Settings"
+    exitExchangeFailed = 8, // a write to the converter failed, or the firmware update failed
+    exitBatchFailed = 9,    // send to several converters: at least one of them failed
+};
+
+inline constexpr char exitCodesHelp[] = R"(Exit codes:
+  0  success
+  2  bad arguments
+  3  a port that cannot be opened or set up (unknown port, port in use)
+  4  no converter answered (or its reply was incomplete)
+  5  a file that cannot be read or written
+  6  a file that is not a configuration or settings file; a refused firmware file
+  7  the settings failed a check of "Send Settings" (the message says which)
+  8  a write to the converter failed, or the firmware update failed
+  9  send to several converters: at least one failed (a line per converter says why)
+)";
+
+} // namespace zor::cli

@@ -1,0 +1,84 @@
+// firmware: the window's firmware job driven on the real clock, with a progress bar on a terminal.
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/session.h"
+#include "cli/text.h"
+#include "image/config_file.h"
+#include "link/converter_commands.h"
+#include "link/detection_status.h"
+#include "link/firmware_job.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace zor::cli {
+namespace {
+
+void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
+    const std::int32_t total = update.image.size / firmwarePacketData + 1;
+    const std::int32_t done = update.acknowledged;
+    constexpr std::int32_t width = 40;
+    const std::int32_t filled = total > 0 ? done * width / total : width;
+    std::string bar(static_cast<std::size_t>(filled), '#');
+    bar.append(static_cast<std::size_t>(width - filled), '.');
+    std::fprintf(stderr, "\r[%s] %d/%d packets", bar.c_str(), done, total);
+    if (resent > 0) std::fprintf(stderr, ", %d resent", resent);
+    std::fflush(stderr);
+}
+
+} // namespace
+
+int RunFirmware(const FirmwareOptions& options) {
+    std::vector<std::uint8_t> bytes;
+    const int loaded = LoadFile(options.file, firmwareCapacity, bytes);
+    if (loaded != exitOk) return loaded;
+    auto update = std::make_unique<FirmwareUpdate>();
+    const FirmwareFileCheck check = StartFirmwareUpdate(*update, bytes.data(), bytes.size());
+    if (!check.ok) {
+        PrintError(options.file + ": " + Utf8(check.message));
+        return exitNotSettings;
+    }
+    std::fprintf(stderr, "%s\n", Utf8(firmwareWarningText).c_str());
+    if (!options.yes) {
+        PrintError("give --yes to send the firmware");
+        return exitUsage;
+    }
+
+    ConverterLink link;
+    FoundConverter converter;
+    const int found = FindConverter(options.port, link, converter);
+    if (found != exitOk) return found;
+    std::printf("%s\n", ConverterLine(converter).c_str());
+    std::fflush(stdout);
+
+    const bool bar = ErrorIsTerminal();
+    PortFirmwareLink port(link);
+    std::int32_t resent = 0;
+    std::u16string status;
+    for (;;) {
+        const FirmwareStep step = RunFirmwareJob(*update, port);
+        if (step.statusChanged) {
+            status = step.status;
+            if (status == u"Packet Send Failed") ++resent;
+            if (bar && update->state >= firmwareSendPacket) drawProgress(*update, resent);
+        }
+        if (step.finished) {
+            if (bar) std::fputc('\n', stderr);
+            const platform::PortResult ended = link.sendCommand(endOfFirmwareCommand);
+            if (!ended.ok()) {
+                PrintError(Utf8(SerialWriteFailedText(static_cast<std::int32_t>(ended.error))));
+                return exitExchangeFailed;
+            }
+            std::printf("Firmware update complete: %d bytes in %d packets, %d resent\n", update->image.size,
+                        update->acknowledged, resent);
+            return exitOk;
+        }
+        if (step.armMs == 0) break;
+        SleepMs(step.armMs);
+    }
+    if (bar) std::fputc('\n', stderr);
+    PrintError(PortDisplayName(converter.device) + ": " + Utf8(status));
+    return exitExchangeFailed;
+}
+
+} // namespace zor::cli

@@ -1,0 +1,266 @@
+#include "cli/form_state.h"
+
+#include "cli/text.h"
+#include "form/form_model.h"
+#include "form/register_set_display.h"
+#include "form/settings_image.h"
+#include "toolkit/decimal_text.h"
+
+#include <cstdio>
+
+namespace zor::cli {
+namespace {
+
+void loadModel(FormModel& m, const FormState& f) {
+    const NmeaSettings& s = f.nmea;
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        m.sentenceId[k].assign(s.sentenceId[k].c_str());
+        m.parameterSelectMask[k] = s.parameterSelectMask[k];
+        m.monitoredParameter[k] = s.monitoredParameter[k];
+        m.threshold[k] = s.threshold[k];
+        m.thresholdFunction[k] = s.thresholdFunction[k];
+        m.hysteresis[k] = s.hysteresis[k];
+        m.flagBytes[k] = s.flagBytes[k];
+    }
+    m.thresholdDecimals = s.thresholdDecimals;
+    m.triggeredOutputOn = s.triggeredOutputOn;
+    m.reflectOutputInLed = s.reflectOutputInLed;
+    m.averagingSampleRate = s.averagingSampleRate;
+    m.secondSampleRate = s.secondSampleRate;
+    m.averagingSampleCount = s.averagingSampleCount;
+    m.secondSampleCount = s.secondSampleCount;
+    m.averagingBufferLength = s.averagingBufferLength;
+    m.converterStateFlags = s.converterStateFlags;
+    m.firmwareVersion.assign(s.firmwareVersion.c_str());
+    m.modbusBaudIndex = f.modbusBaudIndex;
+}
+
+void storeModel(const FormModel& m, FormState& f) {
+    f.nmea = NmeaSettingsFromForm(m);
+    f.modbusBaudIndex = m.modbusBaudIndex;
+}
+
+// Up to length characters from offset, ending early at a zero byte, as the window reads a text.
+std::u16string textAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t length) {
+    std::u16string text;
+    for (std::size_t i = offset; i < offset + length && i < bytes.size() && bytes[i] != 0; ++i)
+        text.push_back(static_cast<char16_t>(bytes[i]));
+    return text;
+}
+
+std::size_t tagPosition(const ReplyOutcome& outcome) {
+    return outcome.found.position < 0 ? 0 : static_cast<std::size_t>(outcome.found.position);
+}
+
+void writeModbusCells(FormState& form, const DecodedModbusImage& image) {
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        form.modbus.address[row] = DecimalText(image.rows[row].address);
+        form.modbus.command[row] = DecimalText(image.rows[row].command);
+        form.modbus.startReg[row] = DecimalText(image.rows[row].startReg);
+        form.modbus.regCount[row] = DecimalText(image.rows[row].regCount);
+    }
+    form.modbus.timeout = DecimalText(image.timeout);
+}
+
+void showRegisterSet0(FormModel& model) {
+    (void)PrepareRegisterSetDisplay(model, 0);
+}
+
+std::string number(double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", value);
+    return text;
+}
+
+const char* functionSymbol(std::int32_t f) {
+    static const char* const symbols[] = {"<", ">", "=", "<=", ">="};
+    return f >= 0 && f <= 4 ? symbols[f] : nullptr;
+}
+
+const char* baudText(std::int32_t index) {
+    static const char* const bauds[] = {"1200", "2400", "4800", "9600", "19200"};
+    return index >= 1 && index <= 5 ? bauds[index - 1] : nullptr;
+}
+
+std::string slots(std::uint32_t mask) {
+    std::string text;
+    for (int j = 0; j < 32; ++j) {
+        if ((mask & (1u << j)) == 0) continue;
+        if (!text.empty()) text += ",";
+        text += std::to_string(j + 1);
+    }
+    return text.empty() ? "-" : text;
+}
+
+std::string pad(std::string text, std::size_t width) {
+    if (text.size() < width) text.append(width - text.size(), ' ');
+    return text;
+}
+
+} // namespace
+
+FormState::FormState() {
+    const FormModel start;
+    storeModel(start, *this);
+}
+
+void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std::uint8_t>& bytes) {
+    FormModel model;
+    loadModel(model, form);
+    if (reply.nmea) {
+        form.address = reply.nmea->address;
+        if (reply.nmea->serialNumber) form.serialNumber = *reply.nmea->serialNumber;
+        ApplyNmeaImage(model, *reply.nmea);
+    } else if (reply.modbus) {
+        form.address = reply.modbus->address;
+        if (reply.modbus->serialNumber) form.serialNumber = *reply.modbus->serialNumber;
+        writeModbusCells(form, *reply.modbus);
+        ApplyModbusImage(model, *reply.modbus);
+        form.modbusFirmwareVersion = reply.modbus->firmwareVersion;
+    } else if (reply.serial && reply.serial->complete) {
+        const std::size_t at = tagPosition(reply);
+        form.address = reply.serial->address;
+        form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        ApplySerialImage(model, *reply.serial);
+    }
+    if (reply.showRegisterSet0) showRegisterSet0(model);
+    if (reply.complete)
+        form.function = reply.nmea     ? MainFunction::NmeaToSdi12
+                        : reply.modbus ? MainFunction::ModbusToSdi12
+                                       : MainFunction::Sdi12ToRs232;
+    storeModel(model, form);
+}
+
+void OpenConfigFile(FormState& form, const ReplyOutcome& file) {
+    FormModel model;
+    loadModel(model, form);
+    if (file.nmea) {
+        form.address = file.nmea->address;
+        ApplyNmeaImage(model, *file.nmea);
+    } else if (file.modbus) {
+        form.address = file.modbus->address;
+        writeModbusCells(form, *file.modbus);
+        ApplyModbusImage(model, *file.modbus);
+    } else if (file.serial && file.applySerialFields) {
+        form.address = file.serial->address;
+        ApplySerialImage(model, *file.serial);
+    }
+    if (file.showRegisterSet0) showRegisterSet0(model);
+    if (file.switchTo) form.function = *file.switchTo;
+    storeModel(model, form);
+}
+
+FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {
+    FormState form;
+    const std::size_t at = tagPosition(file);
+    if (file.nmea) {
+        form.address = file.nmea->address;
+        form.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
+        form.nmea = file.nmea->settings; // every value as it stands, the state word included
+        // The whole slot: a form sends six characters of a longer identifier (" -- undefined --" goes
+        // out as " -- un"), which reading a reply cuts to five.
+        for (std::int32_t k = 0; k < registerSetCount; ++k)
+            form.nmea.sentenceId[k] =
+                textAt(bytes, at + zor1::sentenceIdOffset + sentenceSlotLength * k, sentenceSlotLength);
+    } else if (file.modbus) {
+        form.address = file.modbus->address;
+        form.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
+        writeModbusCells(form, *file.modbus);
+        form.modbusBaudIndex = file.modbus->baudByte;
+    } else if (file.serial) {
+        form.address = file.serial->address;
+        form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        form.modbusBaudIndex = file.serial->baudByte;
+    }
+    if (file.complete)
+        form.function = file.nmea     ? MainFunction::NmeaToSdi12
+                        : file.modbus ? MainFunction::ModbusToSdi12
+                                      : MainFunction::Sdi12ToRs232;
+    return form;
+}
+
+BuildResult BuildImage(FormState& form) {
+    const IdentityFields identity{form.address.c_str(), form.serialNumber.c_str()};
+    if (!form.function) return {};
+    switch (*form.function) {
+    case MainFunction::NmeaToSdi12:
+        return BuildNmeaImage(identity, form.nmea);
+    case MainFunction::ModbusToSdi12: {
+        ModbusTableTexts table;
+        for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+            table.address[row] = form.modbus.address[row].c_str();
+            table.command[row] = form.modbus.command[row].c_str();
+            table.startReg[row] = form.modbus.startReg[row].c_str();
+            table.regCount[row] = form.modbus.regCount[row].c_str();
+        }
+        table.timeout = form.modbus.timeout.c_str();
+        return BuildModbusImage(identity, table, form.modbusBaudIndex);
+    }
+    case MainFunction::Sdi12ToRs232:
+        return BuildSerialImage(identity, form.modbusBaudIndex);
+    }
+    return {};
+}
+
+const char* MainFunctionName(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return "NMEA0183 to SDI12 Slave";
+    case MainFunction::ModbusToSdi12:
+        return "Modbus Master to SDI12 Slave";
+    case MainFunction::Sdi12ToRs232:
+        return "SDI12 to RS232";
+    }
+    return "";
+}
+
+std::string Describe(const FormState& form) {
+    std::string out;
+    out +=
+        "Main function:  " + std::string(form.function ? MainFunctionName(*form.function) : "(none)") + "\n";
+    out += "SDI12 Address:  " + (form.address.empty() ? std::string("(empty)") : Utf8(form.address)) + "\n";
+    out += "Serial Number:  " + Utf8(form.serialNumber) + "\n";
+    if (!form.function) return out;
+    if (*form.function == MainFunction::NmeaToSdi12) {
+        const NmeaSettings& s = form.nmea;
+        out += "Firmware Version: " + Latin1ToUtf8(s.firmwareVersion) + "\n";
+        out += "Threshold decimals: " + std::to_string(s.thresholdDecimals) + "\n";
+        out += "Register sets:\n";
+        out += "  Set  Sentence  Parameters          Monitored  Function  Threshold       Hysteresis\n";
+        for (std::int32_t k = 0; k < registerSetCount; ++k) {
+            const char* symbol = functionSymbol(s.thresholdFunction[k]);
+            out += "  " + pad(std::to_string(k), 5) + pad(Utf8(s.sentenceId[k]), 10) +
+                   pad(slots(s.parameterSelectMask[k]), 20) +
+                   pad(std::to_string(s.monitoredParameter[k]), 11) +
+                   pad(symbol != nullptr ? symbol : std::to_string(s.thresholdFunction[k]), 10) +
+                   pad(number(s.threshold[k]), 16) + number(s.hysteresis[k]) + "\n";
+        }
+        out += "Triggered output: " + std::string(s.triggeredOutputOn != 0 ? "ON" : "OFF") +
+               ", reflected in LED: " + (s.reflectOutputInLed != 0 ? "yes" : "no") + "\n";
+        const std::int64_t period = static_cast<std::int64_t>(s.averagingSampleCount) * s.averagingSampleRate;
+        out += "Averaging: " + std::string(s.flagBytes[0] != 0 ? "enabled" : "disabled") + ", period " +
+               std::to_string(period) + " s (" + std::to_string(s.averagingSampleCount) + " samples every " +
+               std::to_string(s.averagingSampleRate) + " s), buffer length " +
+               std::to_string(s.averagingBufferLength) + "\n";
+        out += "Converter state word: " + std::to_string(s.converterStateFlags) + "\n";
+    } else if (*form.function == MainFunction::ModbusToSdi12) {
+        if (form.modbusFirmwareVersion)
+            out += "Firmware Version: " + Latin1ToUtf8(*form.modbusFirmwareVersion) + "\n";
+        out += "Modbus rows:\n";
+        out += "  Row  Address  Command  Start Reg  Reg Count\n";
+        for (std::int32_t row = 0; row < modbusRowCount; ++row)
+            out += "  " + pad(std::to_string(row + 1), 5) + pad(Utf8(form.modbus.address[row]), 9) +
+                   pad(Utf8(form.modbus.command[row]), 9) + pad(Utf8(form.modbus.startReg[row]), 11) +
+                   Utf8(form.modbus.regCount[row]) + "\n";
+        out += "Modbus Timeout: " + Utf8(form.modbus.timeout) + "\n";
+    }
+    if (*form.function != MainFunction::NmeaToSdi12) {
+        const char* baud = baudText(form.modbusBaudIndex);
+        out += std::string(*form.function == MainFunction::Sdi12ToRs232 ? "Serial Baud Rate: "
+                                                                        : "Modbus Baud Rate: ") +
+               (baud != nullptr ? baud : "(byte " + std::to_string(form.modbusBaudIndex) + ")") + "\n";
+    }
+    return out;
+}
+
+} // namespace zor::cli

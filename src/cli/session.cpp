@@ -1,0 +1,161 @@
+#include "cli/session.h"
+
+#include "cli/exit_codes.h"
+#include "cli/text.h"
+#include "image/config_file.h"
+#include "link/detection_status.h"
+#include "platform/port.h"
+#include "platform/port_list.h"
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#define ZOR_ISATTY _isatty
+#define ZOR_FILENO _fileno
+#else
+#include <unistd.h>
+#define ZOR_ISATTY isatty
+#define ZOR_FILENO fileno
+#endif
+
+namespace zor::cli {
+namespace {
+
+std::u16string widePath(const std::string& path) {
+    const auto wide = FromUtf8(path);
+    return wide ? *wide : std::u16string();
+}
+
+} // namespace
+
+void PrintError(const std::string& message) {
+    std::fprintf(stderr, "zor-config: %s\n", message.c_str());
+}
+
+int ReplyProblem(const std::string& device, const QueryResult& reply, std::string& message) {
+    const std::string name = PortDisplayName(device);
+    if (!reply.written) {
+        message = name + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(reply.error)));
+        return exitExchangeFailed;
+    }
+    if (!reply.readOk) {
+        message = name + ": " + Utf8(FileReadErrorText(static_cast<std::int32_t>(reply.error)));
+        return exitExchangeFailed;
+    }
+    if (reply.outcome.detection == Detection::NotDetected) {
+        message = name + ": no converter answered (" + Utf8(reply.outcome.status) + ")";
+        return exitNoConverter;
+    }
+    if (reply.outcome.detection == Detection::Overflow || !reply.outcome.complete) {
+        message =
+            name + ": the converter's reply is incomplete, read again (" + Utf8(reply.outcome.status) + ")";
+        return exitNoConverter;
+    }
+    return exitOk;
+}
+
+int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& found, std::string* failure) {
+    const auto report = [failure](const std::string& message) {
+        if (failure != nullptr)
+            *failure = message;
+        else
+            PrintError(message);
+    };
+    std::vector<std::string> candidates;
+    if (!port.empty())
+        candidates.push_back(PortDeviceName(port));
+    else
+        candidates = platform::listSerialPorts();
+    for (const std::string& device : candidates) {
+        std::string message;
+        if (!link.open(device, message)) {
+            if (!port.empty()) {
+                report(message);
+                return exitPort;
+            }
+            continue;
+        }
+        QueryResult reply = link.query();
+        const int problem = ReplyProblem(device, reply, message);
+        if (problem != exitOk) {
+            link.close();
+            if (!port.empty()) {
+                report(message);
+                return problem;
+            }
+            continue;
+        }
+        found.device = device;
+        found.reply = std::move(reply);
+        found.form = FormState();
+        ReadReply(found.form, found.reply.outcome, found.reply.bytes);
+        return exitOk;
+    }
+    report("no converter answered on any port");
+    return exitNoConverter;
+}
+
+std::string ConverterLine(const FoundConverter& found) {
+    const FormState& form = found.form;
+    std::string line = PortDisplayName(found.device) + ": " +
+                       (form.function ? MainFunctionName(*form.function) : "(unknown main function)");
+    std::optional<std::string> version;
+    if (found.reply.outcome.nmea) version = found.reply.outcome.nmea->settings.firmwareVersion;
+    if (found.reply.outcome.modbus) version = found.reply.outcome.modbus->firmwareVersion;
+    line += ", firmware " + (version ? Latin1ToUtf8(*version) : std::string("-"));
+    line += ", serial " + Utf8(form.serialNumber);
+    return line;
+}
+
+int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes) {
+    const std::u16string wide = widePath(path);
+    platform::PortOpenResult opened = platform::openFile(wide.c_str(), platform::FileAccess::Read);
+    if (!opened.ok()) {
+        PrintError("cannot open " + path + " (" + Utf8(handleInvalidText) + ", error " +
+                   std::to_string(opened.error) + ")");
+        return exitFile;
+    }
+    bytes.assign(static_cast<std::size_t>(limit) + 1, 0);
+    const platform::PortResult read = platform::readPort(opened.handle, bytes.data(), limit + 1);
+    (void)platform::closePort(opened.handle);
+    if (!read.ok()) {
+        PrintError(path + ": " + Utf8(FileReadErrorText(static_cast<std::int32_t>(read.error))));
+        return exitFile;
+    }
+    bytes.resize(read.count);
+    return exitOk;
+}
+
+int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t count) {
+    const std::u16string target = widePath(path);
+    const std::u16string temporary = TemporarySavePath(target.c_str());
+    platform::PortOpenResult created = platform::createFile(temporary.c_str());
+    if (!created.ok()) {
+        PrintError("cannot create " + path + " (" + Utf8(handleInvalidText) + ", error " +
+                   std::to_string(created.error) + ")");
+        return exitFile;
+    }
+    const platform::PortResult written =
+        platform::writePort(created.handle, bytes, static_cast<std::uint32_t>(count));
+    (void)platform::closePort(created.handle);
+    if (!written.ok() || written.count != static_cast<std::uint32_t>(count)) {
+        (void)platform::deleteFile(temporary.c_str());
+        PrintError(path + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(written.error))));
+        return exitFile;
+    }
+    const platform::PortResult replaced = platform::replaceFile(target.c_str(), temporary.c_str());
+    if (!replaced.ok()) {
+        (void)platform::deleteFile(temporary.c_str());
+        PrintError("cannot write " + path + " (" + Utf8(handleInvalidText) + ", error " +
+                   std::to_string(replaced.error) + ")");
+        return exitFile;
+    }
+    return exitOk;
+}
+
+bool ErrorIsTerminal() {
+    return ZOR_ISATTY(ZOR_FILENO(stderr)) != 0;
+}
+
+} // namespace zor::cli

@@ -1,0 +1,46 @@
+// What the commands share: finding the converter to talk to, reading and writing files through the
+// port seam, and the messages for what went wrong.
+#pragma once
+
+#include "cli/converter_link.h"
+#include "cli/form_state.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zor::cli {
+
+void PrintError(const std::string& message);
+
+// The converter answering on a port: the link stays open for the command's exchange.
+struct FoundConverter {
+    std::string device;
+    QueryResult reply;
+    FormState form; // the reply read into a fresh form, as "Read Settings" does
+};
+
+// Opens the named port (or, with an empty name, every port the system lists in turn until a converter
+// answers) and reads the converter's settings. Returns exitOk or the exit code, with a message printed,
+// or put in failure when one is given.
+int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& found,
+                  std::string* failure = nullptr);
+
+// The exit code and message for a reply that is not a complete image; exitOk when it is one.
+int ReplyProblem(const std::string& device, const QueryResult& reply, std::string& message);
+
+// "COM3: NMEA0183 to SDI12 Slave, firmware 1.7, serial ZS410001"
+std::string ConverterLine(const FoundConverter& found);
+
+// One read of a file of at most limit bytes (a longer file gives limit + 1 bytes, so that it can be
+// refused). exitOk, or exitFile with a message printed.
+int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes);
+
+// Saves an image as "Save Config" does: a temporary file beside the target, one write, then the
+// temporary put in the target's place, so that a failure never leaves a half-written file.
+int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t count);
+
+// Whether standard error is a terminal (progress bars go there).
+bool ErrorIsTerminal();
+
+} // namespace zor::cli

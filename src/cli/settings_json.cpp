@@ -1,0 +1,377 @@
+#include "cli/settings_json.h"
+
+#include "cli/text.h"
+#include "toolkit/decimal_text.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+
+namespace zor::cli {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+
+constexpr const char* functionIds[] = {"nmea", "modbus", "serial"};
+constexpr std::int32_t baudRates[] = {1200, 2400, 4800, 9600, 19200};
+constexpr const char* functionSymbols[] = {"<", ">", "=", "<=", ">="};
+
+// The shortest decimal that reads back as the same float, as a JSON number.
+double shortestDecimal(float value) {
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text - 1, value);
+    *written.ptr = 0;
+    return std::strtod(text, nullptr);
+}
+
+ordered_json baudJson(ordered_json& out, std::int32_t index) {
+    if (index >= 1 && index <= 5)
+        out["baud"] = baudRates[index - 1];
+    else
+        out["baudIndex"] = index;
+    return out;
+}
+
+// Reading with the name of the value in every message.
+class Reader {
+  public:
+    explicit Reader(std::string& error) : error_(error) {}
+
+    bool fail(const std::string& where, const std::string& what) {
+        error_ = where + ": " + what;
+        return false;
+    }
+
+    bool integer(const json& value, const std::string& where, std::int64_t low, std::int64_t high,
+                 std::int64_t& out) {
+        if (!value.is_number_integer()) return fail(where, "a whole number is expected");
+        if (value.is_number_unsigned() && value.get<std::uint64_t>() > static_cast<std::uint64_t>(high))
+            return fail(where, "out of range");
+        out = value.get<std::int64_t>();
+        if (out < low || out > high) return fail(where, "out of range");
+        return true;
+    }
+    bool int32(const json& value, const std::string& where, std::int32_t& out) {
+        std::int64_t v = 0;
+        if (!integer(value, where, std::numeric_limits<std::int32_t>::min(),
+                     std::numeric_limits<std::int32_t>::max(), v))
+            return false;
+        out = static_cast<std::int32_t>(v);
+        return true;
+    }
+    bool text(const json& value, const std::string& where, std::u16string& out) {
+        if (!value.is_string()) return fail(where, "a text is expected");
+        const auto wide = FromUtf8(value.get<std::string>());
+        if (!wide) return fail(where, "not UTF-8");
+        out = *wide;
+        return true;
+    }
+    // A text of bytes: each character's code must fit a byte.
+    bool byteText(const json& value, const std::string& where, std::string& out) {
+        std::u16string wide;
+        if (!text(value, where, wide)) return false;
+        out.clear();
+        for (const char16_t c : wide) {
+            if (c > 255) return fail(where, "a character beyond code 255");
+            out.push_back(static_cast<char>(c));
+        }
+        return true;
+    }
+    // A cell of the window: the text as typed, or a number written as its decimal text.
+    bool cell(const json& value, const std::string& where, std::u16string& out) {
+        if (value.is_number_integer()) {
+            out = value.is_number_unsigned() ? DecimalText(static_cast<std::int64_t>(std::min<std::uint64_t>(
+                                                   value.get<std::uint64_t>(), INT64_MAX)))
+                                             : DecimalText(value.get<std::int64_t>());
+            return true;
+        }
+        if (value.is_string()) return text(value, where, out);
+        return fail(where, "a whole number or a text is expected");
+    }
+    bool decimal(const json& value, const std::string& where, float& out) {
+        if (!value.is_number()) return fail(where, "a number is expected");
+        // The number's own text, read straight into a float: no rounding through a double first.
+        const std::string digits = value.dump();
+        const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), out);
+        if (read.ec != std::errc{}) return fail(where, "out of range");
+        return true;
+    }
+    bool object(const json& value, const std::string& where, std::initializer_list<const char*> keys) {
+        if (!value.is_object()) return fail(where, "an object is expected");
+        for (const auto& item : value.items()) {
+            bool known = false;
+            for (const char* key : keys)
+                known = known || item.key() == key;
+            if (!known) return fail(where.empty() ? item.key() : where + "." + item.key(), "unknown value");
+        }
+        return true;
+    }
+    bool list(const json& value, const std::string& where, std::size_t most) {
+        if (!value.is_array()) return fail(where, "a list is expected");
+        if (value.size() > most) return fail(where, "at most " + std::to_string(most) + " entries");
+        return true;
+    }
+
+  private:
+    std::string& error_;
+};
+
+bool readFunction(Reader& r, const json& value, std::optional<MainFunction>& out) {
+    if (!value.is_string()) return r.fail("mainFunction", "a text is expected");
+    const std::string name = value.get<std::string>();
+    const MainFunction functions[] = {MainFunction::NmeaToSdi12, MainFunction::ModbusToSdi12,
+                                      MainFunction::Sdi12ToRs232};
+    for (int i = 0; i < 3; ++i) {
+        if (name == functionIds[i] || name == MainFunctionName(functions[i])) {
+            out = functions[i];
+            return true;
+        }
+    }
+    return r.fail("mainFunction", "\"nmea\", \"modbus\" or \"serial\" is expected");
+}
+
+bool readBaud(Reader& r, const json& j, std::int32_t& index) {
+    if (j.contains("baud")) {
+        std::int32_t rate = 0;
+        if (!r.int32(j["baud"], "baud", rate)) return false;
+        for (std::int32_t i = 0; i < 5; ++i) {
+            if (baudRates[i] == rate) {
+                index = i + 1;
+                return true;
+            }
+        }
+        return r.fail("baud", "1200, 2400, 4800, 9600 or 19200 is expected");
+    }
+    if (j.contains("baudIndex")) {
+        std::int64_t v = 0;
+        if (!r.integer(j["baudIndex"], "baudIndex", 0, 255, v)) return false;
+        index = static_cast<std::int32_t>(v);
+    }
+    return true;
+}
+
+bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaSettings& s, std::size_t k) {
+    if (!r.object(set, where,
+                  {"sentenceId", "parameters", "parameterSelectMask", "monitoredParameter",
+                   "thresholdFunction", "threshold", "hysteresis"}))
+        return false;
+    if (set.contains("sentenceId") && !r.text(set["sentenceId"], where + ".sentenceId", s.sentenceId[k]))
+        return false;
+    if (set.contains("parameterSelectMask")) {
+        std::int64_t mask = 0;
+        if (!r.integer(set["parameterSelectMask"], where + ".parameterSelectMask", 0, 0xFFFFFFFFll, mask))
+            return false;
+        s.parameterSelectMask[k] = static_cast<std::uint32_t>(mask);
+    }
+    if (set.contains("parameters")) {
+        const json& slots = set["parameters"];
+        if (!r.list(slots, where + ".parameters", 32)) return false;
+        std::uint32_t mask = 0;
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            std::int64_t slot = 0;
+            if (!r.integer(slots[i], where + ".parameters[" + std::to_string(i) + "]", 1, 32, slot))
+                return false;
+            mask |= 1u << (slot - 1);
+        }
+        s.parameterSelectMask[k] = mask;
+    }
+    if (set.contains("monitoredParameter") &&
+        !r.int32(set["monitoredParameter"], where + ".monitoredParameter", s.monitoredParameter[k]))
+        return false;
+    if (set.contains("thresholdFunction")) {
+        const json& f = set["thresholdFunction"];
+        if (f.is_string()) {
+            bool found = false;
+            for (std::int32_t i = 0; i < 5; ++i) {
+                if (f.get<std::string>() == functionSymbols[i]) {
+                    s.thresholdFunction[k] = i;
+                    found = true;
+                }
+            }
+            if (!found)
+                return r.fail(where + ".thresholdFunction",
+                              "\"<\", \">\", \"=\", \"<=\" or \">=\" is expected");
+        } else if (!r.int32(f, where + ".thresholdFunction", s.thresholdFunction[k])) {
+            return false;
+        }
+    }
+    if (set.contains("threshold") && !r.decimal(set["threshold"], where + ".threshold", s.threshold[k]))
+        return false;
+    if (set.contains("hysteresis") && !r.decimal(set["hysteresis"], where + ".hysteresis", s.hysteresis[k]))
+        return false;
+    return true;
+}
+
+bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
+    if (j.contains("registerSets")) {
+        const json& sets = j["registerSets"];
+        if (!r.list(sets, "registerSets", registerSetCount)) return false;
+        for (std::size_t k = 0; k < sets.size(); ++k)
+            if (!readRegisterSet(r, sets[k], "registerSets[" + std::to_string(k) + "]", s, k)) return false;
+    }
+    struct Field {
+        const char* key;
+        std::int32_t* value;
+    };
+    const Field fields[] = {{"thresholdDecimals", &s.thresholdDecimals},
+                            {"triggeredOutputOn", &s.triggeredOutputOn},
+                            {"reflectOutputInLed", &s.reflectOutputInLed},
+                            {"converterStateFlags", &s.converterStateFlags}};
+    for (const Field& f : fields)
+        if (j.contains(f.key) && !r.int32(j[f.key], f.key, *f.value)) return false;
+    if (j.contains("averaging")) {
+        const json& a = j["averaging"];
+        if (!r.object(a, "averaging",
+                      {"enabled", "sampleRate", "sampleCount", "bufferLength", "secondSampleRate",
+                       "secondSampleCount"}))
+            return false;
+        if (a.contains("enabled")) {
+            if (a["enabled"].is_boolean()) {
+                s.flagBytes[0] = a["enabled"].get<bool>() ? 1 : 0;
+            } else {
+                std::int64_t v = 0;
+                if (!r.integer(a["enabled"], "averaging.enabled", 0, 255, v)) return false;
+                s.flagBytes[0] = static_cast<std::int32_t>(v);
+            }
+        }
+        const Field averaging[] = {{"sampleRate", &s.averagingSampleRate},
+                                   {"sampleCount", &s.averagingSampleCount},
+                                   {"bufferLength", &s.averagingBufferLength},
+                                   {"secondSampleRate", &s.secondSampleRate},
+                                   {"secondSampleCount", &s.secondSampleCount}};
+        for (const Field& f : averaging)
+            if (a.contains(f.key) && !r.int32(a[f.key], std::string("averaging.") + f.key, *f.value))
+                return false;
+    }
+    if (j.contains("flagBytes1to9")) {
+        const json& flags = j["flagBytes1to9"];
+        if (!r.list(flags, "flagBytes1to9", registerSetCount - 1)) return false;
+        for (std::size_t k = 0; k < flags.size(); ++k) {
+            std::int64_t v = 0;
+            if (!r.integer(flags[k], "flagBytes1to9[" + std::to_string(k) + "]", 0, 255, v)) return false;
+            s.flagBytes[k + 1] = static_cast<std::int32_t>(v);
+        }
+    }
+    if (j.contains("firmwareVersion")) {
+        if (!r.byteText(j["firmwareVersion"], "firmwareVersion", s.firmwareVersion)) return false;
+        if (s.firmwareVersion.size() > firmwareVersionLength)
+            return r.fail("firmwareVersion", "at most three characters");
+    }
+    return true;
+}
+
+bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
+    if (j.contains("modbusRows")) {
+        const json& rows = j["modbusRows"];
+        if (!r.list(rows, "modbusRows", modbusRowCount)) return false;
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const std::string where = "modbusRows[" + std::to_string(row) + "]";
+            const json& cellsOfRow = rows[row];
+            if (!r.object(cellsOfRow, where, {"address", "command", "startReg", "regCount"})) return false;
+            struct Column {
+                const char* key;
+                std::u16string* cell;
+            };
+            const Column columns[] = {{"address", &cells.address[row]},
+                                      {"command", &cells.command[row]},
+                                      {"startReg", &cells.startReg[row]},
+                                      {"regCount", &cells.regCount[row]}};
+            for (const Column& c : columns)
+                if (cellsOfRow.contains(c.key) && !r.cell(cellsOfRow[c.key], where + "." + c.key, *c.cell))
+                    return false;
+        }
+    }
+    if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.timeout))
+        return false;
+    return true;
+}
+
+} // namespace
+
+ordered_json SettingsToJson(const FormState& form) {
+    ordered_json out;
+    if (form.function) out["mainFunction"] = functionIds[static_cast<int>(*form.function) - 1];
+    out["sdi12Address"] = Utf8(form.address);
+    out["serialNumber"] = Utf8(form.serialNumber);
+    if (!form.function) return out;
+    if (*form.function == MainFunction::NmeaToSdi12) {
+        const NmeaSettings& s = form.nmea;
+        ordered_json sets = ordered_json::array();
+        for (std::int32_t k = 0; k < registerSetCount; ++k) {
+            ordered_json set;
+            set["sentenceId"] = Utf8(s.sentenceId[k]);
+            ordered_json slots = ordered_json::array();
+            for (int bit = 0; bit < 32; ++bit)
+                if ((s.parameterSelectMask[k] & (1u << bit)) != 0) slots.push_back(bit + 1);
+            set["parameters"] = slots;
+            set["monitoredParameter"] = s.monitoredParameter[k];
+            const std::int32_t f = s.thresholdFunction[k];
+            if (f >= 0 && f <= 4)
+                set["thresholdFunction"] = functionSymbols[f];
+            else
+                set["thresholdFunction"] = f;
+            set["threshold"] = shortestDecimal(s.threshold[k]);
+            set["hysteresis"] = shortestDecimal(s.hysteresis[k]);
+            sets.push_back(set);
+        }
+        out["registerSets"] = sets;
+        out["thresholdDecimals"] = s.thresholdDecimals;
+        out["triggeredOutputOn"] = s.triggeredOutputOn;
+        out["reflectOutputInLed"] = s.reflectOutputInLed;
+        ordered_json averaging;
+        if (s.flagBytes[0] == 0 || s.flagBytes[0] == 1)
+            averaging["enabled"] = s.flagBytes[0] == 1;
+        else
+            averaging["enabled"] = s.flagBytes[0];
+        averaging["sampleRate"] = s.averagingSampleRate;
+        averaging["sampleCount"] = s.averagingSampleCount;
+        averaging["bufferLength"] = s.averagingBufferLength;
+        averaging["secondSampleRate"] = s.secondSampleRate;
+        averaging["secondSampleCount"] = s.secondSampleCount;
+        out["averaging"] = averaging;
+        ordered_json flags = ordered_json::array();
+        for (std::int32_t k = 1; k < registerSetCount; ++k)
+            flags.push_back(s.flagBytes[k] & 0xFF);
+        out["flagBytes1to9"] = flags;
+        out["converterStateFlags"] = s.converterStateFlags;
+        out["firmwareVersion"] = Latin1ToUtf8(s.firmwareVersion);
+    } else if (*form.function == MainFunction::ModbusToSdi12) {
+        ordered_json rows = ordered_json::array();
+        for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+            ordered_json cells;
+            const std::u16string* columns[] = {&form.modbus.address[row], &form.modbus.command[row],
+                                               &form.modbus.startReg[row], &form.modbus.regCount[row]};
+            const char* keys[] = {"address", "command", "startReg", "regCount"};
+            for (int c = 0; c < 4; ++c)
+                cells[keys[c]] = FieldNumber(columns[c]->c_str());
+            rows.push_back(cells);
+        }
+        out["modbusRows"] = rows;
+        out["modbusTimeout"] = FieldNumber(form.modbus.timeout.c_str());
+        baudJson(out, form.modbusBaudIndex);
+    } else {
+        baudJson(out, form.modbusBaudIndex);
+    }
+    return out;
+}
+
+bool ApplySettingsJson(FormState& form, const json& j, bool takeSerial, std::string& error) {
+    Reader r(error);
+    if (!r.object(j, "",
+                  {"mainFunction", "sdi12Address", "serialNumber", "registerSets", "thresholdDecimals",
+                   "triggeredOutputOn", "reflectOutputInLed", "averaging", "flagBytes1to9",
+                   "converterStateFlags", "firmwareVersion", "modbusRows", "modbusTimeout", "baud",
+                   "baudIndex"}))
+        return false;
+    if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.function)) return false;
+    if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;
+    if (j.contains("serialNumber")) {
+        std::u16string serial;
+        if (!r.text(j["serialNumber"], "serialNumber", serial)) return false;
+        if (takeSerial) form.serialNumber = serial;
+    }
+    return readNmea(r, j, form.nmea) && readModbus(r, j, form.modbus) && readBaud(r, j, form.modbusBaudIndex);
+}
+
+} // namespace zor::cli

@@ -1,0 +1,95 @@
+#include "form/apply_reply.h"
+
+#include "form/form_display.h"
+#include "form/form_model.h"
+#include "form/main_form.h"
+#include "form/main_function_layout.h"
+#include "form/settings_image.h"
+#include "image/reply_outcome.h"
+#include "platform/dialogs.h"
+#include "toolkit/decimal_text.h"
+
+namespace zor {
+namespace {
+
+void setText(Widget& widget, const std::u16string& text) {
+    widget.setText(text.c_str());
+}
+
+void applyIdentity(const std::u16string& address, const std::optional<std::u16string>& serialNumber) {
+    setText(mainForm.identity.addressField, address);
+    if (serialNumber) setText(mainForm.identity.serialNumberField, *serialNumber);
+}
+
+// All five radios deselected, then the one of a valid index selected.
+void applyBaud(const std::optional<std::int32_t>& index) {
+    for (Widget& radio : mainForm.modbusSerial.baudRadio)
+        radio.setChecked(false);
+    if (index && *index >= 1 && *index <= baudChoiceCount)
+        mainForm.modbusSerial.baudRadio[*index - 1].setChecked(true);
+}
+
+void applyNmea(const DecodedNmeaImage& image) {
+    applyIdentity(image.address, image.serialNumber);
+    ApplyNmeaImage(formModel, image);
+}
+
+void applyModbus(const DecodedModbusImage& image) {
+    applyIdentity(image.address, image.serialNumber);
+    RegisterSetPanel& table = mainForm.registerSets;
+    for (std::int32_t r = 0; r < modbusRowCount; ++r) {
+        const ModbusRow& row = image.rows[static_cast<std::size_t>(r)];
+        setText(table.address[r], DecimalText(row.address));
+        setText(table.command[r], DecimalText(row.command));
+        setText(table.startReg[r], DecimalText(row.startReg));
+        setText(table.regCount[r], DecimalText(row.regCount));
+    }
+    setText(mainForm.modbusSerial.timeoutField, DecimalText(image.timeout));
+    applyBaud(image.modbusBaudIndex);
+    ApplyModbusImage(formModel, image);
+}
+
+void applySerial(const DecodedSerialImage& image) {
+    setText(mainForm.identity.addressField, image.address);
+    applyBaud(image.modbusBaudIndex);
+    ApplySerialImage(formModel, image);
+}
+
+void selectMainFunction(MainFunction function) {
+    mainForm.mainFunction.nmeaRadio.setChecked(function == MainFunction::NmeaToSdi12);
+    mainForm.mainFunction.modbusRadio.setChecked(function == MainFunction::ModbusToSdi12);
+    mainForm.mainFunction.serialRadio.setChecked(function == MainFunction::Sdi12ToRs232);
+}
+
+void switchTo(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        ApplyNmeaLayout();
+        break;
+    case MainFunction::ModbusToSdi12:
+        ApplyModbusLayout();
+        break;
+    case MainFunction::Sdi12ToRs232:
+        ApplySerialLayout();
+        break;
+    }
+    selectMainFunction(function);
+}
+
+} // namespace
+
+void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
+    const ReplyOutcome outcome =
+        RecogniseReply(buffer, count, fromFile ? ReplyOrigin::File : ReplyOrigin::Port);
+    if (outcome.nmea) applyNmea(*outcome.nmea);
+    if (outcome.modbus) applyModbus(*outcome.modbus);
+    if (outcome.serial && outcome.applySerialFields) applySerial(*outcome.serial);
+    if (outcome.converterStateTitle) setText(mainForm.converterState.group, *outcome.converterStateTitle);
+    SetStatus(outcome.status.c_str());
+    if (!outcome.complete) return;
+    if (outcome.beep) platform::beep(receivedOkBeepHz, receivedOkBeepMs);
+    if (outcome.showRegisterSet0) ShowRegisterSet(0);
+    if (outcome.switchTo) switchTo(*outcome.switchTo);
+}
+
+} // namespace zor

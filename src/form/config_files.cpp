@@ -1,0 +1,131 @@
+// "Save Config" and "Open Config": a configuration file is the image "Send Settings" would write, and
+// is read back as a reply; the file handle stands in the port handle's place for the one write or read.
+#include "form/exchange_buttons.h"
+#include "form/form_display.h"
+#include "form/main_form.h"
+#include "form/settings_from_widgets.h"
+#include "image/config_file.h"
+#include "link/converter_commands.h"
+#include "link/converter_query.h"
+#include "link/detection_status.h"
+#include "link/firmware_update.h"
+#include "link/link_state.h"
+#include "link/timed_job.h"
+#include "platform/dialogs.h"
+#include "toolkit/paths.h"
+
+#include <cstring>
+#include <string>
+
+namespace zor {
+namespace {
+
+// The one path both dialogs start from; each successful choice replaces it.
+char16_t configPath[pathCapacity] = {};
+
+// The firmware file is read with room for one byte more than fits, so that a longer file is seen.
+std::uint8_t firmwareFileBytes[firmwareCapacity + 1] = {};
+
+std::u16string filter(std::initializer_list<const char16_t*> parts) {
+    std::u16string text;
+    for (const char16_t* part : parts) {
+        text += part;
+        text += u'\0';
+    }
+    text += u'\0';
+    return text;
+}
+
+platform::WindowHandle mainWindow() {
+    return mainForm.window.window;
+}
+
+void showHandleInvalid() {
+    platform::messageBox(mainWindow(), handleInvalidText, handleInvalidTitle, platform::box::Ok);
+}
+
+void closeFile(platform::PortHandle& file) {
+    if (file != platform::invalidPortHandle) platform::closePort(file);
+}
+
+void openFirmware(platform::PortHandle& file) {
+    const std::int32_t answer = platform::messageBox(mainWindow(), firmwareWarningText, firmwareWarningTitle,
+                                                     platform::box::IconWarning | platform::box::OkCancel);
+    if (answer != platform::box::AnswerOk) {
+        closeFile(file);
+        return;
+    }
+    const platform::PortResult read = platform::readPort(file, firmwareFileBytes, sizeof firmwareFileBytes);
+    closeFile(file);
+    if (!read.ok()) {
+        SetStatus(FileReadErrorText(static_cast<std::int32_t>(read.error)).c_str());
+        return;
+    }
+    const FirmwareFileCheck check = BeginFirmwareUpdate(firmwareFileBytes, read.count);
+    if (!check.ok)
+        platform::messageBox(mainWindow(), check.message.c_str(), u"Error", platform::box::IconError);
+}
+
+} // namespace
+
+// The settings are checked before any file is touched, and the image goes to a temporary file that
+// replaces the chosen one only when it was written whole: a failed save leaves the old file as it was.
+void SaveConfigClicked(Widget&) {
+    if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath,
+                    false))
+        return;
+    const std::optional<BuildResult> built = BuildSelectedImage();
+    if (!built || !built->ok) return;
+    const std::u16string temporary = TemporarySavePath(configPath);
+    platform::PortOpenResult created = platform::createFile(temporary.c_str());
+    if (!created.ok()) {
+        showHandleInvalid();
+        return;
+    }
+    platform::PortResult written;
+    {
+        const PortStandIn standIn(created.handle);
+        written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
+    }
+    closeFile(created.handle);
+    if (!written.ok()) {
+        platform::deleteFile(temporary.c_str());
+        SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
+        return;
+    }
+    if (!platform::replaceFile(configPath, temporary.c_str()).ok()) {
+        platform::deleteFile(temporary.c_str());
+        showHandleInvalid();
+        return;
+    }
+    SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
+}
+
+void OpenConfigClicked(Widget&) {
+    if (!chooseFile(mainWindow(),
+                    filter({saveFilterDescription, configFilterPattern, firmwareFilterDescription,
+                            firmwareFilterPattern})
+                        .c_str(),
+                    configPath, true))
+        return;
+    platform::PortOpenResult opened = platform::openFile(configPath, platform::FileAccess::ReadWrite);
+    if (!opened.ok()) {
+        showHandleInvalid();
+        return;
+    }
+    if (IsFirmwarePath(configPath)) {
+        openFirmware(opened.handle);
+        return;
+    }
+    KillJob(mainForm.window);
+    std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
+    platform::PortResult read;
+    {
+        const PortStandIn standIn(opened.handle);
+        read = platform::readPort(converterLink.portHandle, converterLink.receiveBuffer, receiveBufferSize);
+    }
+    closeFile(opened.handle);
+    HandleReplyRead(read, true);
+}
+
+} // namespace zor

@@ -1,0 +1,39 @@
+#include "form/exchange_buttons.h"
+
+#include "form/form_display.h"
+#include "form/main_form.h"
+#include "form/settings_from_widgets.h"
+#include "link/converter_commands.h"
+#include "link/converter_query.h"
+#include "link/detection_status.h"
+#include "link/link_state.h"
+
+namespace zor {
+
+void ReadSettingsClicked(Widget&) {
+    ClearIndicatorBlinks();
+    SendQuery();
+}
+
+// A failed write closes the port: the converter has to be found again before the next exchange.
+void SendSettingsClicked(Widget&) {
+    const std::optional<BuildResult> built = BuildSelectedImage();
+    if (!built || !built->ok) return;
+    const platform::PortResult written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
+    if (written.ok()) {
+        SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
+        return;
+    }
+    if (converterLink.portHandle != platform::invalidPortHandle)
+        platform::closePort(converterLink.portHandle);
+    SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
+}
+
+void HandFirmwareDisabledSetToLink() {
+    converterLink.widgets.firmwareDisabledSet = {
+        &mainForm.commands.readButton, &mainForm.commands.restartButton, &mainForm.commands.testLedsButton,
+        &mainForm.commands.saveButton, &mainForm.commands.openButton,    &mainForm.commands.sendButton,
+        &mainForm.sentence.pickButton, &mainForm.commPort.rescanButton};
+}
+
+} // namespace zor

@@ -1,0 +1,10 @@
+// The form while the real-time parameter view runs: fourteen of its controls are out of use, and
+// afterwards every widget inside them is as it was before, not enabled wholesale.
+#pragma once
+
+namespace zor {
+
+void EnterRealtimeViewWidgets();
+void LeaveRealtimeViewWidgets();
+
+} // namespace zor

@@ -1,0 +1,56 @@
+#include "link/converter_query.h"
+
+#include "link/converter_detection.h"
+#include "link/detection_status.h"
+#include "link/link_state.h"
+#include "link/port_scan.h"
+#include "link/timed_job.h"
+
+#include <cstring>
+
+namespace zor {
+
+// What is still queued from an earlier answer (the rest of a reply cut by a pause) is thrown away
+// first: it would stand in front of the new reply, and a zero byte in it would hide the tag.
+bool SendQuery() {
+    platform::purgeReceive(converterLink.portHandle);
+    std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
+    std::memcpy(converterLink.imageBuffer, queryText, static_cast<std::size_t>(queryLength));
+    const platform::PortResult written = WriteImageBuffer(queryLength);
+    if (!written.ok()) return false;
+    ShowLinkStatus(BytesSentText(static_cast<std::int32_t>(written.count)));
+    SetJob(*converterLink.widgets.mainWindow, replyWaitMs, ReplyJob);
+    return true;
+}
+
+void ReplyJob(Widget&) {
+    KillJob(*converterLink.widgets.mainWindow);
+    const platform::PortResult read =
+        platform::readPort(converterLink.portHandle, converterLink.receiveBuffer, receiveBufferSize);
+    HandleReplyRead(read, false);
+}
+
+void HandleReplyRead(const platform::PortResult& read, bool fromFile) {
+    if (!read.ok()) {
+        ShowLinkStatus(FileReadErrorText(static_cast<std::int32_t>(read.error)));
+        return;
+    }
+    const auto count = static_cast<std::int32_t>(read.count);
+    ShowLinkStatus(BytesReadText(count));
+    const DetectionResult detection = DetectConverter(converterLink.receiveBuffer, count);
+    ShowLinkStatus(detection.status);
+    switch (detection.detection) {
+    case Detection::Overflow:
+        return;
+    case Detection::NotDetected:
+        ContinueScanAfterSilence();
+        return;
+    case Detection::Detected:
+        EndScanOnReply();
+        if (converterLink.hooks.applyReply != nullptr)
+            converterLink.hooks.applyReply(converterLink.receiveBuffer, count, fromFile);
+        return;
+    }
+}
+
+} // namespace zor

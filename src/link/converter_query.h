@@ -1,0 +1,25 @@
+// The query "~ZOR0" and the reply job that reads and recognises the answer. The same recognition
+// reads a configuration file ("Open Config"), with the file's bytes in the receive buffer.
+#pragma once
+
+#include "platform/port.h"
+#include "toolkit/widget.h"
+
+#include <cstdint>
+
+namespace zor {
+
+inline constexpr std::uint32_t replyWaitMs = 200;
+
+// Purges what is queued on the port, zeroes the receive buffer, writes the query and arms the reply job;
+// false when the write failed (nothing is shown then).
+bool SendQuery();
+
+// The reply job: one read of up to 8192 bytes from the port, then HandleReplyRead.
+void ReplyJob(Widget& mainWindow);
+
+// What follows the one read into the receive buffer: the read error, the tag search and its status,
+// the scan stopped or continued, and a tag's image handed to the form.
+void HandleReplyRead(const platform::PortResult& read, bool fromFile);
+
+} // namespace zor

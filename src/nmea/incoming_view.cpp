@@ -1,0 +1,105 @@
+#include "nmea/incoming_view.h"
+
+#include "link/converter_commands.h"
+#include "link/link_state.h"
+#include "link/timed_job.h"
+#include "nmea/incoming_sentences.h"
+#include "nmea/sentence_picker.h"
+#include "toolkit/layout.h"
+
+#include <cstring>
+
+namespace zor {
+namespace {
+
+constexpr std::uint32_t readingPeriodMs = 500;
+
+struct IncomingView {
+    bool active = false;
+    bool paused = false;
+    IncomingRows rows;
+};
+
+IncomingView view;
+
+void setSelectionControlsEnabled(bool flag) {
+    setEnabled(sentencePicker.selectorsGroup, flag);
+    setEnabled(sentencePicker.clearButton, flag);
+    setEnabled(sentencePicker.okButton, flag);
+    setEnabled(sentencePicker.cancelButton, flag);
+}
+
+void titleRows() {
+    sentencePicker.parametersGroup.setText(view.paused ? u"Incoming NMEA Sentences (paused)"
+                                                       : u"Incoming NMEA Sentences");
+}
+
+void stopView() {
+    KillJob(pickerWindow);
+    sentencePicker.incomingButton.setText(u"View Incoming NMEA");
+    view.active = false;
+    setSelectionControlsEnabled(true);
+    ShowParameterList(sentencePicker.pickedSentence - 1);
+    StopStreaming();
+}
+
+void startView() {
+    ResetIncomingRows(view.rows);
+    sentencePicker.incomingButton.setText(u"Hide Incoming NMEA");
+    view.active = true;
+    setSelectionControlsEnabled(false);
+    titleRows();
+    for (std::int32_t k = 0; k < pickerRowCount; ++k) {
+        sentencePicker.row[k].ctbg = RowColour(k);
+        sentencePicker.row[k].setText(u"");
+    }
+    StartStreaming();
+    SetJob(pickerWindow, readingPeriodMs, IncomingReadingJob);
+}
+
+} // namespace
+
+void ResetIncomingView() {
+    view.active = false;
+    view.paused = false;
+    ResetIncomingRows(view.rows);
+}
+
+bool IncomingViewActive() {
+    return view.active;
+}
+
+bool IncomingViewPaused() {
+    return view.paused;
+}
+
+void ToggleIncomingView(Widget&) {
+    view.paused = false;
+    if (view.active)
+        stopView();
+    else
+        startView();
+}
+
+void ToggleIncomingPause() {
+    view.paused = !view.paused;
+    titleRows();
+}
+
+void IncomingReadingJob(Widget&) {
+    if (!view.active || view.paused) return;
+    std::uint8_t* buffer = converterLink.receiveBuffer;
+    std::memset(buffer, 0, sizeof converterLink.receiveBuffer);
+    const platform::PortResult read =
+        platform::readPort(converterLink.portHandle, buffer, sizeof converterLink.receiveBuffer);
+    if (!read.ok()) return;
+    const auto received = static_cast<std::int32_t>(read.count);
+    if (ShowIncomingSentences(view.rows, reinterpret_cast<const char*>(buffer), received) == 0) return;
+    // The rows take their texts quietly; the group repaints them all at once.
+    for (std::int32_t k = 0; k < pickerRowCount; ++k)
+        if (sentencePicker.row[k].text != nullptr)
+            sentencePicker.row[k].text->assign(view.rows.rows[k].c_str());
+    repaint(sentencePicker.parametersGroup);
+}
+
+} // namespace zor

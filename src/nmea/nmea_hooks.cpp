@@ -1,0 +1,7 @@
+#include "nmea/nmea_hooks.h"
+
+namespace zor {
+
+NmeaHooks nmeaHooks;
+
+} // namespace zor

@@ -1,0 +1,18 @@
+// The serial ports Linux lists, through libserialport. Implements platform/port_list.h.
+#include "platform/port_list.h"
+
+#include <libserialport.h>
+
+namespace zor::platform {
+
+std::vector<std::string> listSerialPorts() {
+    std::vector<std::string> names;
+    sp_port** ports = nullptr;
+    if (sp_list_ports(&ports) != SP_OK) return names;
+    for (sp_port** p = ports; *p != nullptr; ++p)
+        names.emplace_back(sp_get_port_name(*p));
+    sp_free_port_list(ports);
+    return names;
+}
+
+} // namespace zor::platform

@@ -1,0 +1,326 @@
+// zor-config as a user runs it: the program against simulated converters on pseudo-terminals, through
+// libserialport (with tests/cli/pty_serial_shim.c, which lets it take a pty for a port), checked on
+// what the simulators received and on the files written.
+#include "converter_model/converter_model.h"
+#include "image/config_file.h"
+#include "image/image_build.h"
+#include "image/image_decode.h"
+#include "link/firmware_packet.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A file another process writes once it has taken what it was sent.
+Bytes awaitBytes(const std::string& path) {
+    for (int i = 0; i < 100 && access(path.c_str(), F_OK) != 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return readBytes(path);
+}
+
+std::string readText(const std::string& path) {
+    const Bytes bytes = readBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>& extraEnv,
+            const std::string& out, const std::string& err) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> env;
+    for (char** e = environ; *e != nullptr; ++e)
+        env.emplace_back(*e);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+    std::vector<char*> argv, envp;
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    for (const std::string& e : env)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    pid_t pid = -1;
+    posix_spawn(&pid, args[0].c_str(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// A simulated converter on a pty, stopped when the test ends.
+class Simulator {
+  public:
+    Simulator(const std::string& dir, const std::string& name, std::vector<std::string> options) : dir_(dir) {
+        log = dir + "/" + name + ".log";
+        settingsOut = dir + "/" + name + ".received";
+        std::vector<std::string> args = {ZOR_SIMULATOR_EXE, "--log", log, "--settings-out", settingsOut};
+        args.insert(args.end(), options.begin(), options.end());
+        pid_ = spawn(args, {}, dir + "/" + name + ".out", dir + "/" + name + ".err");
+        for (int i = 0; i < 200 && port.empty(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            const std::string text = readText(log);
+            const auto at = text.find("/dev/pts/");
+            if (at != std::string::npos) port = text.substr(at, text.find_first_of(",\n", at) - at);
+        }
+    }
+    ~Simulator() {
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+    std::string logText() const { return readText(log); }
+
+    std::string port;
+    std::string log;
+    std::string settingsOut;
+
+  private:
+    std::string dir_;
+    pid_t pid_ = -1;
+};
+
+struct Outcome {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+class ZorConfig : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/zor-config-test.XXXXXX";
+        dir = mkdtemp(pattern);
+    }
+    void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
+
+    Outcome run(std::vector<std::string> args) {
+        args.insert(args.begin(), ZOR_CONFIG_EXE);
+        const std::string out = dir + "/stdout", err = dir + "/stderr";
+        const pid_t pid =
+            spawn(args, {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
+                  out, err);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        Outcome r;
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        r.out = readText(out);
+        r.err = readText(err);
+        return r;
+    }
+    std::string path(const std::string& name) const { return dir + "/" + name; }
+    void writeText(const std::string& name, const std::string& text) const {
+        writeBytes(path(name), Bytes(text.begin(), text.end()));
+    }
+
+    std::string dir;
+};
+
+// The image the window's core builds for the settings of a file with this serial number.
+Bytes builtWithSerial(const Bytes& file, const std::u16string& serial) {
+    const zor::ReceivedBytes received{file.data(), static_cast<std::int32_t>(file.size())};
+    zor::DecodedNmeaImage decoded = zor::DecodeNmeaImage(received, zor::ReplyOrigin::File);
+    const zor::IdentityFields identity{decoded.address.c_str(), serial.c_str()};
+    const zor::BuildResult built = zor::BuildNmeaImage(identity, decoded.settings);
+    EXPECT_TRUE(built.ok);
+    return Bytes(built.image.bytes.begin(), built.image.bytes.begin() + built.image.length);
+}
+
+TEST_F(ZorConfig, ScanListsEveryConverterThatAnswersAndNoOther) {
+    Simulator nmea(dir, "nmea", {"--unpaced"});
+    Simulator modbus(dir, "modbus", {"--function", "modbus", "--firmware-version", "2.1", "--unpaced"});
+    Simulator silent(dir, "silent", {"--silent"});
+    const Outcome r = run({"scan", "--port", nmea.port, "--port", silent.port, "--port", modbus.port});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, nmea.port + ": NMEA0183 to SDI12 Slave, firmware 1.7, serial ZS410001\n" + modbus.port +
+                         ": Modbus Master to SDI12 Slave, firmware 2.1, serial ZS410001\n");
+
+    const Outcome none = run({"scan", "--port", silent.port, "--port", path("no-such-port")});
+    EXPECT_EQ(none.code, 4);
+}
+
+// What `read -o` saves is the image the converter holds: each simulator's factory image is written by
+// its own code, independently of the program's image code.
+TEST_F(ZorConfig, ReadSavesTheConvertersImageInEveryMainFunction) {
+    const char* functions[] = {"nmea", "modbus", "serial"};
+    const zor::sim::Function models[] = {zor::sim::Function::Nmea, zor::sim::Function::Modbus,
+                                         zor::sim::Function::Serial};
+    for (int i = 0; i < 3; ++i) {
+        Simulator converter(dir, functions[i], {"--function", functions[i]});
+        const std::string saved = path(std::string(functions[i]) + ".cfg");
+        const Outcome r = run({"read", "--port", converter.port, "-o", saved});
+        ASSERT_EQ(r.code, 0) << r.err;
+        zor::sim::ConverterModel factory;
+        EXPECT_EQ(readBytes(saved), factory.image(models[i])) << functions[i];
+    }
+    Simulator converter(dir, "json", {});
+    const Outcome json = run({"read", "--port", converter.port, "--json"});
+    EXPECT_EQ(json.code, 0);
+    EXPECT_NE(json.out.find("\"sentenceId\": \"GPGGA\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"threshold\": 12.5"), std::string::npos);
+
+    const Outcome noConverter = run({"read", "--port", path("no-such-port")});
+    EXPECT_EQ(noConverter.code, 3);
+    EXPECT_NE(noConverter.err.find("no such port"), std::string::npos) << noConverter.err;
+}
+
+// For any file the program saved, `show --json` then `build` gives the same file.
+TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
+    zor::sim::ConverterModel factory;
+    writeBytes(path("nmea.cfg"), factory.image(zor::sim::Function::Nmea));
+    writeBytes(path("modbus.cfg"), factory.image(zor::sim::Function::Modbus));
+    writeBytes(path("serial.cfg"), factory.image(zor::sim::Function::Serial));
+    // A file the program built itself, with values a form can hold and the factory's do not.
+    writeText("edited.json", R"({"mainFunction": "nmea", "sdi12Address": "7", "serialNumber": "AB12CD34",
+        "registerSets": [{"sentenceId": "GA", "parameters": [1, 32], "threshold": 2.999, "hysteresis": -0.29,
+                          "thresholdFunction": ">="}],
+        "thresholdDecimals": 3, "averaging": {"enabled": true, "sampleRate": 5, "sampleCount": 12}})");
+    ASSERT_EQ(run({"build", path("edited.json"), "-o", path("edited.cfg")}).code, 0);
+
+    for (const char* name : {"nmea", "modbus", "serial", "edited"}) {
+        const std::string cfg = path(std::string(name) + ".cfg");
+        const Outcome shown = run({"show", cfg, "--json"});
+        ASSERT_EQ(shown.code, 0) << name << shown.err;
+        writeText("shown.json", shown.out);
+        const Outcome built = run({"build", path("shown.json"), "-o", path("rebuilt.cfg")});
+        ASSERT_EQ(built.code, 0) << name << built.err;
+        EXPECT_EQ(readBytes(path("rebuilt.cfg")), readBytes(cfg)) << name;
+    }
+    // The short sentence identifier went out lengthened, as "Send Settings" sends it.
+    const Bytes edited = readBytes(path("edited.cfg"));
+    EXPECT_EQ(std::string(edited.begin() + 14, edited.begin() + 20), std::string("***GA\0", 6));
+
+    writeText("noise.cfg", "no tag in here");
+    EXPECT_EQ(run({"show", path("noise.cfg")}).code, 6);
+    EXPECT_EQ(run({"show", path("missing.cfg")}).code, 5);
+}
+
+TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
+    writeText("short.json", R"({"mainFunction": "serial", "sdi12Address": "1", "serialNumber": "1234567"})");
+    const Outcome shortSerial = run({"build", path("short.json"), "-o", path("out.cfg")});
+    EXPECT_EQ(shortSerial.code, 7);
+    EXPECT_NE(shortSerial.err.find("Serial# must be 8 characters"), std::string::npos) << shortSerial.err;
+    EXPECT_EQ(access(path("out.cfg").c_str(), F_OK), -1) << "nothing is written";
+
+    writeText("wide.json", R"({"mainFunction": "nmea", "serialNumber": "12345678",
+                               "registerSets": [{"sentenceId": "GP\u0100"}]})");
+    const Outcome wide = run({"build", path("wide.json"), "-o", path("out.cfg")});
+    EXPECT_EQ(wide.code, 7);
+    EXPECT_NE(wide.err.find("NMEA ID character out of range"), std::string::npos) << wide.err;
+
+    writeText("typo.json", R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})");
+    const Outcome typo = run({"build", path("typo.json"), "-o", path("out.cfg")});
+    EXPECT_EQ(typo.code, 6);
+    EXPECT_NE(typo.err.find("thresold"), std::string::npos) << typo.err;
+}
+
+// A production line: one file to three converters, each keeping its own serial number, as a
+// technician gets it by reading each converter, opening the file and sending.
+TEST_F(ZorConfig, SendConfiguresEveryConverterWithItsOwnSerialNumber) {
+    const std::u16string serials[] = {u"LINE0001", u"LINE0002", u"LINE0003"};
+    std::vector<std::unique_ptr<Simulator>> converters;
+    zor::sim::ConverterModel factory;
+    for (int i = 0; i < 3; ++i) {
+        Bytes own = factory.image(zor::sim::Function::Nmea);
+        for (int c = 0; c < 8; ++c)
+            own[static_cast<std::size_t>(6 + c)] =
+                static_cast<std::uint8_t>(serials[i][static_cast<std::size_t>(c)]);
+        writeBytes(path("own" + std::to_string(i) + ".cfg"), own);
+        converters.push_back(std::make_unique<Simulator>(
+            dir, "line" + std::to_string(i),
+            std::vector<std::string>{"--settings", path("own" + std::to_string(i) + ".cfg")}));
+    }
+    writeText("line.json", R"({"mainFunction": "nmea", "sdi12Address": "4", "serialNumber": "FILE0000",
+        "registerSets": [{"sentenceId": "WIMWV", "parameters": [2], "threshold": 30.5, "thresholdFunction": "<"}],
+        "thresholdDecimals": 1, "averaging": {"enabled": true, "sampleRate": 2, "sampleCount": 30}})");
+    ASSERT_EQ(run({"build", path("line.json"), "-o", path("line.cfg")}).code, 0);
+
+    const Outcome r = run({"send", path("line.cfg"), "--port", converters[0]->port, "--port",
+                           converters[1]->port, "--port", converters[2]->port});
+    EXPECT_EQ(r.code, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("3 of 3 converter(s) configured"), std::string::npos) << r.out;
+    const Bytes file = readBytes(path("line.cfg"));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NE(r.out.find(converters[i]->port + ": OK: serial LINE000" + std::to_string(i + 1) +
+                             ", NMEA0183 to SDI12 Slave, 326 bytes written"),
+                  std::string::npos)
+            << r.out;
+        EXPECT_EQ(awaitBytes(converters[i]->settingsOut), builtWithSerial(file, serials[i])) << i;
+    }
+
+    // The JSON itself, to a line where one port is gone: the others are configured, the exit code says not
+    // all.
+    const Outcome partial =
+        run({"send", path("line.json"), "--port", converters[0]->port, "--port", path("gone")});
+    EXPECT_EQ(partial.code, 9);
+    EXPECT_NE(partial.out.find("gone: FAILED: cannot open"), std::string::npos) << partial.out;
+    EXPECT_NE(partial.out.find("1 of 2 converter(s) configured"), std::string::npos) << partial.out;
+}
+
+TEST_F(ZorConfig, FirmwareIsSentAgainWhereAPacketIsRejected) {
+    Bytes firmware(100);
+    for (std::size_t i = 0; i < firmware.size(); ++i)
+        firmware[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    writeBytes(path("update.binary"), firmware);
+    Simulator converter(dir, "firmware", {"--reject-every", "2", "--firmware-out", path("received.binary")});
+    const Outcome r = run({"firmware", path("update.binary"), "--port", converter.port, "--yes"});
+    ASSERT_EQ(r.code, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("Firmware update complete: 100 bytes in 4 packets, 3 resent"), std::string::npos)
+        << r.out;
+    // What the converter kept is the packets' data: the file and the zero filling of the last packet.
+    Bytes expected = firmware;
+    expected.resize(128, 0);
+    EXPECT_EQ(awaitBytes(path("received.binary")), expected);
+
+    writeBytes(path("empty.binary"), {});
+    EXPECT_EQ(run({"firmware", path("empty.binary"), "--port", converter.port, "--yes"}).code, 6);
+    writeBytes(path("large.binary"), Bytes(32769, 0xAA));
+    EXPECT_EQ(run({"firmware", path("large.binary"), "--port", converter.port, "--yes"}).code, 6);
+}
+
+TEST_F(ZorConfig, CommandBytesAndTheIncomingSentences) {
+    Simulator converter(dir, "commands", {"--sentence-period", "50"});
+    EXPECT_EQ(run({"restart", "--port", converter.port}).code, 0);
+    EXPECT_EQ(run({"led-test", "--port", converter.port}).code, 0);
+    const Outcome monitor = run({"monitor", "--port", converter.port, "--seconds", "1"});
+    EXPECT_EQ(monitor.code, 0) << monitor.err;
+    EXPECT_NE(monitor.out.find("$"), std::string::npos) << monitor.out;
+    EXPECT_NE(monitor.out.find("\r\n"), std::string::npos);
+    const std::string log = converter.logText();
+    const auto restart = log.find("restart (b)"), led = log.find("LED test (l)"),
+               start = log.find("start streaming (s)"), stop = log.find("stop streaming (x)");
+    EXPECT_NE(restart, std::string::npos) << log;
+    EXPECT_NE(led, std::string::npos) << log;
+    EXPECT_NE(start, std::string::npos) << log;
+    EXPECT_NE(stop, std::string::npos) << log;
+    EXPECT_LT(start, stop);
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+// Finding the converter and reading its settings, as the user sees it: the port label, the "Rescan
+// Ports" button, the status line and the form.
+#include "exchange_fixture.h"
+
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_dialogs.h"
+#include "toolkit/decimal_text.h"
+
+namespace zor {
+namespace {
+
+using testing::click;
+using testing::ExchangeTest;
+using testing::portOpen;
+using testing::pumpFor;
+using testing::pumpUntil;
+using testing::textOf;
+using Bytes = std::vector<std::uint8_t>;
+
+bool mainJobPending() {
+    return platform::headless::isTimerRunning(mainForm.window.window, 1);
+}
+
+bool scanIdle() {
+    return mainForm.commPort.rescanButton.tag == 0;
+}
+
+TEST_F(ExchangeTest, ScanWithoutPortsTriesEveryNumberAndEndsIdle) {
+    startProgram();
+    EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Stop Scanning");
+    ASSERT_TRUE(pumpUntil(scanIdle, 30000));
+    EXPECT_EQ(textOf(mainForm.commPort.portLabel), u"---");
+    EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Rescan Ports");
+    EXPECT_FALSE(mainJobPending());
+}
+
+TEST_F(ExchangeTest, ConverterOnTheLastNumberIsStillFound) {
+    converterOn(200);
+    startProgram();
+    EXPECT_TRUE(connectedTo(200));
+}
+
+TEST_F(ExchangeTest, LowestPortIsFoundFirstAndItsSettingsFillTheForm) {
+    testing::ConverterDevice& first = converterOn(2);
+    testing::ConverterDevice& later = converterOn(5);
+    startProgram();
+    ASSERT_TRUE(connectedTo(2));
+    EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes received OK");
+    EXPECT_EQ(first.model.counters().queries, 1u);
+    EXPECT_EQ(later.model.counters().queries, 0u);
+    EXPECT_TRUE(portOpen(2));
+    EXPECT_FALSE(mainJobPending());
+    EXPECT_EQ(textOf(mainForm.identity.addressField), u"0");
+    EXPECT_EQ(textOf(mainForm.identity.serialNumberField), u"ZS410001");
+    EXPECT_EQ(textOf(mainForm.sentence.sentenceIdField), u"GPGGA");
+    EXPECT_EQ(textOf(mainForm.converterState.group), u"Converter State:  Firmware Version 1.7");
+    EXPECT_TRUE(mainForm.mainFunction.nmeaRadio.checked);
+    const auto& beeps = platform::headless::beeps();
+    ASSERT_FALSE(beeps.empty());
+    EXPECT_EQ(beeps.back(), std::make_pair(2000u, 100u));
+}
+
+TEST_F(ExchangeTest, StoppingWhileAReplyIsAwaitedKeepsThatPortOpen) {
+    sim::Faults silent;
+    silent.silent = true;
+    converterOn(1).model.setFaults(silent);
+    startProgram();
+    ASSERT_TRUE(pumpUntil([] { return textOf(mainForm.commPort.portLabel) == u"COM1"; }));
+    click(mainForm.commPort.rescanButton);
+    EXPECT_TRUE(scanIdle());
+    EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Rescan Ports");
+    EXPECT_EQ(textOf(mainForm.commPort.portLabel), u"---");
+    EXPECT_FALSE(mainJobPending());
+    pumpFor(1000);
+    EXPECT_EQ(textOf(mainForm.commPort.portLabel), u"---");
+    EXPECT_TRUE(portOpen(1));
+}
+
+TEST_F(ExchangeTest, RescanWhileConnectedClosesThePortBeforeTryingAgain) {
+    testing::ConverterDevice& converter = converterOn(3);
+    startProgram();
+    ASSERT_TRUE(connectedTo(3));
+    click(mainForm.commPort.rescanButton);
+    EXPECT_FALSE(portOpen(3));
+    EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Stop Scanning");
+    ASSERT_TRUE(connectedTo(3));
+    EXPECT_EQ(converter.model.counters().queries, 2u);
+}
+
+TEST_F(ExchangeTest, ReadSettingsAppliesTheReplyOfEachMainFunction) {
+    testing::ConverterDevice& converter = converterOn(4);
+    startProgram();
+    ASSERT_TRUE(connectedTo(4));
+
+    converter.model.setFunction(sim::Function::Modbus);
+    click(mainForm.commands.readButton);
+    ASSERT_TRUE(statusBecomes(u"87 bytes received OK"));
+    EXPECT_TRUE(mainForm.mainFunction.modbusRadio.checked);
+    EXPECT_FALSE(mainForm.mainFunction.nmeaRadio.checked);
+    const Bytes& modbus = converter.model.image(sim::Function::Modbus);
+    EXPECT_EQ(textOf(mainForm.registerSets.address[0]), DecimalText(modbus[14]));
+    EXPECT_EQ(textOf(mainForm.registerSets.startReg[0]), DecimalText(modbus[34] * 256 + modbus[35]));
+    EXPECT_EQ(textOf(mainForm.modbusSerial.timeoutField), DecimalText(modbus[74] * 256 + modbus[75]));
+    EXPECT_TRUE(mainForm.modbusSerial.baudRadio[modbus[76] - 1].checked);
+
+    // The converter's "SDI12 to RS232" reply only says it is there.
+    converter.model.setFunction(sim::Function::Serial);
+    click(mainForm.commands.readButton);
+    ASSERT_TRUE(statusBecomes(u"18 bytes received OK"));
+    EXPECT_TRUE(mainForm.mainFunction.modbusRadio.checked);
+    EXPECT_EQ(converter.model.counters().queries, 3u);
+}
+
+TEST_F(ExchangeTest, AReplySplitByAPauseIsIncompleteAndOneBehindNoiseIsRead) {
+    testing::ConverterDevice& converter = converterOn(1);
+    startProgram();
+    ASSERT_TRUE(connectedTo(1));
+    converter.model.setFunction(sim::Function::Modbus);
+
+    sim::Faults split;
+    split.splitAfter = 40;
+    split.splitPauseMs = 400;
+    converter.model.setFaults(split);
+    click(mainForm.commands.readButton);
+    ASSERT_TRUE(statusBecomes(u"40 bytes read ZOR-MX-410 detected (read error)"));
+    EXPECT_TRUE(mainForm.mainFunction.nmeaRadio.checked); // not switched
+    pumpFor(1000);
+
+    sim::Faults noise;
+    noise.noiseBeforeTag = 30;
+    converter.model.setFaults(noise);
+    click(mainForm.commands.readButton);
+    // The rest of the cut reply, queued meanwhile, does not stand in front of the new one.
+    EXPECT_TRUE(statusBecomes(u"117 bytes received OK"));
+    EXPECT_TRUE(mainForm.mainFunction.modbusRadio.checked);
+}
+
+TEST_F(ExchangeTest, ReadSettingsWithoutAPortShowsNothing) {
+    startProgram();
+    ASSERT_TRUE(pumpUntil(scanIdle, 30000));
+    const std::u16string status = textOf(mainForm.status.line);
+    click(mainForm.commands.readButton);
+    pumpFor(500);
+    EXPECT_EQ(textOf(mainForm.status.line), status);
+}
+
+} // namespace
+} // namespace zor

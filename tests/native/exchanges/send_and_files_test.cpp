@@ -1,0 +1,185 @@
+// "Send Settings", "Save Config" and "Open Config" for the three main functions, "Restart Converter"
+// and "Test LEDs": the bytes the converter or the file receives, the checks' boxes, and the form after
+// a file is opened.
+#include "exchange_fixture.h"
+
+#include "platform/headless/headless_paths.h"
+#include "platform/headless/headless_port.h"
+#include "toolkit/decimal_text.h"
+
+namespace zor {
+namespace {
+
+using namespace platform::headless;
+using testing::boxCount;
+using testing::click;
+using testing::enterText;
+using testing::ExchangeTest;
+using testing::lastBoxText;
+using testing::textOf;
+using Bytes = std::vector<std::uint8_t>;
+
+struct FunctionCase {
+    sim::Function function;
+    const char16_t* written;
+    // One field edit the checks refuse, and the box it gives.
+    Widget* field;
+    const char16_t* refusedText;
+    const char16_t* refusal;
+};
+
+class SendAndFiles : public ExchangeTest {
+  protected:
+    // Connected to a converter on COM1 whose settings are in the form.
+    testing::ConverterDevice& connectedConverter(sim::Function function) {
+        testing::ConverterDevice& converter = converterOn(1);
+        converter.model.setFunction(function);
+        startProgram();
+        EXPECT_TRUE(connectedTo(1));
+        if (function == sim::Function::Serial) {
+            // The converter's "SDI12 to RS232" reply fills no field: the user types what it holds.
+            const Bytes& kept = converter.model.image(function);
+            click(mainForm.mainFunction.serialRadio);
+            enterText(mainForm.identity.addressField, std::u16string(1, kept[5]));
+            enterText(mainForm.identity.serialNumberField,
+                      std::u16string(kept.begin() + 7, kept.begin() + 15));
+            click(mainForm.modbusSerial.baudRadio[kept[6] - 1]);
+        }
+        return converter;
+    }
+    void save(const std::u16string& path) {
+        answerNextFileDialog(path);
+        click(mainForm.commands.saveButton);
+    }
+    void open(const std::u16string& path) {
+        answerNextFileDialog(path);
+        click(mainForm.commands.openButton);
+    }
+};
+
+std::vector<FunctionCase> cases() {
+    return {
+        {sim::Function::Nmea, u"326 bytes written", &mainForm.identity.serialNumberField, u"ZS41000",
+         u"Serial# must be 8 characters"},
+        {sim::Function::Modbus, u"80 bytes written", &mainForm.identity.addressField, u"12",
+         u"SDI12 address can only be 1 character"},
+        {sim::Function::Serial, u"18 bytes written", &mainForm.identity.serialNumberField, u"ZS41000\u0101",
+         u"Serial# character out of range"},
+    };
+}
+
+TEST_F(SendAndFiles, EachImageIsSentAsTheConverterGaveItAndRefusedByItsCheck) {
+    for (const FunctionCase& c : cases()) {
+        SCOPED_TRACE(static_cast<int>(c.function));
+        TearDown();
+        SetUp();
+        testing::ConverterDevice& converter = connectedConverter(c.function);
+        const Bytes kept = converter.model.image(c.function);
+        click(mainForm.commands.sendButton);
+        EXPECT_EQ(textOf(mainForm.status.line), c.written);
+        EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
+        EXPECT_EQ(converter.model.image(c.function), kept);
+
+        const std::u16string before = textOf(*c.field);
+        enterText(*c.field, c.refusedText);
+        click(mainForm.commands.sendButton);
+        EXPECT_EQ(lastBoxText(), c.refusal);
+        EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
+        enterText(*c.field, before);
+    }
+}
+
+TEST_F(SendAndFiles, SendWithoutAPortReportsTheInvalidHandle) {
+    startProgram();
+    enterText(mainForm.identity.serialNumberField, u"ZS410001");
+    click(mainForm.commands.sendButton);
+    EXPECT_EQ(textOf(mainForm.status.line), u"Error 6 (serial write failed)");
+}
+
+TEST_F(SendAndFiles, SavedFilesOfEveryMainFunctionOpenAgain) {
+    for (const FunctionCase& c : cases()) {
+        SCOPED_TRACE(static_cast<int>(c.function));
+        TearDown();
+        SetUp();
+        testing::ConverterDevice& converter = connectedConverter(c.function);
+        const std::u16string path = u"C:\\SETTINGS\\SAVED.CFG";
+        save(path);
+        EXPECT_EQ(textOf(mainForm.status.line), c.written);
+        ASSERT_TRUE(fileContents(path));
+        EXPECT_EQ(*fileContents(path), converter.model.image(c.function));
+
+        // The form changed, then the file opened.
+        click(mainForm.commands.clearConfigButton);
+        enterText(mainForm.identity.addressField, u"7");
+        click(mainForm.modbusSerial.baudRadio[0]);
+        click(mainForm.mainFunction.nmeaRadio);
+        open(path);
+        const Bytes& image = converter.model.image(c.function);
+        EXPECT_EQ(textOf(mainForm.identity.addressField), u"0");
+        EXPECT_EQ(textOf(mainForm.identity.serialNumberField), u""); // never taken from a file
+        switch (c.function) {
+        case sim::Function::Nmea:
+            EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes received OK");
+            EXPECT_EQ(textOf(mainForm.sentence.sentenceIdField), u"GPGGA");
+            break;
+        case sim::Function::Modbus:
+            EXPECT_EQ(textOf(mainForm.status.line), u"80 bytes received OK");
+            EXPECT_TRUE(mainForm.mainFunction.modbusRadio.checked);
+            EXPECT_EQ(textOf(mainForm.registerSets.address[0]), DecimalText(image[14]));
+            EXPECT_TRUE(mainForm.modbusSerial.baudRadio[image[76] - 1].checked);
+            break;
+        case sim::Function::Serial:
+            // An 18-byte file applies its address and baud and switches the form.
+            EXPECT_EQ(textOf(mainForm.status.line), u"18 bytes received OK");
+            EXPECT_TRUE(mainForm.mainFunction.serialRadio.checked);
+            EXPECT_TRUE(mainForm.modbusSerial.baudRadio[image[6] - 1].checked);
+            break;
+        }
+    }
+}
+
+TEST_F(SendAndFiles, EighteenByteFileAppliesItsAddressAndBaud) {
+    startProgram();
+    const std::u16string path = u"C:\\SERIAL.CFG";
+    putFile(path,
+            Bytes{'~', 'Z', 'O', 'R', '3', 'Q', 2, 'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'E', 'N', 'D'});
+    open(path);
+    EXPECT_EQ(textOf(mainForm.status.line), u"18 bytes received OK");
+    EXPECT_EQ(textOf(mainForm.identity.addressField), u"Q");
+    EXPECT_TRUE(mainForm.modbusSerial.baudRadio[1].checked);
+    EXPECT_FALSE(mainForm.modbusSerial.baudRadio[3].checked);
+    EXPECT_TRUE(mainForm.mainFunction.serialRadio.checked);
+}
+
+TEST_F(SendAndFiles, AFailedSaveLeavesTheOldFileAsItWas) {
+    connectedConverter(sim::Function::Nmea);
+    const std::u16string path = u"C:\\KEEP.CFG";
+    const Bytes old = {'o', 'l', 'd'};
+    putFile(path, old);
+    failFileOperation(path + u".TMP", FileOperation::Write, 112);
+    save(path);
+    EXPECT_EQ(textOf(mainForm.status.line), u"Error 112 (serial write failed)");
+    EXPECT_EQ(*fileContents(path), old);
+    EXPECT_FALSE(fileContents(path + u".TMP"));
+    EXPECT_TRUE(testing::portOpen(1)); // the port connection is not affected
+
+    enterText(mainForm.identity.serialNumberField, u"SHORT");
+    const std::size_t boxes = boxCount();
+    save(path);
+    EXPECT_EQ(boxCount(), boxes + 1);
+    EXPECT_EQ(*fileContents(path), old);
+}
+
+TEST_F(SendAndFiles, RestartAndTestLedsSendOneByteEach) {
+    testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
+    const std::u16string status = textOf(mainForm.status.line);
+    click(mainForm.commands.restartButton);
+    click(mainForm.commands.testLedsButton);
+    EXPECT_EQ(converter.model.counters().restarts, 1u);
+    EXPECT_EQ(converter.model.counters().ledTests, 1u);
+    EXPECT_EQ(converter.model.counters().unknownBytes, 0u);
+    EXPECT_EQ(textOf(mainForm.status.line), status);
+}
+
+} // namespace
+} // namespace zor

@@ -1,0 +1,268 @@
+// The NMEA tools in the whole program, through the pointer only: the picker filling the form, the
+// incoming view listing what a streaming converter sends, and the real-time view of one slot. The
+// converter model sits on COM3; the catalogue is the one we ship.
+#include "app/application.h"
+#include "form/form_model.h"
+#include "form/main_form.h"
+#include "link/link_state.h"
+#include "link/port_scan.h"
+#include "nmea/incoming_view.h"
+#include "nmea/realtime_view.h"
+#include "nmea/sentence_picker.h"
+#include "platform/headless/headless.h"
+#include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_port.h"
+#include "platform/window.h"
+#include "render/theme.h"
+#include "support/converter_device.h"
+#include "support/form_fixture.h"
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zor::testing {
+namespace {
+
+const std::vector<std::string> streamed = {
+    "$GPGGA,092750.00,5321.6802,N,00630.3372,W,1,08,1.03,61.7,M,55.2,M,,*76",
+    "$WIMWV,214.8,R,7.5,N,A*2E",
+    "$GPGGA,092751.00,,N,00630.3371,W,1,08,1.03,61.8,M,55.2,M,,*7A",
+    "$SDDPT,12.4,0.5,*49",
+};
+
+std::u16string text(const Widget& w) {
+    return w.caption();
+}
+
+// The program started as the form's tests start it, with the catalogue file and the converter in
+// place before start-up (the headless reset forgets both).
+class NmeaToolsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        platform::testing::mouseAway();
+        platform::testing::destroyAllWindows();
+        toolkit = ToolkitState{};
+        forgetWidgets();
+        platform::headless::resetPorts();
+        converterLink.portHandle = platform::invalidPortHandle;
+        std::ifstream in(ZOR_SHIPPED_CATALOGUE, std::ios::binary);
+        platform::headless::putFile(u"C:\\ZOR-MX-410\\nmea.txt",
+                                    std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}));
+        converter.model.setSentences(streamed);
+        platform::headless::attachSerialDevice("\\\\.\\COM3", converter);
+        StartApplication();
+        platform::setForegroundWindow(mainForm.window.window);
+        toolkit.eventsEnabled = true;
+        pumpPending();
+    }
+    void TearDown() override {
+        forgetWidgets();
+        platform::testing::destroyAllWindows();
+        pumpPending();
+        toolkit = ToolkitState{};
+        ResetFormModel(formModel);
+    }
+    static void forgetWidgets() {
+        std::destroy_at(&mainForm);
+        std::construct_at(&mainForm);
+        std::destroy_at(&sentencePicker);
+        std::construct_at(&sentencePicker);
+        pickerWindow.destroy();
+    }
+
+    void waitForConverter() {
+        ASSERT_TRUE(pumpUntil([] { return !IsScanning(); }, 20000));
+        ASSERT_EQ(converter.model.counters().queries, 1u);
+        ASSERT_NE(converterLink.portHandle, platform::invalidPortHandle);
+        pumpFor(500); // the reply is read and applied
+    }
+
+    // Pick: the first sentence (GPGGA) with the given rows chosen, then "OK".
+    void pick(std::initializer_list<std::int32_t> rows) {
+        click(mainForm.sentence.pickButton);
+        click(sentencePicker.sentenceButton[0]);
+        for (std::int32_t k : rows)
+            click(sentencePicker.row[k]);
+        click(sentencePicker.okButton);
+    }
+
+    ConverterDevice converter;
+};
+
+TEST_F(NmeaToolsTest, PickerFillsTheFormWithTheChosenSentenceAndParameters) {
+    waitForConverter();
+    EXPECT_EQ(text(sentencePicker.sentenceButton[0]), u"GPGGA"); // captioned from the file
+    EXPECT_EQ(text(sentencePicker.sentenceButton[79]), u"**XDR");
+    // The picker and its widgets wear the theme's colours.
+    EXPECT_EQ(pickerWindow.ctbg, theme.ctbg);
+    EXPECT_EQ(sentencePicker.okButton.ctfn, theme.ctfn);
+
+    click(mainForm.sentence.pickButton);
+    ASSERT_TRUE(usable(sentencePicker.okButton));
+    EXPECT_FALSE(platform::isWindowEnabled(mainForm.window.window));
+    EXPECT_TRUE(mainForm.commands.readButton.enabled); // the window alone is out of use
+    EXPECT_EQ(mainForm.commands.readButton.visualState, Normal);
+
+    // Resting on a button previews its list while nothing is picked.
+    hover(sentencePicker.sentenceButton[3]);
+    EXPECT_EQ(text(sentencePicker.parametersGroup).substr(0, 20), u"Parameters for GNRMC");
+    click(sentencePicker.sentenceButton[0]);
+    EXPECT_EQ(sentencePicker.sentenceButton[0].ctfn, pickedColour);
+    hover(sentencePicker.sentenceButton[3]);
+    EXPECT_EQ(text(sentencePicker.parametersGroup),
+              u"Parameters for GPGGA  (GPS fix data: time, position, fix quality, altitude)");
+    EXPECT_EQ(text(sentencePicker.row[1]), u" 2   Latitude (ddmm.mmmm)");
+    EXPECT_EQ(text(sentencePicker.row[9]), u"10   Altitude unit (M = metres)");
+
+    click(sentencePicker.row[1]);
+    click(sentencePicker.row[6]);
+    click(sentencePicker.row[9]);
+    click(sentencePicker.row[9]); // chosen and given up again
+    EXPECT_EQ(sentencePicker.row[1].ctbg, pickedColour);
+    EXPECT_EQ(sentencePicker.row[9].ctbg, RowColour(9));
+    platform::headless::clearDialogLog();
+    click(sentencePicker.row[20]); // GGA has fourteen fields
+    ASSERT_EQ(platform::headless::beeps().size(), 1u);
+    EXPECT_EQ(platform::headless::beeps()[0].first, 2000u);
+
+    click(sentencePicker.okButton);
+    EXPECT_FALSE(shown(sentencePicker.okButton));
+    EXPECT_TRUE(platform::isWindowEnabled(mainForm.window.window));
+    EXPECT_EQ(text(mainForm.sentence.sentenceIdField), u"GPGGA");
+    EXPECT_EQ(std::u16string(formModel.sentenceId[0].c_str()), u"GPGGA");
+    EXPECT_EQ(formModel.parameterSelectMask[0], (1u << 1) | (1u << 6));
+    for (std::int32_t j = 0; j < parameterSlotCount; ++j)
+        EXPECT_EQ(mainForm.sentence.slot[j].checked, j == 1 || j == 6) << "slot " << j + 1;
+
+    // Opened again: nothing picked; "Cancel" leaves the form as it is.
+    click(mainForm.sentence.pickButton);
+    EXPECT_EQ(text(sentencePicker.parametersGroup), u"NMEA Sentence Parameters (no sentence selected)");
+    EXPECT_EQ(sentencePicker.sentenceButton[0].ctfn, sentencePicker.selectorsGroup.ctfn);
+    click(sentencePicker.sentenceButton[5]);
+    click(sentencePicker.cancelButton);
+    EXPECT_EQ(text(mainForm.sentence.sentenceIdField), u"GPGGA");
+    EXPECT_EQ(formModel.parameterSelectMask[0], (1u << 1) | (1u << 6));
+}
+
+TEST_F(NmeaToolsTest, IncomingViewListsAndScrollsWhatTheConverterSends) {
+    waitForConverter();
+    click(mainForm.sentence.pickButton);
+    click(sentencePicker.incomingButton);
+    EXPECT_EQ(converter.model.counters().streamStarts, 1u);
+    EXPECT_EQ(text(sentencePicker.incomingButton), u"Hide Incoming NMEA");
+    EXPECT_FALSE(usable(sentencePicker.okButton));
+    EXPECT_FALSE(usable(sentencePicker.sentenceButton[0]));
+
+    // Seventeen sentences or more: the rows are full and scroll, the newest at the bottom.
+    ASSERT_TRUE(pumpUntil([&] { return converter.model.counters().sentencesSent >= 20; }, 20000));
+    pumpFor(600);
+    std::int32_t cutBeforeNext = 0;
+    for (std::int32_t k = 0; k < pickerRowCount; k += 2) {
+        const std::u16string row = text(sentencePicker.row[k]);
+        ASSERT_GE(row.size(), 6u) << "row " << k;
+        EXPECT_EQ(row[0], u'$');
+        EXPECT_EQ(row.find(u'$', 1), std::u16string::npos);
+        // The line feed before the next "$" of a read is left out; the last sentence keeps it.
+        cutBeforeNext += row.back() == u'\r' ? 1 : 0;
+        EXPECT_EQ(text(sentencePicker.row[k + 1]), u"");
+    }
+    EXPECT_GT(cutBeforeNext, 0);
+    // Rows follow the converter's order: four sentences repeat.
+    EXPECT_EQ(text(sentencePicker.row[0]), text(sentencePicker.row[8]));
+    EXPECT_NE(text(sentencePicker.row[0]), text(sentencePicker.row[2]));
+
+    // A click on a row pauses the rows; a second one lets them go on.
+    click(sentencePicker.row[5]);
+    EXPECT_EQ(text(sentencePicker.parametersGroup), u"Incoming NMEA Sentences (paused)");
+    const std::u16string bottom = text(sentencePicker.row[30]);
+    pumpFor(2000); // the converter goes on streaming
+    EXPECT_EQ(text(sentencePicker.row[30]), bottom);
+    click(sentencePicker.row[5]);
+    EXPECT_EQ(text(sentencePicker.parametersGroup), u"Incoming NMEA Sentences");
+    ASSERT_TRUE(pumpUntil([&] { return text(sentencePicker.row[30]) != bottom; }, 5000));
+
+    click(sentencePicker.incomingButton);
+    EXPECT_EQ(converter.model.counters().streamStops, 1u);
+    EXPECT_FALSE(converter.model.streaming());
+    EXPECT_EQ(text(sentencePicker.parametersGroup), u"NMEA Sentence Parameters (no sentence selected)");
+    EXPECT_EQ(text(sentencePicker.row[0]), u"");
+    EXPECT_TRUE(usable(sentencePicker.okButton));
+    click(sentencePicker.cancelButton);
+    EXPECT_TRUE(platform::isWindowEnabled(mainForm.window.window));
+}
+
+// Every window of the main form: whether it takes input, and how its widget looks and is flagged.
+struct WidgetState {
+    platform::WindowHandle window;
+    bool windowEnabled;
+    bool enabled;
+    std::int32_t visualState;
+    bool operator==(const WidgetState&) const = default;
+};
+
+std::vector<WidgetState> formState() {
+    std::vector<WidgetState> states;
+    for (platform::WindowHandle window : platform::descendantWindows(mainForm.window.window)) {
+        const Widget* w = Widget::fromWindow(window);
+        const bool isWidget = w != nullptr && w->window == window;
+        states.push_back({window, platform::isWindowEnabled(window), isWidget && w->enabled,
+                          isWidget ? w->visualState : -1});
+    }
+    return states;
+}
+
+TEST_F(NmeaToolsTest, RealtimeViewShowsTheSlotsValueAndGivesEveryWidgetItsStateBack) {
+    // While the scan runs, or with no five-character identifier, a right click only explains.
+    platform::testing::rightDown(mainForm.sentence.slot[1].window, 5, 5);
+    platform::testing::rightUp(mainForm.sentence.slot[1].window, 5, 5);
+    pumpFor(50);
+    waitForConverter();
+    ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
+    EXPECT_EQ(platform::headless::shownBoxes()[0].caption, u"Parameter View Mode");
+    EXPECT_EQ(converter.model.counters().streamStarts, 0u);
+
+    pick({1});
+    moveAway();
+    ASSERT_FALSE(mainForm.identity.serialNumberField.enabled); // no service marker
+    const std::vector<WidgetState> before = formState();
+
+    hover(mainForm.sentence.slot[1]);
+    platform::testing::rightDown(mainForm.sentence.slot[1].window, 5, 5);
+    platform::testing::rightUp(mainForm.sentence.slot[1].window, 5, 5);
+    pumpFor(50);
+    EXPECT_EQ(converter.model.counters().streamStarts, 1u);
+    EXPECT_EQ(formModel.viewedParameter, 2);
+    EXPECT_FALSE(usable(mainForm.commands.readButton));
+    EXPECT_FALSE(usable(mainForm.sentence.slot[0]));
+    EXPECT_TRUE(usable(mainForm.mainFunction.nmeaRadio));
+    EXPECT_TRUE(usable(mainForm.commands.clearConfigButton));
+    moveAway();
+    EXPECT_EQ(text(mainForm.status.box), u"Real Time Parameter View (click to exit)");
+
+    // The field of the first GGA, then the empty one of the second.
+    ASSERT_TRUE(
+        pumpUntil([] { return text(mainForm.status.line) == u"Latitude (ddmm.mmmm) = 5321.6802"; }, 10000));
+    EXPECT_EQ(mainForm.status.line.ctebg, valueFlashColour);
+    ASSERT_TRUE(pumpUntil([] { return mainForm.status.line.ctebg == valueRestColour; }, 1000));
+    ASSERT_TRUE(pumpUntil(
+        [] { return text(mainForm.status.line) == u"Latitude (ddmm.mmmm) (no data available)"; }, 10000));
+
+    click(mainForm.status.line);
+    EXPECT_EQ(formModel.viewedParameter, -1);
+    EXPECT_EQ(converter.model.counters().streamStops, 1u);
+    EXPECT_FALSE(converter.model.streaming());
+    EXPECT_EQ(text(mainForm.status.line), u"OK");
+    EXPECT_EQ(text(mainForm.status.box), u"Status");
+    moveAway();
+    const std::vector<WidgetState> after = formState();
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        EXPECT_TRUE(after[i] == before[i]) << "window " << i << " of the main form";
+    EXPECT_FALSE(usable(mainForm.identity.serialNumberField));
+}
+
+} // namespace
+} // namespace zor::testing

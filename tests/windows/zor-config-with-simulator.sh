@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# zor-config.exe under Wine against the converter simulator linked as comN: scan, read (saved to a
+# file), send of that file, and the image the simulator received compared with the file. Run inside
+# scripts/wine-session (with-simulator.sh sets ZOR_TEST_COM_PORT).
+#   zor-config-with-simulator.sh WINE-EXEC ZOR-CONFIG.EXE
+set -euo pipefail
+wine_exec="$1"
+exe="$2"
+port="COM${ZOR_TEST_COM_PORT:?run through with-simulator.sh}"
+work="$(mktemp -d -t zor-config-wine.XXXXXX)"
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+rm -f "${ZOR_TEST_RECEIVED:?}"
+
+echo "== scan"
+"$wine_exec" "$exe" scan | tee scan.txt
+grep -q "^$port: NMEA0183 to SDI12 Slave, firmware 1.7, serial ZS410001" scan.txt
+
+echo "== read"
+"$wine_exec" "$exe" read --port "$port" -o read.cfg
+[ "$(stat -c %s read.cfg)" -eq 326 ]
+
+echo "== send"
+"$wine_exec" "$exe" send read.cfg --port "$port" | tee send.txt
+grep -q "1 of 1 converter(s) configured" send.txt
+for _ in $(seq 1 50); do [ -s "$ZOR_TEST_RECEIVED" ] && break; sleep 0.1; done
+cmp read.cfg "$ZOR_TEST_RECEIVED"
+
+echo "== no converter on another port"
+set +e
+"$wine_exec" "$exe" read --port COM250
+code=$?
+set -e
+[ "$code" -eq 3 ]
+echo "zor-config under Wine: 4 passed, 0 failed"
