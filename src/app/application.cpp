@@ -4,7 +4,6 @@
 #include "form/main_form_build.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
-#include "platform/port.h"
 #include "render/theme.h"
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
@@ -12,24 +11,14 @@
 
 namespace zor {
 
-namespace {
-
-// Run once the message loop has ended.
-void CloseConverterPortAtExit() {
-    if (converterLink.portHandle == platform::invalidPortHandle) return;
-    platform::closePort(converterLink.portHandle);
-}
-
-} // namespace
-
 void StartApplication() {
     LoadStartupTheme(theme);
     WireSubsystems();
     BuildMainForm();
     AttachExchangeHandlers();
     AttachNmeaHandlers();
-    // Creating the main window clears the exit hook.
-    toolkit.exitHook = CloseConverterPortAtExit;
+    // Creating the main window clears the exit hook; the port is closed once the loop has ended.
+    toolkit.exitHook = CloseLinkPort;
     StartPortScan();
 }
 

@@ -20,8 +20,10 @@ void WireSubsystems() {
     converterLink.widgets.portLabel = &mainForm.commPort.portLabel;
     converterLink.widgets.rescanButton = &mainForm.commPort.rescanButton;
     converterLink.widgets.statusLine = &mainForm.status.line;
-    converterLink.widgets.statusBox = &mainForm.status.box;
-    HandFirmwareDisabledSetToLink();
+    converterLink.widgets.firmwareDisabledSet = {
+        &mainForm.commands.readButton, &mainForm.commands.restartButton, &mainForm.commands.testLedsButton,
+        &mainForm.commands.saveButton, &mainForm.commands.openButton,    &mainForm.commands.sendButton,
+        &mainForm.sentence.pickButton, &mainForm.commPort.rescanButton};
     converterLink.hooks.clearIndicatorBlinks = ClearIndicatorBlinks;
     converterLink.hooks.applyReply = ApplyReplyToForm;
 

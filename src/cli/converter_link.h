@@ -19,9 +19,6 @@ std::string PortDeviceName(const std::string& given);
 // "COM3" for "\\.\COM3"; a device path as it is.
 std::string PortDisplayName(const std::string& device);
 
-// The wait between the query and the read, as the window's reply job is armed.
-inline constexpr std::uint32_t replyWaitMs = 200;
-
 struct QueryResult {
     bool written = false;
     bool readOk = false;

@@ -59,7 +59,7 @@ int RunFirmware(const FirmwareOptions& options) {
         const FirmwareStep step = RunFirmwareJob(*update, port);
         if (step.statusChanged) {
             status = step.status;
-            if (status == u"Packet Send Failed") ++resent;
+            if (status == packetSendFailedStatus) ++resent;
             if (bar && update->state >= firmwareSendPacket) drawProgress(*update, resent);
         }
         if (step.finished) {

@@ -6,7 +6,6 @@
 #include "form/settings_image.h"
 #include "toolkit/decimal_text.h"
 
-#include <cstdio>
 
 namespace zor::cli {
 namespace {
@@ -64,12 +63,6 @@ void writeModbusCells(FormState& form, const DecodedModbusImage& image) {
 
 void showRegisterSet0(FormModel& model) {
     (void)PrepareRegisterSetDisplay(model, 0);
-}
-
-std::string number(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", value);
-    return text;
 }
 
 const char* functionSymbol(std::int32_t f) {
@@ -229,11 +222,11 @@ std::string Describe(const FormState& form) {
         out += "  Set  Sentence  Parameters          Monitored  Function  Threshold       Hysteresis\n";
         for (std::int32_t k = 0; k < registerSetCount; ++k) {
             const char* symbol = functionSymbol(s.thresholdFunction[k]);
-            out += "  " + pad(std::to_string(k), 5) + pad(Utf8(s.sentenceId[k]), 10) +
-                   pad(slots(s.parameterSelectMask[k]), 20) +
-                   pad(std::to_string(s.monitoredParameter[k]), 11) +
-                   pad(symbol != nullptr ? symbol : std::to_string(s.thresholdFunction[k]), 10) +
-                   pad(number(s.threshold[k]), 16) + number(s.hysteresis[k]) + "\n";
+            out +=
+                "  " + pad(std::to_string(k), 5) + pad(Utf8(s.sentenceId[k]), 10) +
+                pad(slots(s.parameterSelectMask[k]), 20) + pad(std::to_string(s.monitoredParameter[k]), 11) +
+                pad(symbol != nullptr ? symbol : std::to_string(s.thresholdFunction[k]), 10) +
+                pad(Utf8(SixDecimalText(s.threshold[k])), 16) + Utf8(SixDecimalText(s.hysteresis[k])) + "\n";
         }
         out += "Triggered output: " + std::string(s.triggeredOutputOn != 0 ? "ON" : "OFF") +
                ", reflected in LED: " + (s.reflectOutputInLed != 0 ? "yes" : "no") + "\n";

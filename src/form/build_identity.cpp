@@ -14,13 +14,8 @@ namespace {
 
 // A "service" file or directory beside the executable unlocks the serial number.
 bool ServiceMarkerPresent() {
-    NarrowText directory;
-    if (!exeDirectory(directory)) return false;
     std::u16string path;
-    for (const char* c = directory.c_str(); *c != '\0'; ++c)
-        path += static_cast<char16_t>(static_cast<unsigned char>(*c));
-    path += u"service";
-    return platform::fileExists(path.c_str());
+    return exeSiblingPath(u"service", path) && platform::fileExists(path.c_str());
 }
 
 // Below the previous radio with no gap, taking its size.

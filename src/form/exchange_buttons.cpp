@@ -24,16 +24,8 @@ void SendSettingsClicked(Widget&) {
         SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
         return;
     }
-    if (converterLink.portHandle != platform::invalidPortHandle)
-        platform::closePort(converterLink.portHandle);
+    CloseLinkPort();
     SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
-}
-
-void HandFirmwareDisabledSetToLink() {
-    converterLink.widgets.firmwareDisabledSet = {
-        &mainForm.commands.readButton, &mainForm.commands.restartButton, &mainForm.commands.testLedsButton,
-        &mainForm.commands.saveButton, &mainForm.commands.openButton,    &mainForm.commands.sendButton,
-        &mainForm.sentence.pickButton, &mainForm.commPort.rescanButton};
 }
 
 } // namespace zor

@@ -11,8 +11,4 @@ void SendSettingsClicked(Widget& button);
 void SaveConfigClicked(Widget& button);
 void OpenConfigClicked(Widget& button);
 
-// "Read Settings", "Restart Converter", "Test LEDs", "Save Config", "Open Config", "Send Settings",
-// "Pick" and "Rescan Ports": disabled while a firmware update runs.
-void HandFirmwareDisabledSetToLink();
-
 } // namespace zor

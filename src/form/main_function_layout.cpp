@@ -51,6 +51,17 @@ void ShowBaudAndTimeout(bool visible) {
         visible ? show(*group) : hide(*group);
 }
 
+// The register-set group, the table, the timeout and the address are in use unless the table only shows;
+// the baud group always is. Then the whole window repaints in its new layout.
+void EnableLayoutGroups(bool tableInUse) {
+    setEnabled(sets().group, tableInUse);
+    EnableTable(tableInUse);
+    setEnabled(mainForm.modbusSerial.baudGroup, true);
+    setEnabled(mainForm.modbusSerial.timeoutGroup, tableInUse);
+    setEnabled(mainForm.identity.addressGroup, true);
+    repaint(mainForm.window);
+}
+
 } // namespace
 
 void ApplyNmeaLayout() {
@@ -64,12 +75,7 @@ void ApplyNmeaLayout() {
     ShowBaudAndTimeout(false);
     show(mainForm.identity.addressGroup);
 
-    setEnabled(sets().group, true);
-    EnableTable(true);
-    setEnabled(mainForm.modbusSerial.baudGroup, true);
-    setEnabled(mainForm.modbusSerial.timeoutGroup, true);
-    setEnabled(mainForm.identity.addressGroup, true);
-    repaint(mainForm.window);
+    EnableLayoutGroups(true);
 }
 
 namespace {
@@ -88,12 +94,7 @@ void ShowTableLayout(std::int32_t extraWidth, const char16_t* baudTitle, bool ta
     mainForm.modbusSerial.baudGroup.setText(baudTitle);
     ShowBaudAndTimeout(true);
 
-    setEnabled(sets().group, tableInUse);
-    EnableTable(tableInUse);
-    setEnabled(mainForm.modbusSerial.baudGroup, true);
-    setEnabled(mainForm.modbusSerial.timeoutGroup, tableInUse);
-    setEnabled(mainForm.identity.addressGroup, true);
-    repaint(mainForm.window);
+    EnableLayoutGroups(tableInUse);
 }
 
 } // namespace

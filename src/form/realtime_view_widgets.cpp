@@ -1,5 +1,6 @@
 #include "form/realtime_view_widgets.h"
 
+#include "form/form_display.h"
 #include "form/main_form.h"
 #include "platform/window.h"
 #include "toolkit/layout.h"
@@ -69,6 +70,7 @@ void EnterRealtimeViewWidgets() {
     }
     for (Widget* control : viewDisabled)
         setEnabled(*control, false);
+    SetStatusTitle(u"Real Time Parameter View (click to exit)");
 }
 
 void LeaveRealtimeViewWidgets() {
@@ -83,6 +85,7 @@ void LeaveRealtimeViewWidgets() {
         repaint(*entry.control);
     }
     saved.clear();
+    SetStatusTitle(u"Status");
 }
 
 } // namespace zor

@@ -13,6 +13,8 @@ inline constexpr std::int32_t receiveBufferSize = 8192;
 inline constexpr std::int32_t tagLength = 5;
 inline constexpr char queryText[] = "~ZOR0";
 inline constexpr std::int32_t queryLength = tagLength;
+// The converter answers the query within this many milliseconds; the reply is read after it.
+inline constexpr std::uint32_t replyWaitMs = 200;
 
 enum class ReplyTag { None, Zor1, Zor2, Zor3 };
 

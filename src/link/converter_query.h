@@ -9,8 +9,6 @@
 
 namespace zor {
 
-inline constexpr std::uint32_t replyWaitMs = 200;
-
 // Purges what is queued on the port, zeroes the receive buffer, writes the query and arms the reply job;
 // false when the write failed (nothing is shown then).
 bool SendQuery();

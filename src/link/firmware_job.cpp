@@ -129,7 +129,7 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         // firmware the converter refused as sent.
         update.cursor = update.packetStart;
         update.lastPacket = false;
-        setStatus(step, u"Packet Send Failed");
+        setStatus(step, packetSendFailedStatus);
     } else {
         fail(step, u"Illegal Response: " + DecimalText(static_cast<std::int8_t>(answer)));
         return;

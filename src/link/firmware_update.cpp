@@ -18,7 +18,6 @@ struct PortFirmwareLink final : FirmwareLink {
     PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override {
         const platform::PortResult r =
             platform::writePort(converterLink.portHandle, bytes, static_cast<std::uint32_t>(size));
-        converterLink.bytesWritten = r.count;
         return {r.ok(), static_cast<std::int32_t>(r.count), r.error};
     }
     PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override {

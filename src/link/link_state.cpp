@@ -4,6 +4,11 @@ namespace zor {
 
 LinkState converterLink;
 
+void CloseLinkPort() {
+    if (converterLink.portHandle != platform::invalidPortHandle)
+        platform::closePort(converterLink.portHandle);
+}
+
 void ShowLinkStatus(const std::u16string& text) {
     if (converterLink.widgets.statusLine != nullptr) converterLink.widgets.statusLine->setText(text.c_str());
 }
@@ -11,7 +16,6 @@ void ShowLinkStatus(const std::u16string& text) {
 platform::PortResult WriteImageBuffer(std::int32_t count) {
     const platform::PortResult written = platform::writePort(
         converterLink.portHandle, converterLink.imageBuffer, static_cast<std::uint32_t>(count));
-    converterLink.bytesWritten = written.count;
     return written;
 }
 

@@ -22,7 +22,6 @@ struct LinkWidgets {
     Widget* portLabel = nullptr;    // "---", "Scanning n", "COMn"
     Widget* rescanButton = nullptr; // its tag is the scanning flag
     Widget* statusLine = nullptr;
-    Widget* statusBox = nullptr;
     // Disabled while a firmware update runs: "Read Settings", "Restart Converter", "Test LEDs",
     // "Save Config", "Open Config", "Send Settings", "Pick" and "Rescan Ports".
     std::array<Widget*, firmwareDisabledSetSize> firmwareDisabledSet{};
@@ -42,7 +41,6 @@ struct LinkState {
     std::int32_t scanPortNumber = 0;
     std::uint8_t receiveBuffer[receiveBufferSize] = {};
     std::uint8_t imageBuffer[imageBufferSize] = {};
-    std::uint32_t bytesWritten = 0; // shared by all writes, shown in status texts
     LinkWidgets widgets;
     LinkHooks hooks;
 };
@@ -65,11 +63,13 @@ class PortStandIn {
     platform::PortHandle kept_;
 };
 
+// Closes the open port, if any, and marks the handle invalid (rescan, a failed image write, exit).
+void CloseLinkPort();
+
 // Replaces the status line's text.
 void ShowLinkStatus(const std::u16string& text);
 
-// Writes count bytes from the image buffer to the port (or the file standing in for it); the count
-// written is kept in bytesWritten.
+// Writes count bytes from the image buffer to the port (or the file standing in for it).
 platform::PortResult WriteImageBuffer(std::int32_t count);
 
 } // namespace zor

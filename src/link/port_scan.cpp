@@ -31,11 +31,6 @@ void setScanning(bool on) {
     setScanButton(on ? stopScanningText : rescanText);
 }
 
-void closeLinkPort() {
-    if (converterLink.portHandle != platform::invalidPortHandle)
-        platform::closePort(converterLink.portHandle);
-}
-
 // Opens port n and sets it up; true when the query went out and the reply job is armed.
 bool tryPort(std::int32_t number) {
     const platform::PortOpenResult opened = OpenConverterPort(number);
@@ -45,14 +40,14 @@ bool tryPort(std::int32_t number) {
     if (line.readSettingsError != 0)
         ShowLinkStatus(GetCommStateFailedText(static_cast<std::int32_t>(line.readSettingsError)));
     if (!line.applied.ok()) {
-        closeLinkPort();
+        CloseLinkPort();
         return false;
     }
     KillJob(mainWindow());
     SetConverterTimeouts(converterLink.portHandle);
     setPortLabel(u"COM" + DecimalText(number));
     if (SendQuery()) return true;
-    closeLinkPort();
+    CloseLinkPort();
     return false;
 }
 
@@ -63,7 +58,7 @@ bool IsScanning() {
 }
 
 void StartPortScan() {
-    closeLinkPort();
+    CloseLinkPort();
     setScanning(true);
     converterLink.scanPortNumber = 0;
     if (converterLink.hooks.clearIndicatorBlinks != nullptr) converterLink.hooks.clearIndicatorBlinks();
@@ -104,7 +99,7 @@ void ContinueScanAfterSilence() {
         setScanButton(rescanText);
         return;
     }
-    closeLinkPort();
+    CloseLinkPort();
     ++converterLink.scanPortNumber;
     setScanButton(stopScanningText);
     SetJob(mainWindow(), scanStepPeriodMs, ScanStep);

@@ -48,11 +48,8 @@ void startView() {
     sentencePicker.incomingButton.setText(u"Hide Incoming NMEA");
     view.active = true;
     setSelectionControlsEnabled(false);
+    ShowParameterList(-1); // every row empty on its own colour
     titleRows();
-    for (std::int32_t k = 0; k < pickerRowCount; ++k) {
-        sentencePicker.row[k].ctbg = RowColour(k);
-        sentencePicker.row[k].setText(u"");
-    }
     StartStreaming();
     SetJob(pickerWindow, readingPeriodMs, IncomingReadingJob);
 }

@@ -69,7 +69,6 @@ void StartRealtimeView(Widget& slot) {
     if (viewed() > 0) return;
     setViewed(slot.tag + 1);
     if (nmeaHooks.enterRealtimeView != nullptr) nmeaHooks.enterRealtimeView();
-    if (widgets.statusBox != nullptr) widgets.statusBox->setText(u"Real Time Parameter View (click to exit)");
     StartStreaming();
     rearm(*widgets.mainWindow);
 }
@@ -81,8 +80,7 @@ void StopRealtimeView(Widget&) {
     setViewed(-1);
     if (nmeaHooks.leaveRealtimeView != nullptr) nmeaHooks.leaveRealtimeView();
     StopStreaming();
-    if (widgets.statusLine != nullptr) widgets.statusLine->setText(u"OK");
-    if (widgets.statusBox != nullptr) widgets.statusBox->setText(u"Status");
+    ShowLinkStatus(u"OK");
 }
 
 void RealtimeViewJob(Widget& mainWindow) {

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/port.h"
 #include "render/theme.h"
+#include "toolkit/decimal_text.h"
 #include "toolkit/layout.h"
 #include "toolkit/paths.h"
 #include "toolkit/widget_create.h"
@@ -145,22 +146,14 @@ void buildParameterRows() {
     }
 }
 
-std::u16string widen(const char* bytes) {
-    std::u16string text;
-    for (const char* c = bytes; *c != '\0'; ++c)
-        text += static_cast<char16_t>(static_cast<unsigned char>(*c));
-    return text;
-}
-
 // "nmea.txt" beside the executable. A file that cannot be opened loads nothing and says nothing.
 void loadCatalogueFile() {
-    NarrowText directory;
-    if (!exeDirectory(directory)) {
+    std::u16string path;
+    if (!exeSiblingPath(u"nmea.txt", path)) {
         platform::messageBox(pickerWindow.window, u"Unable to open executable path", u"Error",
                              platform::box::Ok);
         return;
     }
-    const std::u16string path = widen(directory.c_str()) + u"nmea.txt";
     platform::PortOpenResult file = platform::openFile(path.c_str(), platform::FileAccess::Read);
     if (!file.ok()) return;
     std::vector<std::uint8_t> bytes;
@@ -206,9 +199,8 @@ void ShowParameterList(std::int32_t e) {
             continue;
         }
         // A blank before one-digit numbers lines them up with the two-digit ones.
-        const std::string number = std::to_string(k + 1);
         std::u16string text = k <= 8 ? u" " : u"";
-        text.append(number.begin(), number.end());
+        text += DecimalText(k + 1);
         text += u"   ";
         text += entry.parameters[k].c_str();
         row.ctbg = (picker.pickedParameterMask >> k & 1u) != 0 ? pickedColour : RowColour(k);

@@ -15,6 +15,16 @@ bool exeDirectory(NarrowText& directory) {
     return true;
 }
 
+bool exeSiblingPath(const char16_t* name, std::u16string& path) {
+    NarrowText directory;
+    if (!exeDirectory(directory)) return false;
+    path.clear();
+    for (const char* c = directory.c_str(); *c != '\0'; ++c)
+        path += static_cast<char16_t>(static_cast<unsigned char>(*c));
+    path += name;
+    return true;
+}
+
 bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* path, bool open) {
     platform::FileDialogRequest request;
     request.owner = owner;

@@ -4,6 +4,8 @@
 #include "platform/types.h"
 #include "toolkit/text_buffer.h"
 
+#include <string>
+
 namespace zor {
 
 // Characters of a path buffer, the terminator included.
@@ -11,6 +13,9 @@ inline constexpr std::int32_t pathCapacity = 260;
 
 // The directory of the executable with its trailing backslash (C:\Tools\ for C:\Tools\app.exe).
 bool exeDirectory(NarrowText& directory);
+// The full path of a file of that name beside the executable; false when the executable's own path
+// cannot be had. The directory's 8-bit characters become wide ones byte by byte.
+bool exeSiblingPath(const char16_t* name, std::u16string& path);
 // Shows the open (or save) dialog. On success the chosen path, upper-cased, is in the buffer of at
 // least pathCapacity characters; on cancel the buffer is left as it was.
 bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* path, bool open);

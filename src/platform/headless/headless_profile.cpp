@@ -7,11 +7,13 @@
 // is used as given, relative to the current directory. Writes go to a temporary file beside the
 // target that then replaces it, so a failed write leaves the old file whole.
 #include "platform/profile.h"
+#include "platform/utf8_text.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+
 #include <string>
 #include <vector>
 
@@ -19,33 +21,7 @@ namespace zor::platform {
 namespace {
 
 std::string utf8(const char16_t* text) {
-    std::string out;
-    if (text == nullptr) return out;
-    for (std::size_t i = 0; text[i] != 0; ++i) {
-        std::uint32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<std::uint32_t>(text[i + 1]) - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD; // a lone surrogate
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+    return text != nullptr ? Utf8FromUtf16(text) : std::string();
 }
 
 bool isBlank(char c) {
