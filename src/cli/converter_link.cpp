@@ -114,23 +114,6 @@ platform::PortResult ConverterLink::purgeReceive() {
     return platform::purgeReceive(port_);
 }
 
-PortTransfer PortFirmwareLink::write(const std::uint8_t* bytes, std::int32_t size) {
-    const platform::PortResult r = link_.write(bytes, static_cast<std::uint32_t>(size < 0 ? 0 : size));
-    return PortTransfer{r.ok(), static_cast<std::int32_t>(r.count), r.error};
-}
-
-PortTransfer PortFirmwareLink::read(std::uint8_t* buffer, std::int32_t capacity) {
-    const platform::PortResult r =
-        link_.read(buffer, static_cast<std::uint32_t>(capacity < 0 ? 0 : capacity));
-    return PortTransfer{r.ok(), static_cast<std::int32_t>(r.count), r.error};
-}
-
-std::uint32_t PortFirmwareLink::nowMs() {
-    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          std::chrono::steady_clock::now().time_since_epoch())
-                                          .count());
-}
-
 void SleepMs(std::uint32_t ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "image/reply_outcome.h"
-#include "link/firmware_link.h"
 #include "platform/port.h"
 
 #include <cstdint>
@@ -38,6 +37,7 @@ class ConverterLink {
     bool open(const std::string& device, std::string& message);
     void close();
     bool isOpen() const { return port_ != platform::invalidPortHandle; }
+    const platform::PortHandle& handle() const { return port_; }
 
     // "~ZOR0", the reply wait, one read of up to 8192 bytes into a zeroed buffer, the recognition.
     QueryResult query();
@@ -49,20 +49,6 @@ class ConverterLink {
 
   private:
     platform::PortHandle port_ = platform::invalidPortHandle;
-};
-
-// The firmware job's port and clock: the open link and a steady clock.
-class PortFirmwareLink : public FirmwareLink {
-  public:
-    explicit PortFirmwareLink(ConverterLink& link) : link_(link) {}
-    PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override;
-    PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override;
-    std::uint8_t* receiveBuffer() override { return receive_; }
-    std::uint32_t nowMs() override;
-
-  private:
-    ConverterLink& link_;
-    std::uint8_t receive_[receiveBufferSize] = {};
 };
 
 void SleepMs(std::uint32_t ms);

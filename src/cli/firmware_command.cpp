@@ -7,9 +7,11 @@
 #include "link/converter_commands.h"
 #include "link/detection_status.h"
 #include "link/firmware_job.h"
+#include "link/port_firmware_link.h"
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace zor::cli {
 namespace {
@@ -52,7 +54,8 @@ int RunFirmware(const FirmwareOptions& options) {
     std::fflush(stdout);
 
     const bool bar = ErrorIsTerminal();
-    PortFirmwareLink port(link);
+    std::vector<std::uint8_t> receive(receiveBufferSize, 0);
+    PortFirmwareLink port(link.handle(), receive.data());
     std::int32_t resent = 0;
     std::u16string status;
     for (;;) {

@@ -6,7 +6,6 @@
 #include "form/settings_image.h"
 #include "toolkit/decimal_text.h"
 
-
 namespace zor::cli {
 namespace {
 
