@@ -35,14 +35,6 @@ int saveForm(FormState& form, const std::string& path) {
     return saved;
 }
 
-bool startsLikeJson(const std::vector<std::uint8_t>& bytes) {
-    for (const std::uint8_t b : bytes) {
-        if (b == ' ' || b == '\t' || b == '\r' || b == '\n') continue;
-        return b == '{';
-    }
-    return false;
-}
-
 } // namespace
 
 int RunScan(const ScanOptions& options) {
@@ -91,22 +83,18 @@ int RunShow(const ShowOptions& options) {
     std::vector<std::uint8_t> bytes;
     const int loaded = LoadFile(options.file, receiveBufferSize, bytes);
     if (loaded != exitOk) return loaded;
-    if (bytes.size() > static_cast<std::size_t>(receiveBufferSize)) bytes.resize(receiveBufferSize);
-    const ReplyOutcome file = RecogniseConfigFile(bytes.data(), static_cast<std::int32_t>(bytes.size()));
-    if (file.detection != Detection::Detected || !file.complete) {
-        PrintError(options.file + " is not a configuration file (" + Utf8(file.status) + ")");
-        return exitNotSettings;
-    }
+    ReplyOutcome file;
+    const int recognised = RecogniseConfigBytes(options.file, bytes, file);
+    if (recognised != exitOk) return recognised;
     printSettings(FileContent(file, bytes), options.json);
     return exitOk;
 }
 
 int RunBuild(const BuildOptions& options) {
     std::vector<std::uint8_t> bytes;
-    constexpr std::uint32_t largestSettingsText = 1u << 20;
     const int loaded = LoadFile(options.input, largestSettingsText, bytes);
     if (loaded != exitOk) return loaded;
-    if (bytes.size() > largestSettingsText || !startsLikeJson(bytes)) {
+    if (bytes.size() > largestSettingsText || !StartsLikeJson(bytes)) {
         PrintError(options.input + " is not a settings text (JSON)");
         return exitNotSettings;
     }

@@ -22,14 +22,9 @@ struct SettingsInput {
 };
 
 int loadInput(const std::string& path, SettingsInput& input) {
-    constexpr std::uint32_t largestSettingsText = 1u << 20;
     const int loaded = LoadFile(path, largestSettingsText, input.bytes);
     if (loaded != exitOk) return loaded;
-    for (const std::uint8_t b : input.bytes) {
-        if (b == ' ' || b == '\t' || b == '\r' || b == '\n') continue;
-        input.isJson = b == '{';
-        break;
-    }
+    input.isJson = StartsLikeJson(input.bytes);
     if (input.isJson) {
         input.json = nlohmann::json::parse(input.bytes.begin(), input.bytes.end(), nullptr, false);
         if (input.bytes.size() > largestSettingsText || input.json.is_discarded()) {
@@ -44,15 +39,7 @@ int loadInput(const std::string& path, SettingsInput& input) {
         }
         return exitOk;
     }
-    // As "Open Config" reads it: one read of up to 8192 bytes.
-    if (input.bytes.size() > static_cast<std::size_t>(receiveBufferSize))
-        input.bytes.resize(receiveBufferSize);
-    input.file = RecogniseConfigFile(input.bytes.data(), static_cast<std::int32_t>(input.bytes.size()));
-    if (input.file.detection != Detection::Detected || !input.file.complete) {
-        PrintError(path + " is not a configuration file (" + Utf8(input.file.status) + ")");
-        return exitNotSettings;
-    }
-    return exitOk;
+    return RecogniseConfigBytes(path, input.bytes, input.file);
 }
 
 // One converter: its settings read, the file opened onto them as the window opens a file, the image

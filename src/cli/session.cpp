@@ -127,6 +127,22 @@ int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint
     return exitOk;
 }
 
+bool StartsLikeJson(const std::vector<std::uint8_t>& bytes) {
+    for (const std::uint8_t b : bytes) {
+        if (b == ' ' || b == '\t' || b == '\r' || b == '\n') continue;
+        return b == '{';
+    }
+    return false;
+}
+
+int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& bytes, ReplyOutcome& file) {
+    if (bytes.size() > static_cast<std::size_t>(receiveBufferSize)) bytes.resize(receiveBufferSize);
+    file = RecogniseConfigFile(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+    if (file.detection == Detection::Detected && file.complete) return exitOk;
+    PrintError(path + " is not a configuration file (" + Utf8(file.status) + ")");
+    return exitNotSettings;
+}
+
 int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t count) {
     const std::u16string target = widePath(path);
     const std::u16string temporary = TemporarySavePath(target.c_str());

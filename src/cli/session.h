@@ -36,6 +36,15 @@ std::string ConverterLine(const FoundConverter& found);
 // refused). exitOk, or exitFile with a message printed.
 int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes);
 
+// Settings texts (JSON) are read up to this size.
+inline constexpr std::uint32_t largestSettingsText = 1u << 20;
+// Whether the first character that is not white space opens a JSON object.
+bool StartsLikeJson(const std::vector<std::uint8_t>& bytes);
+
+// The bytes of a configuration file as "Open Config" takes them (one read of up to 8192 bytes),
+// recognised. exitOk for a complete image, or exitNotSettings with a message printed.
+int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& bytes, ReplyOutcome& file);
+
 // Saves an image as "Save Config" does: a temporary file beside the target, one write, then the
 // temporary put in the target's place, so that a failure never leaves a half-written file.
 int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t count);
