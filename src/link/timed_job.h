@@ -8,9 +8,12 @@
 
 namespace zor {
 
-// Stores the handler in the widget's timer slot and (re)starts timer 1 of its window with the period.
+// Stores the handler in the widget's timer slot and (re)starts the widget's timer with the period.
 void SetJob(Widget& widget, std::uint32_t periodMs, TimedJob handler);
-// Stops timer 1 of the widget's window; the handler stays in the slot.
+// Stops the widget's timer; the handler stays in the slot and is never called again, even for a tick
+// the window system had already queued, until SetJob arms it anew.
 void KillJob(Widget& widget);
+// A job is armed on the widget: its timer runs.
+bool JobArmed(const Widget& widget);
 
 } // namespace zor

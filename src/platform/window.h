@@ -86,7 +86,8 @@ void setWindowFont(WindowHandle window, GdiObject font, bool redraw);
 // Sets the window's large icon from the program's icon resource, loaded at 32 x 32.
 void setLargeIcon(WindowHandle window, std::int32_t resourceId);
 
-// Timers (the toolkit uses identifier 1 on each window) and mouse-leave tracking.
+// Timers and mouse-leave tracking. Killing or setting a timer again does not take back a tick that is
+// already queued: it is still delivered (the toolkit gives each arming its own identifier).
 bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t periodMs);
 bool killTimer(WindowHandle window, std::uintptr_t identifier);
 void trackMouseLeave(WindowHandle window);

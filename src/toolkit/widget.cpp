@@ -12,8 +12,6 @@ ToolkitState toolkit;
 namespace {
 
 constexpr Argb opaqueBlack = 0xFF000000;
-constexpr std::uintptr_t timerId = 1;
-
 void copyFace(char16_t (&target)[33], const char16_t* face) {
     std::int32_t i = 0;
     for (; face[i] != 0 && i < 32; ++i)
@@ -55,7 +53,7 @@ void Widget::constructWithEvents(bool events) {
 
 void Widget::destroy() {
     using namespace platform;
-    if (window != nullptr) killTimer(window, timerId);
+    if (window != nullptr && timerRunning) killTimer(window, timerArming);
     if (backDC != nullptr) {
         deleteObject(selectObject(backDC, backOldBitmap));
         deleteSurface(backDC);

@@ -119,6 +119,10 @@ struct WidgetFields {
     std::int32_t visualState = Normal;
     std::int32_t glyph = 0;
     std::int32_t tag = 0;
+    // The identifier of the timer's current arming, and whether it runs. Each arming gets a new
+    // identifier, so a tick of an earlier one that the window system still delivers is told apart.
+    std::uintptr_t timerArming = 0;
+    bool timerRunning = false;
 
     // Callback slots. Gated slots run only while the event gate is open.
     WidgetCallback onLeftDown = nullptr;

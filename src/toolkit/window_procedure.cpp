@@ -243,8 +243,9 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
         onTextFieldCommand(w, first);
         break;
     case msg::Timer:
-        // The identifier is not looked at: a widget has one timer.
-        gated(w.onTimer, w);
+        // Windows still delivers a tick that was queued before the timer was killed or armed again:
+        // only a tick of the arming that runs now reaches the handler.
+        if (w.timerRunning && first == w.timerArming) gated(w.onTimer, w);
         break;
     case msg::ColourEdit:
         return onColourRequest(w, first, true);

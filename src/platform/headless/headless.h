@@ -5,7 +5,12 @@
 // - windows: sizes and frames of top-level windows, client areas, visibility, enabling, focus
 //   (kill focus before set focus), destroy messages parent first, enumeration depth first in creation
 //   order, move then size messages, timers raised to at least 10 ms, paint and timers only when no
-//   message is posted;
+//   message is posted; a tick already due when its timer is killed or set again stays queued and is
+//   delivered (Windows documents this; the toolkit must drop it itself);
+// - the modal loops of message boxes and file dialogs: a box or dialog answered with a scripted time
+//   (answerNextBoxAfter, answerNextFileDialog) stays up that long on the virtual clock while posted
+//   messages, paint and due timers are dispatched, so jobs run under it; one without a time returns
+//   at once;
 // - mouse input by screen point: the deepest visible window under the point gets it, clipped by every
 //   parent's client area; of overlapping siblings the first created is on top; a disabled child is
 //   passed over (the window below it gets the input), a disabled top-level window swallows it; frames
@@ -19,8 +24,8 @@
 //
 // What it does not: painting to a screen (surfaces record drawing, see headless_graphics.h), z order
 // changes of child windows, mouse capture, double clicks, the wheel, non-client messages, hover,
-// caret and scrolling, clipboard, shortcuts and balloons of the edit control, the modal loops of
-// message boxes and dialogs (they return at once), the real frame drag, keyboard layouts (shift with
+// caret and scrolling, clipboard, shortcuts and balloons of the edit control, the owner of a box
+// being disabled while it is up, the real frame drag, keyboard layouts (shift with
 // digits gives nothing). A test that depends on one of these belongs in tests/windows or in
 // tests/unit, where it also runs under Wine.
 #pragma once

@@ -16,7 +16,12 @@ struct ShownBox {
     std::u16string caption;
     std::uint32_t flags = 0;
     std::int32_t answer = 0; // the button it was closed with
+    bool closed = false;     // false while the box is still up (its modal loop runs)
 };
+
+// The next box stays up for upForMs on the virtual clock, its modal loop dispatching what falls due
+// (jobs run under the box, as on Windows), then is closed with the answer.
+void answerNextBoxAfter(std::int32_t answer, std::uint32_t upForMs);
 
 const std::vector<ShownBox>& shownBoxes();
 const std::vector<std::pair<std::uint32_t, std::uint32_t>>& beeps();

@@ -74,6 +74,9 @@ bool headlessShiftDown();
 LResult editProcedure(WindowHandle window, std::uint32_t message, WParam first, LParam second);
 void notifyEditChange(WindowObject& edit);
 void forgetBoxAnswers();
+// The modal loop of a message box or file dialog that stays up for ms of virtual time: posted
+// messages, paint and due timers are dispatched meanwhile; a quit request is kept for the main loop.
+void runModalLoop(std::uint32_t ms);
 
 } // namespace headless_detail
 } // namespace zor::platform

@@ -1,6 +1,7 @@
 // The executable's path, file existence and file dialogs of the headless backend: set by tests.
 #include "platform/headless/headless_paths.h"
 #include "platform/dialogs.h"
+#include "platform/headless/headless_internal.h"
 #include "platform/headless/headless_port.h"
 
 #include <algorithm>
@@ -45,6 +46,7 @@ bool showFileDialog(const FileDialogRequest& request) {
     if (state().answers.empty() || request.path == nullptr) return false;
     const headless::FileDialogAnswer answer = state().answers.front();
     state().answers.pop_front();
+    headless_detail::runModalLoop(answer.upForMs);
     if (answer.initialName.empty()) return false; // cancelled
     const auto n =
         std::min<std::size_t>(answer.initialName.size(), static_cast<std::size_t>(request.pathCapacity - 1));
@@ -63,8 +65,8 @@ void setFileExists(const std::u16string& path, bool exists) {
     else
         state().existing.erase(path);
 }
-void answerNextFileDialog(const std::u16string& path) {
-    state().answers.push_back(FileDialogAnswer{true, path});
+void answerNextFileDialog(const std::u16string& path, std::uint32_t upForMs) {
+    state().answers.push_back(FileDialogAnswer{true, path, upForMs});
 }
 const std::vector<FileDialogAnswer>& fileDialogsShown() {
     return state().asked;

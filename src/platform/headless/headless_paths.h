@@ -1,6 +1,7 @@
 // Test controls for the executable's path, file existence and the file dialogs of the headless backend.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,15 @@ struct FileDialogAnswer {
     std::u16string
         initialName; // as recorded: the name the dialog was shown with; as an answer: the chosen path
     // (empty: the user cancelled)
+    std::uint32_t upForMs = 0; // as an answer: how long the dialog stays up; due timers run meanwhile
 };
 
 void setModulePath(const std::string& path);
 void setFileExists(const std::u16string& path, bool exists);
 // The next file dialog returns this path as if the user chose it; an empty path cancels it.
-void answerNextFileDialog(const std::u16string& path);
+// With upForMs, the dialog stays up that long on the virtual clock first, its modal loop dispatching
+// what falls due, as the dialog's own loop does on Windows.
+void answerNextFileDialog(const std::u16string& path, std::uint32_t upForMs = 0);
 // Each dialog shown: open or save, and the initial name it was given.
 const std::vector<FileDialogAnswer>& fileDialogsShown();
 void resetPaths();

@@ -3,6 +3,7 @@
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_internal.h"
 #include "platform/headless/headless_port.h"
+#include "platform/window.h"
 
 #include <algorithm>
 #include <vector>
@@ -62,6 +63,34 @@ bool headlessIdle() {
     if (!any) return false;
     virtualClock() = std::max(virtualClock(), next);
     return true;
+}
+
+void runModalLoop(std::uint32_t ms) {
+    if (ms == 0) return;
+    Backend& b = backend();
+    const std::uint64_t until = virtualClock() + ms;
+    // Bounded, so that a job that re-arms itself without end cannot hang a test.
+    for (int handled = 0; handled < 1000000;) {
+        Message message;
+        while (handled < 1000000 && headlessNextMessage(message)) {
+            if (message.message == msg::Quit) {
+                b.quitPosted = true; // for the main loop, once the box is gone
+                break;
+            }
+            headlessTranslate(message);
+            dispatchMessage(message);
+            ++handled;
+        }
+        std::uint64_t next = until;
+        for (WindowObject* w : b.windows) {
+            if (!w->alive) continue;
+            for (const auto& entry : w->timers)
+                if (entry.second.due < next) next = entry.second.due;
+        }
+        if (b.quitPosted || next >= until) break;
+        virtualClock() = std::max(virtualClock(), next);
+    }
+    virtualClock() = std::max(virtualClock(), until);
 }
 
 bool headlessShiftDown() {

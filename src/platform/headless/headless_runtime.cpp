@@ -13,7 +13,11 @@ namespace {
 struct DialogLog {
     std::vector<headless::ShownBox> boxes;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> beeps;
-    std::deque<std::int32_t> answers; // scripted by the test, for the next boxes
+    struct Answer {
+        std::int32_t button = box::AnswerOk;
+        std::uint32_t upForMs = 0;
+    };
+    std::deque<Answer> answers; // scripted by the test, for the next boxes
     bool graphicsRunning = false;
     int graphicsStarts = 0;
 };
@@ -25,14 +29,18 @@ DialogLog& log() {
 
 std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t* caption,
                         std::uint32_t flags) {
-    std::int32_t answer = box::AnswerOk; // the default button when the script says nothing
+    DialogLog::Answer answer; // the default button at once when the script says nothing
     if (!log().answers.empty()) {
         answer = log().answers.front();
         log().answers.pop_front();
     }
+    // Shown (and logged) before its modal loop runs: jobs that run under the box see it up.
     log().boxes.push_back(headless::ShownBox{owner, text != nullptr ? text : u"",
-                                             caption != nullptr ? caption : u"", flags, answer});
-    return answer;
+                                             caption != nullptr ? caption : u"", flags, answer.button});
+    const std::size_t shown = log().boxes.size() - 1;
+    headless_detail::runModalLoop(answer.upForMs);
+    log().boxes[shown].closed = true;
+    return answer.button;
 }
 
 void beep(std::uint32_t frequencyHz, std::uint32_t durationMs) {
@@ -57,11 +65,15 @@ void forgetBoxAnswers() {
 
 namespace testing {
 void answerNextBoxes(std::initializer_list<std::int32_t> answers) {
-    log().answers.insert(log().answers.end(), answers.begin(), answers.end());
+    for (std::int32_t button : answers)
+        log().answers.push_back({button, 0});
 }
 } // namespace testing
 
 namespace headless {
+void answerNextBoxAfter(std::int32_t answer, std::uint32_t upForMs) {
+    log().answers.push_back({answer, upForMs});
+}
 const std::vector<ShownBox>& shownBoxes() {
     return log().boxes;
 }

@@ -413,8 +413,19 @@ void setLargeIcon(WindowHandle window, std::int32_t resourceId) {
     if (alive(window)) window->iconResource = resourceId;
 }
 
+namespace {
+// A timer that is due has its tick in the queue already, as far as the program can tell: killing or
+// setting the timer again leaves that tick queued, and it is delivered.
+void keepQueuedTick(WindowObject& window, std::uintptr_t identifier) {
+    auto it = window.timers.find(identifier);
+    if (it != window.timers.end() && it->second.due <= virtualClock())
+        backend().queue.push_back(Message{&window, msg::Timer, identifier, 0});
+}
+} // namespace
+
 bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t periodMs) {
     if (!alive(window)) return false;
+    keepQueuedTick(*window, identifier);
     // Windows raises periods below 10 ms to 10 ms.
     const std::uint32_t period = std::max<std::uint32_t>(periodMs, 10);
     window->timers[identifier] = TimerState{period, virtualClock() + period};
@@ -423,9 +434,7 @@ bool setTimer(WindowHandle window, std::uintptr_t identifier, std::uint32_t peri
 
 bool killTimer(WindowHandle window, std::uintptr_t identifier) {
     if (!alive(window)) return false;
-    std::erase_if(backend().queue, [&](const Message& m) {
-        return m.window == window && m.message == msg::Timer && m.first == identifier;
-    });
+    keepQueuedTick(*window, identifier);
     return window->timers.erase(identifier) > 0;
 }
 
@@ -455,10 +464,10 @@ void translateMessage(const Message& message) {
 LResult dispatchMessage(const Message& message) {
     if (message.window == nullptr) return 0;
     if (message.message == msg::Timer) {
-        // The tick is due again a period later; a late timer does not pile up ticks.
+        // The tick is due again a period later; a late timer does not pile up ticks. A tick of a
+        // timer killed since it was queued is delivered all the same.
         auto it = message.window->timers.find(message.first);
-        if (it == message.window->timers.end()) return 0;
-        it->second.due = virtualClock() + it->second.period;
+        if (it != message.window->timers.end()) it->second.due = virtualClock() + it->second.period;
     }
     return sendMessage(message.window, message.message, message.first, message.second);
 }

@@ -49,8 +49,12 @@ class FirmwareFromOpenConfig : public ExchangeTest {
     }
     // Until the update has ended one way or the other.
     bool ended() {
-        return pumpUntil([] { return allEnabled(true) && !isTimerRunning(mainForm.window.window, 1); },
-                         60000);
+        return pumpUntil(
+            [] {
+                return allEnabled(true) &&
+                       !isTimerRunning(mainForm.window.window, mainForm.window.timerArming);
+            },
+            60000);
     }
 };
 

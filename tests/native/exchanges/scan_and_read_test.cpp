@@ -18,7 +18,7 @@ using testing::textOf;
 using Bytes = std::vector<std::uint8_t>;
 
 bool mainJobPending() {
-    return platform::headless::isTimerRunning(mainForm.window.window, 1);
+    return platform::headless::isTimerRunning(mainForm.window.window, mainForm.window.timerArming);
 }
 
 bool scanIdle() {

@@ -42,7 +42,7 @@ TEST_F(TimedJobClockTest, SetJobAgainRestartsThePeriodFromTheCall) {
     EXPECT_EQ(runsAt[0], armedAt + 100);
     EXPECT_EQ(runsAt[1], armedAt + 200);
     EXPECT_EQ(replacedRuns, 0);
-    EXPECT_EQ(headless::timerPeriod(main.window, 1), 100u);
+    EXPECT_EQ(headless::timerPeriod(main.window, main.timerArming), 100u);
 }
 
 TEST_F(TimedJobClockTest, ClosedGateDropsTicksWithoutStoppingTheTimer) {
@@ -50,7 +50,7 @@ TEST_F(TimedJobClockTest, ClosedGateDropsTicksWithoutStoppingTheTimer) {
     SetJob(main, 50, record);
     elapse(120);
     EXPECT_TRUE(runsAt.empty());
-    EXPECT_TRUE(headless::isTimerRunning(main.window, 1));
+    EXPECT_TRUE(headless::isTimerRunning(main.window, main.timerArming));
     toolkit.eventsEnabled = true;
     elapse(50);
     ASSERT_EQ(runsAt.size(), 1u);
@@ -60,10 +60,35 @@ TEST_F(TimedJobClockTest, ClosedGateDropsTicksWithoutStoppingTheTimer) {
 TEST_F(TimedJobClockTest, KillJobStopsThePlatformTimerAndKeepsTheHandler) {
     SetJob(main, 50, record);
     KillJob(main);
-    EXPECT_FALSE(headless::isTimerRunning(main.window, 1));
+    EXPECT_FALSE(headless::isTimerRunning(main.window, main.timerArming));
     EXPECT_EQ(main.onTimer, &record);
     elapse(200);
     EXPECT_TRUE(runsAt.empty());
+}
+
+// Windows delivers a tick that was queued before the timer was killed or set again; the handler of
+// that arming must not run any more, nor the new handler before its own period.
+TEST_F(TimedJobClockTest, TickQueuedBeforeKillOrReArmingNeverReachesAHandler) {
+    const struct {
+        const char* name;
+        void (*action)(Widget&);
+    } cases[] = {
+        {"killed", [](Widget& w) { KillJob(w); }},
+        {"armed again", [](Widget& w) { SetJob(w, 100, replaced); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        runsAt.clear();
+        replacedRuns = 0;
+        SetJob(main, 50, record);
+        headless::advanceClock(50); // the tick is due: the window system has queued it
+        c.action(main);
+        EXPECT_EQ(headless::queuedMessages(), 1u); // the backend keeps it, as Windows does
+        testing::pumpPending();
+        EXPECT_TRUE(runsAt.empty());
+        EXPECT_EQ(replacedRuns, 0);
+        KillJob(main);
+    }
 }
 
 } // namespace
