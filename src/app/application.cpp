@@ -2,6 +2,7 @@
 
 #include "app/wiring.h"
 #include "form/main_form_build.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
 #include "render/theme.h"
@@ -19,6 +20,7 @@ void StartApplication() {
     AttachNmeaHandlers();
     // Creating the main window clears the exit hook; the port is closed once the loop has ended.
     toolkit.exitHook = CloseLinkPort;
+    ResetPortOwner();
     StartPortScan();
 }
 

@@ -8,6 +8,7 @@
 #include "form/realtime_view_widgets.h"
 #include "form/take_picked_sentence.h"
 #include "link/converter_commands.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
 #include "nmea/nmea_hooks.h"
@@ -43,6 +44,7 @@ void AttachExchangeHandlers() {
     commands.restartButton.onClick = RestartConverterClicked;
     commands.testLedsButton.onClick = TestLedsClicked;
     mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
+    mainForm.window.onCloseRequest = MainWindowMayClose;
 }
 
 void AttachNmeaHandlers() {

@@ -8,9 +8,9 @@
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
+#include "link/exchange_owner.h"
 #include "link/firmware_update.h"
 #include "link/link_state.h"
-#include "link/timed_job.h"
 #include "platform/dialogs.h"
 #include "toolkit/paths.h"
 
@@ -51,7 +51,8 @@ void closeFile(platform::PortHandle& file) {
 void openFirmware(platform::PortHandle& file) {
     const std::int32_t answer = platform::messageBox(mainWindow(), firmwareWarningText, firmwareWarningTitle,
                                                      platform::box::IconWarning | platform::box::OkCancel);
-    if (answer != platform::box::AnswerOk) {
+    // The scan or a read went on under the box: what runs now decides.
+    if (answer != platform::box::AnswerOk || !MayGoAhead(UserAction::OpenFirmwareFile)) {
         closeFile(file);
         return;
     }
@@ -71,6 +72,7 @@ void openFirmware(platform::PortHandle& file) {
 // The settings are checked before any file is touched, and the image goes to a temporary file that
 // replaces the chosen one only when it was written whole: a failed save leaves the old file as it was.
 void SaveConfigClicked(Widget&) {
+    if (!MayGoAhead(UserAction::SaveConfig)) return;
     if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath,
                     false))
         return;
@@ -84,6 +86,7 @@ void SaveConfigClicked(Widget&) {
     }
     platform::PortResult written;
     {
+        const ScopedPortHold hold(Exchange::File);
         const PortStandIn standIn(created.handle);
         written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
     }
@@ -117,10 +120,16 @@ void OpenConfigClicked(Widget&) {
         openFirmware(opened.handle);
         return;
     }
-    KillJob(mainForm.window);
+    // Chosen while the dialog was up: a scan or a read that still runs is stopped first, so that a reply
+    // cannot land over the file's values and the file cannot end or move on the scan.
+    if (!MayGoAhead(UserAction::OpenSettingsFile)) {
+        closeFile(opened.handle);
+        return;
+    }
     std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
     platform::PortResult read;
     {
+        const ScopedPortHold hold(Exchange::File);
         const PortStandIn standIn(opened.handle);
         read = platform::readPort(converterLink.portHandle, converterLink.receiveBuffer, receiveBufferSize);
     }

@@ -6,20 +6,27 @@
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 
 namespace zor {
 
 void ReadSettingsClicked(Widget&) {
+    if (!MayGoAhead(UserAction::ReadSettings)) return;
     ClearIndicatorBlinks();
     SendQuery();
 }
 
 // A failed write closes the port: the converter has to be found again before the next exchange.
 void SendSettingsClicked(Widget&) {
+    if (!MayGoAhead(UserAction::SendSettings)) return;
     const std::optional<BuildResult> built = BuildSelectedImage();
     if (!built || !built->ok) return;
-    const platform::PortResult written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
+    platform::PortResult written;
+    {
+        const ScopedPortHold hold(Exchange::Send);
+        written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
+    }
     if (written.ok()) {
         SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
         return;

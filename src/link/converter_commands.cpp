@@ -1,6 +1,7 @@
 #include "link/converter_commands.h"
 
 #include "link/detection_status.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 
 #include <cstring>
@@ -16,11 +17,11 @@ bool SendCommandByte(std::uint8_t command) {
 }
 
 void RestartConverterClicked(Widget&) {
-    SendCommandByte(restartCommand);
+    if (MayGoAhead(UserAction::RestartConverter)) SendCommandByte(restartCommand);
 }
 
 void TestLedsClicked(Widget&) {
-    SendCommandByte(testLedsCommand);
+    if (MayGoAhead(UserAction::TestLeds)) SendCommandByte(testLedsCommand);
 }
 
 void StartStreaming() {

@@ -3,6 +3,7 @@
 #include "link/converter_port.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 #include "link/timed_job.h"
 #include "toolkit/decimal_text.h"
@@ -66,10 +67,15 @@ void StartPortScan() {
 }
 
 void RescanPortsClicked(Widget&) {
+    if (!MayGoAhead(UserAction::RescanPorts)) return;
     if (!IsScanning()) {
         StartPortScan();
         return;
     }
+    StopPortScan();
+}
+
+void StopPortScan() {
     setScanning(false);
     setPortLabel(noPortText);
     KillJob(mainWindow());

@@ -16,6 +16,9 @@ void StartPortScan();
 // "Rescan Ports": starts a scan, or stops the one running ("Stop Scanning"); a port already opened
 // by the scan stays open.
 void RescanPortsClicked(Widget& button);
+// Scanning off, the button back to "Rescan Ports", the label "---", nothing armed; a port already
+// opened by the scan stays open.
+void StopPortScan();
 // One port per run: open it, set up its line, send the query; or go on with the next number.
 void ScanStep(Widget& mainWindow);
 

@@ -1,6 +1,7 @@
 #include "nmea/incoming_view.h"
 
 #include "link/converter_commands.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 #include "link/timed_job.h"
 #include "nmea/incoming_sentences.h"
@@ -36,6 +37,7 @@ void titleRows() {
 
 void stopView() {
     KillJob(pickerWindow);
+    ReleasePort(Exchange::IncomingView);
     sentencePicker.incomingButton.setText(u"View Incoming NMEA");
     view.active = false;
     setSelectionControlsEnabled(true);
@@ -43,7 +45,13 @@ void stopView() {
     StopStreaming();
 }
 
+void stopActiveView() {
+    if (view.active) stopView();
+}
+
 void startView() {
+    if (!MayGoAhead(UserAction::IncomingView)) return;
+    HoldPort(Exchange::IncomingView, stopActiveView);
     ResetIncomingRows(view.rows);
     sentencePicker.incomingButton.setText(u"Hide Incoming NMEA");
     view.active = true;

@@ -1,8 +1,8 @@
 #include "nmea/realtime_view.h"
 
 #include "link/converter_commands.h"
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
-#include "link/port_scan.h"
 #include "link/timed_job.h"
 #include "nmea/nmea_hooks.h"
 #include "nmea/parameter_field.h"
@@ -49,38 +49,39 @@ void rearm(Widget& mainWindow) {
     SetJob(mainWindow, viewPeriodMs, RealtimeViewJob);
 }
 
+void stopView() {
+    if (viewed() < 0) return;
+    const LinkWidgets& widgets = converterLink.widgets;
+    if (widgets.mainWindow != nullptr) KillJob(*widgets.mainWindow);
+    setViewed(-1);
+    ReleasePort(Exchange::RealtimeView);
+    if (nmeaHooks.leaveRealtimeView != nullptr) nmeaHooks.leaveRealtimeView();
+    StopStreaming();
+    ShowLinkStatus(u"OK");
+}
+
 } // namespace
 
 void StartRealtimeView(Widget& slot) {
     const LinkWidgets& widgets = converterLink.widgets;
     if (widgets.mainWindow == nullptr) return;
-    const platform::WindowHandle owner = widgets.mainWindow->window;
-    if (IsScanning()) {
-        platform::messageBox(owner, u"Comm port scanning must be stopped\r\nbefore viewing NMEA parameters.",
-                             u"Parameter View Mode", platform::box::Ok);
-        return;
-    }
+    // The form's controls are out of use while the view runs, so a second start cannot come.
+    if (viewed() > 0) return;
+    if (!MayGoAhead(UserAction::RealtimeView)) return;
     if (textLength(sentenceId()) != sentenceIdLength) {
-        platform::messageBox(owner, u"NMEA Sentence ID must be 5 characters", u"Error",
+        platform::messageBox(widgets.mainWindow->window, u"NMEA Sentence ID must be 5 characters", u"Error",
                              platform::box::IconError);
         return;
     }
-    // The form's controls are out of use while the view runs, so a second start cannot come.
-    if (viewed() > 0) return;
     setViewed(slot.tag + 1);
     if (nmeaHooks.enterRealtimeView != nullptr) nmeaHooks.enterRealtimeView();
+    HoldPort(Exchange::RealtimeView, stopView);
     StartStreaming();
     rearm(*widgets.mainWindow);
 }
 
 void StopRealtimeView(Widget&) {
-    if (viewed() < 0) return;
-    const LinkWidgets& widgets = converterLink.widgets;
-    if (widgets.mainWindow != nullptr) KillJob(*widgets.mainWindow);
-    setViewed(-1);
-    if (nmeaHooks.leaveRealtimeView != nullptr) nmeaHooks.leaveRealtimeView();
-    StopStreaming();
-    ShowLinkStatus(u"OK");
+    stopView();
 }
 
 void RealtimeViewJob(Widget& mainWindow) {

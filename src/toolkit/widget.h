@@ -45,6 +45,10 @@ using PaintCallback = void (*)(platform::SurfaceHandle surface, Widget& widget);
 using FocusCallback = void (*)(Widget& widget, platform::WindowHandle losing);
 using BlurCallback = void (*)(platform::WindowHandle gaining, Widget& widget);
 
+// Asked before a top-level window closes at the user's request (its close box, Alt+F4); false keeps
+// it open.
+using CloseCallback = bool (*)(Widget& widget);
+
 // A handler attached to a widget's timer.
 using TimedJob = WidgetCallback;
 
@@ -156,6 +160,7 @@ struct WidgetFields {
     WidgetCallback onDisable = nullptr; // not gated
     FocusCallback onFocus = nullptr;
     BlurCallback onBlur = nullptr;
+    CloseCallback onCloseRequest = nullptr; // not gated
 
     platform::SurfaceHandle backDC = nullptr;
     platform::GdiObject imageBitmap = nullptr;

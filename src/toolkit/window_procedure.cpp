@@ -193,6 +193,9 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
     switch (message) {
     case msg::Destroy:
         return countDestroyed(window, message, first, second);
+    case msg::Close:
+        if (w.onCloseRequest != nullptr && !w.onCloseRequest(w)) return 0;
+        break;
     case msg::Move:
         onMoveMessage(w, second);
         break;

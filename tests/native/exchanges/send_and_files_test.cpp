@@ -91,6 +91,7 @@ TEST_F(SendAndFiles, EachImageIsSentAsTheConverterGaveItAndRefusedByItsCheck) {
 
 TEST_F(SendAndFiles, SendWithoutAPortReportsTheInvalidHandle) {
     startProgram();
+    click(mainForm.commPort.rescanButton); // "Stop Scanning": no port is open
     enterText(mainForm.identity.serialNumberField, u"ZS410001");
     click(mainForm.commands.sendButton);
     EXPECT_EQ(textOf(mainForm.status.line), u"Error 6 (serial write failed)");
