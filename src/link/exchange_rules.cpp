@@ -10,6 +10,7 @@ constexpr ExchangeRule S{Verdict::StopFirst};
 // Refusals: the status line says what runs and how to end it.
 constexpr ExchangeRule scan{Verdict::Refuse, u"Scanning ports: stop the scan first"};
 constexpr ExchangeRule busy{Verdict::Refuse, u"Another exchange holds the port"};
+constexpr ExchangeRule read{Verdict::Refuse, u"Reading settings: wait for the reply"};
 constexpr ExchangeRule firm{Verdict::Refuse, u"Firmware update in progress"};
 constexpr ExchangeRule real{Verdict::Refuse,
                             u"Parameter view running: click the status line to end it first"};
@@ -35,14 +36,15 @@ constexpr ExchangeRule ASK{Verdict::Ask,
 // stop. Nothing else writes to a port that is only being tried. A file's settings stop the scan first,
 // so that the scan can neither pass the converter by nor stop on a port where nothing answered.
 // ReplyWait: what writes to the port or fills the form cancels the wait first, so that the late reply
-// cannot overwrite the form afterwards.
-// Views end themselves (streaming stopped) before the program closes.
+// cannot overwrite the form afterwards. A new scan and a firmware update wait for the reply: its rest, still
+// on the line, would come before the answer they wait for and hide it behind the image's zero bytes. Views
+// end themselves (streaming stopped) before the program closes.
 // clang-format off
 constexpr ExchangeRule table[exchangeCount][userActionCount] = {
     // Read Send  Save  OpenC OpenF Rest  LEDs  Scan  PView IView Close
     {A,    A,    A,    A,    A,    A,    A,    A,    A,    A,    A  },  // Idle
     {A,    scan, A,    S,    scan, scan, scan, A,    scPV, scIV, A  },  // Scan
-    {A,    S,    A,    S,    S,    A,    A,    A,    A,    S,    A  },  // ReplyWait
+    {A,    S,    A,    S,    read, A,    A,    read, A,    S,    A  },  // ReplyWait
     {busy, busy, busy, busy, busy, busy, busy, busy, busy, busy, A  },  // Send
     {busy, busy, busy, busy, busy, busy, busy, busy, busy, busy, A  },  // File
     {firm, firm, firm, firm, firm, firm, firm, firm, firm, firm, ASK},  // Firmware

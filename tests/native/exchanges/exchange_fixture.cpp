@@ -4,15 +4,24 @@
 #include "form/form_model.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
+#include "nmea/sentence_picker.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
 #include "platform/window.h"
 
+#include <memory>
+
 namespace zor::testing {
 
 void ExchangeTest::SetUp() {
     ToolkitTest::SetUp();
+    // Fresh widget records: a program closed in the middle of an exchange leaves them as they were.
+    std::destroy_at(&mainForm);
+    std::construct_at(&mainForm);
+    std::destroy_at(&sentencePicker);
+    std::construct_at(&sentencePicker);
+    pickerWindow.destroy();
     platform::headless::resetPorts();
     platform::headless::resetPaths();
     platform::headless::clearDialogLog();
