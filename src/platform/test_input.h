@@ -41,6 +41,9 @@ std::uint64_t clockMs();
 // Waits until something may have arrived, at most maxMs (headless: lets virtual time pass to the
 // next due timer).
 void waitForEvents(std::uint32_t maxMs);
+// Lets time pass without handling any message, as a program busy elsewhere does: timers fall due and
+// their messages wait in the queue (headless: moves the virtual clock).
+void letTimePass(std::uint32_t ms);
 // Destroys every window the test left behind.
 void destroyAllWindows();
 

@@ -160,6 +160,10 @@ void waitForEvents(std::uint32_t maxMs) {
     if (next > virtualClock()) virtualClock() = next;
 }
 
+void letTimePass(std::uint32_t ms) {
+    virtualClock() += ms;
+}
+
 void destroyAllWindows() {
     headless::reset();
 }

@@ -135,6 +135,10 @@ void waitForEvents(std::uint32_t maxMs) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, maxMs < 20 ? maxMs : 20, QS_ALLINPUT);
 }
 
+void letTimePass(std::uint32_t ms) {
+    Sleep(ms);
+}
+
 static BOOL CALLBACK destroyOne(HWND window, LPARAM) {
     DestroyWindow(window);
     return TRUE;
