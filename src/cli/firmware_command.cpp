@@ -32,10 +32,11 @@ void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
 
 int RunFirmware(const FirmwareOptions& options) {
     std::vector<std::uint8_t> bytes;
-    const int loaded = LoadFile(options.file, firmwareCapacity, bytes);
+    std::uint64_t size = 0;
+    const int loaded = LoadFile(options.file, firmwareCapacity, bytes, &size);
     if (loaded != exitOk) return loaded;
     auto update = std::make_unique<FirmwareUpdate>();
-    const FirmwareFileCheck check = StartFirmwareUpdate(*update, bytes.data(), bytes.size());
+    const FirmwareFileCheck check = StartFirmwareUpdate(*update, bytes.data(), size);
     if (!check.ok) {
         PrintError(options.file + ": " + Utf8(check.message));
         return exitNotSettings;

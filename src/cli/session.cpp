@@ -4,6 +4,7 @@
 #include "cli/text.h"
 #include "image/config_file.h"
 #include "link/detection_status.h"
+#include "link/file_start.h"
 #include "platform/port.h"
 #include "platform/port_list.h"
 
@@ -108,7 +109,8 @@ std::string ConverterLine(const FoundConverter& found) {
     return line;
 }
 
-int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes) {
+int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes,
+             std::uint64_t* size) {
     const std::u16string wide = widePath(path);
     platform::PortOpenResult opened = platform::openFile(wide.c_str(), platform::FileAccess::Read);
     if (!opened.ok()) {
@@ -117,8 +119,12 @@ int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint
         return exitFile;
     }
     bytes.assign(static_cast<std::size_t>(limit) + 1, 0);
-    const platform::PortResult read = platform::readPort(opened.handle, bytes.data(), limit + 1);
+    const FileStart start = size != nullptr
+                                ? ReadFileStart(opened.handle, bytes.data(), limit + 1)
+                                : FileStart{platform::readPort(opened.handle, bytes.data(), limit + 1)};
+    const platform::PortResult& read = start.read;
     (void)platform::closePort(opened.handle);
+    if (size != nullptr) *size = start.size;
     if (!read.ok()) {
         PrintError(path + ": " + Utf8(FileReadErrorText(static_cast<std::int32_t>(read.error))));
         return exitFile;

@@ -33,8 +33,10 @@ int ReplyProblem(const std::string& device, const QueryResult& reply, std::strin
 std::string ConverterLine(const FoundConverter& found);
 
 // One read of a file of at most limit bytes (a longer file gives limit + 1 bytes, so that it can be
-// refused). exitOk, or exitFile with a message printed.
-int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes);
+// refused). With size, a longer file is read on to its end to count it, and size is the file's size.
+// exitOk, or exitFile with a message printed.
+int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint8_t>& bytes,
+             std::uint64_t* size = nullptr);
 
 // Settings texts (JSON) are read up to this size.
 inline constexpr std::uint32_t largestSettingsText = 1u << 20;

@@ -9,6 +9,7 @@
 #include "link/converter_query.h"
 #include "link/detection_status.h"
 #include "link/exchange_owner.h"
+#include "link/file_start.h"
 #include "link/firmware_update.h"
 #include "link/link_state.h"
 #include "platform/dialogs.h"
@@ -23,7 +24,8 @@ namespace {
 // The one path both dialogs start from; each successful choice replaces it.
 char16_t configPath[pathCapacity] = {};
 
-// The firmware file is read with room for one byte more than fits, so that a longer file is seen.
+// The firmware file is read with room for one byte more than fits, so that a longer file is seen (and
+// then counted to its end for the refusal).
 std::uint8_t firmwareFileBytes[firmwareCapacity + 1] = {};
 
 std::u16string filter(std::initializer_list<const char16_t*> parts) {
@@ -56,13 +58,13 @@ void openFirmware(platform::PortHandle& file) {
         closeFile(file);
         return;
     }
-    const platform::PortResult read = platform::readPort(file, firmwareFileBytes, sizeof firmwareFileBytes);
+    const FileStart read = ReadFileStart(file, firmwareFileBytes, sizeof firmwareFileBytes);
     closeFile(file);
-    if (!read.ok()) {
-        SetStatus(FileReadErrorText(static_cast<std::int32_t>(read.error)).c_str());
+    if (!read.read.ok()) {
+        SetStatus(FileReadErrorText(static_cast<std::int32_t>(read.read.error)).c_str());
         return;
     }
-    const FirmwareFileCheck check = BeginFirmwareUpdate(firmwareFileBytes, read.count);
+    const FirmwareFileCheck check = BeginFirmwareUpdate(firmwareFileBytes, read.size);
     if (!check.ok)
         platform::messageBox(mainWindow(), check.message.c_str(), u"Error", platform::box::IconError);
 }

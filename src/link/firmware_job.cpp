@@ -39,6 +39,8 @@ bool waitedTooLong(const FirmwareUpdate& update, FirmwareLink& link) {
 }
 
 void sendStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
+    // The tail of an earlier reply would come before "ACKFW" in the first read and could hide it.
+    link.purgeReceive();
     const PortTransfer written = link.write(startTag, static_cast<std::int32_t>(sizeof startTag));
     if (!written.ok) {
         // The update has not begun: the buttons were never disabled.
@@ -67,6 +69,7 @@ void awaitStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) 
         update.acknowledged = 0;
         update.rejectedInARow = 0;
         update.state = firmwareSendPacket;
+        update.answerReadMs = link.nowMs();
         step.armMs = firmwareStartPeriodMs;
         return;
     }
@@ -80,6 +83,12 @@ void awaitStart(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) 
 }
 
 void sendPacket(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step) {
+    // Timers may fire early: the pause is kept on the link's clock.
+    const std::uint32_t paused = link.nowMs() - update.answerReadMs;
+    if (paused < firmwareAnswerPauseMs) {
+        step.armMs = firmwareAnswerPauseMs - paused;
+        return;
+    }
     update.lastPacket = true;
     update.packetStart = update.cursor;
     const FirmwarePacket packet = BuildFirmwarePacket(update.image, update.cursor);
@@ -135,14 +144,9 @@ void awaitAnswer(FirmwareUpdate& update, FirmwareLink& link, FirmwareStep& step)
         return;
     }
     if (!update.lastPacket) {
-        // An accepted packet is followed at once by the next: waiting a timer period first would
-        // leave the line idle for a quarter of every packet's time. A rejected one waits the period.
-        if (answer == 1) {
-            sendPacket(update, link, step);
-            return;
-        }
         update.state = firmwareSendPacket;
-        step.armMs = firmwarePacketPeriodMs;
+        update.answerReadMs = link.nowMs();
+        step.armMs = firmwareAnswerPauseMs;
         return;
     }
     step.finished = true;

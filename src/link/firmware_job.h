@@ -1,9 +1,11 @@
 // The firmware update as a four-state machine. Each run is one bounded step: it writes or reads once
 // and says what the window side does next (arm the job again, the status text, the buttons, the end).
-//   1: write "~ZORf"                    -> 2, 100 ms
+//   1: purge the input, write "~ZORf"   -> 2, 100 ms
 //   2: wait for "ACKFW"                 -> 3, 100 ms
 //   3: write the next packet            -> 4, 10 ms
-//   4: wait for the one-byte answer     -> 3 (more packets), 4 (nothing yet), end
+//   4: wait for the one-byte answer     -> 3 (more packets, 10 ms), 4 (nothing yet), end
+// A packet never follows the answer before it by less than 10 ms on the link's clock: a converter may
+// still be busy (writing flash) after it answered, and has always had that pause.
 // A converter that never answers "ACKFW" or never acknowledges a packet ends the update after a
 // bounded wait, and one that rejects the same packet firmwareRejectLimit times in a row ends it too,
 // each with a status message and the buttons enabled again.
@@ -19,6 +21,8 @@ namespace zor {
 
 inline constexpr std::uint32_t firmwareStartPeriodMs = 100;
 inline constexpr std::uint32_t firmwarePacketPeriodMs = 10;
+// The least time between reading an answer ("ACKFW", 1 or 2) and writing the next packet.
+inline constexpr std::uint32_t firmwareAnswerPauseMs = 10;
 // How long the converter may take to answer the start tag, and each packet.
 inline constexpr std::uint32_t firmwareReplyTimeoutMs = 5000;
 // Rejections of one packet in a row after which the update is given up: a converter that refuses the
@@ -47,6 +51,7 @@ struct FirmwareUpdate {
     bool lastPacket = false;                // the packet just sent is the last one
     std::int32_t state = firmwareSendStart; // keeps its value after the end until the next start
     std::uint32_t waitStartedMs = 0;        // when the wait for the current answer began
+    std::uint32_t answerReadMs = 0;         // when the answer the next packet follows was read
     bool replySeen = false;                 // something arrived while waiting for "ACKFW"
 };
 

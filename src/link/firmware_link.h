@@ -20,6 +20,9 @@ class FirmwareLink {
     // One read of at most capacity bytes, returning what arrived before the port's read time-out
     // (possibly nothing).
     virtual PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) = 0;
+    // Throws away what has arrived and not been read (the tail of an earlier reply), so that the next
+    // read holds only what the converter sends from now on.
+    virtual void purgeReceive() = 0;
     // The receive buffer of the link, receiveBufferSize bytes, that every exchange reads into.
     virtual std::uint8_t* receiveBuffer() = 0;
     // Milliseconds of a steady clock; only differences are used, so wrapping is harmless.

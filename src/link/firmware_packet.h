@@ -27,8 +27,9 @@ struct FirmwareFileCheck {
     std::u16string message; // why the file is refused
 };
 
-// Takes the whole content of a firmware file. A file that does not fit the converter's 32768 bytes is
-// refused rather than sent cut short, and so is an empty one; the image is then left empty.
+// Takes the content of a firmware file of size bytes. A file that does not fit the converter's 32768
+// bytes is refused, naming its size, rather than sent cut short, and so is an empty one; the image is
+// then left empty. The bytes are only read when the file fits: for a longer file its start will do.
 FirmwareFileCheck LoadFirmwareImage(FirmwareImage& image, const std::uint8_t* bytes, std::size_t size);
 
 // Builds the packet for the data at cursor and advances the cursor past the bytes it took.

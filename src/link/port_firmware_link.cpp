@@ -23,6 +23,11 @@ PortTransfer PortFirmwareLink::read(std::uint8_t* buffer, std::int32_t capacity)
     return transfer(platform::readPort(port_, buffer, byteCount(capacity)));
 }
 
+void PortFirmwareLink::purgeReceive() {
+    // A failed purge shows up as a start answer that is not seen.
+    (void)platform::purgeReceive(port_);
+}
+
 std::uint32_t PortFirmwareLink::nowMs() {
     return platform::tickCountMs();
 }

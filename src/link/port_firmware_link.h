@@ -16,6 +16,7 @@ class PortFirmwareLink final : public FirmwareLink {
         : port_(port), receive_(receive) {}
     PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override;
     PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override;
+    void purgeReceive() override;
     std::uint8_t* receiveBuffer() override { return receive_; }
     std::uint32_t nowMs() override;
 

@@ -301,8 +301,10 @@ TEST_F(ZorConfig, FirmwareIsSentAgainWhereAPacketIsRejected) {
 
     writeBytes(path("empty.binary"), {});
     EXPECT_EQ(run({"firmware", path("empty.binary"), "--port", converter.port, "--yes"}).code, 6);
-    writeBytes(path("large.binary"), Bytes(32769, 0xAA));
-    EXPECT_EQ(run({"firmware", path("large.binary"), "--port", converter.port, "--yes"}).code, 6);
+    writeBytes(path("large.binary"), Bytes(40000, 0xAA));
+    const Outcome large = run({"firmware", path("large.binary"), "--port", converter.port, "--yes"});
+    EXPECT_EQ(large.code, 6);
+    EXPECT_NE(large.err.find("too large (40000 bytes, at most 32768)"), std::string::npos) << large.err;
 }
 
 TEST_F(ZorConfig, CommandBytesAndTheIncomingSentences) {

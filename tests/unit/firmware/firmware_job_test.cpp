@@ -4,18 +4,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zor {
 namespace {
 
-// A scripted converter: each read takes the next queued answer (nothing when the queue is empty), and
-// time moves by the period the job asks for.
+// A scripted converter: each read takes what was left in the input (unless purged) and the next queued
+// answer (nothing when the queue is empty), and time moves by the period the job asks for. The calls
+// that reach the converter are logged with the time they were made.
 struct ScriptedLink : FirmwareLink {
+    enum class Call { Purge, Write, Answer }; // Answer: a read that returned bytes
+    struct Logged {
+        Call call;
+        std::uint32_t atMs;
+    };
+    std::vector<Logged> calls;
     std::vector<std::vector<std::uint8_t>> written;
+    std::string stale; // what arrived before the update started
     std::deque<std::string> answers;
     std::uint32_t writeError = 0;
     std::uint32_t readError = 0;
@@ -24,20 +35,46 @@ struct ScriptedLink : FirmwareLink {
 
     PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override {
         if (writeError != 0) return {false, 0, writeError};
+        calls.push_back({Call::Write, clock});
         written.emplace_back(bytes, bytes + size);
         return {true, size, 0};
     }
     PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override {
         if (readError != 0) return {false, 0, readError};
-        if (answers.empty()) return {true, 0, 0};
-        std::string answer = answers.front();
-        answers.pop_front();
+        std::string answer;
+        answer.swap(stale);
+        if (!answers.empty()) {
+            answer += answers.front();
+            answers.pop_front();
+        }
+        return answered(buffer, capacity, answer);
+    }
+    PortTransfer answered(std::uint8_t* buffer, std::int32_t capacity, const std::string& answer) {
         const std::int32_t count = std::min(capacity, static_cast<std::int32_t>(answer.size()));
         std::copy(answer.begin(), answer.begin() + count, buffer);
+        if (count > 0) calls.push_back({Call::Answer, clock});
         return {true, count, 0};
+    }
+    void purgeReceive() override {
+        stale.clear();
+        calls.push_back({Call::Purge, clock});
     }
     std::uint32_t nowMs() override { return clock; }
     std::uint8_t* receiveBuffer() override { return receive; }
+
+    // The shortest time from an answer read to the next write; none when no write followed an answer.
+    std::uint32_t shortestPauseAfterAnswer() const {
+        std::uint32_t shortest = UINT32_MAX;
+        std::optional<std::uint32_t> answerAt;
+        for (const Logged& logged : calls) {
+            if (logged.call == Call::Answer) answerAt = logged.atMs;
+            if (logged.call == Call::Write && answerAt) {
+                shortest = std::min(shortest, logged.atMs - *answerAt);
+                answerAt.reset();
+            }
+        }
+        return shortest;
+    }
 };
 
 struct UpdateRun {
@@ -46,13 +83,15 @@ struct UpdateRun {
     std::int32_t steps = 0;
 };
 
-// Runs the job as its timer would until it arms nothing (or a step limit).
-UpdateRun runToEnd(FirmwareUpdate& update, ScriptedLink& link, std::int32_t limit = 10000) {
+// Runs the job as its timer would until it arms nothing (or a step limit). A timer may fire up to
+// earlyMs before its period is over, but never at once.
+UpdateRun runToEnd(FirmwareUpdate& update, ScriptedLink& link, std::int32_t limit = 10000,
+                   std::uint32_t earlyMs = 0) {
     UpdateRun run;
     do {
         run.last = RunFirmwareJob(update, link);
         if (run.last.statusChanged) run.statuses.push_back(run.last.status);
-        link.clock += run.last.armMs;
+        if (run.last.armMs != 0) link.clock += run.last.armMs > earlyMs ? run.last.armMs - earlyMs : 1u;
         ++run.steps;
     } while (run.last.armMs != 0 && run.steps < limit);
     return run;
@@ -70,36 +109,49 @@ std::unique_ptr<FirmwareUpdate> started(std::size_t size) {
 TEST(FirmwareJob, HundredByteFileIsSentAsThreePacketsAndALastOne) {
     auto update = started(100);
     ScriptedLink link;
+    // The tail of an earlier reply, its zero byte would end the search for "ACKFW" were it still there.
+    link.stale = std::string("\x07\0END", 5);
     FirmwareStep first = RunFirmwareJob(*update, link);
     EXPECT_TRUE(first.disableButtons);
     EXPECT_EQ(first.status, u"Initiating Firmware Update");
     EXPECT_EQ(first.armMs, 100u);
+    ASSERT_EQ(link.calls.size(), 2u);
+    EXPECT_EQ(link.calls[0].call, ScriptedLink::Call::Purge);
+    EXPECT_EQ(link.calls[1].call, ScriptedLink::Call::Write);
     link.answers = {"xxACKFW", "", "\x01", "\x01", "", "", "\x01", "\x01"};
-    const UpdateRun run = runToEnd(*update, link);
-    EXPECT_EQ(run.statuses, (std::vector<std::u16string>{u"Sending Packet 0 / 3", u"Sending Packet 1 / 3",
-                                                         u"Sending Packet 2 / 3", u"OK", u"OK"}));
+    const UpdateRun run = runToEnd(*update, link, 10000, 4);
+    EXPECT_EQ(run.statuses,
+              (std::vector<std::u16string>{u"Sending Packet 0 / 3", u"OK", u"Sending Packet 1 / 3", u"OK",
+                                           u"Sending Packet 2 / 3", u"OK", u"OK"}));
     EXPECT_TRUE(run.last.finished);
     EXPECT_TRUE(run.last.enableButtons);
     ASSERT_EQ(link.written.size(), 5u);
     EXPECT_EQ(link.written[0], (std::vector<std::uint8_t>{'~', 'Z', 'O', 'R', 'f'}));
     EXPECT_EQ(link.written[4][1], 96);
     EXPECT_EQ(link.written[4][5], 0); // zero filling after the four remaining bytes
+    // Timers that fire 4 ms early: the pause after each answer is still kept.
+    EXPECT_GE(link.shortestPauseAfterAnswer(), firmwareAnswerPauseMs);
 }
 
 TEST(FirmwareJob, RejectedPacketsAreSentAgainTheLastOneToo) {
-    auto update = started(40);
-    ScriptedLink link;
-    link.answers = {"ACKFW", "\x02", "\x01", "\x02", "\x01"};
-    const UpdateRun run = runToEnd(*update, link);
-    EXPECT_EQ(run.statuses, (std::vector<std::u16string>{
-                                u"Initiating Firmware Update", u"Sending Packet 0 / 1", u"Packet Send Failed",
-                                u"Sending Packet 0 / 1", u"OK", u"Packet Send Failed", u"OK"}));
-    // tag, packet, the same packet again, last packet, the same last packet again
-    ASSERT_EQ(link.written.size(), 5u);
-    EXPECT_EQ(link.written[1], link.written[2]);
-    EXPECT_EQ(link.written[3], link.written[4]);
-    EXPECT_EQ(link.written[3][1], 32); // the last packet's data start at byte 32 of the file
-    EXPECT_TRUE(run.last.finished);
+    for (const std::uint32_t earlyMs : {0u, 4u, 9u}) {
+        SCOPED_TRACE(earlyMs);
+        auto update = started(40);
+        ScriptedLink link;
+        link.answers = {"ACKFW", "\x02", "\x01", "\x02", "\x01"};
+        const UpdateRun run = runToEnd(*update, link, 10000, earlyMs);
+        EXPECT_EQ(run.statuses,
+                  (std::vector<std::u16string>{u"Initiating Firmware Update", u"Sending Packet 0 / 1",
+                                               u"Packet Send Failed", u"Sending Packet 0 / 1", u"OK",
+                                               u"Packet Send Failed", u"OK"}));
+        // tag, packet, the same packet again, last packet, the same last packet again
+        ASSERT_EQ(link.written.size(), 5u);
+        EXPECT_EQ(link.written[1], link.written[2]);
+        EXPECT_EQ(link.written[3], link.written[4]);
+        EXPECT_EQ(link.written[3][1], 32); // the last packet's data start at byte 32 of the file
+        EXPECT_TRUE(run.last.finished);
+        EXPECT_GE(link.shortestPauseAfterAnswer(), firmwareAnswerPauseMs);
+    }
 }
 
 TEST(FirmwareJob, RejectedLastPacketOfAWholeNumberOfPacketsIsTheSameZeroPacketAgain) {
@@ -151,9 +203,8 @@ TEST(FirmwareJob, PortFailuresAndIllegalAnswersEndTheUpdate) {
         auto update = started(64);
         ScriptedLink link;
         link.answers = {"ACKFW"};
-        RunFirmwareJob(*update, link);
-        RunFirmwareJob(*update, link);
-        RunFirmwareJob(*update, link);
+        for (int run = 0; run < 3; ++run)
+            link.clock += RunFirmwareJob(*update, link).armMs;
         link.readError = 6;
         EXPECT_EQ(RunFirmwareJob(*update, link).status, u"Serial Read Error 6");
     }
@@ -211,23 +262,22 @@ struct TimedConverter : ScriptedLink {
     PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override {
         if (answered || clock - writtenAt < answerAfterMs) return {true, 0, 0};
         answered = true;
-        const std::string answer = written.size() == 1 ? "ACKFW" : "\x01";
-        std::copy(answer.begin(), answer.end(), buffer);
-        return {true, std::min(capacity, static_cast<std::int32_t>(answer.size())), 0};
+        return ScriptedLink::answered(buffer, capacity, written.size() == 1 ? "ACKFW" : "\x01");
     }
 };
 
-TEST(FirmwareJob, PacketsGoEveryTenMillisecondsAndEachHasItsOwnFiveSeconds) {
+TEST(FirmwareJob, PacketsGoTenMillisecondsAfterTheAnswerBeforeAndEachHasItsOwnFiveSeconds) {
     {
         // 50 complete packets and a last one: 100 ms for the tag, 100 ms for "ACKFW", then 10 ms to
-        // each packet's answer; an accepted packet is followed at once by the next.
+        // each packet's answer and 10 ms from that answer to the next packet.
         auto update = started(50 * 32);
         TimedConverter link;
         const std::uint32_t begin = link.clock;
         const UpdateRun run = runToEnd(*update, link);
         EXPECT_TRUE(run.last.finished);
         EXPECT_EQ(link.written.size(), 1u + 51u);
-        EXPECT_EQ(link.clock - begin, 200u + 51u * 10u);
+        EXPECT_EQ(link.clock - begin, 200u + 51u * 10u + 50u * 10u);
+        EXPECT_EQ(link.shortestPauseAfterAnswer(), firmwareAnswerPauseMs);
     }
     {
         // Nine packets answered 3 s each after they went: 27 s in all, yet no answer came late.
