@@ -65,12 +65,16 @@ struct ScriptedLink : FirmwareLink {
     // The shortest time from an answer read to the next write; none when no write followed an answer.
     std::uint32_t shortestPauseAfterAnswer() const {
         std::uint32_t shortest = UINT32_MAX;
-        std::optional<std::uint32_t> answerAt;
+        bool answered = false;
+        std::uint32_t answerAt = 0;
         for (const Logged& logged : calls) {
-            if (logged.call == Call::Answer) answerAt = logged.atMs;
-            if (logged.call == Call::Write && answerAt) {
-                shortest = std::min(shortest, logged.atMs - *answerAt);
-                answerAt.reset();
+            if (logged.call == Call::Answer) {
+                answered = true;
+                answerAt = logged.atMs;
+            }
+            if (logged.call == Call::Write && answered) {
+                shortest = std::min(shortest, logged.atMs - answerAt);
+                answered = false;
             }
         }
         return shortest;
