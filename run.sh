@@ -6,33 +6,34 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 cd "$root"
 
-scripts/setup-machine
-cmake -S . -B build-native -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build build-native -j "$(nproc)" --target zor-simulator
-cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build build-windows -j "$(nproc)" --target zor_mx410
+if [ "${ZOR_IN_WINE_SESSION:-}" != 1 ]; then
+    [ -n "${DISPLAY:-}" ] && export ZOR_HAS_DISPLAY=1
+    scripts/setup-machine
+    cmake -S . -B build-native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    cmake --build build-native -j "$(nproc)" --target zor-simulator
+    cmake -S . -B build-windows -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    cmake --build build-windows -j "$(nproc)" --target zor_mx410
+    exec scripts/wine-session "$0"
+fi
 
-export ZOR_EXE="$root/build-windows/src/ZOR-MX-410.exe"
-export ZOR_SIM="$root/build-native/tools/simulator/zor-simulator"
-export ZOR_SHOT="$root/build-windows/screenshot.png"
-export ZOR_SIM_LOG="$root/build-windows/simulator.log"
-[ -n "${DISPLAY:-}" ] && export ZOR_HAS_DISPLAY=1
-exec scripts/wine-session bash -c '
-    rm -f "$ZOR_SIM_LOG"
-    "$ZOR_SIM" --wine-com 3 --log "$ZOR_SIM_LOG" & sim=$!
-    trap "kill $sim 2>/dev/null" EXIT
-    echo "Converter simulator on COM3, its log in $ZOR_SIM_LOG"
-    if [ -n "${ZOR_HAS_DISPLAY:-}" ]; then
-        scripts/wine-exec "$ZOR_EXE"
-    else
-        scripts/wine-exec "$ZOR_EXE" & app=$!
-        # The scan finds the simulator within a second; the screenshot shows the form filled from it.
-        for _ in $(seq 1 300); do
-            grep -q "query (~ZOR0) answered" "$ZOR_SIM_LOG" 2>/dev/null && break
-            sleep 0.1
-        done
-        sleep "${ZOR_RUN_SECONDS:-3}"
-        import -window root "$ZOR_SHOT" && echo "Screenshot of the running program: $ZOR_SHOT"
-        kill $app 2>/dev/null; wait $app 2>/dev/null || true
-    fi'
+ZOR_SIMULATOR="$root/build-native/tools/simulator/zor-simulator"
+# shellcheck source=tests/windows/wine-driver.sh
+source tests/windows/wine-driver.sh
+exe="$root/build-windows/src/ZOR-MX-410.exe"
+shot="$root/build-windows/screenshot.png"
+log="$root/build-windows/simulator.log"
+
+rm -f "$log"
+start_simulator 3 "$log"
+echo "Converter simulator on COM3, its log in $log"
+start_program "$exe"
+if [ -n "${ZOR_HAS_DISPLAY:-}" ]; then
+    # Until the user closes the program.
+    wait "$app" || true
+else
+    # The scan finds the simulator within a second; the screenshot shows the form filled from it.
+    wait_for 30 queries_answered "$log" 1 || true
+    sleep "${ZOR_RUN_SECONDS:-3}"
+    import -window root "$shot" && echo "Screenshot of the running program: $shot"
+fi

@@ -8,18 +8,18 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 if [ "${ZOR_IN_WINE_SESSION:-}" != 1 ]; then
     exec "$root/scripts/wine-session" "$0" "$@"
 fi
-export ZOR_SIMULATOR="$root/build-native/tools/simulator/zor-simulator"
-export ZOR_EXE="$root/build-windows/src/ZOR-MX-410.exe"
-source "$root/tests/windows/program-driver.sh"
-work="$(mktemp -d -t zor-timings.XXXXXX)"
-trap 'stop_all; rm -rf "$work"' EXIT
+ZOR_SIMULATOR="$root/build-native/tools/simulator/zor-simulator"
+exe="$root/build-windows/src/ZOR-MX-410.exe"
+probe="$root/build-windows/src/window_probe.exe"
+# shellcheck source=../tests/windows/wine-driver.sh
+source "$root/tests/windows/wine-driver.sh"
 
 echo "== start-up to the converter found (the query answered on its port)"
 for port in 1 5 20; do
     log="$work/scan-$port.log"
     start_simulator "$port" "$log" --paced-input
     start="$(now)"
-    start_program
+    start_program "$exe"
     wait_for 120 queries_answered "$log" 1
     found="$(now)"
     printf 'COM%-3s %6.2f s\n' "$port" "$(elapsed "$start" "$found")"
@@ -30,12 +30,12 @@ done
 
 echo "== firmware update of 32768 bytes"
 log="$work/firmware.log"
-head -c 32768 < <(seq 100000 199999 | tr -d '\n') >"$work/update.binary"
+write_firmware 32768 "$work/update.binary"
 start_simulator 1 "$log" --paced-input --firmware-out "$work/firmware.out"
-start_program
+start_program "$exe"
 wait_for 60 queries_answered "$log" 1
 sleep 1
-click_at "${open_config_at[@]}"
+press 1 "$mainTitle" "Open Config"
 choose_file_in_dialog "Z:${work//\//\\}\\update.binary"
 confirm_firmware_warning
 start="$(now)"

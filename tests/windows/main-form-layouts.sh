@@ -6,50 +6,31 @@
 set -euo pipefail
 program="$1"
 probe="$2"
-: "${WINEPREFIX:?run inside scripts/wine-session}"
-wine=/usr/lib/wine/wine64
-title="ZOR-MX-410 Configuration Utility (V1.3)"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
 
-"$wine" "$program" </dev/null >/dev/null 2>&1 &
-app=$!
-stop() {
-    kill "$app" >/dev/null 2>&1 || true
-    wait "$app" 2>/dev/null || true
-}
-trap stop EXIT
-
-windows=""
-look() { windows="$("$wine" "$probe" "$title" 2>/dev/null | tr -d '\r')" || windows=""; }
-for _ in $(seq 1 100); do
-    look
-    # The timeout group is the form's last; the picker window is built before it.
-    grep -q -F "Modbus Timeout|" <<<"$windows" && break
-    sleep 0.2
-done
-grep -q -F "Modbus Timeout|" <<<"$windows" || { echo "the program's form did not appear"; exit 1; }
+start_program "$program"
+wait_for_form || fail "the program's form did not appear"
 sleep 0.5
-look
 
+# One look at the windows after each click; the checks read it.
+windows=""
+look() { windows="$(probe "$mainTitle")"; }
+look
 failures=0
-# The first window with exactly that caption.
-first() { awk -F'|' -v c="$1" '$1 == c { print; exit }' <<<"$windows"; }
 # expect CAPTION PLACEMENT VISIBLE ENABLED (the first window of that caption)
 expect() {
-    local line
-    line="$(first "$1")"
     local got
-    got="$(cut -d'|' -f2,4,5 <<<"$line")"
+    got="$(pick "$1" <<<"$windows" | cut -d'|' -f2,4,5)"
     if [ "$got" != "$2|$3|$4" ]; then
         echo "  $1: expected $2 visible $3 enabled $4, Win32 reports ${got:-nothing}"
         failures=$((failures + 1))
     fi
 }
-# Clicks the middle of the window with that caption, then lets the program repaint.
+# Clicks the window with that caption, then looks again.
 click() {
-    local centre
-    centre="$(first "$1" | cut -d'|' -f3)"
-    xdotool mousemove "${centre%,*}" "${centre#*,}" click 1
-    sleep 0.7
+    press 1 "$mainTitle" "$1"
     look
 }
 
@@ -88,8 +69,5 @@ expect "Control Output Parameters" "500,10,250,440" 1 1
 expect "Modbus Baud Rate" "215,10,150,150" 0 1
 expect "Address" "60,10,100,305" 0 1
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures differences"
-    exit 1
-fi
+[ "$failures" -eq 0 ] || fail "$failures differences"
 echo "every layout as expected"

@@ -4,87 +4,71 @@
 # view starts and stops; a right click on slot 2 shows its value in the status line and a click on the
 # line ends it. Checked by what Win32 reports of the windows (window_probe), by the bytes the simulator
 # received ("s" and "x"), and by pictures: the rows and the status line change while a view runs.
-# Keeps its screenshots for people in SHOTS (default: a temporary folder). Run inside scripts/wine-session.
+# Keeps its screenshots for people in SHOTS (default: a temporary folder, removed at the end). Run inside scripts/wine-session.
 #   nmea-tools.sh PROGRAM.exe window_probe.exe SIMULATOR SENTENCES [SHOTS]
 set -euo pipefail
 program="$1"
 probe="$2"
 simulator="$3"
 sentences="$4"
-shots="${5:-$(mktemp -d)}"
-mkdir -p "$shots"
-: "${WINEPREFIX:?run inside scripts/wine-session}"
+shots="${5:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=pointer-driver.sh
-. "$here/pointer-driver.sh"
+ZOR_SIMULATOR="$simulator"
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
 
-log="$(mktemp -t zor-nmea-e2e.XXXXXX)"
-work="$(mktemp -d)"
-"$simulator" --wine-com 3 --sentences "$sentences" --sentence-period 200 --log "$log" &
-sim=$!
-"$wine" "$program" </dev/null >/dev/null 2>&1 &
-app=$!
-stop() {
-    kill "$app" "$sim" >/dev/null 2>&1 || true
-    wait "$app" "$sim" 2>/dev/null || true
-    rm -rf "$work" "$log"
-}
-trap stop EXIT
-fail() {
-    echo "FAILED: $*"
-    echo "--- simulator log"
-    cat "$log"
-    exit 1
-}
-# count TEXT: how many log lines hold it.
-count() { grep -c -F -- "$1" "$log" || true; }
+shots="${shots:-$work/shots}"
+mkdir -p "$shots"
+log="$work/simulator.log"
+start_simulator 3 "$log" --sentences "$sentences" --sentence-period 200
+start_program "$program"
+# rx TEXT N: the simulator received TEXT in one read at least N times.
+rx() { wait_for 3 log_has "$log" "rx 1: $1" "$2"; }
 
-waitForForm || fail "the program's form did not appear"
-waitFor "~ZOR0" "$log" 150 || fail "the scan did not reach the simulator"
+wait_for_form || fail "the program's form did not appear"
+wait_for 15 log_has "$log" "~ZOR0" 1 || fail "the scan did not reach the simulator"
 sleep 2
 shot "$mainTitle" "$shots/main-form.png"
 
 echo "picker: choose GPGGA and its parameter 2"
 press 1 "$mainTitle" "Pick"
-[ "$(line "$pickerTitle" "$pickerTitle" | cut -d'|' -f4)" = 1 ] || fail "the picker did not open"
+shown "$pickerTitle" || fail "the picker did not open"
 press 1 "$pickerTitle" "-----" "10,30,80,22"     # the first sentence button
 press 1 "$pickerTitle" "" "5,35,540,15"          # row 1: parameter 2
 xdotool mousemove 0 0
 sleep 0.5
 shot "$pickerTitle" "$shots/picker.png"
 press 1 "$pickerTitle" "OK"
-[ "$(line "$pickerTitle" "$pickerTitle" | cut -d'|' -f4)" = 0 ] || fail "OK did not close the picker"
+! shown "$pickerTitle" || fail "OK did not close the picker"
 [ "$(probe "$mainTitle" | head -1 | cut -d'|' -f5)" = 1 ] || fail "the main window is still out of use"
 
 echo "incoming view"
 press 1 "$mainTitle" "Pick"
 crop "$pickerTitle" "Parameters" "480,15,550,510" "$work/rows-before.png"
 press 1 "$pickerTitle" "View Incoming NMEA"
-waitFor "rx 1: s" "$log" 30 || fail "the incoming view did not start the stream"
+rx s 1 || fail "the incoming view did not start the stream"
 sleep 3
 crop "$pickerTitle" "Parameters" "480,15,550,510" "$work/rows-during.png"
 shot "$pickerTitle" "$shots/incoming.png"
 differs "$work/rows-before.png" "$work/rows-during.png" || fail "no sentence appeared in the rows"
-[ "$(line "$pickerTitle" "OK" | cut -d'|' -f5)" = 0 ] || fail "OK stays in use while the view runs"
+! enabled "$pickerTitle" "OK" || fail "OK stays in use while the view runs"
 press 1 "$pickerTitle" "View Incoming NMEA"     # now "Hide Incoming NMEA"
-waitFor "rx 1: x" "$log" 30 || fail "stopping the view did not stop the stream"
+rx x 1 || fail "stopping the view did not stop the stream"
 press 1 "$pickerTitle" "Cancel"
-[ "$(line "$pickerTitle" "$pickerTitle" | cut -d'|' -f4)" = 0 ] || fail "Cancel did not close the picker"
+! shown "$pickerTitle" || fail "Cancel did not close the picker"
 
 echo "real-time view of slot 2"
 crop "$mainTitle" "Status" "10,20,460,25" "$work/line-before.png"
 press 3 "$mainTitle" "2" "25,50,50,25"
 # "s" goes out only for a five-character identifier: the one "OK" put into the form.
-for _ in $(seq 1 30); do [ "$(count "rx 1: s")" -ge 2 ] && break; sleep 0.1; done
-[ "$(count "rx 1: s")" -ge 2 ] || fail "the right click did not start the view"
+rx s 2 || fail "the right click did not start the view"
 xdotool mousemove 0 0
 sleep 2
 crop "$mainTitle" "Status" "10,20,460,25" "$work/line-during.png"
 shot "$mainTitle" "$shots/realtime.png"
 differs "$work/line-before.png" "$work/line-during.png" || fail "the status line shows no value"
-[ "$(line "$mainTitle" "Read Settings" | cut -d'|' -f5)" = 0 ] || fail "Read Settings stays in use during the view"
+! enabled "$mainTitle" "Read Settings" || fail "Read Settings stays in use during the view"
 press 1 "$mainTitle" "Status" "10,20,460,25"
-for _ in $(seq 1 30); do [ "$(count "rx 1: x")" -ge 2 ] && break; sleep 0.1; done
-[ "$(count "rx 1: x")" -ge 2 ] || fail "a click on the status line did not end the view"
-[ "$(line "$mainTitle" "Read Settings" | cut -d'|' -f5)" = 1 ] || fail "Read Settings is not back in use"
+rx x 2 || fail "a click on the status line did not end the view"
+enabled "$mainTitle" "Read Settings" || fail "Read Settings is not back in use"
 echo "picker, incoming view and real-time view as expected; screenshots in $shots"

@@ -8,43 +8,31 @@ set -euo pipefail
 make_release="$1"
 build="$2"
 probe="$3"
-: "${WINEPREFIX:?run inside scripts/wine-session}"
 here="$(cd "$(dirname "$0")" && pwd)"
-# shellcheck source=pointer-driver.sh
-. "$here/pointer-driver.sh"
-
-work="$(mktemp -d)"
-app=""
-stop() {
-    [ -n "$app" ] && { kill "$app" >/dev/null 2>&1 || true; wait "$app" 2>/dev/null || true; }
-    rm -rf "$work"
-}
-trap stop EXIT
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
 
 "$make_release" "$build" "$work/release.zip" >/dev/null
 listing="$(unzip -Z1 "$work/release.zip" | sort | tr '\n' ' ')"
 [ "$listing" = "ZOR-MX-410/ ZOR-MX-410/ZOR-MX-410.exe ZOR-MX-410/nmea.txt " ] ||
-    { echo "FAILED: the zip holds: $listing"; exit 1; }
+    fail "the zip holds: $listing"
 unzip -q "$work/release.zip" -d "$work/with"
 mkdir -p "$work/without"
 cp "$work/with/ZOR-MX-410/ZOR-MX-410.exe" "$work/without/"
 
 # firstButton FOLDER PICTURE: starts the program there, opens the picker, crops its first button.
 firstButton() {
-    (cd "$1" && exec "$wine" ./ZOR-MX-410.exe </dev/null >/dev/null 2>&1) &
-    app=$!
-    waitForForm || { echo "FAILED: the program from $1 did not start"; exit 1; }
+    start_program "$1/ZOR-MX-410.exe"
+    wait_for_form || fail "the program from $1 did not start"
     press 1 "$mainTitle" "Pick"
     xdotool mousemove 0 0
     sleep 0.5
     crop "$pickerTitle" "-----" "10,30,80,22" "$2"
-    kill "$app" >/dev/null 2>&1 || true
-    wait "$app" 2>/dev/null || true
-    app=""
+    stop_program
     sleep 0.5
 }
 firstButton "$work/with/ZOR-MX-410" "$work/with.png"
 firstButton "$work/without" "$work/without.png"
 differs "$work/with.png" "$work/without.png" ||
-    { echo "FAILED: the first sentence button reads the same with and without nmea.txt"; exit 1; }
+    fail "the first sentence button reads the same with and without nmea.txt"
 echo "the release unpacks to the program and its catalogue, and the program reads the catalogue"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# A right click on parameter slot 2 while a firmware update runs leaves the update whole: the real
+# program under Wine updates the simulator on COM6 with a 6000-byte file chosen with "Open Config", and
+# slot 2 is right-clicked twice while the packets go out (the form holds "GPGGA", so outside an update
+# the click starts the real-time view and its "s"). The simulator must accept every packet, receive the
+# end byte 255, keep the firmware of the file, and receive nothing but the start tag, the packets and
+# the end byte.
+# Run inside scripts/wine-session:   firmware-with-view.sh SIMULATOR EXE window_probe.exe
+set -euo pipefail
+ZOR_SIMULATOR="$(realpath "$1")"
+exe="$(realpath "$2")"
+probe="$(realpath "$3")"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
+
+log="$work/simulator.log"
+write_nmea_image "$work/settings.cfg"
+# 187 whole packets and a last one of 16 bytes and zero filling: about two seconds under Wine.
+write_firmware 6000 "$work/update.binary"
+write_padded_firmware "$work/update.binary" "$work/expected-firmware"
+packets=188
+
+start_simulator 6 "$log" --settings "$work/settings.cfg" --firmware-out "$work/firmware.out"
+start_program "$exe"
+wait_for_form || fail "the program's form did not appear"
+wait_for 30 queries_answered "$log" 1 || fail "the scan did not find the converter on COM6"
+sleep 1
+read -r sx sy <<<"$(centre "$mainTitle" "2" "25,50,50,25")"
+[ -n "$sx" ] || fail "no parameter slot 2"
+
+press 1 "$mainTitle" "Open Config"
+choose_file_in_dialog "Z:${work//\//\\}\\update.binary" || fail "no open dialog"
+confirm_firmware_warning || fail "no firmware warning"
+accepted() { grep -c -E 'packet [0-9]+ accepted' "$log" || true; }
+for at in 10 100; do
+    wait_for 15 packets_accepted "$log" "$at" || fail "the update stopped before packet $at ($(accepted) accepted)"
+    xdotool mousemove "$sx" "$sy" click 3
+    # A click after the end would prove nothing.
+    ! log_has "$log" "firmware update ended" 1 || fail "the update ended before the right click"
+    echo "slot 2 right-clicked after packet $at"
+done
+wait_for 20 log_has "$log" "firmware update ended (255)" 1 ||
+    fail "the update did not end ($(accepted) packets accepted)"
+sleep 1
+
+# Bytes the simulator read from the start tag on: the tag, the packets and 255, nothing more.
+received="$(awk '/rx 5: ~ZORf/ { on = 1 } on && / rx [0-9]+: / { sub(/.* rx /, ""); sum += $1 + 0 }
+    END { print sum + 0 }' "$log")"
+[ "$(accepted)" = "$packets" ] || fail "$(accepted) packets accepted, not $packets"
+! grep -q -E 'rejected|given up|streaming|unknown byte|dropped' "$log" ||
+    fail "the converter saw something other than the update: $(grep -E 'rejected|given up|streaming|unknown byte|dropped' "$log" | head -3)"
+[ "$received" = $((5 + 35 * packets + 1)) ] ||
+    fail "$received bytes written from the start tag on, not $((5 + 35 * packets + 1))"
+cmp "$work/expected-firmware" "$work/firmware.out" || fail "the firmware kept differs from the file"
+echo "the update went through whole with the slot right-clicked during it"

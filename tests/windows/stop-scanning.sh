@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# "Stop Scanning" stops the port scan of the real program under Wine, whenever it is clicked. A
+# converter that never answers sits on COM2 and shows where the scan is; one that answers sits on
+# COM40, which the scan reaches about two seconds after COM2 and must never reach once stopped. Each
+# round starts the scan ("Rescan Ports"), stops it a different time after COM2 was asked (while the
+# reply is awaited, and while ports without a device are stepped through), and then for two seconds
+# nothing may reach COM40 and the port label and the button must stay as the stop left them ("---",
+# "Rescan Ports"), the same picture in every round.
+# Run inside scripts/wine-session:   stop-scanning.sh SIMULATOR EXE window_probe.exe
+set -euo pipefail
+ZOR_SIMULATOR="$(realpath "$1")"
+exe="$(realpath "$2")"
+probe="$(realpath "$3")"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
+
+marker="$work/com2.log"
+watch="$work/com40.log"
+start_simulator 2 "$marker" --silent
+start_simulator 40 "$watch"
+start_program "$exe"
+wait_for_form || fail "the program's form did not appear"
+
+# The button, and the strip from the port label to the button's right edge: the label is created as
+# "---" and the button as "Rescan Ports", so the probe finds them by those captions.
+read -r bx by <<<"$(centre "$mainTitle" "Rescan Ports")"
+IFS='|' read -r _ _ label _ <<<"$(line "$mainTitle" "---" "15,25,100,25")"
+IFS='|' read -r _ button _ <<<"$(line "$mainTitle" "Rescan Ports")"
+[ -n "$label" ] && [ -n "$bx" ] || fail "no port label or scan button in the Comm Port group"
+IFS=, read -r lx ly <<<"$label"
+IFS=, read -r _ _ bw bh <<<"$button"
+strip() { grab $((lx - 50)) $((ly - bh / 2)) $((bx + bw / 2 - lx + 50)) "$bh" "$1"; }
+label() { grab $((lx - 50)) $((ly - bh / 2)) 100 "$bh" "$1"; }
+
+round=0
+# The first scan started by itself; later rounds start one with the button (now "Rescan Ports").
+for delay in 0.1 0.5 0.8 1.1; do
+    round=$((round + 1))
+    [ "$round" = 1 ] || { xdotool mousemove "$bx" "$by" click 1; sleep 0.3; xdotool mousemove 0 0; }
+    wait_for 20 log_has "$marker" "query (~ZOR0)" "$round" || fail "round $round: the scan did not reach COM2"
+    sleep "$delay"
+    xdotool mousemove "$bx" "$by" click 1
+    xdotool mousemove 0 0
+    sleep 0.3
+    strip "$work/stopped-$round.png"
+    label "$work/label-$round.png"
+    sleep 2
+    strip "$work/later-$round.png"
+    echo "round $round: stopped $delay s after COM2 was asked"
+    ! log_has "$watch" "query (~ZOR0)" 1 || fail "round $round: the scan went on to COM40 after the stop"
+    ! differs "$work/stopped-$round.png" "$work/later-$round.png" ||
+        fail "round $round: the port label or the button changed after the stop"
+    ! differs "$work/label-1.png" "$work/label-$round.png" ||
+        fail "round $round: the port label reads otherwise than after the first stop"
+    [ "$(log_count "$marker" "query (~ZOR0)")" = "$round" ] || fail "round $round: COM2 was asked again"
+done
+echo "the scan stopped at every click"
