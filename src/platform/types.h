@@ -75,6 +75,7 @@ inline constexpr std::uint32_t MouseWheel = 0x020A;
 inline constexpr std::uint32_t EnterSizeMove = 0x0231;
 inline constexpr std::uint32_t ExitSizeMove = 0x0232;
 inline constexpr std::uint32_t MouseLeave = 0x02A3;
+inline constexpr std::uint32_t DpiChanged = 0x02E0; // the window went to a monitor of another scale
 } // namespace msg
 
 // Edit control notifications, in the high half of a command message's first parameter.

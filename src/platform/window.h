@@ -46,6 +46,9 @@ void moveWindow(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_
                 bool redraw);
 Rect clientRect(WindowHandle window);
 Rect windowRect(WindowHandle window); // screen coordinates
+// The window's rectangle in its parent's client area (on the screen for a top-level window), worked
+// out by the window system in its own pixels, so that no rounding of screen positions creeps in.
+Rect rectInParent(WindowHandle window);
 Point screenToClient(WindowHandle window, Point point);
 Point screenSize();
 

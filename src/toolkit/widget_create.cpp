@@ -53,12 +53,7 @@ void createEditControl(Widget& widget, std::int32_t width, std::int32_t height, 
     request.height = height;
     request.parent = widget.window;
     widget.editWindow = createWindow(request);
-    FontRequest font;
-    font.height = 16;
-    font.weight = 500;
-    font.face = toolkit.defaultFontFace;
-    widget.editFont = createFont(font);
-    if (widget.editWindow != nullptr) setWindowFont(widget.editWindow, widget.editFont, false);
+    makeEditFont(widget, false);
     widget.ctlBrush = createSolidBrush(ToColorRef(widget.ctbg));
     widget.scrollToEnd = false;
     widget.multiline = (editStyle & style::EditMultiline) != 0;
@@ -78,6 +73,18 @@ Widget& finishChild(Widget& parent, Widget& child) {
 }
 
 } // namespace
+
+void makeEditFont(Widget& widget, bool redraw) {
+    using namespace platform;
+    FontRequest font;
+    font.height = 16;
+    font.weight = 500;
+    font.face = toolkit.defaultFontFace;
+    const GdiObject old = widget.editFont;
+    widget.editFont = createFont(font);
+    if (widget.editWindow != nullptr) setWindowFont(widget.editWindow, widget.editFont, redraw);
+    if (old != nullptr) deleteObject(old);
+}
 
 bool makeBackBuffer(Widget& widget) {
     widget.painted = PaintedLook{}; // a new buffer shows nothing yet

@@ -12,6 +12,8 @@ namespace zor {
 bool createWidgetWindow(Widget& widget, platform::WindowHandle parent, std::int32_t x, std::int32_t y,
                         std::int32_t width, std::int32_t height, const char16_t* text, WidgetKind kind,
                         std::uint32_t editStyle);
+// (Re)makes the font of a text field's edit control, for the screen's scale of now.
+void makeEditFont(Widget& widget, bool redraw);
 // (Re)makes the widget's back buffer at its current size.
 bool makeBackBuffer(Widget& widget);
 

@@ -76,18 +76,10 @@ void onMoveMessage(Widget& w, LParam second) {
 void onSizeMessage(Widget& w) {
     if (toolkit.eventsEnabled) w.resized = true;
     w.clientRect = clientRect(w.window);
-    Rect r = windowRect(w.window);
-    // The sizing-frame kind (13) is converted too, as a child would be; its parent is the desktop.
+    // The sizing-frame kind (13) is placed in its parent as a child would be; its parent is the desktop.
     const bool screenPosition = w.kind == WidgetKind::DialogWindow || w.kind == WidgetKind::MainWindow ||
                                 w.kind == WidgetKind::PopupWindow || w.kind == WidgetKind::PopupMenu;
-    if (!screenPosition) {
-        WindowHandle parent = parentWindow(w.window);
-        if (parent != nullptr) {
-            const Point topLeft = screenToClient(parent, Point{r.left, r.top});
-            const Point bottomRight = screenToClient(parent, Point{r.right, r.bottom});
-            r = Rect{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y};
-        }
-    }
+    const Rect r = screenPosition ? windowRect(w.window) : rectInParent(w.window);
     w.x = r.left;
     w.y = r.top;
     w.width = r.right - r.left;
@@ -193,6 +185,15 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
     switch (message) {
     case msg::Destroy:
         return countDestroyed(window, message, first, second);
+    case msg::DpiChanged:
+        // The backend has laid the windows out again (each remade its back buffer on its size message);
+        // the edit controls' fonts are pixels of the old scale.
+        for (WindowHandle inside : descendantWindows(w.window)) {
+            Widget* widget = Widget::fromWindow(inside);
+            if (widget != nullptr && widget->editWindow != nullptr) makeEditFont(*widget, true);
+        }
+        invalidateTree(w.window);
+        return 0;
     case msg::Close:
         if (w.onCloseRequest != nullptr && !w.onCloseRequest(w)) return 0;
         break;

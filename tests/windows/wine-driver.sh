@@ -37,6 +37,12 @@ driver_exit() {
 }
 trap driver_exit EXIT
 
+# set_screen_dpi DPI: the scale of the prefix's screen for programs started from now on (96 is 100 %).
+set_screen_dpi() {
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    "$wine" reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 now() { date +%s.%N; }
 elapsed() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", b - a }'; }
 

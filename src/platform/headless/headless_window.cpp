@@ -243,6 +243,11 @@ Rect windowRect(WindowHandle window) {
     return r;
 }
 
+Rect rectInParent(WindowHandle window) {
+    if (!alive(window)) return Rect{};
+    return window->bounds;
+}
+
 Point screenToClient(WindowHandle window, Point point) {
     if (!alive(window)) return point;
     const Point origin = clientOrigin(*window);

@@ -1,5 +1,6 @@
 // The win32 backend of the GDI seam: device contexts, back buffers, brushes, fonts, fills, one copy.
 #include "platform/gdi.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_handles.h"
 
 namespace zor::platform {
@@ -17,7 +18,8 @@ PaintSession beginPaint(WindowHandle window) {
     PAINTSTRUCT ps{};
     PaintSession session;
     session.surface = surface(BeginPaint(hwnd(window), &ps));
-    session.area = Rect{ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right, ps.rcPaint.bottom};
+    session.area = Rect{toLayout(ps.rcPaint.left), toLayout(ps.rcPaint.top), toLayout(ps.rcPaint.right),
+                        toLayout(ps.rcPaint.bottom)};
     session.erase = ps.fErase != 0;
     return session;
 }
@@ -25,7 +27,8 @@ PaintSession beginPaint(WindowHandle window) {
 void endPaint(WindowHandle window, const PaintSession& session) {
     PAINTSTRUCT ps{};
     ps.hdc = hdc(session.surface);
-    ps.rcPaint = RECT{session.area.left, session.area.top, session.area.right, session.area.bottom};
+    ps.rcPaint = RECT{toDevice(session.area.left), toDevice(session.area.top), toDevice(session.area.right),
+                      toDevice(session.area.bottom)};
     EndPaint(hwnd(window), &ps);
 }
 
@@ -34,7 +37,7 @@ SurfaceHandle createCompatibleSurface(SurfaceHandle s) {
 }
 
 GdiObject createCompatibleBitmap(SurfaceHandle s, std::int32_t width, std::int32_t height) {
-    return object(CreateCompatibleBitmap(hdc(s), width, height));
+    return object(CreateCompatibleBitmap(hdc(s), toDevice(width), toDevice(height)));
 }
 
 GdiObject selectObject(SurfaceHandle s, GdiObject o) {
@@ -51,13 +54,13 @@ GdiObject createSolidBrush(ColourRef colour) {
 }
 
 GdiObject createFont(const FontRequest& r) {
-    return object(CreateFontW(r.height, r.width, 0, 0, r.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_OUTLINE_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH,
-                              r.face != nullptr ? wide(r.face) : L""));
+    return object(CreateFontW(toDevice(r.height), toDevice(r.width), 0, 0, r.weight, FALSE, FALSE, FALSE,
+                              DEFAULT_CHARSET, OUT_OUTLINE_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                              VARIABLE_PITCH, r.face != nullptr ? wide(r.face) : L""));
 }
 
 void fillRect(SurfaceHandle s, const Rect& rect, GdiObject brush) {
-    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    const RECT r{toDevice(rect.left), toDevice(rect.top), toDevice(rect.right), toDevice(rect.bottom)};
     FillRect(hdc(s), &r, static_cast<HBRUSH>(gdi(brush)));
 }
 
@@ -70,7 +73,8 @@ void setBackgroundColour(SurfaceHandle s, ColourRef colour) {
 
 bool copySurface(SurfaceHandle target, std::int32_t x, std::int32_t y, std::int32_t width,
                  std::int32_t height, SurfaceHandle source, std::int32_t sourceX, std::int32_t sourceY) {
-    return BitBlt(hdc(target), x, y, width, height, hdc(source), sourceX, sourceY, SRCCOPY) != 0;
+    return BitBlt(hdc(target), toDevice(x), toDevice(y), toDevice(width), toDevice(height), hdc(source),
+                  toDevice(sourceX), toDevice(sourceY), SRCCOPY) != 0;
 }
 
 } // namespace zor::platform

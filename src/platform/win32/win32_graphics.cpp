@@ -1,6 +1,7 @@
 // The win32 backend of the graphics seam: the GDI+ flat interface. Each seam handle is the GDI+
 // object itself; the status of every call is handed back as success or failure.
 #include "platform/graphics.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_handles.h"
 
 // GDI+ needs the COM declarations that WIN32_LEAN_AND_MEAN leaves out.
@@ -50,6 +51,11 @@ GraphicsHandle createGraphics(SurfaceHandle s) {
     if (s == nullptr) return nullptr;
     gp::GpGraphics* graphics = nullptr;
     if (!ok(flat::GdipCreateFromHDC(hdc(s), &graphics))) return nullptr;
+    // The painters draw in layout units; the surface holds the monitor's pixels.
+    if (currentDpi() != layoutDpi) {
+        const float scale = static_cast<float>(currentDpi()) / static_cast<float>(layoutDpi);
+        flat::GdipScaleWorldTransform(graphics, scale, scale, gp::MatrixOrderPrepend);
+    }
     return reinterpret_cast<GraphicsHandle>(graphics);
 }
 void deleteGraphics(GraphicsHandle g) {
@@ -160,6 +166,10 @@ void deleteFontFamily(FontFamilyHandle f) {
 FontHandle createGraphicsFont(FontFamilyHandle family, float sizePoints, FontStyle style) {
     if (family == nullptr) return nullptr;
     gp::GpFont* font = nullptr;
+    // GDI+ turns points into pixels with the system's DPI, and the surface's scale enlarges them once
+    // more: the size is given as at 96 DPI so that text grows with the scale once, like everything else.
+    if (systemDpi() != layoutDpi)
+        sizePoints = sizePoints * static_cast<float>(layoutDpi) / static_cast<float>(systemDpi());
     if (!ok(flat::GdipCreateFont(gpFamily(family), sizePoints, static_cast<INT>(style), gp::UnitPoint,
                                  &font)))
         return nullptr;

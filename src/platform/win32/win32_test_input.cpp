@@ -2,6 +2,7 @@
 // mouse, leave and keyboard messages in its own order and finds the window under the pointer; the
 // real clock. Message boxes are answered from a thread timer, which their modal loop runs.
 #include "platform/test_input.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_handles.h"
 
 #include <deque>
@@ -13,7 +14,7 @@ using namespace win32;
 namespace {
 
 void sendMouse(WindowHandle window, std::int32_t x, std::int32_t y, DWORD flags) {
-    POINT p{x, y};
+    POINT p{toDevice(x), toDevice(y)};
     ClientToScreen(hwnd(window), &p);
     SetCursorPos(p.x, p.y);
     if (flags == 0) return;
@@ -118,7 +119,8 @@ void typeText(const char16_t* text) {
 void userResize(WindowHandle window, std::int32_t width, std::int32_t height) {
     HWND w = hwnd(window);
     SendMessageW(w, WM_ENTERSIZEMOVE, 0, 0);
-    SetWindowPos(w, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(w, nullptr, 0, 0, toDevice(width), toDevice(height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(w, WM_EXITSIZEMOVE, 0, 0);
 }
 

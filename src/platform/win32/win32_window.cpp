@@ -1,6 +1,7 @@
 // The win32 backend of the window seam: thin wrappers over USER32.
 //   implements: class registration, windows, extra data, messages, geometry, visibility, focus,
 //   edit controls, timers, mouse-leave tracking, the message loop.
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_handles.h"
 #include "platform/window.h"
 
@@ -12,8 +13,58 @@ namespace {
 
 WindowProcedure toolkitProcedure = nullptr;
 
+// Positions and sizes that messages carry reach the toolkit in layout units.
+bool carriesPosition(UINT message) {
+    switch (message) {
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEWHEEL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+BOOL CALLBACK rescaleChild(HWND child, LPARAM oldDpi) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    const auto rescale = [oldDpi](LONG v) {
+        return toDevice(MulDiv(v, layoutDpi, static_cast<int>(oldDpi)));
+    };
+    const LONG left = rescale(r.left), top = rescale(r.top);
+    SetWindowPos(child, nullptr, left, top, rescale(r.right) - left, rescale(r.bottom) - top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+// The window went to a monitor of another scale: every window inside it is laid out again for it,
+// the window takes the rectangle Windows suggests, and the toolkit remakes what it drew for the old one.
+LRESULT dpiChanged(HWND window, WPARAM first, LPARAM second) {
+    const int oldDpi = currentDpi();
+    setCurrentDpi(HIWORD(first));
+    if (currentDpi() != oldDpi) EnumChildWindows(window, rescaleChild, oldDpi);
+    const RECT* suggested = reinterpret_cast<const RECT*>(second);
+    if (suggested != nullptr)
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return toolkitProcedure(handle(window), msg::DpiChanged, 0, 0);
+}
+
 LRESULT CALLBACK classProcedure(HWND window, UINT message, WPARAM first, LPARAM second) {
     if (toolkitProcedure == nullptr) return DefWindowProcW(window, message, first, second);
+    if (message == WM_DPICHANGED) return dpiChanged(window, first, second);
+    if (carriesPosition(message)) second = packedToLayout(second);
     return toolkitProcedure(handle(window), message, first, second);
 }
 
@@ -45,8 +96,9 @@ bool registerWidgetClass(WindowProcedure procedure) {
 
 WindowHandle createWindow(const CreateRequest& r) {
     return handle(CreateWindowExW(r.exStyle, wide(r.className), r.title != nullptr ? wide(r.title) : nullptr,
-                                  r.style, r.x, r.y, r.width, r.height, hwnd(r.parent), nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
+                                  r.style, toDevice(r.x), toDevice(r.y), toDevice(r.width),
+                                  toDevice(r.height), hwnd(r.parent), nullptr, GetModuleHandleW(nullptr),
+                                  nullptr));
 }
 
 void destroyWindow(WindowHandle window) {
@@ -83,29 +135,39 @@ bool postMessage(WindowHandle window, std::uint32_t message, WParam first, LPara
 
 void moveWindow(WindowHandle window, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                 bool redraw) {
-    MoveWindow(hwnd(window), x, y, width, height, redraw ? TRUE : FALSE);
+    MoveWindow(hwnd(window), toDevice(x), toDevice(y), toDevice(width), toDevice(height),
+               redraw ? TRUE : FALSE);
 }
 
 Rect clientRect(WindowHandle window) {
     RECT r{};
     GetClientRect(hwnd(window), &r);
-    return Rect{r.left, r.top, r.right, r.bottom};
+    return Rect{toLayout(r.left), toLayout(r.top), toLayout(r.right), toLayout(r.bottom)};
 }
 
 Rect windowRect(WindowHandle window) {
     RECT r{};
     GetWindowRect(hwnd(window), &r);
-    return Rect{r.left, r.top, r.right, r.bottom};
+    return Rect{toLayout(r.left), toLayout(r.top), toLayout(r.right), toLayout(r.bottom)};
+}
+
+Rect rectInParent(WindowHandle window) {
+    RECT r{};
+    GetWindowRect(hwnd(window), &r);
+    const HWND parent = GetParent(hwnd(window));
+    if (parent != nullptr && (GetWindowLongW(hwnd(window), GWL_STYLE) & WS_CHILD) != 0)
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    return Rect{toLayout(r.left), toLayout(r.top), toLayout(r.right), toLayout(r.bottom)};
 }
 
 Point screenToClient(WindowHandle window, Point point) {
-    POINT p{point.x, point.y};
+    POINT p{toDevice(point.x), toDevice(point.y)};
     ScreenToClient(hwnd(window), &p);
-    return Point{p.x, p.y};
+    return Point{toLayout(p.x), toLayout(p.y)};
 }
 
 Point screenSize() {
-    return Point{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return Point{toLayout(GetSystemMetrics(SM_CXSCREEN)), toLayout(GetSystemMetrics(SM_CYSCREEN))};
 }
 
 void showWindow(WindowHandle window, bool visible) {

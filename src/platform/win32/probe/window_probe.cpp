@@ -56,6 +56,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "usage: window_probe TITLE-PREFIX\n");
         return 2;
     }
+    // The program's windows in the monitor's pixels, whatever its scale.
+    SetProcessDPIAware();
     Search search{argv[1], nullptr};
     EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr) return 1;
