@@ -12,6 +12,9 @@ here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine-driver.sh
 source "$here/wine-driver.sh"
 
+# Windows scales a program that does not declare itself aware as a bitmap (Wine does not): the
+# manifest that declares it must be in the program.
+grep -q -a "PerMonitorV2" "$program" || fail "the program's manifest does not declare per-monitor DPI awareness"
 set_screen_dpi 144
 before_stop="import -window root '$picture' || true; set_screen_dpi 96"
 
