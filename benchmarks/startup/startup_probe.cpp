@@ -5,11 +5,14 @@
 //   startup_probe repaint  the form, then 50 full repaints of the main window with every child
 //   startup_probe repaint-changed  the same, with every widget's background nudged before each repaint,
 //                          so that no widget can show what its back buffer already holds
+//   startup_probe count    the number of windows inside the main window and the picker, for the
+//                          yardstick of standard controls
 // The first two print the wall-clock time (ms since the epoch) at which the first paint was done; the
 // script benchmarks/startup/startup-under-wine subtracts the moment it launched the program. repaint
 // prints the median time of one full repaint in ms.
 #include "app/application.h"
 #include "form/main_form.h"
+#include "nmea/sentence_picker.h"
 #include "platform/window.h"
 #include "render/theme.h"
 #include "render/theme_presets.h"
@@ -59,6 +62,11 @@ int main(int argc, char** argv) {
     }
     toolkit.eventsEnabled = true;
     drain();
+    if (std::strcmp(mode, "count") == 0) {
+        std::printf("%zu\n", platform::descendantWindows(mainForm.window.window).size() +
+                                 platform::descendantWindows(pickerWindow.window).size() + 2);
+        return 0;
+    }
     const bool changed = std::strcmp(mode, "repaint-changed") == 0;
     if (std::strcmp(mode, "repaint") != 0 && !changed) {
         std::printf("%lld\n", epochMs());
