@@ -23,8 +23,9 @@ constexpr char16_t mainTitle[] =
 
 void BuildMainWindow() {
     Widget& window = mainForm.window;
+    // Shown once the form is built: the window system then maps and paints it once, not widget by widget.
     createMainWindow(window, halfScreenWidth() - mainWidth / 2, halfScreenHeight() - mainHeight / 2,
-                     mainWidth, mainHeight, mainTitle);
+                     mainWidth, mainHeight, mainTitle, false);
     platform::setLargeIcon(window.window, programIcon);
     window.onResized = MainWindowResized;
 }
@@ -58,6 +59,7 @@ void BuildMainForm() {
     BuildCommPortPanel();
     BuildConverterStatePanel();
     BuildModbusSerialPanel();
+    show(mainForm.window);
 }
 
 } // namespace zor

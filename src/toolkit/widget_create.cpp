@@ -115,7 +115,7 @@ bool makeBackBuffer(Widget& widget) {
 
 bool createWidgetWindow(Widget& widget, WindowHandle parent, std::int32_t x, std::int32_t y,
                         std::int32_t width, std::int32_t height, const char16_t* text, WidgetKind kind,
-                        std::uint32_t editStyle) {
+                        std::uint32_t editStyle, bool showTopLevel) {
     if (!isWidgetClassRegistered() && !registerWidgetClass(widgetProcedure))
         messageBox(nullptr, u"failed to register", u"Error", box::Ok);
     if (text != nullptr) widget.text->assign(text);
@@ -132,6 +132,10 @@ bool createWidgetWindow(Widget& widget, WindowHandle parent, std::int32_t x, std
     request.width = width;
     request.height = height;
     request.parent = kindStyle.topLevel ? nullptr : parent;
+    // A child is made visible with its window, rather than shown afterwards: one call to the window
+    // system fewer for each of the form's windows.
+    const bool visibleChild = kindStyle.shownAtCreation && !kindStyle.topLevel;
+    if (visibleChild) request.style |= style::Visible;
     widget.window = createWindow(request);
     if (kind == WidgetKind::TextField && widget.window != nullptr)
         createEditControl(widget, width, height, text, editStyle);
@@ -148,7 +152,7 @@ bool createWidgetWindow(Widget& widget, WindowHandle parent, std::int32_t x, std
     widget.clientRect = clientRect(widget.window);
     makeBackBuffer(widget);
     if (kindStyle.shownAtCreation) {
-        showWindow(widget.window, true);
+        if (!visibleChild && showTopLevel) showWindow(widget.window, true);
         widget.visualState = Normal;
     }
     widget.trackEvent = MouseTrackRequest{16, 2, widget.window, 0};
@@ -223,9 +227,9 @@ bool createDialogWindow(Widget& widget, std::int32_t x, std::int32_t y, std::int
 }
 
 bool createMainWindow(Widget& widget, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                      const char16_t* title) {
+                      const char16_t* title, bool shown) {
     const bool created =
-        createWidgetWindow(widget, nullptr, x, y, width, height, nullptr, WidgetKind::MainWindow, 0);
+        createWidgetWindow(widget, nullptr, x, y, width, height, nullptr, WidgetKind::MainWindow, 0, shown);
     if (created) setWindowText(widget.window, title);
     toolkit.exitHook = nullptr;
     ApplyTheme(widget, theme);

@@ -11,7 +11,7 @@ namespace zor {
 // The core of every creation operation; true when the window exists.
 bool createWidgetWindow(Widget& widget, platform::WindowHandle parent, std::int32_t x, std::int32_t y,
                         std::int32_t width, std::int32_t height, const char16_t* text, WidgetKind kind,
-                        std::uint32_t editStyle);
+                        std::uint32_t editStyle, bool showTopLevel = true);
 // (Re)makes the font of a text field's edit control, for the screen's scale of now.
 void makeEditFont(Widget& widget, bool redraw);
 // (Re)makes the widget's back buffer at its current size.
@@ -40,7 +40,8 @@ Widget& createLabel(Widget& parent, Widget& child, const char16_t* text, std::in
 bool createDialogWindow(Widget& widget, std::int32_t x, std::int32_t y, std::int32_t width,
                         std::int32_t height, const char16_t* title);
 // Also clears the exit hook and the focused widget, copies the theme in and closes the event gate.
+// Not shown: for a window that is shown once everything in it is built.
 bool createMainWindow(Widget& widget, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                      const char16_t* title);
+                      const char16_t* title, bool shown = true);
 
 } // namespace zor
