@@ -80,6 +80,7 @@ inline constexpr std::uint32_t MouseLeave = 0x02A3;
 // Edit control notifications, in the high half of a command message's first parameter.
 namespace editNotify {
 inline constexpr std::uint32_t SetFocus = 0x0100;
+inline constexpr std::uint32_t KillFocus = 0x0200;
 inline constexpr std::uint32_t Change = 0x0300;
 } // namespace editNotify
 
