@@ -147,9 +147,9 @@ CheckFailure CheckWholeNumberText(const char16_t* text, const WholeNumberRule& r
 
 CheckFailure CheckScaledValue(float value, std::int32_t decimals, const char16_t* field, ValuePlace place) {
     if (ScaleForImageExact(value, decimals)) return {};
-    const std::int32_t places =
-        decimals < -largestShownPlaces ? -largestShownPlaces
-                                       : (decimals > largestShownPlaces ? largestShownPlaces : decimals);
+    const std::int32_t places = decimals < -largestShownPlaces
+                                    ? -largestShownPlaces
+                                    : (decimals > largestShownPlaces ? largestShownPlaces : decimals);
     return refusal(field, place,
                    u"a number from " + scaledLimitText(std::numeric_limits<std::int32_t>::min(), places) +
                        u" to " + scaledLimitText(std::numeric_limits<std::int32_t>::max(), places));
