@@ -6,7 +6,6 @@
 #include "platform/dialogs.h"
 #include "toolkit/layout.h"
 
-
 namespace zor {
 
 namespace {

@@ -68,7 +68,8 @@ std::optional<BuildResult> BuildSelectedImage() {
     if (!result.ok) {
         const platform::WindowHandle owner =
             result.failure.owner == BoxOwner::MainWindow ? mainForm.window.window : nullptr;
-        platform::messageBox(owner, result.failure.message.c_str(), checkFailureTitle, platform::box::IconError);
+        platform::messageBox(owner, result.failure.message.c_str(), checkFailureTitle,
+                             platform::box::IconError);
     }
     return result;
 }

@@ -63,7 +63,8 @@ CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
         CheckFailure failure =
             CheckScaledValue(settings.threshold[k], settings.thresholdDecimals, thresholdLabel, set);
         if (failure.step == 0)
-            failure = CheckScaledValue(settings.hysteresis[k], settings.thresholdDecimals, hysteresisLabel, set);
+            failure =
+                CheckScaledValue(settings.hysteresis[k], settings.thresholdDecimals, hysteresisLabel, set);
         if (failure.step != 0) return failure;
     }
     return {};
@@ -73,10 +74,11 @@ CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
 CheckFailure checkModbusTable(const ModbusTableTexts& table) {
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         const ValuePlace place = InRow(row + 1);
-        const std::pair<const char16_t*, const WholeNumberRule*> cells[] = {{table.address[row], &modbusAddressRule},
-                                                                          {table.command[row], &modbusCommandRule},
-                                                                          {table.startReg[row], &startRegRule},
-                                                                          {table.regCount[row], &regCountRule}};
+        const std::pair<const char16_t*, const WholeNumberRule*> cells[] = {
+            {table.address[row], &modbusAddressRule},
+            {table.command[row], &modbusCommandRule},
+            {table.startReg[row], &startRegRule},
+            {table.regCount[row], &regCountRule}};
         for (const auto& [text, rule] : cells) {
             const CheckFailure failure = CheckWholeNumberText(text, *rule, place);
             if (failure.step != 0) return failure;

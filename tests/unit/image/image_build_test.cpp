@@ -179,7 +179,7 @@ TEST(ModbusImage, NumbersGoOutBigEndianAndWhatTheirBitsCannotCarryIsRefused) {
 
     // Once cut to its low bits each of these would have gone out as another number.
     struct Refusal {
-        std::array<const char16_t*, modbusRowCount> ModbusTableTexts::* column;
+        std::array<const char16_t*, modbusRowCount> ModbusTableTexts::*column;
         std::int32_t row; // 1..10
         const char16_t* typed;
         std::u16string message;
@@ -188,14 +188,16 @@ TEST(ModbusImage, NumbersGoOutBigEndianAndWhatTheirBitsCannotCarryIsRefused) {
         {&ModbusTableTexts::address, 1, u"256", u"\"Address\" in row 1 must be a whole number from 0 to 255"},
         {&ModbusTableTexts::address, 3, u"-1", u"\"Address\" in row 3 must be a whole number from 0 to 255"},
         {&ModbusTableTexts::address, 4, u"17x", u"\"Address\" in row 4 must be a whole number from 0 to 255"},
-        {&ModbusTableTexts::command, 10, u"259", u"\"Command\" in row 10 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::command, 10, u"259",
+         u"\"Command\" in row 10 must be a whole number from 0 to 255"},
         {&ModbusTableTexts::startReg, 4, u"65536",
          u"\"Start Reg\" in row 4 must be a whole number from 0 to 65535"},
         {&ModbusTableTexts::startReg, 6, u"99999999999",
          u"\"Start Reg\" in row 6 must be a whole number from 0 to 65535"},
         {&ModbusTableTexts::regCount, 1, u"70000",
          u"\"Reg Count\" in row 1 must be a whole number from 0 to 65535"},
-        {&ModbusTableTexts::regCount, 7, u"1,5", u"\"Reg Count\" in row 7 must be a whole number from 0 to 65535"},
+        {&ModbusTableTexts::regCount, 7, u"1,5",
+         u"\"Reg Count\" in row 7 must be a whole number from 0 to 65535"},
     };
     for (const Refusal& r : refusals) {
         ModbusTableTexts refused = table;
@@ -225,13 +227,17 @@ TEST(NmeaImage, ThresholdsAndHysteresesBeyondTheirScaledRangeAreRefused) {
         {21474836.0f, 0.0f, 2, u""},
         {-21474836.0f, 0.0f, 2, u""},
         {21474838.0f, 0.0f, 2,
-         u"\"Threshold (switch ON level)\" of register set 4 must be a number from -21474836.48 to 21474836.47"},
+         u"\"Threshold (switch ON level)\" of register set 4 must be a number from -21474836.48 to "
+         u"21474836.47"},
         {0.0f, -3e9f, 0,
-         u"\"Hysteresis (switch OFF level)\" of register set 4 must be a number from -2147483648 to 2147483647"},
+         u"\"Hysteresis (switch OFF level)\" of register set 4 must be a number from -2147483648 to "
+         u"2147483647"},
         {std::numeric_limits<float>::quiet_NaN(), 0.0f, 3,
-         u"\"Threshold (switch ON level)\" of register set 4 must be a number from -2147483.648 to 2147483.647"},
+         u"\"Threshold (switch ON level)\" of register set 4 must be a number from -2147483.648 to "
+         u"2147483.647"},
         {0.0f, 0.5f, 10,
-         u"\"Hysteresis (switch OFF level)\" of register set 4 must be a number from -0.2147483648 to 0.2147483647"},
+         u"\"Hysteresis (switch OFF level)\" of register set 4 must be a number from -0.2147483648 to "
+         u"0.2147483647"},
     };
     for (const Case& c : cases) {
         NmeaSettings s;
