@@ -105,11 +105,14 @@ TEST_F(ExchangeTest, ReadSettingsAppliesTheReplyOfEachMainFunction) {
 
     // The converter's "SDI12 to RS232" reply carries its address, baud and serial number.
     converter.model.setFunction(sim::Function::Serial);
+    const Bytes& serial = converter.model.image(sim::Function::Serial);
+    testing::enterText(mainForm.identity.addressField, u"7");
+    testing::enterText(mainForm.identity.serialNumberField, u"XX000000");
+    click(mainForm.modbusSerial.baudRadio[serial[6] % 5]); // another baud than the converter's
     click(mainForm.commands.readButton);
     ASSERT_TRUE(statusBecomes(u"18 bytes received OK"));
     EXPECT_TRUE(mainForm.mainFunction.serialRadio.checked);
     EXPECT_FALSE(mainForm.mainFunction.modbusRadio.checked);
-    const Bytes& serial = converter.model.image(sim::Function::Serial);
     EXPECT_EQ(textOf(mainForm.identity.addressField), std::u16string(1, serial[5]));
     EXPECT_EQ(textOf(mainForm.identity.serialNumberField),
               std::u16string(serial.begin() + 7, serial.begin() + 15));
