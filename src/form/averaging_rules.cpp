@@ -5,7 +5,7 @@
 namespace zor {
 namespace {
 
-// The sample rate and the buffer length divide; a value below 1 (left by an incomplete image, say)
+// The sample rate and the buffer length divide; a value below 1 (from a received image, say)
 // must not stop the program, so it divides as 1.
 std::int32_t divisor(std::int32_t value) {
     return value < 1 ? 1 : value;
