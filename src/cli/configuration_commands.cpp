@@ -51,7 +51,7 @@ int RunScan(const ScanOptions& options) {
         converter.device = device;
         converter.reply = link.query();
         if (ReplyProblem(device, converter.reply, message) != exitOk) continue;
-        ReadReply(converter.form, converter.reply.outcome, converter.reply.bytes);
+        ReadReply(converter.form, converter.reply.outcome);
         std::printf("%s\n", ConverterLine(converter).c_str());
         std::fflush(stdout);
         ++found;

@@ -96,7 +96,7 @@ FormState::FormState() {
     storeModel(start, *this);
 }
 
-void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std::uint8_t>& bytes) {
+void ReadReply(FormState& form, const ReplyOutcome& reply) {
     FormModel model;
     loadModel(model, form);
     if (reply.nmea) {
@@ -109,17 +109,13 @@ void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std
         writeModbusCells(form, *reply.modbus);
         ApplyModbusImage(model, *reply.modbus);
         form.modbusFirmwareVersion = reply.modbus->firmwareVersion;
-    } else if (reply.serial && reply.serial->complete) {
-        const std::size_t at = tagPosition(reply);
+    } else if (reply.serial) {
         form.address = reply.serial->address;
-        form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        if (reply.serial->serialNumber) form.serialNumber = *reply.serial->serialNumber;
         ApplySerialImage(model, *reply.serial);
     }
     if (reply.showRegisterSet0) showRegisterSet0(model);
-    if (reply.complete)
-        form.function = reply.nmea     ? MainFunction::NmeaToSdi12
-                        : reply.modbus ? MainFunction::ModbusToSdi12
-                                       : MainFunction::Sdi12ToRs232;
+    if (reply.switchTo) form.function = *reply.switchTo;
     storeModel(model, form);
 }
 
@@ -133,7 +129,7 @@ void OpenConfigFile(FormState& form, const ReplyOutcome& file) {
         form.address = file.modbus->address;
         writeModbusCells(form, *file.modbus);
         ApplyModbusImage(model, *file.modbus);
-    } else if (file.serial && file.applySerialFields) {
+    } else if (file.serial) {
         form.address = file.serial->address;
         ApplySerialImage(model, *file.serial);
     }

@@ -50,7 +50,7 @@ void applyModbus(const DecodedModbusImage& image) {
 }
 
 void applySerial(const DecodedSerialImage& image) {
-    setText(mainForm.identity.addressField, image.address);
+    applyIdentity(image.address, image.serialNumber);
     applyBaud(image.modbusBaudIndex);
     ApplySerialImage(formModel, image);
 }
@@ -83,7 +83,7 @@ void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromF
         RecogniseReply(buffer, count, fromFile ? ReplyOrigin::File : ReplyOrigin::Port);
     if (outcome.nmea) applyNmea(*outcome.nmea);
     if (outcome.modbus) applyModbus(*outcome.modbus);
-    if (outcome.serial && outcome.applySerialFields) applySerial(*outcome.serial);
+    if (outcome.serial) applySerial(*outcome.serial);
     if (outcome.converterStateTitle) setText(mainForm.converterState.group, *outcome.converterStateTitle);
     SetStatus(outcome.status.c_str());
     if (!outcome.complete) return;

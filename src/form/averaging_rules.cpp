@@ -5,7 +5,7 @@
 namespace zor {
 namespace {
 
-// The sample rate and the buffer length divide; a value below 1 (left by an incomplete image, say)
+// The sample rate and the buffer length divide; a value below 1 (from a received image, say)
 // must not stop the program, so it divides as 1.
 std::int32_t divisor(std::int32_t value) {
     return value < 1 ? 1 : value;
@@ -31,37 +31,51 @@ std::int32_t typedValue(const char16_t* text) {
 
 } // namespace
 
-AveragingWarning AveragingPeriodChanged(FormModel& model, const char16_t* text) {
+bool AveragingPeriodTyped(FormModel& model, const char16_t* text) {
     if (textLength(text) == 0) {
         model.averagingPeriod = 0;
-        return {};
+        return false;
     }
     const std::int32_t value = typedValue(text);
     model.averagingPeriod = value;
     model.averagingSampleCount = value / divisor(model.averagingSampleRate);
-    if (model.averagingSampleCount <= model.averagingBufferLength) return {};
+    return true;
+}
 
+AveragingWarning AveragingPeriodChecked(FormModel& model) {
+    if (model.averagingSampleCount <= model.averagingBufferLength) return {};
     model.averagingPeriod = clampedProduct(model.averagingSampleRate, model.averagingBufferLength);
     model.averagingSampleCount = model.averagingPeriod / divisor(model.averagingSampleRate);
     return {true, periodWarningText, periodWarningTitle, model.averagingPeriod};
 }
 
-AveragingWarning SampleRateChanged(FormModel& model, const char16_t* text) {
+bool SampleRateTyped(FormModel& model, const char16_t* text) {
     if (textLength(text) == 0) {
         model.averagingSampleRate = 1;
-        return {};
+        return false;
     }
     const std::int32_t value = typedValue(text);
     model.averagingSampleRate = value;
     model.averagingSampleCount = model.averagingPeriod / value;
-    if (model.averagingSampleCount <= model.averagingBufferLength) return {};
+    return true;
+}
 
+AveragingWarning SampleRateChecked(FormModel& model) {
+    if (model.averagingSampleCount <= model.averagingBufferLength) return {};
     // Rounded up: a rate rounded down would still leave more samples than the buffer holds
     // (15 s over a buffer of 10 would stay at 1 s and 15 samples).
     model.averagingSampleRate =
         quotientRoundedUp(model.averagingPeriod, divisor(model.averagingBufferLength));
     model.averagingSampleCount = model.averagingPeriod / divisor(model.averagingSampleRate);
     return {true, sampleRateWarningText, sampleRateWarningTitle, model.averagingSampleRate};
+}
+
+AveragingWarning AveragingPeriodChanged(FormModel& model, const char16_t* text) {
+    return AveragingPeriodTyped(model, text) ? AveragingPeriodChecked(model) : AveragingWarning{};
+}
+
+AveragingWarning SampleRateChanged(FormModel& model, const char16_t* text) {
+    return SampleRateTyped(model, text) ? SampleRateChecked(model) : AveragingWarning{};
 }
 
 } // namespace zor

@@ -23,7 +23,15 @@ struct AveragingWarning {
     std::int32_t fieldValue = 0; // the corrected value the field shows after the box
 };
 
-// A value typed as 0 or below is stored as 1 but not written back into the field.
+// Each rule in two halves: the typed value stored (a value typed as 0 or below is stored as 1 but not
+// written back into the field), and later, when the user is done with the field, the check against the
+// buffer length. The first half says whether the second is due: an emptied field is not checked.
+bool AveragingPeriodTyped(FormModel& model, const char16_t* text);
+AveragingWarning AveragingPeriodChecked(FormModel& model);
+bool SampleRateTyped(FormModel& model, const char16_t* text);
+AveragingWarning SampleRateChecked(FormModel& model);
+
+// Both halves at once.
 AveragingWarning AveragingPeriodChanged(FormModel& model, const char16_t* text);
 AveragingWarning SampleRateChanged(FormModel& model, const char16_t* text);
 

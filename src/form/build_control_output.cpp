@@ -81,8 +81,10 @@ void BuildAveragingPanel() {
     createGroupBox(mainForm.window, panel.group, u"Averaging", rightOf(output, 5), output.y, 290, 170);
     createGroupBox(panel.group, panel.periodGroup, u"Averaging Period (s)", 5, 25, 280, subgroupHeight);
     CentredField(panel.periodGroup, panel.periodField, u"0", AveragingPeriodFieldChanged);
+    panel.periodField.onEditDone = AveragingPeriodFieldDone;
     GroupBelow(panel.group, panel.sampleRateGroup, u"Averaging Sample Rate (s)", panel.periodGroup);
     CentredField(panel.sampleRateGroup, panel.sampleRateField, u"0", SampleRateFieldChanged);
+    panel.sampleRateField.onEditDone = SampleRateFieldDone;
     setEnabled(panel.group, false);
 }
 

@@ -2,24 +2,13 @@
 #include "form/form_handlers.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
+#include "image/value_rules.h"
 #include "platform/dialogs.h"
 #include "toolkit/layout.h"
-
-#include <cstdlib>
-#include <string>
 
 namespace zor {
 
 namespace {
-
-// The text read as a decimal floating-point number: leading blanks, then as much of a number as there
-// is; 0 when there is none.
-float FloatOf(const char16_t* text) {
-    std::string narrow;
-    for (const char16_t* c = text; *c != 0 && *c < 0x80; ++c)
-        narrow.push_back(static_cast<char>(*c));
-    return static_cast<float>(std::strtod(narrow.c_str(), nullptr));
-}
 
 // The warning, then the corrected value written back without running the field's handler again.
 void ShowAveragingWarning(Widget& field, const AveragingWarning& warning) {
@@ -38,11 +27,11 @@ void MonitoredParameterChanged(Widget& field) {
 }
 
 void ThresholdChanged(Widget& field) {
-    formModel.threshold[CurrentRegisterSet()] = FloatOf(field.caption());
+    formModel.threshold[CurrentRegisterSet()] = LeadingDecimal(field.caption());
 }
 
 void HysteresisChanged(Widget& field) {
-    formModel.hysteresis[CurrentRegisterSet()] = FloatOf(field.caption());
+    formModel.hysteresis[CurrentRegisterSet()] = LeadingDecimal(field.caption());
 }
 
 // The five radios belong to no group: this keeps exactly one selected.
@@ -75,12 +64,33 @@ void EnableAveragingClicked(Widget& box) {
     setEnabled(mainForm.averaging.group, formModel.averagingEnabled() == 1);
 }
 
+// Each keystroke stores the value; the buffer length is checked once the user is done with the field,
+// so that a warning never interrupts a number half typed ("1" on the way to "100").
 void AveragingPeriodFieldChanged(Widget& field) {
-    ShowAveragingWarning(field, AveragingPeriodChanged(formModel, field.caption()));
+    mainForm.averaging.periodUnchecked = AveragingPeriodTyped(formModel, field.caption());
 }
 
 void SampleRateFieldChanged(Widget& field) {
-    ShowAveragingWarning(field, SampleRateChanged(formModel, field.caption()));
+    mainForm.averaging.sampleRateUnchecked = SampleRateTyped(formModel, field.caption());
+}
+
+void AveragingPeriodFieldDone(Widget& field) {
+    AveragingPanel& panel = mainForm.averaging;
+    if (!panel.periodUnchecked) return;
+    panel.periodUnchecked = false; // before the box, whose focus change leaves the field again
+    ShowAveragingWarning(field, AveragingPeriodChecked(formModel));
+}
+
+void SampleRateFieldDone(Widget& field) {
+    AveragingPanel& panel = mainForm.averaging;
+    if (!panel.sampleRateUnchecked) return;
+    panel.sampleRateUnchecked = false;
+    ShowAveragingWarning(field, SampleRateChecked(formModel));
+}
+
+void CheckAveragingFields() {
+    AveragingPeriodFieldDone(mainForm.averaging.periodField);
+    SampleRateFieldDone(mainForm.averaging.sampleRateField);
 }
 
 } // namespace zor

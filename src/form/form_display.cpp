@@ -68,6 +68,7 @@ void ShowRegisterSet(std::int32_t k) {
     AveragingPanel& averaging = mainForm.averaging;
     averaging.periodField.setText(view.averagingPeriodText.c_str());
     averaging.sampleRateField.setText(view.sampleRateText.c_str());
+    CheckAveragingFields(); // an applied image may hold more samples than its buffer
     output.averagingBox.setChecked(view.averagingChecked);
     setEnabled(averaging.group, view.averagingGroupEnabled);
 

@@ -60,6 +60,9 @@ struct AveragingPanel {
     Widget group; // "Averaging"
     Widget periodGroup, periodField;
     Widget sampleRateGroup, sampleRateField;
+    // Typed into but not yet checked against the buffer length.
+    bool periodUnchecked = false;
+    bool sampleRateUnchecked = false;
 };
 
 struct CommandPanel {

@@ -40,7 +40,7 @@ BuildResult BuildSettingsImage(FormModel& model, MainFunction function, const Id
         NmeaSettings settings = NmeaSettingsFromForm(model);
         BuildResult result = BuildNmeaImage(identity, settings);
         // Identifiers are lengthened only once the address and serial number passed.
-        if (result.ok || result.failure.step == sentenceIdOutOfRangeFailure.step)
+        if (result.ok || result.failure.step >= sentenceIdOutOfRangeFailure.step)
             for (std::int32_t k = 0; k < registerSetCount; ++k)
                 assignWide(model.sentenceId[k], settings.sentenceId[k]);
         return result;

@@ -2,6 +2,7 @@
 
 #include "image/byte_order.h"
 #include "image/scaled_value.h"
+#include "image/value_rules.h"
 #include "toolkit/text_buffer.h"
 
 #include <cstring>
@@ -54,6 +55,38 @@ std::int32_t monitoredForImage(std::int32_t monitored) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(monitored) - 1u);
 }
 
+// The scaled values of every register set, set 0 first. (Every 32-bit monitored parameter travels as
+// it is.)
+CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        const ValuePlace set = InRegisterSet(k);
+        CheckFailure failure =
+            CheckScaledValue(settings.threshold[k], settings.thresholdDecimals, thresholdLabel, set);
+        if (failure.step == 0)
+            failure =
+                CheckScaledValue(settings.hysteresis[k], settings.thresholdDecimals, hysteresisLabel, set);
+        if (failure.step != 0) return failure;
+    }
+    return {};
+}
+
+// The table row by row, each row left to right, then "Modbus Timeout".
+CheckFailure checkModbusTable(const ModbusTableTexts& table) {
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        const ValuePlace place = InRow(row + 1);
+        const std::pair<const char16_t*, const WholeNumberRule*> cells[] = {
+            {table.address[row], &modbusAddressRule},
+            {table.command[row], &modbusCommandRule},
+            {table.startReg[row], &startRegRule},
+            {table.regCount[row], &regCountRule}};
+        for (const auto& [text, rule] : cells) {
+            const CheckFailure failure = CheckWholeNumberText(text, *rule, place);
+            if (failure.step != 0) return failure;
+        }
+    }
+    return CheckWholeNumberText(table.timeout, modbusTimeoutRule, ValuePlace{});
+}
+
 } // namespace
 
 std::u16string LengthenSentenceId(std::u16string_view id) {
@@ -92,6 +125,8 @@ BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& setting
             slot[i] = static_cast<std::uint8_t>(c);
         }
     }
+    result.failure = checkRegisterSetValues(settings);
+    if (result.failure.step != 0) return result;
 
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         std::uint8_t* at = image.bytes.data();
@@ -133,6 +168,7 @@ BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTe
                              std::int32_t modbusBaudIndex) {
     BuildResult result;
     result.failure = checkIdentity(identity);
+    if (result.failure.step == 0) result.failure = checkModbusTable(table);
     if (result.failure.step != 0) return result;
 
     ConfigImage& image = result.image;

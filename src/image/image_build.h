@@ -43,9 +43,11 @@ std::u16string LengthenSentenceId(std::u16string_view id);
 std::int32_t FieldNumber(const char16_t* text);
 
 // The "~ZOR1" image. The sentence identifiers of settings are lengthened in place, set by set, up to
-// the set whose identifier fails its check; the form keeps them lengthened.
+// the set whose identifier fails its check; the form keeps them lengthened. Then the numbers of each
+// register set are checked (value_rules.h).
 BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& settings);
-// The 80-byte "~ZOR2" image; every number is cut to its low 8 or 16 bits without range checks.
+// The 80-byte "~ZOR2" image. Every cell and the time-out must be a whole number its byte or 16 bits can
+// carry (value_rules.h); an empty cell is 0.
 BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTexts& table,
                              std::int32_t modbusBaudIndex);
 // The 18-byte "~ZOR3" image.

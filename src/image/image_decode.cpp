@@ -138,9 +138,11 @@ DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin ori
     return decoded;
 }
 
-DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image) {
+DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin) {
     DecodedSerialImage decoded;
     decoded.address = readWideText(image, addressOffset, 1);
+    if (origin == ReplyOrigin::Port)
+        decoded.serialNumber = readWideText(image, zor3::serialNumberOffset, serialNumberLength);
     decoded.baudByte = image.at(zor3::baudOffset);
     decoded.modbusBaudIndex = BaudIndexFromByte(decoded.baudByte);
     decoded.complete = hasTrailer(image, zor3::trailerOffset);

@@ -61,6 +61,7 @@ struct DecodedModbusImage {
 
 struct DecodedSerialImage {
     std::u16string address;
+    std::optional<std::u16string> serialNumber; // from the port only, at 7..14
     std::uint8_t baudByte = 0;
     std::optional<std::int32_t> modbusBaudIndex;
     bool complete = false; // "END" at 15..17
@@ -70,7 +71,8 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
 // From the port the 87-byte reply layout applies. A file holds the 80-byte image the program saves and
 // is complete with "END" at 77..79; a file in the reply layout is read as a reply.
 DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin);
-DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image);
+// The converter answers in the 18-byte layout the program sends; a saved file holds the same.
+DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin);
 
 // 1..5 (1200, 2400, 4800, 9600, 19200 baud), or nothing for any other byte.
 std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte);

@@ -34,19 +34,23 @@ ReplyOutcome RecogniseReply(const std::uint8_t* buffer, std::int32_t count, Repl
         if (outcome.complete) outcome.switchTo = MainFunction::ModbusToSdi12;
         break;
     case ReplyTag::Zor3:
-        // The converter's reply only says the converter is there; a saved file restores its fields.
-        outcome.serial = DecodeSerialImage(image);
+        // The converter answers with the image it was sent: its address, baud and (from the port) serial
+        // number fill the form, as a saved file's do.
+        outcome.serial = DecodeSerialImage(image, origin);
         outcome.complete = outcome.serial->complete;
         if (outcome.complete) {
             outcome.showRegisterSet0 = true;
-            if (origin == ReplyOrigin::File) {
-                outcome.applySerialFields = true;
-                outcome.switchTo = MainFunction::Sdi12ToRs232;
-            }
+            outcome.switchTo = MainFunction::Sdi12ToRs232;
         }
         break;
     case ReplyTag::None:
         break;
+    }
+    if (!outcome.complete) {
+        outcome.nmea.reset();
+        outcome.modbus.reset();
+        outcome.serial.reset();
+        outcome.converterStateTitle.reset();
     }
     outcome.beep = outcome.complete;
     outcome.status = outcome.complete ? ReceivedOkText(count) : DetectedReadErrorText(count);

@@ -20,19 +20,17 @@ struct ReplyOutcome {
     TagSearch found;
     std::u16string status; // the final status line text
 
-    // The decoded image of the tag found (none when not detected or refused). Its values are applied
-    // even when the image is incomplete; the refresh below happens only when it is complete.
+    // The decoded image of the tag found, only when it is complete: an incomplete reply or file applies
+    // nothing, so that a later "Send Settings" never sends a mixture of two configurations.
     std::optional<DecodedNmeaImage> nmea;
     std::optional<DecodedModbusImage> modbus;
     std::optional<DecodedSerialImage> serial;
-    // Set before the trailer test, so also for an incomplete image.
     std::optional<std::u16string> converterStateTitle;
 
     bool complete = false;
     bool beep = false;                    // 2000 Hz for 100 ms
     bool showRegisterSet0 = false;        // the register-set display for set 0
     std::optional<MainFunction> switchTo; // layout and main function radios
-    bool applySerialFields = false;       // "SDI12 Address" and baud of a saved "SDI12 to RS232" file
 };
 
 // count: the bytes the one read returned into buffer (the receive buffer, at most 8192 bytes).

@@ -15,12 +15,6 @@ constexpr std::int64_t int32Min = std::numeric_limits<std::int32_t>::min();
 // infinity), so the power need not be computed.
 constexpr std::int32_t largestUsefulPower = 60;
 
-std::int32_t clampToInt32(std::int64_t value) {
-    if (value > int32Max) return static_cast<std::int32_t>(int32Max);
-    if (value < int32Min) return static_cast<std::int32_t>(int32Min);
-    return static_cast<std::int32_t>(value);
-}
-
 // 10^n for 0 <= n <= largestUsefulPower; exact as long as it fits the mantissa.
 long double powerOfTen(std::int32_t n) {
     long double result = 1.0L;
@@ -31,15 +25,15 @@ long double powerOfTen(std::int32_t n) {
 
 } // namespace
 
-std::int32_t ScaleForImage(float value, std::int32_t decimals) {
-    if (std::isnan(value)) return 0;
-    if (std::isinf(value)) return static_cast<std::int32_t>(value > 0 ? int32Max : int32Min);
+// The scaled value before clamping; nothing for a value that is not a number or beyond the 32-bit range.
+std::optional<std::int32_t> ScaleForImageExact(float value, std::int32_t decimals) {
+    if (std::isnan(value) || std::isinf(value)) return std::nullopt;
     if (value == 0.0f) return 0;
 
     // Scientific form of the shortest round-trip text: "-d.ddddde-XX", at most 9 significant digits.
     char text[48];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
-    if (error != std::errc()) return 0;
+    if (error != std::errc()) return std::nullopt;
 
     const char* at = text;
     const bool negative = *at == '-';
@@ -62,11 +56,19 @@ std::int32_t ScaleForImage(float value, std::int32_t decimals) {
     const std::int64_t integerDigits = static_cast<std::int64_t>(exponent) + 1 + decimals;
     if (integerDigits <= 0) return 0;
     // The leading digit is not zero, so eleven or more integer digits are beyond the 32-bit range.
-    if (integerDigits > 10) return static_cast<std::int32_t>(negative ? int32Min : int32Max);
+    if (integerDigits > 10) return std::nullopt;
     std::int64_t magnitude = 0;
     for (std::int64_t i = 0; i < integerDigits; ++i)
         magnitude = magnitude * 10 + (i < digitCount ? digits[i] - '0' : 0);
-    return clampToInt32(negative ? -magnitude : magnitude);
+    const std::int64_t scaled = negative ? -magnitude : magnitude;
+    if (scaled > int32Max || scaled < int32Min) return std::nullopt;
+    return static_cast<std::int32_t>(scaled);
+}
+
+std::int32_t ScaleForImage(float value, std::int32_t decimals) {
+    if (std::isnan(value)) return 0;
+    if (const std::optional<std::int32_t> scaled = ScaleForImageExact(value, decimals)) return *scaled;
+    return static_cast<std::int32_t>(std::signbit(value) ? int32Min : int32Max);
 }
 
 float ScaleFromImage(std::int32_t scaled, std::int32_t decimals) {

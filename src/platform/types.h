@@ -81,6 +81,7 @@ inline constexpr std::uint32_t DpiChanged = 0x02E0; // the window went to a moni
 // Edit control notifications, in the high half of a command message's first parameter.
 namespace editNotify {
 inline constexpr std::uint32_t SetFocus = 0x0100;
+inline constexpr std::uint32_t KillFocus = 0x0200;
 inline constexpr std::uint32_t Change = 0x0300;
 } // namespace editNotify
 

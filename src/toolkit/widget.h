@@ -153,6 +153,7 @@ struct WidgetFields {
     PaintCallback onPaint = nullptr;
     PaintCallback onOverlay = nullptr; // not gated
     WidgetCallback onTextChange = nullptr;
+    WidgetCallback onEditDone = nullptr;    // a single-line text field left, or Enter pressed in it
     WidgetCallback onValueChange = nullptr; // not gated
     WidgetCallback onShow = nullptr;
     WidgetCallback onHide = nullptr;

@@ -97,6 +97,8 @@ void onTextFieldCommand(Widget& w, WParam first) {
     const std::uint32_t code = highWord(first);
     if (code == editNotify::SetFocus) {
         setEditSelection(w.editWindow, 0, -1);
+    } else if (code == editNotify::KillFocus) {
+        gated(w.onEditDone, w);
     } else if (code == editNotify::Change) {
         const std::int32_t n = windowTextLength(w.editWindow) + 1;
         if (w.text->resize(n)) windowText(w.editWindow, w.text->data, n);
@@ -174,6 +176,8 @@ void keyDown(Widget& widget, WParam key) {
         if (target != nullptr && target->window != nullptr) setFocus(target->window);
     }
     if (widget.onKeyDown != nullptr) widget.onKeyDown(widget, key);
+    if (widget.lastKey == platform::key::Enter && widget.kind == WidgetKind::TextField && !widget.multiline)
+        gated(widget.onEditDone, widget);
 }
 
 LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first, LParam second) {

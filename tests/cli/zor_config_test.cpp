@@ -235,6 +235,24 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     EXPECT_EQ(wide.code, 7);
     EXPECT_NE(wide.err.find("NMEA ID character out of range"), std::string::npos) << wide.err;
 
+    // Numbers the image cannot carry, in the window's words.
+    const std::pair<const char*, const char*> numbers[] = {
+        {R"({"mainFunction": "modbus", "serialNumber": "12345678", "modbusRows": [{}, {"regCount": 70000}]})",
+         R"("Reg Count" in row 2 must be a whole number from 0 to 65535)"},
+        {R"({"mainFunction": "modbus", "serialNumber": "12345678", "modbusTimeout": "10 s"})",
+         R"("Modbus Timeout" must be a whole number from 0 to 65535)"},
+        {R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresholdDecimals": 3,
+             "registerSets": [{}, {}, {"hysteresis": 2147484}]})",
+         R"x("Hysteresis (switch OFF level)" of register set 2 must be a number from -2147483.648 to 2147483.647)x"},
+    };
+    for (const auto& [settings, refusal] : numbers) {
+        writeText("number.json", settings);
+        const Outcome refused = run({"build", path("number.json"), "-o", path("out.cfg")});
+        EXPECT_EQ(refused.code, 7);
+        EXPECT_NE(refused.err.find(refusal), std::string::npos) << refused.err;
+    }
+    EXPECT_EQ(access(path("out.cfg").c_str(), F_OK), -1);
+
     writeText("typo.json", R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})");
     const Outcome typo = run({"build", path("typo.json"), "-o", path("out.cfg")});
     EXPECT_EQ(typo.code, 6);

@@ -1,5 +1,5 @@
 // The native edit control of the headless backend: text, selection, typing, and the notifications
-// it sends its parent (focus gained, text changed) as command messages.
+// it sends its parent (focus gained or lost, text changed) as command messages.
 #include "platform/headless/headless_internal.h"
 
 #include <algorithm>
@@ -62,6 +62,9 @@ LResult editProcedure(WindowHandle window, std::uint32_t message, WParam first, 
         return 0;
     case msg::SetFocus:
         notifyParent(*window, editNotify::SetFocus);
+        return 0;
+    case msg::KillFocus:
+        notifyParent(*window, editNotify::KillFocus);
         return 0;
     case msg::LeftDown:
         setFocus(window);

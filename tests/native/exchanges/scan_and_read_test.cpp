@@ -103,11 +103,21 @@ TEST_F(ExchangeTest, ReadSettingsAppliesTheReplyOfEachMainFunction) {
     EXPECT_EQ(textOf(mainForm.modbusSerial.timeoutField), DecimalText(modbus[74] * 256 + modbus[75]));
     EXPECT_TRUE(mainForm.modbusSerial.baudRadio[modbus[76] - 1].checked);
 
-    // The converter's "SDI12 to RS232" reply only says it is there.
+    // The converter's "SDI12 to RS232" reply carries its address, baud and serial number.
     converter.model.setFunction(sim::Function::Serial);
+    const Bytes& serial = converter.model.image(sim::Function::Serial);
+    testing::enterText(mainForm.identity.addressField, u"7");
+    testing::enterText(mainForm.identity.serialNumberField, u"XX000000");
+    click(mainForm.modbusSerial.baudRadio[serial[6] % 5]); // another baud than the converter's
     click(mainForm.commands.readButton);
     ASSERT_TRUE(statusBecomes(u"18 bytes received OK"));
-    EXPECT_TRUE(mainForm.mainFunction.modbusRadio.checked);
+    EXPECT_TRUE(mainForm.mainFunction.serialRadio.checked);
+    EXPECT_FALSE(mainForm.mainFunction.modbusRadio.checked);
+    EXPECT_EQ(textOf(mainForm.identity.addressField), std::u16string(1, serial[5]));
+    EXPECT_EQ(textOf(mainForm.identity.serialNumberField),
+              std::u16string(serial.begin() + 7, serial.begin() + 15));
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(mainForm.modbusSerial.baudRadio[i].checked, i + 1 == serial[6]) << i;
     EXPECT_EQ(converter.model.counters().queries, 3u);
 }
 
@@ -121,9 +131,14 @@ TEST_F(ExchangeTest, AReplySplitByAPauseIsIncompleteAndOneBehindNoiseIsRead) {
     split.splitAfter = 40;
     split.splitPauseMs = 400;
     converter.model.setFaults(split);
+    const std::u16string title = textOf(mainForm.converterState.group);
     click(mainForm.commands.readButton);
     ASSERT_TRUE(statusBecomes(u"40 bytes read ZOR-MX-410 detected (read error)"));
-    EXPECT_TRUE(mainForm.mainFunction.nmeaRadio.checked); // not switched
+    // Nothing of the cut reply is applied: a following "Send Settings" sends what the form showed.
+    EXPECT_TRUE(mainForm.mainFunction.nmeaRadio.checked);
+    EXPECT_EQ(textOf(mainForm.registerSets.address[0]), u"");
+    EXPECT_EQ(textOf(mainForm.identity.serialNumberField), u"ZS410001");
+    EXPECT_EQ(textOf(mainForm.converterState.group), title);
     pumpFor(1000);
 
     sim::Faults noise;

@@ -3,6 +3,8 @@
 // a file is opened.
 #include "exchange_fixture.h"
 
+#include "image/byte_order.h"
+#include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
 #include "toolkit/decimal_text.h"
@@ -36,15 +38,6 @@ class SendAndFiles : public ExchangeTest {
         converter.model.setFunction(function);
         startProgram();
         EXPECT_TRUE(connectedTo(1));
-        if (function == sim::Function::Serial) {
-            // The converter's "SDI12 to RS232" reply fills no field: the user types what it holds.
-            const Bytes& kept = converter.model.image(function);
-            click(mainForm.mainFunction.serialRadio);
-            enterText(mainForm.identity.addressField, std::u16string(1, kept[5]));
-            enterText(mainForm.identity.serialNumberField,
-                      std::u16string(kept.begin() + 7, kept.begin() + 15));
-            click(mainForm.modbusSerial.baudRadio[kept[6] - 1]);
-        }
         return converter;
     }
     void save(const std::u16string& path) {
@@ -87,6 +80,66 @@ TEST_F(SendAndFiles, EachImageIsSentAsTheConverterGaveItAndRefusedByItsCheck) {
         EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
         enterText(*c.field, before);
     }
+}
+
+// What the user typed is sent as typed or refused in a box that names the field, its place and the
+// range; nothing is sent on a refusal. The averaging check still due runs before anything is sent.
+TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) {
+    testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
+    ControlOutputPanel& output = mainForm.controlOutput;
+    struct Refusal {
+        Widget* field;
+        const char16_t* typed;
+        const char16_t* box;
+    };
+    const Refusal refusals[] = {
+        {&output.thresholdField, u"12.5x",
+         u"\"Threshold (switch ON level)\" of register set 0 must be a number from -21474836.48 to "
+         u"21474836.47"},
+        {&output.hysteresisField, u"3e9",
+         u"\"Hysteresis (switch OFF level)\" of register set 0 must be a number from -21474836.48 to "
+         u"21474836.47"},
+        {&output.monitoredField, u"99999999999",
+         u"\"Monitored Parameter\" of register set 0 must be a whole number from -2147483648 to 2147483647"},
+        {&mainForm.averaging.periodField, u"-5",
+         u"\"Averaging Period (s)\" must be a whole number from 1 to 2147483647"},
+        {&mainForm.averaging.sampleRateField, u"2s",
+         u"\"Averaging Sample Rate (s)\" must be a whole number from 1 to 2147483647"},
+    };
+    for (const Refusal& r : refusals) {
+        const std::u16string before = textOf(*r.field);
+        enterText(*r.field, r.typed);
+        const std::size_t boxes = boxCount();
+        click(mainForm.commands.sendButton);
+        ASSERT_EQ(boxCount(), boxes + 1) << std::string(r.typed, r.typed + 3);
+        const ShownBox& box = shownBoxes().back();
+        EXPECT_EQ(box.text, r.box);
+        EXPECT_EQ(box.caption, u"Error");
+        EXPECT_EQ(box.owner, mainForm.window.window);
+        EXPECT_EQ(converter.model.counters().imagesAccepted, 0u);
+        enterText(*r.field, before);
+    }
+
+    // A comma reads as the decimal point; a period beyond the buffer (60 samples of 10 s) is reduced,
+    // with its warning, before the image goes out.
+    enterText(output.thresholdField, u" 12,5 ");
+    enterText(mainForm.averaging.periodField, u"700");
+    const std::size_t boxes = boxCount();
+    click(mainForm.commands.sendButton);
+    ASSERT_EQ(boxCount(), boxes + 1);
+    EXPECT_EQ(shownBoxes().back().caption, u"Averaging Period");
+    EXPECT_EQ(textOf(mainForm.averaging.periodField), u"600");
+    EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes written");
+    const Bytes& sent = converter.model.image(sim::Function::Nmea);
+    EXPECT_EQ(ReadI32(sent.data() + 158), 1250); // two decimals
+    EXPECT_EQ(ReadI32(sent.data() + 294), 60);
+
+    // A Modbus cell its 16 bits cannot carry.
+    click(mainForm.mainFunction.modbusRadio);
+    enterText(mainForm.registerSets.regCount[2], u"70000");
+    click(mainForm.commands.sendButton);
+    EXPECT_EQ(lastBoxText(), u"\"Reg Count\" in row 3 must be a whole number from 0 to 65535");
+    EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
 }
 
 TEST_F(SendAndFiles, SendWithoutAPortReportsTheInvalidHandle) {

@@ -19,6 +19,7 @@ namespace {
 
 using testing::click;
 using testing::hover;
+using testing::pressKey;
 using testing::pumpFor;
 using testing::pumpUntil;
 using testing::usable;
@@ -158,6 +159,9 @@ TEST_F(FormBehaviourTest, AveragingFollowsItsBoxAndItsRulesWarnAndCorrectTheFiel
 
     typeInto(rate, u"2");
     typeInto(period, u"30");
+    // No warning while the number is typed ("3" on the way to "30"): Enter ends it.
+    EXPECT_TRUE(platform::headless::shownBoxes().empty());
+    pressKey(platform::key::Enter);
     ASSERT_EQ(platform::headless::shownBoxes().size(), 1u);
     const platform::headless::ShownBox& box = platform::headless::shownBoxes()[0];
     EXPECT_EQ(box.owner, mainForm.window.window);
@@ -166,6 +170,12 @@ TEST_F(FormBehaviourTest, AveragingFollowsItsBoxAndItsRulesWarnAndCorrectTheFiel
     EXPECT_EQ(box.flags, platform::box::IconWarning);
     EXPECT_EQ(textOf(period), u"20");
     EXPECT_EQ(formModel.averagingPeriod, 20);
+    // Leaving the field ends it too.
+    typeInto(period, u"26");
+    EXPECT_EQ(platform::headless::shownBoxes().size(), 1u);
+    typeInto(rate, u"2");
+    ASSERT_EQ(platform::headless::shownBoxes().size(), 2u);
+    EXPECT_EQ(textOf(period), u"20");
 
     typeInto(period, u"-5");
     EXPECT_EQ(formModel.averagingPeriod, 1);
@@ -174,7 +184,7 @@ TEST_F(FormBehaviourTest, AveragingFollowsItsBoxAndItsRulesWarnAndCorrectTheFiel
     EXPECT_EQ(formModel.averagingPeriod, 0);
     typeInto(rate, u"\b");
     EXPECT_EQ(formModel.averagingSampleRate, 1);
-    EXPECT_EQ(platform::headless::shownBoxes().size(), 1u);
+    EXPECT_EQ(platform::headless::shownBoxes().size(), 2u);
 
     click(output.averagingBox);
     EXPECT_EQ(formModel.averagingEnabled(), 0);

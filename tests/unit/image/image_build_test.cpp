@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <string>
 
@@ -150,12 +151,12 @@ TEST(NmeaImage, ExtremeMonitoredParametersWrapAndAShortFirmwareVersionIsPadded) 
     EXPECT_EQ(bytesAt(result.image, 320, 6), std::string("\0\0\0END", 6));
 }
 
-TEST(ModbusImage, NumbersAreCutToTheirLowBitsBigEndian) {
+TEST(ModbusImage, NumbersGoOutBigEndianAndWhatTheirBitsCannotCarryIsRefused) {
     ModbusTableTexts table;
-    table.address = {u"200", u"", u"-1", u"  +17x", u"256", nullptr, u"abc", u"1", u"1", u"1"};
-    table.command = {u"4", u"3", u"", u"", u"", u"", u"", u"", u"", u"259"};
-    table.startReg = {u"258", u"200", u"65535", u"65536", u"-2", u"99999999999", u"", u"", u"", u""};
-    table.regCount = {u"70000", u"2", u"", u"", u"", u"", u"", u"", u"", u"1"};
+    table.address = {u"200", u"", u" 255 ", u"  +17", u"0", nullptr, u"1", u"1", u"1", u"1"};
+    table.command = {u"4", u"3", u"", u"", u"", u"", u"", u"", u"", u"255"};
+    table.startReg = {u"258", u"200", u"65535", u"0", u"", u"", u"", u"", u"", u""};
+    table.regCount = {u"4464", u"2", u"", u"", u"", u"", u"", u"", u"", u"1"};
     table.timeout = u"1000";
     const BuildResult result = BuildModbusImage({u"0", u"12345678"}, table, 5);
     ASSERT_TRUE(result.ok);
@@ -163,18 +164,90 @@ TEST(ModbusImage, NumbersAreCutToTheirLowBitsBigEndian) {
     const std::uint8_t* at = image.bytes.data();
     EXPECT_EQ(image.length, 80);
     EXPECT_EQ(bytesAt(image, 0, 14), "~ZOR2012345678");
-    const std::uint8_t addresses[10] = {200, 0, 255, 17, 0, 0, 0, 1, 1, 1};
+    const std::uint8_t addresses[10] = {200, 0, 255, 17, 0, 0, 1, 1, 1, 1};
     for (std::int32_t r = 0; r < 10; ++r)
         EXPECT_EQ(at[14 + r], addresses[r]) << "row " << r + 1;
     EXPECT_EQ(at[24], 4);
-    EXPECT_EQ(at[33], 3); // 259 - 256
-    EXPECT_EQ(bytesAt(image, 34, 12), std::string("\x01\x02\x00\xC8\xFF\xFF\x00\x00\xFF\xFE\xFF\xFF", 12));
+    EXPECT_EQ(at[33], 255);
+    EXPECT_EQ(bytesAt(image, 34, 8), std::string("\x01\x02\x00\xC8\xFF\xFF\x00\x00", 8));
     EXPECT_EQ(at[54], 0x11);
-    EXPECT_EQ(at[55], 0x70); // 70000 - 65536 = 4464
+    EXPECT_EQ(at[55], 0x70);
     EXPECT_EQ(ReadU16BE(at + 72), 1);
     EXPECT_EQ(ReadU16BE(at + 74), 1000);
     EXPECT_EQ(at[76], 5);
     EXPECT_EQ(bytesAt(image, 77, 3), "END");
+
+    // Once cut to its low bits each of these would have gone out as another number.
+    struct Refusal {
+        std::array<const char16_t*, modbusRowCount> ModbusTableTexts::*column;
+        std::int32_t row; // 1..10
+        const char16_t* typed;
+        std::u16string message;
+    };
+    const Refusal refusals[] = {
+        {&ModbusTableTexts::address, 1, u"256", u"\"Address\" in row 1 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::address, 3, u"-1", u"\"Address\" in row 3 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::address, 4, u"17x", u"\"Address\" in row 4 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::command, 10, u"259",
+         u"\"Command\" in row 10 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::startReg, 4, u"65536",
+         u"\"Start Reg\" in row 4 must be a whole number from 0 to 65535"},
+        {&ModbusTableTexts::startReg, 6, u"99999999999",
+         u"\"Start Reg\" in row 6 must be a whole number from 0 to 65535"},
+        {&ModbusTableTexts::regCount, 1, u"70000",
+         u"\"Reg Count\" in row 1 must be a whole number from 0 to 65535"},
+        {&ModbusTableTexts::regCount, 7, u"1,5",
+         u"\"Reg Count\" in row 7 must be a whole number from 0 to 65535"},
+    };
+    for (const Refusal& r : refusals) {
+        ModbusTableTexts refused = table;
+        (refused.*r.column)[static_cast<std::size_t>(r.row - 1)] = r.typed;
+        const BuildResult built = BuildModbusImage({u"0", u"12345678"}, refused, 5);
+        EXPECT_FALSE(built.ok) << r.row;
+        EXPECT_EQ(built.failure.step, 6);
+        EXPECT_EQ(built.failure.message, r.message);
+        EXPECT_EQ(built.failure.owner, BoxOwner::MainWindow);
+    }
+    ModbusTableTexts refused = table;
+    refused.timeout = u"65536";
+    EXPECT_EQ(BuildModbusImage({u"0", u"12345678"}, refused, 5).failure.message,
+              u"\"Modbus Timeout\" must be a whole number from 0 to 65535");
+    // The address and serial number are checked first.
+    EXPECT_EQ(BuildModbusImage({u"0", u"1234567"}, refused, 5).failure.step, 3);
+}
+
+TEST(NmeaImage, ThresholdsAndHysteresesBeyondTheirScaledRangeAreRefused) {
+    struct Case {
+        float threshold;
+        float hysteresis;
+        std::int32_t decimals;
+        std::u16string message; // empty: sent
+    };
+    const Case cases[] = {
+        {21474836.0f, 0.0f, 2, u""},
+        {-21474836.0f, 0.0f, 2, u""},
+        {21474838.0f, 0.0f, 2,
+         u"\"Threshold (switch ON level)\" of register set 4 must be a number from -21474836.48 to "
+         u"21474836.47"},
+        {0.0f, -3e9f, 0,
+         u"\"Hysteresis (switch OFF level)\" of register set 4 must be a number from -2147483648 to "
+         u"2147483647"},
+        {std::numeric_limits<float>::quiet_NaN(), 0.0f, 3,
+         u"\"Threshold (switch ON level)\" of register set 4 must be a number from -2147483.648 to "
+         u"2147483.647"},
+        {0.0f, 0.5f, 10,
+         u"\"Hysteresis (switch OFF level)\" of register set 4 must be a number from -0.2147483648 to "
+         u"0.2147483647"},
+    };
+    for (const Case& c : cases) {
+        NmeaSettings s;
+        s.thresholdDecimals = c.decimals;
+        s.threshold[4] = c.threshold;
+        s.hysteresis[4] = c.hysteresis;
+        const BuildResult result = BuildNmeaImage(goodIdentity, s);
+        EXPECT_EQ(result.ok, c.message.empty()) << c.threshold;
+        EXPECT_EQ(result.failure.message, c.message);
+    }
 }
 
 TEST(SerialImage, HoldsAddressBaudAndSerialNumber) {

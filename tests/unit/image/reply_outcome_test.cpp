@@ -105,7 +105,7 @@ TEST(ReplyOutcome, ACompleteNmeaReplyIsAppliedAndSwitchesTheForm) {
     EXPECT_EQ(outcome.nmea->serialNumber, u"12345678");
 }
 
-TEST(ReplyOutcome, IncompleteRepliesKeepTheirValuesButNoRefresh) {
+TEST(ReplyOutcome, IncompleteRepliesApplyNothing) {
     ReceiveBuffer buffer;
     // Only the tag: a detection whose trailer is missing.
     std::int32_t end = buffer.put(0, "~ZOR2", 5);
@@ -115,16 +115,20 @@ TEST(ReplyOutcome, IncompleteRepliesKeepTheirValuesButNoRefresh) {
     EXPECT_FALSE(outcome.beep);
     EXPECT_FALSE(outcome.switchTo.has_value());
     EXPECT_EQ(outcome.status, u"5 bytes read ZOR-MX-410 detected (read error)");
-    EXPECT_EQ(outcome.converterStateTitle, u"Converter State:  Firmware Version ");
+    EXPECT_FALSE(outcome.converterStateTitle.has_value());
+    EXPECT_FALSE(outcome.modbus.has_value());
 
-    // A reply cut by a pause: the first burst only.
-    end = buffer.put(0, nmeaImage().bytes.data(), 200);
-    outcome = RecogniseReply(buffer.bytes.get(), end, ReplyOrigin::Port);
-    EXPECT_FALSE(outcome.complete);
-    EXPECT_FALSE(outcome.showRegisterSet0);
-    ASSERT_TRUE(outcome.nmea.has_value());
-    EXPECT_EQ(outcome.nmea->address, u"1");
-    EXPECT_EQ(outcome.status, u"200 bytes read ZOR-MX-410 detected (read error)");
+    // A reply of each main function cut by a pause: the first burst only.
+    const BuildResult serial = BuildSerialImage({u"4", u"12345678"}, 1);
+    for (const ConfigImage& image : {nmeaImage(), serial.image}) {
+        end = buffer.put(0, image.bytes.data(), image.length - 1);
+        outcome = RecogniseReply(buffer.bytes.get(), end, ReplyOrigin::Port);
+        EXPECT_EQ(outcome.detection, Detection::Detected);
+        EXPECT_FALSE(outcome.complete);
+        EXPECT_FALSE(outcome.showRegisterSet0);
+        EXPECT_FALSE(outcome.nmea || outcome.modbus || outcome.serial || outcome.converterStateTitle);
+        EXPECT_EQ(outcome.status, DecimalText(end) + u" bytes read ZOR-MX-410 detected (read error)");
+    }
 }
 
 TEST(ReplyOutcome, NoTagIsNotDetected) {
@@ -137,7 +141,7 @@ TEST(ReplyOutcome, NoTagIsNotDetected) {
               u"0 bytes read (ZOR-MX-410 not detected)");
 }
 
-TEST(ReplyOutcome, ASerialReplyOnlyConfirmsTheConverter) {
+TEST(ReplyOutcome, ASerialReplyFillsTheFormAndSwitchesIt) {
     ReceiveBuffer buffer;
     const BuildResult serial = BuildSerialImage({u"4", u"12345678"}, 1);
     const std::int32_t end = buffer.put(0, serial.image);
@@ -145,15 +149,17 @@ TEST(ReplyOutcome, ASerialReplyOnlyConfirmsTheConverter) {
     EXPECT_TRUE(outcome.complete);
     EXPECT_TRUE(outcome.beep);
     EXPECT_TRUE(outcome.showRegisterSet0);
-    EXPECT_FALSE(outcome.applySerialFields);
-    EXPECT_FALSE(outcome.switchTo.has_value());
+    EXPECT_EQ(outcome.switchTo, MainFunction::Sdi12ToRs232);
     EXPECT_EQ(outcome.status, u"18 bytes received OK");
+    ASSERT_TRUE(outcome.serial.has_value());
+    EXPECT_EQ(outcome.serial->address, u"4");
+    EXPECT_EQ(outcome.serial->serialNumber, u"12345678");
+    EXPECT_EQ(outcome.serial->modbusBaudIndex, 1);
 
     outcome = RecogniseConfigFile(buffer.bytes.get(), end);
     EXPECT_TRUE(outcome.complete);
-    EXPECT_TRUE(outcome.applySerialFields);
     EXPECT_EQ(outcome.switchTo, MainFunction::Sdi12ToRs232);
-    EXPECT_EQ(outcome.serial->modbusBaudIndex, 1);
+    EXPECT_FALSE(outcome.serial->serialNumber.has_value()); // never from a file
 }
 
 TEST(ConfigFile, SavedImagesOfEveryMainFunctionOpenComplete) {
