@@ -2,6 +2,7 @@
 
 #include "link/converter_detection.h"
 #include "link/converter_port.h"
+#include "link/query_write.h"
 
 #include <chrono>
 #include <thread>
@@ -76,15 +77,15 @@ void ConverterLink::close() {
 
 QueryResult ConverterLink::query() {
     QueryResult result;
-    const auto* query = reinterpret_cast<const std::uint8_t*>(queryText);
-    const platform::PortResult written = platform::writePort(port_, query, queryLength);
+    std::vector<std::uint8_t> buffer(receiveBufferSize, 0);
+    std::uint8_t send[queryLength];
+    const platform::PortResult written = WriteQuery(port_, buffer.data(), send);
     if (!written.ok()) {
         result.error = written.error;
         return result;
     }
     result.written = true;
     SleepMs(replyWaitMs);
-    std::vector<std::uint8_t> buffer(receiveBufferSize, 0);
     const platform::PortResult read = platform::readPort(port_, buffer.data(), receiveBufferSize);
     if (!read.ok()) {
         result.error = read.error;
@@ -112,6 +113,10 @@ platform::PortResult ConverterLink::read(std::uint8_t* buffer, std::uint32_t cap
 
 platform::PortResult ConverterLink::purgeReceive() {
     return platform::purgeReceive(port_);
+}
+
+std::uint32_t LineTimeMs(std::uint32_t count) {
+    return (count * 10 * 1000 + converterBaudRate - 1) / converterBaudRate;
 }
 
 void SleepMs(std::uint32_t ms) {

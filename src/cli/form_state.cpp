@@ -9,27 +9,13 @@
 namespace zor::cli {
 namespace {
 
+// The form's settings into a model, through the one mapping the window applies a reply with.
 void loadModel(FormModel& m, const FormState& f) {
-    const NmeaSettings& s = f.nmea;
-    for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        m.sentenceId[k].assign(s.sentenceId[k].c_str());
-        m.parameterSelectMask[k] = s.parameterSelectMask[k];
-        m.monitoredParameter[k] = s.monitoredParameter[k];
-        m.threshold[k] = s.threshold[k];
-        m.thresholdFunction[k] = s.thresholdFunction[k];
-        m.hysteresis[k] = s.hysteresis[k];
-        m.flagBytes[k] = s.flagBytes[k];
-    }
-    m.thresholdDecimals = s.thresholdDecimals;
-    m.triggeredOutputOn = s.triggeredOutputOn;
-    m.reflectOutputInLed = s.reflectOutputInLed;
-    m.averagingSampleRate = s.averagingSampleRate;
-    m.secondSampleRate = s.secondSampleRate;
-    m.averagingSampleCount = s.averagingSampleCount;
-    m.secondSampleCount = s.secondSampleCount;
-    m.averagingBufferLength = s.averagingBufferLength;
-    m.converterStateFlags = s.converterStateFlags;
-    m.firmwareVersion.assign(s.firmwareVersion.c_str());
+    DecodedNmeaImage held;
+    held.settings = f.nmea;
+    held.converterStateFlags = f.nmea.converterStateFlags;
+    held.averagingBufferLength = f.nmea.averagingBufferLength;
+    ApplyNmeaImage(m, held);
     m.modbusBaudIndex = f.modbusBaudIndex;
 }
 
@@ -96,7 +82,7 @@ FormState::FormState() {
     storeModel(start, *this);
 }
 
-void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std::uint8_t>& bytes) {
+void ReadReply(FormState& form, const ReplyOutcome& reply) {
     FormModel model;
     loadModel(model, form);
     if (reply.nmea) {
@@ -110,16 +96,14 @@ void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std
         ApplyModbusImage(model, *reply.modbus);
         form.modbusFirmwareVersion = reply.modbus->firmwareVersion;
     } else if (reply.serial && reply.serial->complete) {
-        const std::size_t at = tagPosition(reply);
         form.address = reply.serial->address;
-        form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        form.serialNumber = reply.serial->serialNumber;
         ApplySerialImage(model, *reply.serial);
     }
     if (reply.showRegisterSet0) showRegisterSet0(model);
-    if (reply.complete)
-        form.function = reply.nmea     ? MainFunction::NmeaToSdi12
-                        : reply.modbus ? MainFunction::ModbusToSdi12
-                                       : MainFunction::Sdi12ToRs232;
+    form.function = reply.switchTo;
+    // The window leaves its selection as it was on a "SDI12 to RS232" reply; here there is no earlier one.
+    if (!form.function && reply.serial && reply.complete) form.function = MainFunction::Sdi12ToRs232;
     storeModel(model, form);
 }
 
@@ -161,7 +145,7 @@ FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>&
         form.modbusBaudIndex = file.modbus->baudByte;
     } else if (file.serial) {
         form.address = file.serial->address;
-        form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        form.serialNumber = file.serial->serialNumber;
         form.modbusBaudIndex = file.serial->baudByte;
     }
     if (file.complete)

@@ -40,7 +40,7 @@ struct FormState {
 // FormModel, register set 0 shown, the main function switched on a complete image). A "SDI12 to RS232"
 // reply, from which the window takes nothing, gives its address, baud and serial number here, so that
 // the settings sent to such a converter keep its own serial number.
-void ReadReply(FormState& form, const ReplyOutcome& reply, const std::vector<std::uint8_t>& bytes);
+void ReadReply(FormState& form, const ReplyOutcome& reply);
 
 // "Open Config": the recognised bytes of a configuration file written into the form as the window does
 // ("Serial Number" and the converter state word are not taken from a file).

@@ -90,7 +90,7 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
         found.device = device;
         found.reply = std::move(reply);
         found.form = FormState();
-        ReadReply(found.form, found.reply.outcome, found.reply.bytes);
+        ReadReply(found.form, found.reply.outcome);
         return exitOk;
     }
     report("no converter answered on any port");

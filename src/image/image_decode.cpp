@@ -141,6 +141,7 @@ DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin ori
 DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image) {
     DecodedSerialImage decoded;
     decoded.address = readWideText(image, addressOffset, 1);
+    decoded.serialNumber = readWideText(image, zor3::serialNumberOffset, serialNumberLength);
     decoded.baudByte = image.at(zor3::baudOffset);
     decoded.modbusBaudIndex = BaudIndexFromByte(decoded.baudByte);
     decoded.complete = hasTrailer(image, zor3::trailerOffset);

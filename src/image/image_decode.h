@@ -61,6 +61,7 @@ struct DecodedModbusImage {
 
 struct DecodedSerialImage {
     std::u16string address;
+    std::u16string serialNumber; // the window takes nothing from this reply; zor-config keeps it
     std::uint8_t baudByte = 0;
     std::optional<std::int32_t> modbusBaudIndex;
     bool complete = false; // "END" at 15..17

@@ -208,12 +208,13 @@ TEST(ModbusDecode, AFileSavedByTheProgramIsCompleteInItsOwnLayout) {
     EXPECT_FALSE(DecodeModbusImage({buffer.data(), 79}, ReplyOrigin::File).complete);
 }
 
-TEST(SerialDecode, ReadsAddressAndBaud) {
+TEST(SerialDecode, ReadsAddressSerialNumberAndBaud) {
     const BuildResult saved = BuildSerialImage({u"z", u"ABCDEFGH"}, 5);
     ASSERT_TRUE(saved.ok);
     const DecodedSerialImage d = DecodeSerialImage(whole(saved.image));
     EXPECT_TRUE(d.complete);
     EXPECT_EQ(d.address, u"z");
+    EXPECT_EQ(d.serialNumber, u"ABCDEFGH");
     EXPECT_EQ(d.modbusBaudIndex, 5);
     EXPECT_FALSE(DecodeSerialImage({saved.image.bytes.data(), 17}).complete);
 }
