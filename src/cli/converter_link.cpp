@@ -23,6 +23,25 @@ std::string upper(std::string text) {
     return text;
 }
 
+// Windows says "access denied" for a port another program holds; Linux tells the two apart.
+std::string openFailureHint(std::uint32_t error) {
+    switch (error) {
+    case platform::error::FileNotFound:
+        return ": no such port";
+    case platform::error::SharingViolation:
+        return ": in use by another program";
+    case platform::error::AccessDenied:
+#ifdef _WIN32
+        return ": in use or not allowed";
+#else
+        return ": no permission to use it; add the user to the dialout group "
+               "(sudo usermod -aG dialout $USER) and log in again";
+#endif
+    default:
+        return "";
+    }
+}
+
 } // namespace
 
 std::string PortDeviceName(const std::string& given) {
@@ -48,9 +67,7 @@ bool ConverterLink::open(const std::string& device, std::string& message) {
     const platform::PortOpenResult opened = platform::openPort(device.c_str());
     if (!opened.ok()) {
         message = "cannot open " + PortDisplayName(device) + " (error " + std::to_string(opened.error) +
-                  (opened.error == platform::error::FileNotFound   ? ": no such port)"
-                   : opened.error == platform::error::AccessDenied ? ": in use or not allowed)"
-                                                                   : ")");
+                  openFailureHint(opened.error) + ")";
         return false;
     }
     port_ = opened.handle;
