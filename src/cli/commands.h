@@ -30,6 +30,7 @@ struct SendOptions {
     std::vector<std::string> ports;
     bool serialFromFile = false;
     bool verify = true; // read each converter back and compare
+    std::string report; // a JSON line per converter appended to it
 };
 struct FirmwareOptions {
     std::string file;

@@ -1,15 +1,18 @@
 // send: one settings file to one converter or a whole line of them.
 #include "cli/commands.h"
+#include "cli/batch_report.h"
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
 #include "cli/settings_compare.h"
 #include "cli/settings_json.h"
+#include "cli/sha256.h"
 #include "cli/text.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
 #include "link/detection_status.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace zor::cli {
@@ -21,11 +24,13 @@ struct SettingsInput {
     nlohmann::json json;
     std::vector<std::uint8_t> bytes;
     ReplyOutcome file;
+    std::string sha256; // of the whole file
 };
 
 int loadInput(const std::string& path, SettingsInput& input) {
     const int loaded = LoadFile(path, largestSettingsText, input.bytes);
     if (loaded != exitOk) return loaded;
+    input.sha256 = Sha256Hex(input.bytes);
     input.isJson = StartsLikeJson(input.bytes);
     if (input.isJson) {
         input.json = nlohmann::json::parse(input.bytes.begin(), input.bytes.end(), nullptr, false);
@@ -67,12 +72,16 @@ PortOutcome verifySent(ConverterLink& link, const std::string& device, const Bui
 
 // One converter: its settings read, the file opened onto them as the window opens a file, the image
 // "Send Settings" would write, written, and with verify read back and compared.
-PortOutcome sendTo(const std::string& port, const SettingsInput& input, const SendOptions& options) {
+PortOutcome sendTo(const std::string& port, const SettingsInput& input, const SendOptions& options,
+                   ReportEntry& entry) {
     ConverterLink link;
     FoundConverter converter;
     std::string failure;
     const int found = FindConverter(port, link, converter, &failure);
     if (found != exitOk) return {found, "", failure};
+    entry.serialNumber = Utf8(converter.form.serialNumber);
+    entry.firmwareVersion = FirmwareVersion(converter);
+    if (converter.form.function) entry.mainFunction = MainFunctionName(*converter.form.function);
     FormState form = converter.form;
     if (input.isJson) {
         std::string error;
@@ -93,8 +102,14 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
         return {exitExchangeFailed, "",
                 Utf8(written.ok() ? BytesWrittenText(static_cast<std::int32_t>(written.count))
                                   : SerialWriteFailedText(static_cast<std::int32_t>(written.error)))};
+    entry.serialNumber = serial;
+    entry.mainFunction = MainFunctionName(*form.function);
+    entry.verify = "off";
     if (options.verify) {
         const PortOutcome verified = verifySent(link, converter.device, built);
+        entry.verify = verified.code == exitOk               ? "match"
+                       : verified.code == exitVerifyFailed ? "mismatch"
+                                                           : "not reached";
         if (verified.code != exitOk) return verified;
     }
     return {exitOk,
@@ -111,8 +126,22 @@ int RunSend(const SendOptions& options) {
     SettingsInput input;
     const int loaded = loadInput(options.input, input);
     if (loaded != exitOk) return loaded;
+    BatchReport report;
+    const int opened = report.open(options.report, options.input, input.sha256);
+    if (opened != exitOk) return opened;
     return ServePorts(
-        options.ports, [&](const std::string& port) { return sendTo(port, input, options); },
+        options.ports,
+        [&](const std::string& port) {
+            const auto start = std::chrono::steady_clock::now();
+            ReportEntry entry;
+            entry.port = port;
+            const PortOutcome outcome = sendTo(port, input, options, entry);
+            entry.exitCode = outcome.code;
+            entry.message = outcome.failure;
+            entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            report.append(entry);
+            return outcome;
+        },
         {"configured", true});
 }
 

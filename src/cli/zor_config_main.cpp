@@ -50,6 +50,9 @@ int main(int argc, char** argv) {
                           "Send the file's serial number instead of each converter's own (service)");
     sendCommand->add_flag("!--no-verify", send.verify,
                           "Do not read each converter back to compare what it holds with what was sent");
+    sendCommand->add_option("--report", send.report,
+                            "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
+                            "main function, settings file and its SHA-256, result, verify, seconds)");
 
     FirmwareOptions firmware;
     CLI::App* firmwareCommand = app.add_subcommand("firmware", "Send a firmware image to the converter");

@@ -8,6 +8,7 @@
 #include "link/firmware_packet.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <chrono>
 #include <csignal>
@@ -15,6 +16,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <spawn.h>
 #include <string>
@@ -330,7 +332,7 @@ TEST_F(ZorConfig, CommandBytesAndTheIncomingSentences) {
 
 // A converter that takes the image but keeps its old settings is caught by reading it back; the
 // fields it did not keep are named with the values sent and read back.
-TEST_F(ZorConfig, VerifyCatchesAConverterThatDoesNotKeepWhatItWasSent) {
+TEST_F(ZorConfig, VerifyCatchesAConverterThatDoesNotKeepWhatItWasSentAndTheReportSaysSo) {
     Simulator keeps(dir, "keeps", {"--unpaced"});
     Simulator forgets(dir, "forgets", {"--unpaced", "--forget-settings"});
     writeText("line.json", R"({"mainFunction": "nmea", "registerSets": [{"sentenceId": "WIMWV", "threshold": 30.5}],
@@ -345,13 +347,41 @@ TEST_F(ZorConfig, VerifyCatchesAConverterThatDoesNotKeepWhatItWasSent) {
     EXPECT_NE(one.out.find("registerSets[0].threshold (sent 30.5, read back 12.5)"), std::string::npos);
     EXPECT_EQ(one.out.find("firmwareVersion"), std::string::npos) << "the converter's own fields";
 
-    const Outcome both = run({"send", path("line.json"), "--port", keeps.port, "--port", forgets.port});
+    const Outcome both = run({"send", path("line.json"), "--port", keeps.port, "--port", forgets.port,
+                              "--report", path("line.jsonl")});
     EXPECT_EQ(both.code, 9);
     EXPECT_NE(both.out.find(keeps.port + ": OK: serial ZS410001, NMEA0183 to SDI12 Slave, 326 bytes written, "
                                          "verified"),
               std::string::npos)
         << both.out;
     EXPECT_NE(both.out.find("1 of 2 converter(s) configured"), std::string::npos);
+    // The report: a JSON line per converter, in the order they finished.
+    std::string sha256(64, ' ');
+    FILE* digest = popen(("sha256sum " + path("line.json")).c_str(), "r");
+    ASSERT_NE(digest, nullptr);
+    ASSERT_EQ(std::fread(sha256.data(), 1, 64, digest), 64u);
+    pclose(digest);
+    std::ifstream report(path("line.jsonl"));
+    std::map<std::string, nlohmann::json> lines;
+    for (std::string line; std::getline(report, line);) {
+        const nlohmann::json entry = nlohmann::json::parse(line);
+        lines[entry["port"].get<std::string>()] = entry;
+    }
+    ASSERT_EQ(lines.size(), 2u);
+    const nlohmann::json& ok = lines[keeps.port];
+    EXPECT_EQ(ok["result"], "ok");
+    EXPECT_EQ(ok["verify"], "match");
+    EXPECT_EQ(ok["serialNumber"], "ZS410001");
+    EXPECT_EQ(ok["firmwareVersion"], "1.7");
+    EXPECT_EQ(ok["mainFunction"], "NMEA0183 to SDI12 Slave");
+    EXPECT_EQ(ok["settingsFile"]["name"], path("line.json"));
+    EXPECT_EQ(ok["settingsFile"]["sha256"], sha256);
+    EXPECT_GT(ok["seconds"].get<double>(), 0.2);
+    EXPECT_EQ(ok["time"].get<std::string>().size(), 20u);
+    const nlohmann::json& failed = lines[forgets.port];
+    EXPECT_EQ(failed["result"], "failed");
+    EXPECT_EQ(failed["exitCode"], 10);
+    EXPECT_EQ(failed["verify"], "mismatch");
 
     const Outcome unverified = run({"send", path("line.json"), "--port", forgets.port, "--no-verify"});
     EXPECT_EQ(unverified.code, 0) << unverified.out;
