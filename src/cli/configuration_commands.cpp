@@ -70,32 +70,32 @@ int RunRead(const ReadOptions& options) {
         return exitUsage;
     }
     const bool several = options.ports.size() > 1;
-    return ServePorts(
-        options.ports,
-        [&](const std::string& port) -> PortOutcome {
-            ConverterLink link;
-            FoundConverter converter;
-            std::string failure;
-            const int code = FindConverter(port, link, converter, &failure);
-            if (code != exitOk) return {code, "", failure};
-            link.close();
-            // Several converters' JSON: one line each, the port first.
-            if (options.json && several) {
-                nlohmann::ordered_json line = {{"port", PortDisplayName(converter.device)}};
-                line.update(SettingsToJson(converter.form));
-                return {exitOk, line.dump() + "\n", ""};
-            }
-            std::string out = options.json ? SettingsToJson(converter.form).dump(2) + "\n"
-                                           : "Port: " + ConverterLine(converter) + "\n" + Describe(converter.form);
-            if (!options.output.empty()) {
-                std::fputs(out.c_str(), stdout);
-                out.clear();
-                const int saved = saveForm(converter.form, options.output);
-                if (saved != exitOk) return {saved, "", "not saved"};
-            }
-            return {exitOk, out, ""};
-        },
-        {"read"});
+    return ServePorts(options.ports,
+                      [&](const std::string& port) -> PortOutcome {
+                          ConverterLink link;
+                          FoundConverter converter;
+                          std::string failure;
+                          const int code = FindConverter(port, link, converter, &failure);
+                          if (code != exitOk) return {code, "", failure};
+                          link.close();
+                          // Several converters' JSON: one line each, the port first.
+                          if (options.json && several) {
+                              nlohmann::ordered_json line = {{"port", PortDisplayName(converter.device)}};
+                              line.update(SettingsToJson(converter.form));
+                              return {exitOk, line.dump() + "\n", ""};
+                          }
+                          std::string out = options.json ? SettingsToJson(converter.form).dump(2) + "\n"
+                                                         : "Port: " + ConverterLine(converter) + "\n" +
+                                                               Describe(converter.form);
+                          if (!options.output.empty()) {
+                              std::fputs(out.c_str(), stdout);
+                              out.clear();
+                              const int saved = saveForm(converter.form, options.output);
+                              if (saved != exitOk) return {saved, "", "not saved"};
+                          }
+                          return {exitOk, out, ""};
+                      },
+                      {"read"});
 }
 
 int RunShow(const ShowOptions& options) {

@@ -55,7 +55,8 @@ PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar
                 return {exitExchangeFailed, "",
                         name + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(ended.error)))};
             return {exitOk,
-                    ConverterLine(converter) + ": Firmware update complete: " + std::to_string(update.image.size) + " bytes in " +
+                    ConverterLine(converter) +
+                        ": Firmware update complete: " + std::to_string(update.image.size) + " bytes in " +
                         std::to_string(update.acknowledged) + " packets, " + std::to_string(resent) +
                         " resent\n",
                     ""};
@@ -87,13 +88,12 @@ int RunFirmware(const FirmwareOptions& options) {
     }
 
     const bool one = options.ports.size() <= 1;
-    return ServePorts(
-        options.ports,
-        [&](const std::string& port) {
-            auto own = std::make_unique<FirmwareUpdate>(*update);
-            return updatePort(port, *own, one && ErrorIsTerminal());
-        },
-        {"updated"});
+    return ServePorts(options.ports,
+                      [&](const std::string& port) {
+                          auto own = std::make_unique<FirmwareUpdate>(*update);
+                          return updatePort(port, *own, one && ErrorIsTerminal());
+                      },
+                      {"updated"});
 }
 
 } // namespace zor::cli

@@ -1,6 +1,6 @@
 // send: one settings file to one converter or a whole line of them.
-#include "cli/commands.h"
 #include "cli/batch_report.h"
+#include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
@@ -52,7 +52,8 @@ int loadInput(const std::string& path, SettingsInput& input) {
 // The converter's reply to the query that follows a send, from its tag on.
 std::vector<std::uint8_t> replyImage(const QueryResult& reply) {
     const auto at = static_cast<std::size_t>(reply.outcome.found.position);
-    return std::vector<std::uint8_t>(reply.bytes.begin() + static_cast<std::ptrdiff_t>(at), reply.bytes.end());
+    return std::vector<std::uint8_t>(reply.bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                                     reply.bytes.end());
 }
 
 // Reads the converter back once it has taken the image and compares what it holds with what was sent.
@@ -67,7 +68,8 @@ PortOutcome verifySent(ConverterLink& link, const std::string& device, const Bui
     const std::vector<FieldDifference> differences = CompareSettings(sent, replyImage(reply));
     if (differences.empty()) return {exitOk, "", ""};
     return {exitVerifyFailed, "",
-            "verify: the converter holds other settings than it was sent: " + DescribeDifferences(differences)};
+            "verify: the converter holds other settings than it was sent: " +
+                DescribeDifferences(differences)};
 }
 
 // One converter: its settings read, the file opened onto them as the window opens a file, the image
@@ -107,7 +109,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     entry.verify = "off";
     if (options.verify) {
         const PortOutcome verified = verifySent(link, converter.device, built);
-        entry.verify = verified.code == exitOk               ? "match"
+        entry.verify = verified.code == exitOk             ? "match"
                        : verified.code == exitVerifyFailed ? "mismatch"
                                                            : "not reached";
         if (verified.code != exitOk) return verified;
@@ -129,20 +131,20 @@ int RunSend(const SendOptions& options) {
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;
-    return ServePorts(
-        options.ports,
-        [&](const std::string& port) {
-            const auto start = std::chrono::steady_clock::now();
-            ReportEntry entry;
-            entry.port = port;
-            const PortOutcome outcome = sendTo(port, input, options, entry);
-            entry.exitCode = outcome.code;
-            entry.message = outcome.failure;
-            entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            report.append(entry);
-            return outcome;
-        },
-        {"configured", true});
+    return ServePorts(options.ports,
+                      [&](const std::string& port) {
+                          const auto start = std::chrono::steady_clock::now();
+                          ReportEntry entry;
+                          entry.port = port;
+                          const PortOutcome outcome = sendTo(port, input, options, entry);
+                          entry.exitCode = outcome.code;
+                          entry.message = outcome.failure;
+                          entry.seconds =
+                              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                          report.append(entry);
+                          return outcome;
+                      },
+                      {"configured", true});
 }
 
 } // namespace zor::cli

@@ -26,9 +26,10 @@ std::vector<Field> nmeaFields() {
         const std::string set = "registerSets[" + std::to_string(k) + "].";
         fields.push_back({set + "sentenceId", zor1::sentenceIdOffset + sentenceSlotLength * k,
                           sentenceSlotLength, Kind::Text});
-        fields.push_back({set + "parameterSelectMask", zor1::parameterSelectMaskOffset + 4 * k, 4, Kind::I32});
         fields.push_back(
-            {set + "monitoredParameter", zor1::monitoredParameterOffset + 4 * k, 4, Kind::MonitoredParameter});
+            {set + "parameterSelectMask", zor1::parameterSelectMaskOffset + 4 * k, 4, Kind::I32});
+        fields.push_back({set + "monitoredParameter", zor1::monitoredParameterOffset + 4 * k, 4,
+                          Kind::MonitoredParameter});
         fields.push_back({set + "threshold", zor1::thresholdOffset + 4 * k, 4, Kind::Scaled});
         fields.push_back({set + "thresholdFunction", zor1::thresholdFunctionOffset + 4 * k, 4, Kind::I32});
         fields.push_back({set + "hysteresis", zor1::hysteresisOffset + 4 * k, 4, Kind::Scaled});

@@ -13,7 +13,8 @@ std::string Sha256Hex(const std::vector<std::uint8_t>& bytes) {
     BCRYPT_HASH_HANDLE hash = nullptr;
     bool done = BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0) >= 0;
     if (done)
-        done = BCryptHashData(hash, const_cast<PUCHAR>(bytes.data()), static_cast<ULONG>(bytes.size()), 0) >= 0 &&
+        done = BCryptHashData(hash, const_cast<PUCHAR>(bytes.data()), static_cast<ULONG>(bytes.size()), 0) >=
+                   0 &&
                BCryptFinishHash(hash, digest, sizeof digest, 0) >= 0;
     if (hash != nullptr) BCryptDestroyHash(hash);
     BCryptCloseAlgorithmProvider(algorithm, 0);

@@ -15,9 +15,10 @@ int main(int argc, char** argv) {
         "zor-config"};
     app.require_subcommand(1);
     app.footer(
-        std::string("\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0, /dev/serial/by-id/...) on Linux.\n"
-                    "Without --port the ports are tried in turn and the first converter that answers is used;\n"
-                    "with several, the converters are served at the same time, a line each as it finishes.\n\n") +
+        std::string(
+            "\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0, /dev/serial/by-id/...) on Linux.\n"
+            "Without --port the ports are tried in turn and the first converter that answers is used;\n"
+            "with several, the converters are served at the same time, a line each as it finishes.\n\n") +
         exitCodesHelp);
 
     ScanOptions scan;

@@ -335,7 +335,8 @@ TEST_F(ZorConfig, CommandBytesAndTheIncomingSentences) {
 TEST_F(ZorConfig, VerifyCatchesAConverterThatDoesNotKeepWhatItWasSentAndTheReportSaysSo) {
     Simulator keeps(dir, "keeps", {"--unpaced"});
     Simulator forgets(dir, "forgets", {"--unpaced", "--forget-settings"});
-    writeText("line.json", R"({"mainFunction": "nmea", "registerSets": [{"sentenceId": "WIMWV", "threshold": 30.5}],
+    writeText("line.json",
+              R"({"mainFunction": "nmea", "registerSets": [{"sentenceId": "WIMWV", "threshold": 30.5}],
         "thresholdDecimals": 1})");
 
     const Outcome one = run({"send", path("line.json"), "--port", forgets.port});

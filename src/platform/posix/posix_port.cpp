@@ -14,9 +14,9 @@
 #include <libserialport.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
