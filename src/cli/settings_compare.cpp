@@ -91,7 +91,11 @@ std::string value(const std::vector<std::uint8_t>& bytes, const Field& field) {
         std::string text;
         for (std::int32_t i = 0; i < field.size && at(bytes, field.offset + i) != 0; ++i)
             text.push_back(static_cast<char>(at(bytes, field.offset + i)));
-        return "\"" + Latin1ToUtf8(text) + "\"";
+        // Appended rather than concatenated: GCC 12 warns (wrongly) of an overlap on the MinGW build.
+        std::string quoted(1, '"');
+        quoted += Latin1ToUtf8(text);
+        quoted += '"';
+        return quoted;
     }
     case Kind::Byte:
         return std::to_string(at(bytes, field.offset));
