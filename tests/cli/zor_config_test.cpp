@@ -240,10 +240,22 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     EXPECT_EQ(wide.code, 7);
     EXPECT_NE(wide.err.find("NMEA ID character out of range"), std::string::npos) << wide.err;
 
-    writeText("typo.json", R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})");
-    const Outcome typo = run({"build", path("typo.json"), "-o", path("out.cfg")});
-    EXPECT_EQ(typo.code, 6);
-    EXPECT_NE(typo.err.find("thresold"), std::string::npos) << typo.err;
+    // Not settings: an unknown field, a wrong type, a truncated text; the message names what is wrong.
+    const std::pair<const char*, const char*> notSettings[] = {
+        {R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})", "thresold"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": "high"}]})",
+         "registerSets[0].threshold: a number is expected"},
+        {R"({"mainFunction": "nmea", "serialNumber": "12345678", "registerSets": [{"sentenceId": "GP)",
+         "not valid JSON"}};
+    for (const auto& [text, said] : notSettings) {
+        writeText("bad.json", text);
+        for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first
+            const Outcome bad =
+                run({option[1] == 'o' ? "build" : "send", path("bad.json"), option, path("out")});
+            EXPECT_EQ(bad.code, 6) << text;
+            EXPECT_NE(bad.err.find(said), std::string::npos) << bad.err;
+        }
+    }
 }
 
 // A production line: one file to three converters, each keeping its own serial number, as a
