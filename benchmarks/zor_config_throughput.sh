@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Measures zor-config natively (no Wine) against simulated converters that keep to the 9600-baud line in
 # both directions (--paced-input; their answers are paced by default):
-#   1. one `send` configuring 10 converters from one file;
-#   2. a 32768-byte firmware update, beside the least the line allows for its 1025 packets.
+#   1. `send` configuring one converter, then 10 converters from one file at once (goal: at most 1.2 x);
+#   2. a 32768-byte firmware update to one converter, beside the least the line allows for its 1025
+#      packets, then to 10 converters at once (goal: at most 1.2 x; about a minute each).
+#   ZOR_BENCH_SEND_ONLY=1 skips the firmware part.
 # Needs the native build (zor-config, zor-simulator and the pty shim the tests use). Not a test.
 #   benchmarks/zor_config_throughput.sh [BUILD-DIR]
 set -euo pipefail
@@ -30,6 +32,9 @@ start_simulator() { # name, options...: the simulator's pty in $pty
     pty="$(grep -o '/dev/pts/[0-9]*' "$work/$name.log")"
 }
 
+seconds() { python3 -c "print(round($2 - $1, 2))"; }
+ratio() { python3 -c "print(round($2 / $1, 2))"; }
+
 ports=()
 for i in $(seq 0 9); do
     start_simulator "line$i"
@@ -38,19 +43,36 @@ done
 zc read --port "${ports[1]}" -o "$work/line.cfg" >/dev/null
 
 begin=$(date +%s.%N)
+zc send "$work/line.cfg" "${ports[@]:0:2}" >"$work/send1.txt"
+end=$(date +%s.%N)
+one=$(seconds "$begin" "$end")
+tail -1 "$work/send1.txt"
+begin=$(date +%s.%N)
 zc send "$work/line.cfg" "${ports[@]}" >"$work/send.txt"
 end=$(date +%s.%N)
+ten=$(seconds "$begin" "$end")
 tail -1 "$work/send.txt"
-echo "send to 10 converters: $(python3 -c "print(round($end - $begin, 2))") s"
+echo "send (verified) to 1 converter: $one s, to 10 converters: $ten s, ratio $(ratio "$one" "$ten")"
+[ "${ZOR_BENCH_SEND_ONLY:-}" = 1 ] && exit 0
 
 head -c 32768 /dev/urandom >"$work/update.binary"
-start_simulator firmware --firmware-out "$work/received.binary"
-fw_port="$pty"
+fw_ports=()
+for i in $(seq 0 9); do
+    start_simulator "firmware$i" --firmware-out "$work/received$i.binary"
+    fw_ports+=(--port "$pty")
+done
 begin=$(date +%s.%N)
-zc firmware "$work/update.binary" --port "$fw_port" --yes 2>/dev/null | tail -1
+zc firmware "$work/update.binary" "${fw_ports[@]:0:2}" --yes 2>/dev/null | tail -1
 end=$(date +%s.%N)
-elapsed=$(python3 -c "print(round($end - $begin, 2))")
+one=$(seconds "$begin" "$end")
 # 1025 packets of 35 bytes out and one acknowledgement byte back, 10 bits a byte at 9600 baud.
 line=$(python3 -c "print(round(1025 * 36 * 10 / 9600, 2))")
-echo "firmware 32768 bytes: $elapsed s (the line alone: $line s)"
-cmp <(head -c 32768 "$work/received.binary") "$work/update.binary" && echo "firmware received intact"
+echo "firmware 32768 bytes to 1 converter: $one s (the line alone: $line s)"
+begin=$(date +%s.%N)
+zc firmware "$work/update.binary" "${fw_ports[@]}" --yes 2>/dev/null | tail -1
+end=$(date +%s.%N)
+ten=$(seconds "$begin" "$end")
+echo "firmware 32768 bytes to 10 converters: $ten s, ratio $(ratio "$one" "$ten")"
+for i in $(seq 0 9); do
+    cmp <(head -c 32768 "$work/received$i.binary") "$work/update.binary"
+done && echo "firmware received intact by all 10"

@@ -13,7 +13,7 @@ struct ScanOptions {
     std::vector<std::string> ports; // tried besides the system's list
 };
 struct ReadOptions {
-    std::string port; // empty: the first converter a scan finds
+    std::vector<std::string> ports; // none: the first converter a scan finds
     std::string output;
     bool json = false;
 };
@@ -29,14 +29,16 @@ struct SendOptions {
     std::string input;
     std::vector<std::string> ports;
     bool serialFromFile = false;
+    bool verify = true; // read each converter back and compare
+    std::string report; // a JSON line per converter appended to it
 };
 struct FirmwareOptions {
     std::string file;
-    std::string port;
+    std::vector<std::string> ports;
     bool yes = false;
 };
 struct CommandOptions {
-    std::string port;
+    std::vector<std::string> ports;
 };
 struct MonitorOptions {
     std::string port;

@@ -1,6 +1,7 @@
 // scan, read, show and build.
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/port_batch.h"
 #include "cli/session.h"
 #include "cli/settings_json.h"
 #include "cli/text.h"
@@ -64,15 +65,37 @@ int RunScan(const ScanOptions& options) {
 }
 
 int RunRead(const ReadOptions& options) {
-    ConverterLink link;
-    FoundConverter converter;
-    const int code = FindConverter(options.port, link, converter);
-    if (code != exitOk) return code;
-    link.close();
-    if (!options.json) std::printf("Port: %s\n", ConverterLine(converter).c_str());
-    printSettings(converter.form, options.json);
-    if (!options.output.empty()) return saveForm(converter.form, options.output);
-    return exitOk;
+    if (!options.output.empty() && options.ports.size() > 1) {
+        PrintError("-o saves one converter's settings: give one --port");
+        return exitUsage;
+    }
+    const bool several = options.ports.size() > 1;
+    return ServePorts(options.ports,
+                      [&](const std::string& port) -> PortOutcome {
+                          ConverterLink link;
+                          FoundConverter converter;
+                          std::string failure;
+                          const int code = FindConverter(port, link, converter, &failure);
+                          if (code != exitOk) return {code, "", failure};
+                          link.close();
+                          // Several converters' JSON: one line each, the port first.
+                          if (options.json && several) {
+                              nlohmann::ordered_json line = {{"port", PortDisplayName(converter.device)}};
+                              line.update(SettingsToJson(converter.form));
+                              return {exitOk, line.dump() + "\n", ""};
+                          }
+                          std::string out = options.json ? SettingsToJson(converter.form).dump(2) + "\n"
+                                                         : "Port: " + ConverterLine(converter) + "\n" +
+                                                               Describe(converter.form);
+                          if (!options.output.empty()) {
+                              std::fputs(out.c_str(), stdout);
+                              out.clear();
+                              const int saved = saveForm(converter.form, options.output);
+                              if (saved != exitOk) return {saved, "", "not saved"};
+                          }
+                          return {exitOk, out, ""};
+                      },
+                      {"read"});
 }
 
 int RunShow(const ShowOptions& options) {

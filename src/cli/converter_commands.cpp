@@ -2,6 +2,7 @@
 #include "link/converter_commands.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/port_batch.h"
 #include "cli/session.h"
 #include "cli/text.h"
 #include "link/detection_status.h"
@@ -19,29 +20,34 @@ void requestStop(int) {
     stopRequested = 1;
 }
 
-int sendCommandByte(const std::string& port, std::uint8_t command, const char* done) {
+PortOutcome sendCommandByte(const std::string& port, std::uint8_t command, const char* done) {
     ConverterLink link;
     FoundConverter converter;
-    const int found = FindConverter(port, link, converter);
-    if (found != exitOk) return found;
+    std::string failure;
+    const int found = FindConverter(port, link, converter, &failure);
+    if (found != exitOk) return {found, "", failure};
     const platform::PortResult written = link.sendCommand(command);
-    if (!written.ok()) {
-        PrintError(PortDisplayName(converter.device) + ": " +
-                   Utf8(SerialWriteFailedText(static_cast<std::int32_t>(written.error))));
-        return exitExchangeFailed;
-    }
-    std::printf("%s: %s\n", ConverterLine(converter).c_str(), done);
-    return exitOk;
+    if (!written.ok())
+        return {exitExchangeFailed, "",
+                PortDisplayName(converter.device) + ": " +
+                    Utf8(SerialWriteFailedText(static_cast<std::int32_t>(written.error)))};
+    return {exitOk, ConverterLine(converter) + ": " + done + "\n", ""};
 }
 
 } // namespace
 
 int RunRestart(const CommandOptions& options) {
-    return sendCommandByte(options.port, restartCommand, "restart sent");
+    return ServePorts(
+        options.ports,
+        [](const std::string& port) { return sendCommandByte(port, restartCommand, "restart sent"); },
+        {"restarted"});
 }
 
 int RunLedTest(const CommandOptions& options) {
-    return sendCommandByte(options.port, testLedsCommand, "LED test sent");
+    return ServePorts(
+        options.ports,
+        [](const std::string& port) { return sendCommandByte(port, testLedsCommand, "LED test sent"); },
+        {"tested"});
 }
 
 int RunMonitor(const MonitorOptions& options) {

@@ -2,6 +2,7 @@
 
 #include "link/converter_detection.h"
 #include "link/converter_port.h"
+#include "link/query_write.h"
 
 #include <chrono>
 #include <thread>
@@ -20,6 +21,25 @@ std::string upper(std::string text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return text;
+}
+
+// Windows says "access denied" for a port another program holds; Linux tells the two apart.
+std::string openFailureHint(std::uint32_t error) {
+    switch (error) {
+    case platform::error::FileNotFound:
+        return ": no such port";
+    case platform::error::SharingViolation:
+        return ": in use by another program";
+    case platform::error::AccessDenied:
+#ifdef _WIN32
+        return ": in use or not allowed";
+#else
+        return ": no permission to use it; add the user to the dialout group "
+               "(sudo usermod -aG dialout $USER) and log in again";
+#endif
+    default:
+        return "";
+    }
 }
 
 } // namespace
@@ -47,9 +67,7 @@ bool ConverterLink::open(const std::string& device, std::string& message) {
     const platform::PortOpenResult opened = platform::openPort(device.c_str());
     if (!opened.ok()) {
         message = "cannot open " + PortDisplayName(device) + " (error " + std::to_string(opened.error) +
-                  (opened.error == platform::error::FileNotFound   ? ": no such port)"
-                   : opened.error == platform::error::AccessDenied ? ": in use or not allowed)"
-                                                                   : ")");
+                  openFailureHint(opened.error) + ")";
         return false;
     }
     port_ = opened.handle;
@@ -76,15 +94,15 @@ void ConverterLink::close() {
 
 QueryResult ConverterLink::query() {
     QueryResult result;
-    const auto* query = reinterpret_cast<const std::uint8_t*>(queryText);
-    const platform::PortResult written = platform::writePort(port_, query, queryLength);
+    std::vector<std::uint8_t> buffer(receiveBufferSize, 0);
+    std::uint8_t send[queryLength];
+    const platform::PortResult written = WriteQuery(port_, buffer.data(), send);
     if (!written.ok()) {
         result.error = written.error;
         return result;
     }
     result.written = true;
     SleepMs(replyWaitMs);
-    std::vector<std::uint8_t> buffer(receiveBufferSize, 0);
     const platform::PortResult read = platform::readPort(port_, buffer.data(), receiveBufferSize);
     if (!read.ok()) {
         result.error = read.error;
@@ -112,6 +130,10 @@ platform::PortResult ConverterLink::read(std::uint8_t* buffer, std::uint32_t cap
 
 platform::PortResult ConverterLink::purgeReceive() {
     return platform::purgeReceive(port_);
+}
+
+std::uint32_t LineTimeMs(std::uint32_t count) {
+    return (count * 10 * 1000 + converterBaudRate - 1) / converterBaudRate;
 }
 
 void SleepMs(std::uint32_t ms) {

@@ -39,7 +39,8 @@ class ConverterLink {
     bool isOpen() const { return port_ != platform::invalidPortHandle; }
     const platform::PortHandle& handle() const { return port_; }
 
-    // "~ZOR0", the reply wait, one read of up to 8192 bytes into a zeroed buffer, the recognition.
+    // The query as the window writes it (stale input purged first), the reply wait, one read of up to
+    // 8192 bytes into a zeroed buffer, the recognition.
     QueryResult query();
     // One write of all bytes.
     platform::PortResult write(const std::uint8_t* bytes, std::uint32_t count);
@@ -52,5 +53,11 @@ class ConverterLink {
 };
 
 void SleepMs(std::uint32_t ms);
+
+// How long count bytes take on the line: 10 bits each at 9600 baud, rounded up.
+std::uint32_t LineTimeMs(std::uint32_t count);
+// After an image has gone down the line, the pause before the converter is read back: at least the
+// time a technician takes from "Send Settings" to "Read Settings", for the converter to store it.
+inline constexpr std::uint32_t verifySettleMs = 500;
 
 } // namespace zor::cli

@@ -1,6 +1,7 @@
 // firmware: the window's firmware job driven on the real clock, with a progress bar on a terminal.
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/port_batch.h"
 #include "cli/session.h"
 #include "cli/text.h"
 #include "image/config_file.h"
@@ -28,6 +29,45 @@ void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
     std::fflush(stderr);
 }
 
+// The update of one converter, the window's job run on the real clock.
+PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar) {
+    ConverterLink link;
+    FoundConverter converter;
+    std::string failure;
+    const int found = FindConverter(port, link, converter, &failure);
+    if (found != exitOk) return {found, "", failure};
+    const std::string name = PortDisplayName(converter.device);
+    std::vector<std::uint8_t> receive(receiveBufferSize, 0);
+    PortFirmwareLink firmwareLink(link.handle(), receive.data());
+    std::int32_t resent = 0;
+    std::u16string status;
+    for (;;) {
+        const FirmwareStep step = RunFirmwareJob(update, firmwareLink);
+        if (step.statusChanged) {
+            status = step.status;
+            if (status == packetSendFailedStatus) ++resent;
+            if (bar && update.state >= firmwareSendPacket) drawProgress(update, resent);
+        }
+        if (step.finished) {
+            if (bar) std::fputc('\n', stderr);
+            const platform::PortResult ended = link.sendCommand(endOfFirmwareCommand);
+            if (!ended.ok())
+                return {exitExchangeFailed, "",
+                        name + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(ended.error)))};
+            return {exitOk,
+                    ConverterLine(converter) +
+                        ": Firmware update complete: " + std::to_string(update.image.size) + " bytes in " +
+                        std::to_string(update.acknowledged) + " packets, " + std::to_string(resent) +
+                        " resent\n",
+                    ""};
+        }
+        if (step.armMs == 0) break;
+        SleepMs(step.armMs);
+    }
+    if (bar) std::fputc('\n', stderr);
+    return {exitExchangeFailed, "", name + ": firmware update failed: " + Utf8(status)};
+}
+
 } // namespace
 
 int RunFirmware(const FirmwareOptions& options) {
@@ -47,42 +87,13 @@ int RunFirmware(const FirmwareOptions& options) {
         return exitUsage;
     }
 
-    ConverterLink link;
-    FoundConverter converter;
-    const int found = FindConverter(options.port, link, converter);
-    if (found != exitOk) return found;
-    std::printf("%s\n", ConverterLine(converter).c_str());
-    std::fflush(stdout);
-
-    const bool bar = ErrorIsTerminal();
-    std::vector<std::uint8_t> receive(receiveBufferSize, 0);
-    PortFirmwareLink port(link.handle(), receive.data());
-    std::int32_t resent = 0;
-    std::u16string status;
-    for (;;) {
-        const FirmwareStep step = RunFirmwareJob(*update, port);
-        if (step.statusChanged) {
-            status = step.status;
-            if (status == packetSendFailedStatus) ++resent;
-            if (bar && update->state >= firmwareSendPacket) drawProgress(*update, resent);
-        }
-        if (step.finished) {
-            if (bar) std::fputc('\n', stderr);
-            const platform::PortResult ended = link.sendCommand(endOfFirmwareCommand);
-            if (!ended.ok()) {
-                PrintError(Utf8(SerialWriteFailedText(static_cast<std::int32_t>(ended.error))));
-                return exitExchangeFailed;
-            }
-            std::printf("Firmware update complete: %d bytes in %d packets, %d resent\n", update->image.size,
-                        update->acknowledged, resent);
-            return exitOk;
-        }
-        if (step.armMs == 0) break;
-        SleepMs(step.armMs);
-    }
-    if (bar) std::fputc('\n', stderr);
-    PrintError(PortDisplayName(converter.device) + ": " + Utf8(status));
-    return exitExchangeFailed;
+    const bool one = options.ports.size() <= 1;
+    return ServePorts(options.ports,
+                      [&](const std::string& port) {
+                          auto own = std::make_unique<FirmwareUpdate>(*update);
+                          return updatePort(port, *own, one && ErrorIsTerminal());
+                      },
+                      {"updated"});
 }
 
 } // namespace zor::cli

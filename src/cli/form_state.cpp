@@ -9,27 +9,13 @@
 namespace zor::cli {
 namespace {
 
+// The form's settings into a model, through the one mapping the window applies a reply with.
 void loadModel(FormModel& m, const FormState& f) {
-    const NmeaSettings& s = f.nmea;
-    for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        m.sentenceId[k].assign(s.sentenceId[k].c_str());
-        m.parameterSelectMask[k] = s.parameterSelectMask[k];
-        m.monitoredParameter[k] = s.monitoredParameter[k];
-        m.threshold[k] = s.threshold[k];
-        m.thresholdFunction[k] = s.thresholdFunction[k];
-        m.hysteresis[k] = s.hysteresis[k];
-        m.flagBytes[k] = s.flagBytes[k];
-    }
-    m.thresholdDecimals = s.thresholdDecimals;
-    m.triggeredOutputOn = s.triggeredOutputOn;
-    m.reflectOutputInLed = s.reflectOutputInLed;
-    m.averagingSampleRate = s.averagingSampleRate;
-    m.secondSampleRate = s.secondSampleRate;
-    m.averagingSampleCount = s.averagingSampleCount;
-    m.secondSampleCount = s.secondSampleCount;
-    m.averagingBufferLength = s.averagingBufferLength;
-    m.converterStateFlags = s.converterStateFlags;
-    m.firmwareVersion.assign(s.firmwareVersion.c_str());
+    DecodedNmeaImage held;
+    held.settings = f.nmea;
+    held.converterStateFlags = f.nmea.converterStateFlags;
+    held.averagingBufferLength = f.nmea.averagingBufferLength;
+    ApplyNmeaImage(m, held);
     m.modbusBaudIndex = f.modbusBaudIndex;
 }
 

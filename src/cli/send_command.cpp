@@ -1,13 +1,18 @@
 // send: one settings file to one converter or a whole line of them.
+#include "cli/batch_report.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/settings_compare.h"
 #include "cli/settings_json.h"
+#include "cli/sha256.h"
 #include "cli/text.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
 #include "link/detection_status.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace zor::cli {
@@ -19,11 +24,13 @@ struct SettingsInput {
     nlohmann::json json;
     std::vector<std::uint8_t> bytes;
     ReplyOutcome file;
+    std::string sha256; // of the whole file
 };
 
 int loadInput(const std::string& path, SettingsInput& input) {
     const int loaded = LoadFile(path, largestSettingsText, input.bytes);
     if (loaded != exitOk) return loaded;
+    input.sha256 = Sha256Hex(input.bytes);
     input.isJson = StartsLikeJson(input.bytes);
     if (input.isJson) {
         input.json = nlohmann::json::parse(input.bytes.begin(), input.bytes.end(), nullptr, false);
@@ -42,45 +49,77 @@ int loadInput(const std::string& path, SettingsInput& input) {
     return RecogniseConfigBytes(path, input.bytes, input.file);
 }
 
+// The converter's reply to the query that follows a send, from its tag on.
+std::vector<std::uint8_t> replyImage(const QueryResult& reply) {
+    const auto at = static_cast<std::size_t>(reply.outcome.found.position);
+    return std::vector<std::uint8_t>(reply.bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                                     reply.bytes.end());
+}
+
+// Reads the converter back once it has taken the image and compares what it holds with what was sent.
+PortOutcome verifySent(ConverterLink& link, const std::string& device, const BuildResult& built) {
+    SleepMs(LineTimeMs(static_cast<std::uint32_t>(built.image.length)) + verifySettleMs);
+    const QueryResult reply = link.query();
+    std::string message;
+    const int problem = ReplyProblem(device, reply, message);
+    if (problem != exitOk) return {problem, "", "read back: " + message};
+    const std::vector<std::uint8_t> sent(built.image.bytes.begin(),
+                                         built.image.bytes.begin() + built.image.length);
+    const std::vector<FieldDifference> differences = CompareSettings(sent, replyImage(reply));
+    if (differences.empty()) return {exitOk, "", ""};
+    return {exitVerifyFailed, "",
+            "verify: the converter holds other settings than it was sent: " +
+                DescribeDifferences(differences)};
+}
+
 // One converter: its settings read, the file opened onto them as the window opens a file, the image
-// "Send Settings" would write, written. line gets what happened.
-int sendTo(const std::string& port, const SettingsInput& input, bool serialFromFile, std::string& line) {
+// "Send Settings" would write, written, and with verify read back and compared.
+PortOutcome sendTo(const std::string& port, const SettingsInput& input, const SendOptions& options,
+                   ReportEntry& entry) {
     ConverterLink link;
     FoundConverter converter;
     std::string failure;
     const int found = FindConverter(port, link, converter, &failure);
-    if (found != exitOk) {
-        line = (port.empty() ? std::string("(scan)") : port) + ": FAILED: " + failure;
-        return found;
-    }
-    const std::string name = PortDisplayName(converter.device);
+    if (found != exitOk) return {found, "", failure};
+    entry.serialNumber = Utf8(converter.form.serialNumber);
+    entry.firmwareVersion = FirmwareVersion(converter);
+    if (converter.form.function) entry.mainFunction = MainFunctionName(*converter.form.function);
     FormState form = converter.form;
     if (input.isJson) {
         std::string error;
-        (void)ApplySettingsJson(form, input.json, serialFromFile, error); // checked when loaded
+        (void)ApplySettingsJson(form, input.json, options.serialFromFile, error); // checked when loaded
     } else {
         OpenConfigFile(form, input.file);
-        if (serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
+        if (options.serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
     }
     const std::string serial = Utf8(form.serialNumber);
     BuildResult built = BuildImage(form);
-    if (!built.ok) {
-        line = name + ": FAILED: " +
-               (built.failure.step == 0 ? std::string("no main function selected")
-                                        : "refused: " + Utf8(built.failure.message));
-        return exitCheckRefused;
-    }
+    if (!built.ok)
+        return {exitCheckRefused, "",
+                built.failure.step == 0 ? std::string("no main function selected")
+                                        : "refused: " + Utf8(built.failure.message)};
     const platform::PortResult written =
         link.write(built.image.bytes.data(), static_cast<std::uint32_t>(built.image.length));
-    if (!written.ok() || written.count != static_cast<std::uint32_t>(built.image.length)) {
-        line = name + ": FAILED: " +
-               Utf8(written.ok() ? BytesWrittenText(static_cast<std::int32_t>(written.count))
-                                 : SerialWriteFailedText(static_cast<std::int32_t>(written.error)));
-        return exitExchangeFailed;
+    if (!written.ok() || written.count != static_cast<std::uint32_t>(built.image.length))
+        return {exitExchangeFailed, "",
+                Utf8(written.ok() ? BytesWrittenText(static_cast<std::int32_t>(written.count))
+                                  : SerialWriteFailedText(static_cast<std::int32_t>(written.error)))};
+    entry.serialNumber = serial;
+    entry.mainFunction = MainFunctionName(*form.function);
+    entry.verify = "off";
+    if (options.verify) {
+        const PortOutcome verified = verifySent(link, converter.device, built);
+        entry.verify = verified.code == exitOk             ? "match"
+                       : verified.code == exitVerifyFailed ? "mismatch"
+                                                           : "not reached";
+        if (verified.code != exitOk) return verified;
     }
-    line = name + ": OK: serial " + serial + ", " + MainFunctionName(*form.function) + ", " +
-           Utf8(BytesWrittenText(static_cast<std::int32_t>(written.count)));
-    return exitOk;
+    return {exitOk,
+            PortDisplayName(converter.device) + ": OK: serial " + serial + ", " +
+                MainFunctionName(*form.function) + ", " +
+                Utf8(BytesWrittenText(static_cast<std::int32_t>(written.count))) +
+                (options.verify ? ", verified\n" : ", not verified\n"),
+            ""};
 }
 
 } // namespace
@@ -89,23 +128,23 @@ int RunSend(const SendOptions& options) {
     SettingsInput input;
     const int loaded = loadInput(options.input, input);
     if (loaded != exitOk) return loaded;
-    std::vector<std::string> ports = options.ports;
-    if (ports.empty()) ports.emplace_back(); // the first converter a scan finds
-    int lastFailure = exitOk;
-    std::size_t configured = 0;
-    for (const std::string& port : ports) {
-        std::string line;
-        const int code = sendTo(port, input, options.serialFromFile, line);
-        std::printf("%s\n", line.c_str());
-        std::fflush(stdout);
-        if (code == exitOk)
-            ++configured;
-        else
-            lastFailure = code;
-    }
-    std::printf("%zu of %zu converter(s) configured\n", configured, ports.size());
-    if (configured == ports.size()) return exitOk;
-    return ports.size() == 1 ? lastFailure : exitBatchFailed;
+    BatchReport report;
+    const int opened = report.open(options.report, options.input, input.sha256);
+    if (opened != exitOk) return opened;
+    return ServePorts(options.ports,
+                      [&](const std::string& port) {
+                          const auto start = std::chrono::steady_clock::now();
+                          ReportEntry entry;
+                          entry.port = port;
+                          const PortOutcome outcome = sendTo(port, input, options, entry);
+                          entry.exitCode = outcome.code;
+                          entry.message = outcome.failure;
+                          entry.seconds =
+                              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                          report.append(entry);
+                          return outcome;
+                      },
+                      {"configured", true});
 }
 
 } // namespace zor::cli

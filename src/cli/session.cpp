@@ -97,14 +97,19 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
     return exitNoConverter;
 }
 
+std::string FirmwareVersion(const FoundConverter& found) {
+    std::optional<std::string> version;
+    if (found.reply.outcome.nmea) version = found.reply.outcome.nmea->settings.firmwareVersion;
+    if (found.reply.outcome.modbus) version = found.reply.outcome.modbus->firmwareVersion;
+    return version ? Latin1ToUtf8(*version) : std::string();
+}
+
 std::string ConverterLine(const FoundConverter& found) {
     const FormState& form = found.form;
     std::string line = PortDisplayName(found.device) + ": " +
                        (form.function ? MainFunctionName(*form.function) : "(unknown main function)");
-    std::optional<std::string> version;
-    if (found.reply.outcome.nmea) version = found.reply.outcome.nmea->settings.firmwareVersion;
-    if (found.reply.outcome.modbus) version = found.reply.outcome.modbus->firmwareVersion;
-    line += ", firmware " + (version ? Latin1ToUtf8(*version) : std::string("-"));
+    const std::string version = FirmwareVersion(found);
+    line += ", firmware " + (version.empty() ? std::string("-") : version);
     line += ", serial " + Utf8(form.serialNumber);
     return line;
 }

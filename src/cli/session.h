@@ -29,6 +29,9 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
 // The exit code and message for a reply that is not a complete image; exitOk when it is one.
 int ReplyProblem(const std::string& device, const QueryResult& reply, std::string& message);
 
+// The firmware version the converter answered with; empty when its reply carries none.
+std::string FirmwareVersion(const FoundConverter& found);
+
 // "COM3: NMEA0183 to SDI12 Slave, firmware 1.7, serial ZS410001"
 std::string ConverterLine(const FoundConverter& found);
 

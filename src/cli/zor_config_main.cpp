@@ -15,8 +15,10 @@ int main(int argc, char** argv) {
         "zor-config"};
     app.require_subcommand(1);
     app.footer(
-        std::string("\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0) on Linux. Without --port\n"
-                    "the ports are tried in turn and the first converter that answers is used.\n\n") +
+        std::string(
+            "\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0, /dev/serial/by-id/...) on Linux.\n"
+            "Without --port the ports are tried in turn and the first converter that answers is used;\n"
+            "with several, the converters are served at the same time, a line each as it finishes.\n\n") +
         exitCodesHelp);
 
     ScanOptions scan;
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
 
     ReadOptions read;
     CLI::App* readCommand = app.add_subcommand("read", "Read the converter's settings and print them");
-    readCommand->add_option("--port", read.port, "The converter's port");
+    readCommand->add_option("--port", read.ports, "A converter's port; once for each converter");
     readCommand->add_option("-o,--output", read.output, "Save them as \"Save Config\" would (FILE.cfg)");
     readCommand->add_flag("--json", read.json, "Print them as JSON (the text build and send take)");
 
@@ -47,21 +49,26 @@ int main(int argc, char** argv) {
     sendCommand->add_option("--port", send.ports, "A converter's port; once for each converter");
     sendCommand->add_flag("--serial-from-file", send.serialFromFile,
                           "Send the file's serial number instead of each converter's own (service)");
+    sendCommand->add_flag("!--no-verify", send.verify,
+                          "Do not read each converter back to compare what it holds with what was sent");
+    sendCommand->add_option("--report", send.report,
+                            "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
+                            "main function, settings file and its SHA-256, result, verify, seconds)");
 
     FirmwareOptions firmware;
     CLI::App* firmwareCommand = app.add_subcommand("firmware", "Send a firmware image to the converter");
     firmwareCommand->add_option("file", firmware.file, "FILE.binary (at most 32768 bytes)")->required();
-    firmwareCommand->add_option("--port", firmware.port, "The converter's port");
+    firmwareCommand->add_option("--port", firmware.ports, "A converter's port; once for each converter");
     firmwareCommand->add_flag("-y,--yes", firmware.yes,
                               "Proceed: firmware updates may cause the converter to fail");
 
     CommandOptions restart;
     CLI::App* restartCommand = app.add_subcommand("restart", "Restart the converter (command byte 'b')");
-    restartCommand->add_option("--port", restart.port, "The converter's port");
+    restartCommand->add_option("--port", restart.ports, "A converter's port; once for each converter");
 
     CommandOptions ledTest;
     CLI::App* ledCommand = app.add_subcommand("led-test", "Light the converter's LEDs (command byte 'l')");
-    ledCommand->add_option("--port", ledTest.port, "The converter's port");
+    ledCommand->add_option("--port", ledTest.ports, "A converter's port; once for each converter");
 
     MonitorOptions monitor;
     std::uint32_t seconds = 0;

@@ -4,19 +4,14 @@
 #include "link/detection_status.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
+#include "link/query_write.h"
 #include "link/timed_job.h"
-
-#include <cstring>
 
 namespace zor {
 
-// What is still queued from an earlier answer (the rest of a reply cut by a pause) is thrown away
-// first: it would stand in front of the new reply, and a zero byte in it would hide the tag.
 bool SendQuery() {
-    platform::purgeReceive(converterLink.portHandle);
-    std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
-    std::memcpy(converterLink.imageBuffer, queryText, static_cast<std::size_t>(queryLength));
-    const platform::PortResult written = WriteImageBuffer(queryLength);
+    const platform::PortResult written =
+        WriteQuery(converterLink.portHandle, converterLink.receiveBuffer, converterLink.imageBuffer);
     if (!written.ok()) return false;
     ShowLinkStatus(BytesSentText(static_cast<std::int32_t>(written.count)));
     SetJob(*converterLink.widgets.mainWindow, replyWaitMs, ReplyJob);

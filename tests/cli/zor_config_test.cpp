@@ -8,6 +8,7 @@
 #include "link/firmware_packet.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <chrono>
 #include <csignal>
@@ -15,9 +16,11 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <spawn.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -121,8 +124,10 @@ class ZorConfig : public ::testing::Test {
     }
     void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
 
-    Outcome run(std::vector<std::string> args) {
+    // prefix: a program that runs zor-config (as another user).
+    Outcome run(std::vector<std::string> args, const std::vector<std::string>& prefix = {}) {
         args.insert(args.begin(), ZOR_CONFIG_EXE);
+        args.insert(args.begin(), prefix.begin(), prefix.end());
         const std::string out = dir + "/stdout", err = dir + "/stderr";
         const pid_t pid =
             spawn(args, {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
@@ -253,10 +258,22 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     }
     EXPECT_EQ(access(path("out.cfg").c_str(), F_OK), -1);
 
-    writeText("typo.json", R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})");
-    const Outcome typo = run({"build", path("typo.json"), "-o", path("out.cfg")});
-    EXPECT_EQ(typo.code, 6);
-    EXPECT_NE(typo.err.find("thresold"), std::string::npos) << typo.err;
+    // Not settings: an unknown field, a wrong type, a truncated text; the message names what is wrong.
+    const std::pair<const char*, const char*> notSettings[] = {
+        {R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})", "thresold"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": "high"}]})",
+         "registerSets[0].threshold: a number is expected"},
+        {R"({"mainFunction": "nmea", "serialNumber": "12345678", "registerSets": [{"sentenceId": "GP)",
+         "not valid JSON"}};
+    for (const auto& [text, said] : notSettings) {
+        writeText("bad.json", text);
+        for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first
+            const Outcome bad =
+                run({option[1] == 'o' ? "build" : "send", path("bad.json"), option, path("out")});
+            EXPECT_EQ(bad.code, 6) << text;
+            EXPECT_NE(bad.err.find(said), std::string::npos) << bad.err;
+        }
+    }
 }
 
 // A production line: one file to three converters, each keeping its own serial number, as a
@@ -341,6 +358,116 @@ TEST_F(ZorConfig, CommandBytesAndTheIncomingSentences) {
     EXPECT_NE(start, std::string::npos) << log;
     EXPECT_NE(stop, std::string::npos) << log;
     EXPECT_LT(start, stop);
+}
+
+// A converter that takes the image but keeps its old settings is caught by reading it back; the
+// fields it did not keep are named with the values sent and read back.
+TEST_F(ZorConfig, VerifyCatchesAConverterThatDoesNotKeepWhatItWasSentAndTheReportSaysSo) {
+    Simulator keeps(dir, "keeps", {"--unpaced"});
+    Simulator forgets(dir, "forgets", {"--unpaced", "--forget-settings"});
+    writeText("line.json",
+              R"({"mainFunction": "nmea", "registerSets": [{"sentenceId": "WIMWV", "threshold": 30.5}],
+        "thresholdDecimals": 1})");
+
+    const Outcome one = run({"send", path("line.json"), "--port", forgets.port});
+    EXPECT_EQ(one.code, 10) << one.out << one.err;
+    EXPECT_NE(one.out.find(forgets.port + ": FAILED: verify: "), std::string::npos) << one.out;
+    EXPECT_NE(one.out.find("registerSets[0].sentenceId (sent \"WIMWV\", read back \"GPGGA\")"),
+              std::string::npos)
+        << one.out;
+    EXPECT_NE(one.out.find("registerSets[0].threshold (sent 30.5, read back 12.5)"), std::string::npos);
+    EXPECT_EQ(one.out.find("firmwareVersion"), std::string::npos) << "the converter's own fields";
+
+    const Outcome both = run({"send", path("line.json"), "--port", keeps.port, "--port", forgets.port,
+                              "--report", path("line.jsonl")});
+    EXPECT_EQ(both.code, 9);
+    EXPECT_NE(both.out.find(keeps.port + ": OK: serial ZS410001, NMEA0183 to SDI12 Slave, 326 bytes written, "
+                                         "verified"),
+              std::string::npos)
+        << both.out;
+    EXPECT_NE(both.out.find("1 of 2 converter(s) configured"), std::string::npos);
+    // The report: a JSON line per converter, in the order they finished.
+    std::string sha256(64, ' ');
+    FILE* digest = popen(("sha256sum " + path("line.json")).c_str(), "r");
+    ASSERT_NE(digest, nullptr);
+    ASSERT_EQ(std::fread(sha256.data(), 1, 64, digest), 64u);
+    pclose(digest);
+    std::ifstream report(path("line.jsonl"));
+    std::map<std::string, nlohmann::json> lines;
+    for (std::string line; std::getline(report, line);) {
+        const nlohmann::json entry = nlohmann::json::parse(line);
+        lines[entry["port"].get<std::string>()] = entry;
+    }
+    ASSERT_EQ(lines.size(), 2u);
+    const nlohmann::json& ok = lines[keeps.port];
+    EXPECT_EQ(ok["result"], "ok");
+    EXPECT_EQ(ok["verify"], "match");
+    EXPECT_EQ(ok["serialNumber"], "ZS410001");
+    EXPECT_EQ(ok["firmwareVersion"], "1.7");
+    EXPECT_EQ(ok["mainFunction"], "NMEA0183 to SDI12 Slave");
+    EXPECT_EQ(ok["settingsFile"]["name"], path("line.json"));
+    EXPECT_EQ(ok["settingsFile"]["sha256"], sha256);
+    EXPECT_GT(ok["seconds"].get<double>(), 0.2);
+    EXPECT_EQ(ok["time"].get<std::string>().size(), 20u);
+    const nlohmann::json& failed = lines[forgets.port];
+    EXPECT_EQ(failed["result"], "failed");
+    EXPECT_EQ(failed["exitCode"], 10);
+    EXPECT_EQ(failed["verify"], "mismatch");
+
+    const Outcome unverified = run({"send", path("line.json"), "--port", forgets.port, "--no-verify"});
+    EXPECT_EQ(unverified.code, 0) << unverified.out;
+    EXPECT_NE(unverified.out.find("326 bytes written, not verified"), std::string::npos) << unverified.out;
+}
+
+// Each failure through the command, with the code the help documents. The codes not here are shown by
+// the tests above: 0 everywhere, 3 and 4 (scan) in the first two, 5, 6 and 7 by show and build, 9 by
+// send to a line with a port gone, 10 by verify.
+TEST_F(ZorConfig, ExitCodesSayWhatHappened) {
+    Simulator silent(dir, "silent", {"--silent"});
+    Simulator refusing(dir, "refusing", {"--unpaced", "--reject-every", "1"});
+    writeBytes(path("update.binary"), Bytes(64, 0x5A));
+    writeText("line.json", R"({"mainFunction": "serial", "sdi12Address": "1"})");
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string said;
+    };
+    const Case cases[] = {
+        // A port that opens but where nothing answers is no converter, not a bad port.
+        {{"read", "--port", silent.port}, 4, "no converter answered"},
+        {{"send", path("line.json"), "--port", silent.port}, 4, "no converter answered"},
+        {{"firmware", path("update.binary"), "--port", silent.port, "--yes"}, 4, "no converter answered"},
+        {{"restart", "--port", refusing.port, "--port", silent.port}, 9, "1 of 2 converter(s) restarted"},
+        // A converter that refuses every packet: the update is given up, and that is a failure.
+        {{"firmware", path("update.binary"), "--port", refusing.port, "--yes"}, 8, "firmware update failed"},
+        {{"firmware", path("update.binary"), "--port", refusing.port}, 2, "give --yes"},
+        {{"read", "--port", silent.port, "--port", refusing.port, "-o", path("x.cfg")}, 2, "one --port"},
+        {{"send"}, 2, "input is required"},
+    };
+    for (const Case& c : cases) {
+        const Outcome r = run(c.args);
+        EXPECT_EQ(r.code, c.code) << c.args[0] << " " << c.args.back() << "\n" << r.out << r.err;
+        EXPECT_NE((r.out + r.err).find(c.said), std::string::npos) << c.args[0] << "\n" << r.out << r.err;
+    }
+}
+
+// The stable names of USB adapters are symbolic links; a port the user may not open says what to do.
+TEST_F(ZorConfig, PortsByLinkAndWithoutPermission) {
+    Simulator converter(dir, "linked", {"--unpaced", "--link", path("usb-converter-if00")});
+    const Outcome linked = run({"read", "--port", path("usb-converter-if00")});
+    EXPECT_EQ(linked.code, 0) << linked.err;
+    EXPECT_NE(linked.out.find("serial ZS410001"), std::string::npos) << linked.out;
+
+    ASSERT_EQ(chmod(converter.port.c_str(), 0), 0);
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0); // the link itself may be followed
+    // root may open anything: the user without the permission is nobody.
+    const std::vector<std::string> asUser =
+        geteuid() == 0 ? std::vector<std::string>{"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
+                                                  "--clear-groups", "--"}
+                       : std::vector<std::string>{};
+    const Outcome denied = run({"read", "--port", path("usb-converter-if00")}, asUser);
+    EXPECT_EQ(denied.code, 3) << denied.err;
+    EXPECT_NE(denied.err.find("add the user to the dialout group"), std::string::npos) << denied.err;
 }
 
 } // namespace

@@ -304,6 +304,10 @@ void ConverterModel::handleImage(std::uint64_t) {
     image.swap(pending_);
     expected_ = 0;
     const std::string tag(image.begin(), image.begin() + tagLength);
+    if (faults_.forgetsImages) {
+        note("image " + tag + " taken and forgotten (" + std::to_string(image.size()) + " bytes)");
+        return;
+    }
     const std::string refused = loadImage(image);
     if (refused.empty()) {
         ++counters_.imagesAccepted;

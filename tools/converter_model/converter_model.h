@@ -44,6 +44,7 @@ struct Faults {
     std::uint32_t splitAfter = 0;                 // >0: the reply pauses after this many bytes ...
     std::uint32_t splitPauseMs = 300;             // ... for this long
     bool noAckfw = false;                         // ignores "~ZORf"
+    bool forgetsImages = false;                   // takes images but keeps its old settings
     std::uint32_t rejectEvery = 0;                // >0: every n-th packet is answered 2 whatever its sum
     std::optional<std::uint32_t> acknowledgeOnly; // packets after this many go unanswered
 };

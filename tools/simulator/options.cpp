@@ -47,6 +47,7 @@ Faults:
   --split-after N                pause the reply after N bytes ...
   --split-pause MS               ... for MS milliseconds (default 300)
   --no-ackfw                     leave the firmware start "~ZORf" unanswered
+  --forget-settings              take settings images but keep the old settings
   --reject-every N               answer every N-th firmware packet with 2 (N = 1: all of them)
   --ack-only N                   leave firmware packets after the N-th unanswered
 
@@ -143,6 +144,8 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.faults.splitPauseMs = static_cast<std::uint32_t>(n);
         } else if (arg == "--no-ackfw") {
             options.faults.noAckfw = true;
+        } else if (arg == "--forget-settings") {
+            options.faults.forgetsImages = true;
         } else if (arg == "--reject-every") {
             if (!needNumber(1000000, n)) return false;
             options.faults.rejectEvery = static_cast<std::uint32_t>(n);

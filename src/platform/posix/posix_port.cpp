@@ -6,7 +6,7 @@
 //   readCommSettings / applyCommSettings (sp_get_config, the four setters), setCommTimeouts (kept
 //   for reads and writes), purgeReceive (sp_flush of the input buffer).
 // Errors are reported with the Win32 codes the rest of the program shows (2 not found, 5 access
-// denied or a port in use, 6 invalid handle, 32 a file in use...).
+// denied, 6 invalid handle, 32 a port or file in use...).
 #include "platform/port.h"
 #include "platform/types.h"
 #include "platform/utf8_text.h"
@@ -15,6 +15,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -174,8 +176,12 @@ PortResult readSerial(PortObject& port, std::uint8_t* buffer, std::uint32_t capa
 
 PortOpenResult openPort(const char* name) {
     if (name == nullptr) return openFailure(invalidParameter());
+    // libserialport knows a port by its device name only: the stable names of USB adapters
+    // (/dev/serial/by-id/...) are symbolic links to it.
+    char resolved[PATH_MAX];
+    const char* device = ::realpath(name, resolved) != nullptr ? resolved : name;
     sp_port* port = nullptr;
-    const sp_return found = sp_get_port_by_name(name, &port);
+    const sp_return found = sp_get_port_by_name(device, &port);
     if (found != SP_OK) {
         // libserialport knows only devices the system lists as serial ports.
         return PortOpenResult{invalidPortHandle, error::FileNotFound, PortFailure::SystemError};
@@ -191,7 +197,7 @@ PortOpenResult openPort(const char* name) {
     if (sp_get_port_handle(port, &fd) == SP_OK && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         sp_close(port);
         sp_free_port(port);
-        return PortOpenResult{invalidPortHandle, error::AccessDenied, PortFailure::SystemError};
+        return PortOpenResult{invalidPortHandle, error::SharingViolation, PortFailure::SystemError};
     }
     PortOpenResult result;
     result.handle = new PortObject{port, -1, {}};

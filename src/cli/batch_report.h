@@ -1,0 +1,42 @@
+// The record of a batch: one JSON line per converter appended to a file, ready for a line's database.
+//   time             when the converter was done, UTC, "2025-01-31T14:05:09Z"
+//   port             the port as given
+//   serialNumber, firmwareVersion, mainFunction   as the converter answered (empty when it did not)
+//   settingsFile     {"name": the file as given, "sha256": its bytes' SHA-256}
+//   result           "ok" or "failed"; exitCode and message say why
+//   verify           "match", "mismatch", "off" (--no-verify) or "not reached"
+//   seconds          how long the converter took
+#pragma once
+
+#include <mutex>
+#include <string>
+
+namespace zor::cli {
+
+struct ReportEntry {
+    std::string port;
+    std::string serialNumber;
+    std::string firmwareVersion;
+    std::string mainFunction;
+    int exitCode = 0;
+    std::string message;
+    std::string verify = "not reached";
+    double seconds = 0;
+};
+
+class BatchReport {
+  public:
+    // Whether path can be appended to; exitOk, or exitFile with a message printed. An empty path is
+    // no report.
+    int open(const std::string& path, const std::string& settingsName, const std::string& sha256);
+    // One line, from any thread.
+    void append(const ReportEntry& entry);
+
+  private:
+    std::mutex mutex_;
+    std::string path_;
+    std::string settingsName_;
+    std::string sha256_;
+};
+
+} // namespace zor::cli

@@ -1,0 +1,14 @@
+// The SHA-256 of a file's bytes, so that a batch report says exactly which settings a converter got.
+// From the system's own library: nettle on Linux, the Windows cryptography API (bcrypt) on Windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zor::cli {
+
+// 64 lower-case hexadecimal digits; empty if the system could not compute it.
+std::string Sha256Hex(const std::vector<std::uint8_t>& bytes);
+
+} // namespace zor::cli
