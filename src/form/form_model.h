@@ -9,8 +9,6 @@
 
 namespace zor {
 
-inline constexpr char16_t undefinedSentenceId[] = u" -- undefined --";
-
 struct FormModel {
     FormModel();
 

@@ -3,17 +3,23 @@
 #include "form/form_model.h"
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
+#include "image/settings_check.h"
 
 namespace zor {
 
-// The address and serial number are not refused; the status line only says what the converter needs.
+// The address and serial number are refused only at Send and Save; while typing, the status line says
+// what the converter needs, and "Serial# OK" only for a number Send accepts.
 void AddressChanged(Widget& field) {
-    SetStatus(textLength(field.caption()) == 1 ? u"" : u"SDI12 address must be 1 character");
+    const char16_t* address = field.caption();
+    if (textLength(address) != 1)
+        SetStatus(u"SDI12 address must be 1 character");
+    else
+        SetStatus(CheckAddress(address).step == 0 ? u"" : addressOutOfRangeFailure.message.c_str());
 }
 
 void SerialNumberChanged(Widget& field) {
-    SetStatus(textLength(field.caption()) < serialNumberLength ? u"Serial# must be 8 characters"
-                                                               : u"Serial# OK");
+    const CheckFailure failure = CheckSerialNumber(field.caption());
+    SetStatus(failure.step == 0 ? u"Serial# OK" : failure.message.c_str());
 }
 
 void BaudClicked(Widget& radio) {

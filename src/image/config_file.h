@@ -30,39 +30,17 @@ inline constexpr char16_t firmwareWarningText[] = u"A firmware file was selected
 // Whether the upper-cased path contains ".BINARY": such a file is a firmware image, not a configuration.
 bool IsFirmwarePath(const char16_t* path);
 
-// Saving never destroys the file that was there: the settings are checked before any file is touched,
-// the image goes to a temporary file beside the target, and only a complete write replaces the target.
-enum class SaveStep {
-    CheckSettings,   // the checks of "Send Settings"; a failure shows its box and stops, no file touched
-    CreateTemporary, // create TemporarySavePath(target), always creating; failure: the "Handle Invalid" box
-    WriteImage,      // one write of the image; failure: SerialWriteFailedText, close and delete the temporary
-    CloseTemporary,
-    ReplaceTarget, // move the temporary over the target; failure: "Handle Invalid", delete the temporary
-    ShowWritten,   // status BytesWrittenText(count)
-};
-inline constexpr std::array<SaveStep, 6> saveSteps = {SaveStep::CheckSettings, SaveStep::CreateTemporary,
-                                                      SaveStep::WriteImage,    SaveStep::CloseTemporary,
-                                                      SaveStep::ReplaceTarget, SaveStep::ShowWritten};
-
+// Saving never destroys the file that was there: the settings are checked before any file is touched
+// (a failure shows its box and stops), the image goes to TemporarySavePath(target), and only a complete
+// write replaces the target. A failed create or replace shows "Handle Invalid", a failed write
+// SerialWriteFailedText; either deletes the temporary file.
 std::u16string TemporarySavePath(const char16_t* target);
 
-// Opening a configuration: the receive buffer is zeroed before the one read, so nothing of an earlier
-// read can be taken for part of the file, and the bytes are recognised as a reply from a file. The file
-// handle stands in the port handle's place only for the read and is closed once; the recognition runs
-// with the port handle back, so a scan that goes on after a file without a tag closes the port it was
-// trying and never the file a second time.
-enum class OpenStep {
-    OpenExisting,   // failure: the "Handle Invalid" box
-    CheckFirmware,  // IsFirmwarePath: the firmware warning and update instead
-    StopPendingJob, // as the reply job does first: a pending scan step is stopped
-    ClearReceiveBuffer,
-    ReadOnce, // up to 8192 bytes; failure: FileReadErrorText, close, stop
-    CloseFile,
-    Recognise, // RecogniseConfigFile, then as the reply job goes on after its read
-};
-inline constexpr std::array<OpenStep, 7> openSteps = {
-    OpenStep::OpenExisting, OpenStep::CheckFirmware, OpenStep::StopPendingJob, OpenStep::ClearReceiveBuffer,
-    OpenStep::ReadOnce,     OpenStep::CloseFile,     OpenStep::Recognise};
+// Opening a configuration: a pending scan step is stopped, the receive buffer is zeroed before the one
+// read (up to 8192 bytes), so nothing of an earlier read can be taken for part of the file, and the
+// bytes are recognised as a reply from a file. The file handle stands in the port handle's place only
+// for the read and is closed once; the recognition runs with the port handle back, so a scan that goes
+// on after a file without a tag closes the port it was trying and never the file a second time.
 
 // The bytes read from a configuration file. A file saved by the program in any main function is
 // complete in its own layout; "Serial Number" and converterStateFlags are never taken from a file.

@@ -50,18 +50,19 @@ std::uint16_t low16(std::int32_t value) {
     return static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu);
 }
 
-// The form counts parameters from 1, the image from 0. Wrapping keeps every value's round trip exact.
+// The form counts parameters from 1, the image from 0; 0 (none chosen) goes out as -1.
 std::int32_t monitoredForImage(std::int32_t monitored) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(monitored) - 1u);
 }
 
-// The scaled values of every register set, set 0 first. (Every 32-bit monitored parameter travels as
-// it is.)
+// The monitored parameter and the scaled values of every register set, set 0 first.
 CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         const ValuePlace set = InRegisterSet(k);
-        CheckFailure failure =
-            CheckScaledValue(settings.threshold[k], settings.thresholdDecimals, thresholdLabel, set);
+        CheckFailure failure = CheckWholeNumber(settings.monitoredParameter[k], monitoredParameterRule, set);
+        if (failure.step == 0)
+            failure =
+                CheckScaledValue(settings.threshold[k], settings.thresholdDecimals, thresholdLabel, set);
         if (failure.step == 0)
             failure =
                 CheckScaledValue(settings.hysteresis[k], settings.thresholdDecimals, hysteresisLabel, set);
@@ -114,6 +115,10 @@ BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& setting
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         std::u16string& id = settings.sentenceId[k];
         id = LengthenSentenceId(id);
+        if (id.size() > static_cast<std::size_t>(sentenceSlotLength) && id != undefinedSentenceId) {
+            result.failure = sentenceIdTooLongFailure;
+            return result;
+        }
         // Six characters, the sixth being the terminator when the identifier has five.
         std::uint8_t* slot = image.bytes.data() + zor1::sentenceIdOffset + sentenceSlotLength * k;
         for (std::int32_t i = 0; i < sentenceSlotLength; ++i) {

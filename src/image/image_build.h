@@ -42,7 +42,8 @@ std::u16string LengthenSentenceId(std::u16string_view id);
 // 0 without digits, clamped to the 32-bit range.
 std::int32_t FieldNumber(const char16_t* text);
 
-// The "~ZOR1" image. The sentence identifiers of settings are lengthened in place, set by set, up to
+// The "~ZOR1" image. An identifier longer than six characters is refused (the undefined marker goes out
+// as its first six). The sentence identifiers of settings are lengthened in place, set by set, up to
 // the set whose identifier fails its check; the form keeps them lengthened. Then the numbers of each
 // register set are checked (value_rules.h).
 BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& settings);

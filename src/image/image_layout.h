@@ -18,6 +18,8 @@ inline constexpr std::int32_t registerSetCount = 10;
 inline constexpr std::int32_t modbusRowCount = 10;
 inline constexpr std::int32_t serialNumberLength = 8;
 inline constexpr std::int32_t sentenceSlotLength = 6;
+// What a register set without a sentence shows; it goes out as its first six characters.
+inline constexpr char16_t undefinedSentenceId[] = u" -- undefined --";
 inline constexpr std::int32_t firmwareVersionLength = 3;
 inline constexpr std::int32_t trailerLength = 3;
 inline constexpr char trailerText[] = "END";

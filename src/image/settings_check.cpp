@@ -5,10 +5,18 @@
 
 namespace zor {
 
+namespace {
+
+bool isBusAddress(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+} // namespace
+
 CheckFailure CheckAddress(const char16_t* address) {
     const std::int32_t length = textLength(address);
     if (length >= 2) return addressTooLongFailure;
-    if (length == 1 && address[0] > 255) return addressOutOfRangeFailure;
+    if (length == 0 || !isBusAddress(address[0])) return addressOutOfRangeFailure;
     return {};
 }
 

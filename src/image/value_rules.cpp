@@ -151,7 +151,12 @@ float LeadingDecimal(const char16_t* text) {
 
 CheckFailure CheckWholeNumberText(const char16_t* text, const WholeNumberRule& rule, ValuePlace place) {
     const std::optional<std::int64_t> value = wholeNumberOf(text);
-    if (!value || *value < rule.low || *value > rule.high) return wholeNumberRefusal(rule, place);
+    if (!value) return wholeNumberRefusal(rule, place);
+    return CheckWholeNumber(*value, rule, place);
+}
+
+CheckFailure CheckWholeNumber(std::int64_t value, const WholeNumberRule& rule, ValuePlace place) {
+    if (value < rule.low || value > rule.high) return wholeNumberRefusal(rule, place);
     return {};
 }
 

@@ -24,8 +24,8 @@ inline constexpr WholeNumberRule modbusCommandRule{u"Command", 0, 255};
 inline constexpr WholeNumberRule startRegRule{u"Start Reg", 0, 65535};
 inline constexpr WholeNumberRule regCountRule{u"Reg Count", 0, 65535};
 inline constexpr WholeNumberRule modbusTimeoutRule{u"Modbus Timeout", 0, 65535};
-// Whatever the converter holds travels back unchanged, so only what the 32 bits cannot carry is refused.
-inline constexpr WholeNumberRule monitoredParameterRule{u"Monitored Parameter", -2147483647 - 1, 2147483647};
+// The form counts a sentence's 32 parameters from 1; 0 (the start value) is none chosen.
+inline constexpr WholeNumberRule monitoredParameterRule{u"Monitored Parameter", 0, 32};
 inline constexpr WholeNumberRule averagingPeriodRule{u"Averaging Period (s)", 1, 2147483647};
 inline constexpr WholeNumberRule sampleRateRule{u"Averaging Sample Rate (s)", 1, 2147483647};
 
@@ -54,6 +54,8 @@ float LeadingDecimal(const char16_t* text);
 
 // A whole number as typed: blanks, an optional sign, digits, blanks; an empty text is 0.
 CheckFailure CheckWholeNumberText(const char16_t* text, const WholeNumberRule& rule, ValuePlace place);
+// A number the model holds, e.g. the monitored parameter of a register set not shown.
+CheckFailure CheckWholeNumber(std::int64_t value, const WholeNumberRule& rule, ValuePlace place);
 // A threshold or hysteresis: it must go out as a 32-bit integer once scaled by 10^decimals.
 CheckFailure CheckScaledValue(float value, std::int32_t decimals, const char16_t* field, ValuePlace place);
 CheckFailure CheckDecimalText(const char16_t* text, std::int32_t decimals, const char16_t* field,

@@ -56,8 +56,8 @@ std::vector<FunctionCase> cases() {
          u"Serial# must be 8 characters"},
         {sim::Function::Modbus, u"80 bytes written", &mainForm.identity.addressField, u"12",
          u"SDI12 address can only be 1 character"},
-        {sim::Function::Serial, u"18 bytes written", &mainForm.identity.serialNumberField, u"ZS41000\u0101",
-         u"Serial# character out of range"},
+        {sim::Function::Serial, u"18 bytes written", &mainForm.identity.addressField, u" ",
+         u"SDI12 address must be one of 0-9, A-Z, a-z"},
     };
 }
 
@@ -100,9 +100,14 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
          u"\"Hysteresis (switch OFF level)\" of register set 0 must be a number from -21474836.48 to "
          u"21474836.47"},
         {&output.monitoredField, u"99999999999",
-         u"\"Monitored Parameter\" of register set 0 must be a whole number from -2147483648 to 2147483647"},
+         u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32"},
+        {&output.monitoredField, u"-3",
+         u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32"},
+        {&output.monitoredField, u"33",
+         u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32"},
         {&mainForm.averaging.periodField, u"-5",
          u"\"Averaging Period (s)\" must be a whole number from 1 to 2147483647"},
+        {&mainForm.sentence.sentenceIdField, u"GPGGAXY", u"NMEA ID can be at most 6 characters"},
         {&mainForm.averaging.sampleRateField, u"2s",
          u"\"Averaging Sample Rate (s)\" must be a whole number from 1 to 2147483647"},
     };
@@ -217,10 +222,11 @@ TEST_F(SendAndFiles, AFailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_FALSE(fileContents(path + u".TMP"));
     EXPECT_TRUE(testing::portOpen(1)); // the port connection is not affected
 
-    enterText(mainForm.identity.serialNumberField, u"SHORT");
+    enterText(mainForm.identity.addressField, u"");
     const std::size_t boxes = boxCount();
     save(path);
     EXPECT_EQ(boxCount(), boxes + 1);
+    EXPECT_EQ(lastBoxText(), u"SDI12 address must be one of 0-9, A-Z, a-z");
     EXPECT_EQ(*fileContents(path), old);
 }
 

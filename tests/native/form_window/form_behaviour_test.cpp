@@ -207,6 +207,8 @@ TEST_F(FormBehaviourTest, OutputStateReflectAddressSerialNumberAndBaud) {
     EXPECT_EQ(statusLine(), u"SDI12 address must be 1 character");
     typeInto(mainForm.identity.addressField, u"12");
     EXPECT_EQ(statusLine(), u"SDI12 address must be 1 character");
+    typeInto(mainForm.identity.addressField, u" ");
+    EXPECT_EQ(statusLine(), u"SDI12 address must be one of 0-9, A-Z, a-z");
     typeInto(mainForm.identity.addressField, u"7");
     EXPECT_EQ(statusLine(), u"");
 
@@ -214,6 +216,7 @@ TEST_F(FormBehaviourTest, OutputStateReflectAddressSerialNumberAndBaud) {
     EXPECT_FALSE(usable(mainForm.identity.serialNumberField));
 
     click(mainForm.mainFunction.modbusRadio);
+    EXPECT_TRUE(mainForm.modbusSerial.baudRadio[3].checked); // 9600 at start
     click(mainForm.modbusSerial.baudRadio[4]);
     EXPECT_EQ(formModel.modbusBaudIndex, 5);
     EXPECT_FALSE(mainForm.modbusSerial.baudRadio[3].checked);
@@ -232,6 +235,11 @@ TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber
     EXPECT_EQ(statusLine(), u"Serial# must be 8 characters");
     typeInto(serial, u"12345678");
     EXPECT_EQ(statusLine(), u"Serial# OK");
+    // OK only for what "Send Settings" accepts.
+    typeInto(serial, u"123456789");
+    EXPECT_EQ(statusLine(), u"Serial# must be 8 characters");
+    typeInto(serial, u"\u20AC1234567");
+    EXPECT_EQ(statusLine(), u"Serial# character out of range");
     platform::headless::resetPaths();
 }
 

@@ -53,7 +53,7 @@ ConfigImage randomNmeaImage(std::mt19937& random) {
     const std::int32_t largest = any(0, 1) == 0 ? 9999999 : 99999;
     for (std::int32_t k = 0; k < 10; ++k) {
         WriteI32(at + 74 + 4 * k, any(INT32_MIN, INT32_MAX));
-        WriteI32(at + 114 + 4 * k, any(INT32_MIN, INT32_MAX));
+        WriteI32(at + 114 + 4 * k, any(-1, 31)); // the form's 0..32
         WriteI32(at + 158 + 4 * k, any(-largest, largest));
         WriteI32(at + 198 + 4 * k, any(0, 4));
         WriteI32(at + 238 + 4 * k, any(-largest, largest));

@@ -26,7 +26,10 @@ TEST(SettingsChecks, RunInOrderWithTheirMessagesAndOwners) {
     };
     const Case cases[] = {
         {{u"12", u"short"}, 1, u"SDI12 address can only be 1 character", BoxOwner::None},
-        {{u"\u0100", u"short"}, 2, u"SDI12 address out of range", BoxOwner::None},
+        {{u"\u0100", u"short"}, 2, u"SDI12 address must be one of 0-9, A-Z, a-z", BoxOwner::None},
+        {{u"", u"short"}, 2, u"SDI12 address must be one of 0-9, A-Z, a-z", BoxOwner::None},
+        {{u" ", u"short"}, 2, u"SDI12 address must be one of 0-9, A-Z, a-z", BoxOwner::None},
+        {{u"#", u"short"}, 2, u"SDI12 address must be one of 0-9, A-Z, a-z", BoxOwner::None},
         {{u"1", u"AB12345"}, 3, u"Serial# must be 8 characters", BoxOwner::None},
         {{u"1", u"AB1234567"}, 3, u"Serial# must be 8 characters", BoxOwner::None},
         {{u"1", nullptr}, 3, u"Serial# must be 8 characters", BoxOwner::None},
@@ -78,7 +81,7 @@ TEST(NmeaImage, AnIdentifierOutOfRangeStopsTheBuildAfterLengtheningTheSetsBefore
     settings.sentenceId[0] = u"A";
     settings.sentenceId[1] = u"B\u0400";
     settings.sentenceId[2] = u"C";
-    settings.sentenceId[3] = u"DDDDDD\u0400"; // the seventh character is not sent and not checked
+    settings.sentenceId[3] = u"DDDDDD";
     BuildResult result = BuildNmeaImage(goodIdentity, settings);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.failure.step, 5);
@@ -92,6 +95,12 @@ TEST(NmeaImage, AnIdentifierOutOfRangeStopsTheBuildAfterLengtheningTheSetsBefore
     result = BuildNmeaImage(goodIdentity, settings);
     EXPECT_TRUE(result.ok);
     EXPECT_EQ(bytesAt(result.image, 14 + 18, 6), "DDDDDD");
+
+    // A seventh character would be cut without a terminator.
+    settings.sentenceId[3] = u"DDDDDDD";
+    result = BuildNmeaImage(goodIdentity, settings);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(std::u16string(result.failure.message), u"NMEA ID can be at most 6 characters");
 }
 
 TEST(NmeaImage, EveryFieldStandsAtItsOffset) {
@@ -141,14 +150,23 @@ TEST(NmeaImage, EveryFieldStandsAtItsOffset) {
     EXPECT_EQ(bytesAt(image, 320, 6), "1.7END");
 }
 
-TEST(NmeaImage, ExtremeMonitoredParametersWrapAndAShortFirmwareVersionIsPadded) {
+TEST(NmeaImage, MonitoredParametersFrom0To32GoOutMinusOneAndAShortFirmwareVersionIsPadded) {
     NmeaSettings s;
-    s.monitoredParameter[0] = std::numeric_limits<std::int32_t>::min();
+    s.monitoredParameter[0] = 0; // none chosen
+    s.monitoredParameter[1] = 32;
     s.firmwareVersion = "";
-    const BuildResult result = BuildNmeaImage(goodIdentity, s);
+    BuildResult result = BuildNmeaImage(goodIdentity, s);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(ReadI32(result.image.bytes.data() + 114), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(ReadI32(result.image.bytes.data() + 114), -1);
+    EXPECT_EQ(ReadI32(result.image.bytes.data() + 118), 31);
     EXPECT_EQ(bytesAt(result.image, 320, 6), std::string("\0\0\0END", 6));
+    for (const std::int32_t beyond : {33, -1, std::numeric_limits<std::int32_t>::min()}) {
+        s.monitoredParameter[7] = beyond;
+        result = BuildNmeaImage(goodIdentity, s);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.failure.message,
+                  u"\"Monitored Parameter\" of register set 7 must be a whole number from 0 to 32");
+    }
 }
 
 TEST(ModbusImage, NumbersGoOutBigEndianAndWhatTheirBitsCannotCarryIsRefused) {

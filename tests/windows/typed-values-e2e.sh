@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The program under Wine against the converter simulator on COM7, values typed into the real window:
+# "abc" in the threshold is refused with a box and nothing is written, "12,75" goes out as 12.75; a
+# reply cut by a pause applies nothing, so "Send Settings" then sends what the form shows (the image sent
+# before); 300 in a Modbus "Address" cell is refused with a box and nothing is written.
+# Run inside scripts/wine-session:   typed-values-e2e.sh SIMULATOR EXE window_probe.exe
+set -euo pipefail
+ZOR_SIMULATOR="$(realpath "$1")"
+exe="$(realpath "$2")"
+probe="$(realpath "$3")"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
+
+step() { echo "== $*"; }
+images_accepted() { log_count "$1" "accepted ("; }
+
+# type_into GROUP TEXT: the first field listed after the group GROUP clicked, its text replaced by TEXT.
+type_into() {
+    local at
+    at="$(probe "$mainTitle" | awk -F'|' -v g="$1" 'found && $1 == "" { print $3; exit } $1 == g { found = 1 }')"
+    [ -n "$at" ] || fail "no field in \"$1\""
+    # shellcheck disable=SC2086
+    xdotool mousemove ${at/,/ }
+    sleep 0.2
+    xdotool click 1
+    sleep 0.3
+    xdotool key End shift+Home
+    xdotool type --delay 30 "$2"
+    sleep 0.5
+}
+
+# refused_by_box: "Send Settings" shows an "Error" box, answered with Enter.
+refused_by_box() {
+    press 1 "$mainTitle" "Send Settings"
+    wait_for 10 window_shown "^Error$" || fail "no Error box"
+    sleep 0.5
+    xdotool key Return
+    wait_for 10 eval '! window_shown "^Error$"' || fail "the Error box stayed"
+}
+
+# i32_at FILE OFFSET: the little-endian 32-bit value there.
+i32_at() { od -A n -t d4 -j "$2" -N 4 "$1" | tr -d ' '; }
+
+log="$work/simulator.log"
+write_nmea_image "$work/settings.cfg"
+start_simulator 7 "$log" --settings "$work/settings.cfg" --settings-out "$work/sent.cfg"
+start_program "$exe"
+wait_for_form || fail "the program's form did not appear"
+wait_for 60 queries_answered "$log" 1 || fail "no query reached the simulator"
+sleep 1
+
+step "\"abc\" in the threshold is refused"
+type_into "Threshold (switch ON level)" "abc"
+refused_by_box
+sleep 1
+[ "$(images_accepted "$log")" = 0 ] || fail "an image was written"
+
+step "\"12,75\" in the threshold goes out as 12.75"
+type_into "Threshold (switch ON level)" "12,75"
+press 1 "$mainTitle" "Send Settings"
+wait_for 20 test -s "$work/sent.cfg" || fail "no image reached the simulator"
+[ "$(i32_at "$work/sent.cfg" 158)" = 1275 ] || fail "threshold sent as $(i32_at "$work/sent.cfg" 158)"
+# Everything else as the converter gave it.
+cmp <(head -c 158 "$work/settings.cfg") <(head -c 158 "$work/sent.cfg") || fail "bytes before it differ"
+cmp <(tail -c +163 "$work/settings.cfg") <(tail -c +163 "$work/sent.cfg") || fail "bytes after it differ"
+cp "$work/sent.cfg" "$work/shown.cfg"
+
+step "a cut reply applies nothing; Send Settings sends what the form shows"
+kill "${driver_pids[0]}"
+wait "${driver_pids[0]}" 2>/dev/null || true
+# Another converter: sentence "GPRMC", threshold 99.99, averaging off; its reply pauses after 200 bytes.
+sed -e 's/GPGGA/GPRMC/g' "$work/settings.cfg" >"$work/other.cfg"
+printf '\x0f\x27\x00\x00' | dd of="$work/other.cfg" bs=1 seek=158 conv=notrunc status=none
+printf '\x00' | dd of="$work/other.cfg" bs=1 seek=302 conv=notrunc status=none
+rm -f "$work/sent.cfg"
+log="$work/cut.log"
+start_simulator 7 "$log" --settings "$work/other.cfg" --settings-out "$work/sent.cfg" \
+    --split-after 200 --split-pause 1500
+press 1 "$mainTitle" "Rescan Ports"
+wait_for 60 queries_answered "$log" 1 || fail "no query reached the second simulator"
+sleep 3
+press 1 "$mainTitle" "Send Settings"
+wait_for 20 test -s "$work/sent.cfg" || fail "no image reached the second simulator"
+cmp "$work/shown.cfg" "$work/sent.cfg" || fail "the image sent is not what the form showed"
+
+step "300 in a Modbus \"Address\" cell is refused"
+press 1 "$mainTitle" "Modbus Master to SDI12 Slave"
+type_into "Address" "300"
+refused_by_box
+sleep 1
+[ "$(images_accepted "$log")" = 1 ] || fail "an image was written"
+echo "typed values went out as shown or were refused"
