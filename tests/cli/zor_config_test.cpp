@@ -234,7 +234,7 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     EXPECT_NE(shortSerial.err.find("Serial# must be 8 characters"), std::string::npos) << shortSerial.err;
     EXPECT_EQ(access(path("out.cfg").c_str(), F_OK), -1) << "nothing is written";
 
-    writeText("wide.json", R"({"mainFunction": "nmea", "serialNumber": "12345678",
+    writeText("wide.json", R"({"mainFunction": "nmea", "sdi12Address": "1", "serialNumber": "12345678",
                                "registerSets": [{"sentenceId": "GP\u0100"}]})");
     const Outcome wide = run({"build", path("wide.json"), "-o", path("out.cfg")});
     EXPECT_EQ(wide.code, 7);
@@ -242,11 +242,11 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
 
     // Numbers the image cannot carry, in the window's words.
     const std::pair<const char*, const char*> numbers[] = {
-        {R"({"mainFunction": "modbus", "serialNumber": "12345678", "modbusRows": [{}, {"regCount": 70000}]})",
+        {R"({"mainFunction": "modbus", "sdi12Address": "1", "serialNumber": "12345678", "modbusRows": [{}, {"regCount": 70000}]})",
          R"("Reg Count" in row 2 must be a whole number from 0 to 65535)"},
-        {R"({"mainFunction": "modbus", "serialNumber": "12345678", "modbusTimeout": "10 s"})",
+        {R"({"mainFunction": "modbus", "sdi12Address": "1", "serialNumber": "12345678", "modbusTimeout": "10 s"})",
          R"("Modbus Timeout" must be a whole number from 0 to 65535)"},
-        {R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresholdDecimals": 3,
+        {R"({"mainFunction": "nmea", "sdi12Address": "1", "serialNumber": "12345678", "thresholdDecimals": 3,
              "registerSets": [{}, {}, {"hysteresis": 2147484}]})",
          R"x("Hysteresis (switch OFF level)" of register set 2 must be a number from -2147483.648 to 2147483.647)x"},
     };

@@ -61,7 +61,20 @@ class FormBehaviourTest : public testing::FormWindowTest {
 };
 
 TEST_F(FormBehaviourTest, EachRegisterSetKeepsItsOwnValuesAndTheFieldsReloadOnSelection) {
+    // The start texts.
     EXPECT_EQ(textOf(mainForm.averaging.periodField), u"0"); // not yet shown from the model
+    EXPECT_EQ(textOf(mainForm.averaging.sampleRateField), u"0");
+    EXPECT_EQ(textOf(output.monitoredField), u"0");
+    EXPECT_EQ(textOf(mainForm.identity.addressField), u"0");
+    EXPECT_EQ(textOf(mainForm.identity.serialNumberField), u"0000000");
+    EXPECT_EQ(textOf(mainForm.modbusSerial.timeoutField), u"1000");
+    EXPECT_EQ(textOf(output.monitoredGroup), u"Monitored Parameter");
+    EXPECT_EQ(textOf(output.thresholdGroup), u"Threshold (switch ON level)");
+    EXPECT_EQ(textOf(output.hysteresisGroup), u"Hysteresis (switch OFF level)");
+    EXPECT_EQ(textOf(mainForm.averaging.periodGroup), u"Averaging Period (s)");
+    EXPECT_EQ(textOf(mainForm.averaging.sampleRateGroup), u"Averaging Sample Rate (s)");
+    typeInto(output.hysteresisField, u"0,25");
+    EXPECT_FLOAT_EQ(formModel.hysteresis[0], 0.25f);
     typeInto(output.thresholdField, u"0.0000004");
     EXPECT_FLOAT_EQ(formModel.threshold[0], 0.0000004f);
     typeInto(output.monitoredField, u"12");
@@ -88,6 +101,7 @@ TEST_F(FormBehaviourTest, EachRegisterSetKeepsItsOwnValuesAndTheFieldsReloadOnSe
     EXPECT_FALSE(mainForm.sentence.slot[31].checked);
     EXPECT_TRUE(output.thresholdFunctionRadio[4].checked);
     EXPECT_EQ(textOf(output.monitoredField), u"12");
+    EXPECT_EQ(textOf(output.hysteresisField), u"0.250000");
     // Shown with six decimals and stored again as shown.
     EXPECT_EQ(textOf(output.thresholdField), u"0.000000");
     EXPECT_EQ(formModel.threshold[0], 0.0f);

@@ -41,7 +41,8 @@ ConfigImage randomNmeaImage(std::mt19937& random) {
     image.length = zor1::length;
     std::uint8_t* at = image.bytes.data();
     std::memcpy(at, "~ZOR1", 5);
-    at[5] = static_cast<std::uint8_t>(any(0x21, 0xFF));
+    constexpr char busAddresses[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    at[5] = static_cast<std::uint8_t>(busAddresses[any(0, 61)]);
     for (std::int32_t i = 0; i < 8; ++i)
         at[6 + i] = static_cast<std::uint8_t>(any(1, 255));
     for (std::int32_t k = 0; k < 10; ++k) {

@@ -108,12 +108,15 @@ std::vector<Expected> expectedPlaces(Layout layout) {
         for (const Widget* field : {&s.address[k], &s.command[k], &s.startReg[k], &s.regCount[k]})
             e.push_back({"table field " + row, field, {20, 20 + 28 * k, 50, 25}, !nmea, !serial});
     }
+    // Numbered down each of four columns: slot 1 top left, 8 bottom left, 9 top of the second column.
+    const std::int32_t slotX[] = {25,  25,  25,  25,  25,  25,  25,  25,  75,  75,  75,
+                                  75,  75,  75,  75,  75,  125, 125, 125, 125, 125, 125,
+                                  125, 125, 175, 175, 175, 175, 175, 175, 175, 175};
+    const std::int32_t slotY[] = {25, 50, 75, 100, 125, 150, 175, 200, 25, 50, 75, 100, 125, 150, 175, 200,
+                                  25, 50, 75, 100, 125, 150, 175, 200, 25, 50, 75, 100, 125, 150, 175, 200};
     for (std::int32_t j = 0; j < parameterSlotCount; ++j)
-        e.push_back({"slot " + std::to_string(j + 1),
-                     &f.sentence.slot[j],
-                     {(j / 8) * 50 + 25, (j % 8) * 25 + 25, 50, 25},
-                     nmea,
-                     true});
+        e.push_back(
+            {"slot " + std::to_string(j + 1), &f.sentence.slot[j], {slotX[j], slotY[j], 50, 25}, nmea, true});
     for (std::int32_t i = 0; i < baudChoiceCount; ++i)
         e.push_back({"baud " + std::to_string(i),
                      &f.modbusSerial.baudRadio[i],

@@ -49,12 +49,14 @@ TEST(SettingsChecks, RunInOrderWithTheirMessagesAndOwners) {
     EXPECT_EQ(std::u16string(checkFailureTitle), u"Error");
 }
 
-TEST(SettingsChecks, EmptyAddressAndLatin1CharactersPass) {
-    const BuildResult result = BuildSerialImage({u"", u"\u00FFB123456"}, 2);
+TEST(SettingsChecks, BusAddressesAndLatin1SerialCharactersPass) {
+    const BuildResult result = BuildSerialImage({u"z", u"\u00FFB123456"}, 2);
     ASSERT_TRUE(result.ok);
-    EXPECT_EQ(result.image.bytes[5], 0);
+    EXPECT_EQ(result.image.bytes[5], 'z');
     EXPECT_EQ(result.image.bytes[7], 0xFF);
-    EXPECT_TRUE(BuildSerialImage({nullptr, u"AB123456"}, 2).ok);
+    for (const char16_t* address : {u"0", u"9", u"A", u"Z", u"a"})
+        EXPECT_TRUE(BuildSerialImage({address, u"AB123456"}, 2).ok);
+    EXPECT_FALSE(BuildSerialImage({nullptr, u"AB123456"}, 2).ok);
 }
 
 TEST(NmeaImage, SentenceIdentifiersAreLengthenedAndCutToSixCharacters) {
