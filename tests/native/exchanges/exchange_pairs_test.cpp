@@ -226,7 +226,7 @@ Bytes firmwareImage() {
     return bytes;
 }
 
-class ExchangePairs : public ExchangeTest {
+class ExchangePairs : public ExchangeTest, public ::testing::WithParamInterface<Running> {
   protected:
     // The pointer goes to the widget and everything due then is handled; after dueInMs more the button
     // goes down and up, so that a job falling due meanwhile has its timer message queued behind the
@@ -394,8 +394,14 @@ const char* actionName(Action a) {
     return names[static_cast<int>(a)];
 }
 
-TEST_F(ExchangePairs, EveryActionDuringEveryExchange) {
+void PrintTo(Running running, std::ostream* out) {
+    *out << runningName(running);
+}
+
+// One test for each running exchange: every action taken during it.
+TEST_P(ExchangePairs, EveryActionDuringTheExchange) {
     for (const Case& c : cases) {
+        if (c.running != GetParam()) continue;
         SCOPED_TRACE(std::string(actionName(c.action)) + " during " + runningName(c.running) +
                      (c.upForMs != 0 ? ", its dialog up " + std::to_string(c.upForMs) + " ms" : ""));
         TearDown();
@@ -403,6 +409,16 @@ TEST_F(ExchangePairs, EveryActionDuringEveryExchange) {
         run(c);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Running, ExchangePairs,
+                         ::testing::Values(Running::ScanStep, Running::ScanReply, Running::ReadReply,
+                                           Running::Firmware, Running::FirmwareArmed, Running::ParameterView,
+                                           Running::IncomingView),
+                         [](const ::testing::TestParamInfo<Running>& param) {
+                             std::string name = runningName(param.param);
+                             std::erase(name, ' ');
+                             return name;
+                         });
 
 } // namespace
 } // namespace zor
