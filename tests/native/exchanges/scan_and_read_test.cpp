@@ -76,6 +76,21 @@ TEST_F(ExchangeTest, StoppingWhileAReplyIsAwaitedKeepsThatPortOpen) {
     EXPECT_TRUE(portOpen(1));
 }
 
+// The usual on-board port: it opens, takes the query and never answers. It is asked once, closed, and
+// the scan goes on to the converter behind it.
+TEST_F(ExchangeTest, APortThatNeverAnswersIsAskedOnceAndPassed) {
+    sim::Faults silent;
+    silent.silent = true;
+    testing::ConverterDevice& onBoard = converterOn(1);
+    onBoard.model.setFaults(silent);
+    testing::ConverterDevice& converter = converterOn(3);
+    startProgram();
+    ASSERT_TRUE(connectedTo(3));
+    EXPECT_EQ(onBoard.model.counters().queries, 1u);
+    EXPECT_FALSE(portOpen(1));
+    EXPECT_EQ(converter.model.counters().queries, 1u);
+}
+
 TEST_F(ExchangeTest, RescanWhileConnectedClosesThePortBeforeTryingAgain) {
     testing::ConverterDevice& converter = converterOn(3);
     startProgram();

@@ -155,6 +155,8 @@ TEST_F(NmeaToolsTest, IncomingViewListsAndScrollsWhatTheConverterSends) {
     EXPECT_EQ(text(sentencePicker.incomingButton), u"Hide Incoming NMEA");
     EXPECT_FALSE(usable(sentencePicker.okButton));
     EXPECT_FALSE(usable(sentencePicker.sentenceButton[0]));
+    // Read twice a second on the picker's own timer.
+    EXPECT_EQ(platform::headless::timerPeriod(pickerWindow.window, pickerWindow.timerArming), 500u);
 
     // Seventeen sentences or more: the rows are full and scroll, the newest at the bottom.
     ASSERT_TRUE(pumpUntil([&] { return converter.model.counters().sentencesSent >= 20; }, 20000));
@@ -224,6 +226,18 @@ TEST_F(NmeaToolsTest, RealtimeViewShowsTheSlotsValueAndGivesEveryWidgetItsStateB
     EXPECT_EQ(platform::headless::shownBoxes()[0].caption, u"Parameter View Mode");
     EXPECT_EQ(converter.model.counters().streamStarts, 0u);
 
+    // An identifier that is not five characters long.
+    click(mainForm.sentence.sentenceIdField);
+    platform::setWindowText(mainForm.sentence.sentenceIdField.editWindow, u"GPGG");
+    pumpPending();
+    platform::testing::rightDown(mainForm.sentence.slot[1].window, 5, 5);
+    platform::testing::rightUp(mainForm.sentence.slot[1].window, 5, 5);
+    pumpFor(50);
+    ASSERT_EQ(platform::headless::shownBoxes().size(), 2u);
+    EXPECT_EQ(platform::headless::shownBoxes()[1].text, u"NMEA Sentence ID must be 5 characters");
+    EXPECT_EQ(platform::headless::shownBoxes()[1].caption, u"Error");
+    EXPECT_EQ(converter.model.counters().streamStarts, 0u);
+
     pick({1});
     moveAway();
     ASSERT_FALSE(mainForm.identity.serialNumberField.enabled); // no service marker
@@ -235,6 +249,8 @@ TEST_F(NmeaToolsTest, RealtimeViewShowsTheSlotsValueAndGivesEveryWidgetItsStateB
     pumpFor(50);
     EXPECT_EQ(converter.model.counters().streamStarts, 1u);
     EXPECT_EQ(formModel.viewedParameter, 2);
+    // The view reads ten times a second on the main window's timer.
+    EXPECT_EQ(platform::headless::timerPeriod(mainForm.window.window, mainForm.window.timerArming), 100u);
     EXPECT_FALSE(usable(mainForm.commands.readButton));
     EXPECT_FALSE(usable(mainForm.sentence.slot[0]));
     EXPECT_TRUE(usable(mainForm.mainFunction.nmeaRadio));
@@ -246,7 +262,9 @@ TEST_F(NmeaToolsTest, RealtimeViewShowsTheSlotsValueAndGivesEveryWidgetItsStateB
     ASSERT_TRUE(
         pumpUntil([] { return text(mainForm.status.line) == u"Latitude (ddmm.mmmm) = 5321.6802"; }, 10000));
     EXPECT_EQ(mainForm.status.line.ctebg, valueFlashColour);
+    const std::uint64_t flashedAt = platform::headless::now();
     ASSERT_TRUE(pumpUntil([] { return mainForm.status.line.ctebg == valueRestColour; }, 1000));
+    EXPECT_EQ(platform::headless::now() - flashedAt, 95u); // the green flash lasts 95 ms
     ASSERT_TRUE(pumpUntil(
         [] { return text(mainForm.status.line) == u"Latitude (ddmm.mmmm) (no data available)"; }, 10000));
 
