@@ -113,7 +113,8 @@ void OpenConfigClicked(Widget&) {
                         .c_str(),
                     configPath, true))
         return;
-    platform::PortOpenResult opened = platform::openFile(configPath, platform::FileAccess::ReadWrite);
+    // Only read: a write-protected file, or one another program reads, opens all the same.
+    platform::PortOpenResult opened = platform::openFile(configPath, platform::FileAccess::Read);
     if (!opened.ok()) {
         showHandleInvalid();
         return;

@@ -1,9 +1,11 @@
 // The program's own directory as Windows reports it.
 #include "platform/dialogs.h"
+#include "platform/port.h"
 #include "toolkit/paths.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace zor {
@@ -28,6 +30,36 @@ TEST(WindowsPaths, FileExistsSeesTheProgramItself) {
     EXPECT_TRUE(platform::fileExists(wide.c_str()));
     wide += u".missing";
     EXPECT_FALSE(platform::fileExists(wide.c_str()));
+}
+
+// A write-protected file opens for reading, also while another handle reads it. (Wine run as root lets
+// a read-only file be opened for writing too, so the refusal of writing is not looked at here.)
+TEST(WindowsFiles, ReadOnlyFileOpensForReadingWhileAnotherHandleReadsIt) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "zor-read-only.cfg";
+    std::filesystem::remove(path);
+    const std::u16string name = path.u16string();
+    platform::PortOpenResult created = platform::createFile(name.c_str());
+    ASSERT_TRUE(created.ok());
+    const std::uint8_t bytes[] = {'~', 'Z', 'O', 'R', '3'};
+    EXPECT_TRUE(platform::writePort(created.handle, bytes, sizeof bytes).ok());
+    platform::closePort(created.handle);
+    std::filesystem::permissions(path,
+                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+
+    platform::PortOpenResult first = platform::openFile(name.c_str(), platform::FileAccess::Read);
+    ASSERT_TRUE(first.ok()) << first.error;
+    platform::PortOpenResult second = platform::openFile(name.c_str(), platform::FileAccess::Read);
+    ASSERT_TRUE(second.ok()) << second.error;
+    std::uint8_t read[8] = {};
+    EXPECT_EQ(platform::readPort(second.handle, read, sizeof read).count, sizeof bytes);
+    platform::closePort(second.handle);
+    platform::closePort(first.handle);
+
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    std::filesystem::remove(path);
 }
 
 } // namespace

@@ -20,6 +20,8 @@
 // - the edit control: typing, selection, the change report for each change and for a text set into
 //   a single-line control (not a multi-line one), Enter and Tab refused by a single-line control,
 //   the digits-only style, read-only; what it refuses is recorded (Windows beeps);
+// - files (headless_port.h): the read-only attribute (no opening for writing, replacing, deleting) and
+//   the sharing of each open handle with the others, refused with 5 and 32 as Windows does;
 // - the move/size loop's messages for testing::userResize, message boxes answered from a script.
 //
 // What it does not: painting to a screen (surfaces record drawing, see headless_graphics.h), z order

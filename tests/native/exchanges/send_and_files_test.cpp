@@ -3,9 +3,14 @@
 // a file is opened.
 #include "exchange_fixture.h"
 
+#include "platform/dialogs.h"
+#include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
+#include "platform/test_input.h"
 #include "toolkit/decimal_text.h"
+
+#include <optional>
 
 namespace zor {
 namespace {
@@ -169,6 +174,47 @@ TEST_F(SendAndFiles, AFailedSaveLeavesTheOldFileAsItWas) {
     save(path);
     EXPECT_EQ(boxCount(), boxes + 1);
     EXPECT_EQ(*fileContents(path), old);
+}
+
+// Files that can be read but not written, or that another program reads meanwhile, open: settings and
+// firmware alike. One that another program writes and shares with nobody is refused.
+TEST_F(SendAndFiles, FilesThatCanOnlyBeReadOpen) {
+    const Bytes serialFile = {'~', 'Z', 'O', 'R', '3', 'Q', 2,   'A', 'B',
+                              'C', 'D', 'E', 'F', 'G', 'H', 'E', 'N', 'D'};
+    struct Case {
+        const char16_t* path;
+        bool readOnly;
+        std::optional<OtherOpening> elsewhere;
+        const char16_t* outcome; // the status line, or the caption of the box shown
+    };
+    const Case cases[] = {
+        {u"C:\\PROTECTED\\SITE.CFG", true, std::nullopt, u"18 bytes received OK"},
+        {u"C:\\SHARED\\SITE.CFG", false, OtherOpening{}, u"18 bytes received OK"},
+        {u"E:\\VENDOR\\ZOR410.BINARY", true, std::nullopt, u"Firmware Update Warning"},
+        {u"C:\\SHARED\\ZOR410.BINARY", false, OtherOpening{}, u"Firmware Update Warning"},
+        {u"C:\\LOCKED\\SITE.CFG", false, OtherOpening{true, false, false}, u"Error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.path, c.path + std::char_traits<char16_t>::length(c.path)));
+        TearDown();
+        SetUp();
+        startProgram();
+        putFile(c.path, serialFile);
+        setFileReadOnly(c.path, c.readOnly);
+        std::uint64_t held = 0;
+        if (c.elsewhere) {
+            held = openElsewhere(c.path, *c.elsewhere);
+            ASSERT_NE(held, 0u);
+        }
+        const std::size_t boxes = boxCount();
+        platform::testing::answerNextBoxes({platform::box::AnswerCancel});
+        open(c.path);
+        const std::u16string outcome =
+            boxCount() > boxes ? shownBoxes().back().caption : textOf(mainForm.status.line);
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(*fileContents(c.path), serialFile);
+        closeElsewhere(c.path, held);
+    }
 }
 
 TEST_F(SendAndFiles, RestartAndTestLedsSendOneByteEach) {
