@@ -173,6 +173,37 @@ void onOtherButtonUp(Widget& w, bool& down, WidgetCallback onClick, WidgetCallba
     gated(onUp, w);
 }
 
+// The widget of the top-level window that holds this one.
+Widget* topLevelWidget(Widget& widget) {
+    WindowHandle window = widget.window;
+    for (WindowHandle parent = parentWindow(window); parent != nullptr; parent = parentWindow(parent))
+        window = parent;
+    return Widget::fromWindow(window);
+}
+
+// A key press on a button does what a click does, when the button can be clicked.
+bool pressButton(Widget* button) {
+    if (button == nullptr || button->window == nullptr || !button->enabled ||
+        !isWindowEnabled(button->window) || !isWindowVisible(button->window))
+        return false;
+    gated(button->onClick, *button);
+    return true;
+}
+
+// Enter and Escape press the window's own buttons for them when it has them; otherwise Enter and Space
+// press the button that has the focus.
+void pressForKey(Widget& widget, std::uint32_t key) {
+    Widget* top = topLevelWidget(widget);
+    if (key == platform::key::Escape && top != nullptr && top->escapeButton != nullptr) {
+        pressButton(top->escapeButton);
+    } else if (key == platform::key::Enter && top != nullptr && top->enterButton != nullptr) {
+        pressButton(top->enterButton);
+    } else if ((key == platform::key::Enter || key == platform::key::Space) &&
+               widget.kind == WidgetKind::Button) {
+        pressButton(&widget);
+    }
+}
+
 } // namespace
 
 void keyDown(Widget& widget, WParam key) {
@@ -181,6 +212,7 @@ void keyDown(Widget& widget, WParam key) {
         Widget* target = isShiftDown() ? widget.tabPrev : widget.tabNext;
         if (target != nullptr && target->window != nullptr) setFocus(target->window);
     }
+    pressForKey(widget, widget.lastKey);
     if (widget.onKeyDown != nullptr) widget.onKeyDown(widget, key);
 }
 

@@ -15,6 +15,9 @@
 //   parent's client area; of overlapping siblings the first created is on top; a disabled child is
 //   passed over (the window below it gets the input), a disabled top-level window swallows it; frames
 //   take it as non-client (nothing is sent); leave tracking follows the window under the pointer;
+// - activation: a top-level window shown or made the foreground takes the focus;
+// - Alt with a key as a system key (to the focused or else the active window); Alt+F4 becomes the close
+//   system command of the top-level window, which default processing turns into the close message;
 // - keys to the focused window, translated to characters for letters, digits, space, Enter, Tab,
 //   backspace, '-', '.', and any character typed with testing::typeText (Windows' packet key);
 // - the edit control: typing, selection, the change report for each change and for a text set into

@@ -56,6 +56,7 @@ struct Backend {
     WindowObject* foreground = nullptr;
     Point screen{1920, 1080};
     bool shiftDown = false;
+    bool altDown = false;
     WindowObject* pointerWindow = nullptr; // window the mouse is over
     std::u16string refusedCharacters;      // typed into edit controls that beeped and ignored them
 };
