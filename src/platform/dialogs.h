@@ -27,9 +27,10 @@ void beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
 
 namespace zor::platform {
 
-// Full path of the program's own executable, 8-bit, at most capacity bytes with the terminator.
-// Returns the length, 0 on failure.
-std::int32_t modulePath(char* buffer, std::int32_t capacity);
+// Full path of the program's own executable in wide characters (any folder name the system allows), at
+// most capacity characters with the terminator. Returns the length, 0 on failure, capacity when the
+// path was cut.
+std::int32_t modulePath(char16_t* buffer, std::int32_t capacity);
 bool fileExists(const char16_t* path);
 
 struct FileDialogRequest {

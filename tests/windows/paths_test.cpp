@@ -12,21 +12,21 @@ namespace zor {
 namespace {
 
 TEST(WindowsPaths, ExeDirectoryIsTheModulePathCutAfterItsLastBackslash) {
-    char module[260] = {};
+    char16_t module[260] = {};
     ASSERT_GT(platform::modulePath(module, 260), 0);
-    NarrowText directory;
+    WideText directory;
     ASSERT_TRUE(exeDirectory(directory));
-    const std::string dir = directory.c_str();
+    const std::u16string dir = directory.c_str();
     ASSERT_FALSE(dir.empty());
-    EXPECT_EQ(dir.back(), '\\');
-    EXPECT_EQ(std::string(module).rfind(dir, 0), 0u);
-    EXPECT_EQ(std::string(module).find('\\', dir.size()), std::string::npos);
+    EXPECT_EQ(dir.back(), u'\\');
+    EXPECT_EQ(std::u16string(module).rfind(dir, 0), 0u);
+    EXPECT_EQ(std::u16string(module).find(u'\\', dir.size()), std::u16string::npos);
 }
 
 TEST(WindowsPaths, FileExistsSeesTheProgramItself) {
-    char module[260] = {};
+    char16_t module[260] = {};
     ASSERT_GT(platform::modulePath(module, 260), 0);
-    std::u16string wide(module, module + std::char_traits<char>::length(module));
+    std::u16string wide(module);
     EXPECT_TRUE(platform::fileExists(wide.c_str()));
     wide += u".missing";
     EXPECT_FALSE(platform::fileExists(wide.c_str()));
@@ -36,7 +36,13 @@ TEST(WindowsPaths, FileExistsSeesTheProgramItself) {
 // a read-only file be opened for writing too, so the refusal of writing is not looked at here.)
 TEST(WindowsFiles, ReadOnlyFileOpensForReadingWhileAnotherHandleReadsIt) {
     const std::filesystem::path path = std::filesystem::temp_directory_path() / "zor-read-only.cfg";
-    std::filesystem::remove(path);
+    const auto removeFile = [&path] {
+        std::error_code ignored; // a file left by an earlier run may be read-only, or not there
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove(path, ignored);
+    };
+    removeFile();
     const std::u16string name = path.u16string();
     platform::PortOpenResult created = platform::createFile(name.c_str());
     ASSERT_TRUE(created.ok());

@@ -12,7 +12,7 @@ namespace zor::platform {
 
 namespace {
 struct PathState {
-    std::string modulePath = "C:\\ZOR-MX-410\\ZOR-MX-410.exe";
+    std::u16string modulePath = u"C:\\ZOR-MX-410\\ZOR-MX-410.exe";
     std::set<std::u16string> existing;
     std::deque<headless::FileDialogAnswer> answers;
     std::vector<headless::FileDialogAnswer> asked; // what each dialog was shown with
@@ -23,8 +23,8 @@ PathState& state() {
 }
 } // namespace
 
-std::int32_t modulePath(char* buffer, std::int32_t capacity) {
-    const std::string& path = state().modulePath;
+std::int32_t modulePath(char16_t* buffer, std::int32_t capacity) {
+    const std::u16string& path = state().modulePath;
     if (buffer == nullptr || capacity <= 0 || path.empty()) return 0;
     // Like the platform: a path that does not fit is cut and the full capacity is reported.
     const auto n =
@@ -56,7 +56,7 @@ bool showFileDialog(const FileDialogRequest& request) {
 }
 
 namespace headless {
-void setModulePath(const std::string& path) {
+void setModulePath(const std::u16string& path) {
     state().modulePath = path;
 }
 void setFileExists(const std::u16string& path, bool exists) {

@@ -15,7 +15,7 @@ struct FileDialogAnswer {
     std::uint32_t upForMs = 0; // as an answer: how long the dialog stays up; due timers run meanwhile
 };
 
-void setModulePath(const std::string& path);
+void setModulePath(const std::u16string& path);
 void setFileExists(const std::u16string& path, bool exists);
 // The next file dialog returns this path as if the user chose it; an empty path cancels it.
 // With upForMs, the dialog stays up that long on the virtual clock first, its modal loop dispatching

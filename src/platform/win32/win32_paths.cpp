@@ -8,8 +8,8 @@ namespace zor::platform {
 
 using namespace win32;
 
-std::int32_t modulePath(char* buffer, std::int32_t capacity) {
-    const DWORD n = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity));
+std::int32_t modulePath(char16_t* buffer, std::int32_t capacity) {
+    const DWORD n = GetModuleFileNameW(nullptr, wide(buffer), static_cast<DWORD>(capacity));
     return static_cast<std::int32_t>(n);
 }
 

@@ -212,8 +212,9 @@ TEST_F(FormBehaviourTest, OutputStateReflectAddressSerialNumberAndBaud) {
 }
 
 TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber) {
-    platform::headless::setModulePath("C:\\Tools\\ZOR-MX-410.exe");
-    platform::headless::setFileExists(u"C:\\Tools\\service", true);
+    // In a folder whose name the ANSI code page cannot write.
+    platform::headless::setModulePath(u"C:\\Склад-Ω\\ZOR-MX-410.exe");
+    platform::headless::setFileExists(u"C:\\Склад-Ω\\service", true);
     TearDown();
     SetUp();
     Widget& serial = mainForm.identity.serialNumberField;
