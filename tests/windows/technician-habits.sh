@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The real program under Wine as a technician uses it: installed in a folder whose name the ANSI code
+# page cannot write, with an nmea.txt an editor saved (a UTF-8 byte-order mark first, no line end after
+# the last line). The picker shows the whole catalogue (its buttons no longer all read "-----"); Alt+F4
+# and Escape leave the picker as "Cancel" does, and the program runs on. Checked by what Win32 reports of
+# the windows (window_probe) and by pictures of the sentence buttons.
+# Run inside scripts/wine-session.
+#   technician-habits.sh PROGRAM.exe window_probe.exe nmea.txt
+set -euo pipefail
+program="$1"
+probe="$2"
+catalogue="$3"
+: "${WINEPREFIX:?run inside scripts/wine-session}"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=pointer-driver.sh
+. "$here/pointer-driver.sh"
+
+install="$WINEPREFIX/drive_c/Склад-Ω"
+rm -rf "$install"
+mkdir -p "$install"
+cp "$program" "$install/"
+{
+    printf '\xEF\xBB\xBF'
+    head -c -2 "$catalogue" # without the last line's CR LF
+} >"$install/nmea.txt"
+[ "$(tail -c 5 "$install/nmea.txt")" = "*END*" ] || { echo "FAILED: the catalogue must end in *END*"; exit 1; }
+
+(cd "$install" && exec "$wine" "./$(basename "$program")") </dev/null >/dev/null 2>&1 &
+app=$!
+stop() {
+    kill "$app" >/dev/null 2>&1 || true
+    wait "$app" 2>/dev/null || true
+    rm -rf "$install"
+}
+work="$(mktemp -d)"
+trap 'stop; rm -rf "$work"' EXIT
+fail() {
+    echo "FAILED: $*"
+    exit 1
+}
+running() { kill -0 "$app" 2>/dev/null; }
+pickerShown() { [ "$(line "$pickerTitle" "$pickerTitle" | cut -d'|' -f4)" = 1 ]; }
+mainInUse() { [ "$(probe "$mainTitle" | head -1 | cut -d'|' -f5)" = 1 ]; }
+
+waitForForm || fail "the program's form did not appear"
+
+echo "install folder and catalogue: the first and the last two sentence buttons captioned apart"
+press 1 "$mainTitle" "Pick"
+xdotool mousemove 0 0
+sleep 0.5
+# Window texts keep "-----" (captions are drawn, not set as titles): buttons uncaptioned look alike.
+for at in 10,30 95,30 265,435 350,435; do crop "$pickerTitle" "-----" "$at,80,22" "$work/$at.png"; done
+differs "$work/10,30.png" "$work/95,30.png" || fail "the first sentence buttons are not captioned"
+differs "$work/265,435.png" "$work/350,435.png" || fail "the last sentence buttons are not captioned"
+press 1 "$pickerTitle" "Cancel"
+
+for leave in alt+F4 Escape; do
+    echo "picker left with $leave"
+    press 1 "$mainTitle" "Pick"
+    pickerShown || fail "the picker did not open"
+    mainInUse && fail "the main window stays in use under the picker"
+    press 1 "$pickerTitle" "-----" "10,30,80,22" # GPGGA: the focus inside the picker
+    xdotool key "$leave"
+    sleep 1
+    running || fail "$leave ended the program"
+    pickerShown && fail "$leave left the picker up"
+    mainInUse || fail "the main window is not back in use after $leave"
+done
+echo "install folder, catalogue and leaving the picker as expected"
