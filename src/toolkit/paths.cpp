@@ -30,6 +30,7 @@ bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* 
     request.path = path;
     request.pathCapacity = pathCapacity;
     request.open = open;
+    request.confirmOverwrite = !open; // as every Windows program asks before a file is replaced
     if (!platform::showFileDialog(request)) return false;
     for (std::int32_t i = 0; i < pathCapacity && path[i] != 0; ++i)
         if (path[i] >= u'a' && path[i] <= u'z') path[i] = static_cast<char16_t>(path[i] - (u'a' - u'A'));

@@ -17,8 +17,9 @@ bool exeDirectory(WideText& directory);
 // The full path of a file of that name beside the executable; false when the executable's own path
 // cannot be had.
 bool exeSiblingPath(const char16_t* name, std::u16string& path);
-// Shows the open (or save) dialog. On success the chosen path, upper-cased, is in the buffer of at
-// least pathCapacity characters; on cancel the buffer is left as it was.
+// Shows the open (or save) dialog; the save dialog asks before an existing file is chosen. On success the
+// chosen path, upper-cased, is in the buffer of at least pathCapacity characters; on cancel the buffer is
+// left as it was.
 bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* path, bool open);
 
 } // namespace zor

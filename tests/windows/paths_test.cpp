@@ -68,5 +68,15 @@ TEST(WindowsFiles, ReadOnlyFileOpensForReadingWhileAnotherHandleReadsIt) {
     std::filesystem::remove(path);
 }
 
+// The reason shown after "Handle Invalid": the system's sentence, on one line.
+TEST(WindowsFiles, SystemErrorTextIsOneSentenceWithoutLineEnd) {
+    for (const std::uint32_t code :
+         {platform::error::AccessDenied, platform::error::SharingViolation, platform::error::PathNotFound}) {
+        const std::u16string text = platform::systemErrorText(code);
+        ASSERT_FALSE(text.empty()) << code;
+        EXPECT_EQ(text.find_first_of(u"\r\n"), std::u16string::npos) << code;
+    }
+}
+
 } // namespace
 } // namespace zor

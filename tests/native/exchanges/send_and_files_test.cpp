@@ -217,6 +217,41 @@ TEST_F(SendAndFiles, FilesThatCanOnlyBeReadOpen) {
     }
 }
 
+// Saving over a file asks first (the save dialog's own question): "No" keeps the file as it was. A save
+// or open that fails says why after "Handle Invalid": a locked file reads apart from a missing folder.
+TEST_F(SendAndFiles, SavingOverAFileAsksFirstAndFailuresSayWhy) {
+    connectedConverter(sim::Function::Nmea);
+    const std::u16string path = u"C:\\SITE.CFG";
+    const Bytes old = {'o', 'l', 'd'};
+    putFile(path, old);
+    answerNextFileDialog(path, 0, false);
+    click(mainForm.commands.saveButton);
+    EXPECT_TRUE(fileDialogsShown().back().overwriteAsked);
+    EXPECT_EQ(*fileContents(path), old);
+    save(path);
+    EXPECT_EQ(fileContents(path)->size(), 326u);
+    save(u"C:\\NEW.CFG");
+    EXPECT_FALSE(fileDialogsShown().back().overwriteAsked);
+
+    const std::u16string handleInvalid = u"Handle Invalid\r\n";
+    failFileOperation(u"C:\\GONE\\SITE.CFG.TMP", FileOperation::Create, platform::error::PathNotFound);
+    save(u"C:\\GONE\\SITE.CFG");
+    EXPECT_EQ(lastBoxText(), handleInvalid + u"The system cannot find the path specified.");
+    const std::uint64_t held = openElsewhere(path, OtherOpening{true, false, false});
+    save(path);
+    EXPECT_EQ(lastBoxText(),
+              handleInvalid +
+                  u"The process cannot access the file because it is being used by another process.");
+    open(path);
+    EXPECT_EQ(lastBoxText(),
+              handleInvalid +
+                  u"The process cannot access the file because it is being used by another process.");
+    closeElsewhere(path, held);
+    setFileReadOnly(path, true);
+    save(path);
+    EXPECT_EQ(lastBoxText(), handleInvalid + u"Access is denied.");
+}
+
 TEST_F(SendAndFiles, RestartAndTestLedsSendOneByteEach) {
     testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
     const std::u16string status = textOf(mainForm.status.line);
