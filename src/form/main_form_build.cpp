@@ -58,6 +58,7 @@ void BuildMainForm() {
     BuildCommPortPanel();
     BuildConverterStatePanel();
     BuildModbusSerialPanel();
+    LinkFormTabOrder();
 }
 
 } // namespace zor

@@ -204,13 +204,37 @@ void pressForKey(Widget& widget, std::uint32_t key) {
     }
 }
 
+// Inside its parent's client area: a child placed past the parent's edge is clipped away, never seen.
+bool withinParent(const Widget& widget) {
+    const WindowHandle parent = parentWindow(widget.window);
+    if (parent == nullptr) return true;
+    const Rect area = clientRect(parent);
+    return widget.x < area.right && widget.y < area.bottom && widget.x + widget.width > 0 &&
+           widget.y + widget.height > 0;
+}
+
+// A widget the focus can go to: on screen and in use.
+bool takesFocus(const Widget& widget) {
+    return widget.window != nullptr && widget.enabled && isWindowVisible(widget.window) &&
+           isWindowEnabled(widget.window) && withinParent(widget);
+}
+
+// Along the tab links, past the widgets that are hidden or out of use (those of another layout).
+Widget* tabTarget(Widget& from, bool backwards) {
+    Widget* target = backwards ? from.tabPrev : from.tabNext;
+    for (std::int32_t passed = 0; target != nullptr && target != &from && !takesFocus(*target); ++passed) {
+        if (passed > 1000) return nullptr; // links that never come back
+        target = backwards ? target->tabPrev : target->tabNext;
+    }
+    return target != nullptr && takesFocus(*target) ? target : nullptr;
+}
+
 } // namespace
 
 void keyDown(Widget& widget, WParam key) {
     widget.lastKey = lowWord(key);
     if (widget.lastKey == platform::key::Tab) {
-        Widget* target = isShiftDown() ? widget.tabPrev : widget.tabNext;
-        if (target != nullptr && target->window != nullptr) setFocus(target->window);
+        if (Widget* target = tabTarget(widget, isShiftDown())) setFocus(target->window);
     }
     pressForKey(widget, widget.lastKey);
     if (widget.onKeyDown != nullptr) widget.onKeyDown(widget, key);
