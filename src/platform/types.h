@@ -102,6 +102,7 @@ inline constexpr std::uint32_t DialogFrame = 0x00400000;
 inline constexpr std::uint32_t OverlappedWindow = 0x00CF0000;
 inline constexpr std::uint32_t SizingFrame = 0x00040000;
 inline constexpr std::uint32_t EditMultiline = 0x0004;
+inline constexpr std::uint32_t EditAutoScroll = 0x0080; // the text scrolls past the right edge
 inline constexpr std::uint32_t EditReadOnly = 0x0800;
 inline constexpr std::uint32_t EditNumber = 0x2000; // digits only
 inline constexpr std::uint32_t ExClientEdge = 0x00000200;

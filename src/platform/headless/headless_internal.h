@@ -37,6 +37,7 @@ struct WindowObject {
     bool trackingLeave = false;
     std::map<std::uintptr_t, TimerState> timers;
     GdiObject font = nullptr;
+    Point editMargins; // edit control: left and right
     std::int32_t iconResource = 0;
     // Edit control state.
     std::int32_t selectionStart = 0;

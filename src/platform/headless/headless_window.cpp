@@ -431,6 +431,10 @@ void setWindowFont(WindowHandle window, GdiObject font, bool redraw) {
     if (redraw) window->invalid = true;
 }
 
+void setEditMargins(WindowHandle edit, std::int32_t left, std::int32_t right) {
+    if (alive(edit)) edit->editMargins = Point{left, right};
+}
+
 void setLargeIcon(WindowHandle window, std::int32_t resourceId) {
     if (alive(window)) window->iconResource = resourceId;
 }
