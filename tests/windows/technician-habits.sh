@@ -3,7 +3,8 @@
 # page cannot write, with an nmea.txt an editor saved (a UTF-8 byte-order mark first, no line end after
 # the last line). The picker shows the whole catalogue (its buttons no longer all read "-----"); Alt+F4
 # and Escape leave the picker as "Cancel" does, and the program runs on. Checked by what Win32 reports of
-# the windows (window_probe) and by pictures of the sentence buttons.
+# the windows (window_probe) and by pictures of the sentence buttons. Then the keyboard and the fields:
+# Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole.
 # Run inside scripts/wine-session.
 #   technician-habits.sh PROGRAM.exe window_probe.exe nmea.txt
 set -euo pipefail
@@ -66,4 +67,35 @@ for leave in alt+F4 Escape; do
     pickerShown && fail "$leave left the picker up"
     mainInUse || fail "the main window is not back in use after $leave"
 done
-echo "install folder, catalogue and leaving the picker as expected"
+# fieldAfter CAPTION: the screen centre "x y" of the first edit control after the window of that caption.
+fieldAfter() {
+    probe "$mainTitle" | awk -F'|' -v c="$1" 'seen && $1 ~ /^edit:/ { print $3; exit } $1 == c { seen = 1 }' |
+        tr ',' ' '
+}
+# fieldTextAfter CAPTION: the text of that edit control.
+fieldTextAfter() {
+    probe "$mainTitle" | awk -F'|' -v c="$1" 'seen && $1 ~ /^edit:/ { print substr($1, 6); exit } $1 == c { seen = 1 }'
+}
+focused() { probe "$mainTitle" | awk '/^focus:/ { print substr($0, 7) }'; }
+
+echo "keyboard: Tab from SDI12 Address to Read Settings"
+# shellcheck disable=SC2046
+xdotool mousemove $(fieldAfter "SDI12 Address") click 1
+sleep 0.5
+reached=""
+for _ in $(seq 1 20); do
+    xdotool key Tab
+    sleep 0.2
+    [ "$(focused)" = "Read Settings" ] && { reached=1; break; }
+done
+[ -n "$reached" ] || fail "Tab from SDI12 Address did not reach Read Settings (the focus is on \"$(focused)\")"
+
+echo "fields: 65535 typed into Start Reg"
+press 1 "$mainTitle" "Modbus Master to SDI12 Slave"
+# shellcheck disable=SC2046
+xdotool mousemove $(fieldAfter "Start Reg") click 1
+sleep 0.3
+xdotool type --delay 100 65535
+sleep 0.5
+[ "$(fieldTextAfter "Start Reg")" = 65535 ] || fail "Start Reg holds \"$(fieldTextAfter "Start Reg")\", not 65535"
+echo "install folder, catalogue, leaving the picker, Tab and typing as expected"
