@@ -4,7 +4,10 @@
 # the last line). The picker shows the whole catalogue (its buttons no longer all read "-----"); Alt+F4
 # and Escape leave the picker as "Cancel" does, and the program runs on. Checked by what Win32 reports of
 # the windows (window_probe) and by pictures of the sentence buttons. Then the keyboard and the fields:
-# Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole.
+# Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole. Last,
+# read-only files chosen with "Open Config": a settings file is applied, a firmware file reaches its
+# warning. (Wine run as root would let the old read-and-write open through too; the native tests and
+# the Windows test of the port code show the sharing that decides it.)
 # Run inside scripts/wine-session.
 #   technician-habits.sh PROGRAM.exe window_probe.exe nmea.txt
 set -euo pipefail
@@ -15,6 +18,8 @@ catalogue="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=pointer-driver.sh
 . "$here/pointer-driver.sh"
+# shellcheck source=program-driver.sh
+. "$here/program-driver.sh"
 
 install="$WINEPREFIX/drive_c/Склад-Ω"
 rm -rf "$install"
@@ -98,4 +103,17 @@ sleep 0.3
 xdotool type --delay 100 65535
 sleep 0.5
 [ "$(fieldTextAfter "Start Reg")" = 65535 ] || fail "Start Reg holds \"$(fieldTextAfter "Start Reg")\", not 65535"
-echo "install folder, catalogue, leaving the picker, Tab and typing as expected"
+echo "files: read-only settings and firmware open"
+write_nmea_image "$work/site.cfg"
+head -c 100 /dev/zero >"$work/vendor.binary"
+chmod 444 "$work/site.cfg" "$work/vendor.binary"
+press 1 "$mainTitle" "Open Config"
+choose_file_in_dialog "Z:${work//\//\\}\\site.cfg" || fail "no open dialog"
+sleep 1.5
+window_shown "^Error$" && fail "the read-only settings file was refused"
+[ "$(line "$mainTitle" "NMEA Sentence ID" | cut -d'|' -f4)" = 1 ] || fail "the settings file was not applied"
+press 1 "$mainTitle" "Open Config"
+choose_file_in_dialog "Z:${work//\//\\}\\vendor.binary" || fail "no open dialog"
+wait_for 10 window_shown "Firmware Update Warning" || fail "the read-only firmware file was refused"
+xdotool key Escape
+echo "install folder, catalogue, leaving the picker, Tab, typing and read-only files as expected"
