@@ -6,7 +6,7 @@
 # the windows (window_probe) and by pictures of the sentence buttons. Then the keyboard and the fields:
 # Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole. Last,
 # read-only files chosen with "Open Config": a settings file is applied, a firmware file reaches its
-# warning. (Wine run as root would let the old read-and-write open through too; the native tests and
+# warning; saving over a file asks first, and "No" keeps it. (Wine run as root would let the old read-and-write open through too; the native tests and
 # the Windows test of the port code show the sharing that decides it.)
 # Run inside scripts/wine-session.
 #   technician-habits.sh PROGRAM.exe window_probe.exe nmea.txt
@@ -116,4 +116,21 @@ press 1 "$mainTitle" "Open Config"
 choose_file_in_dialog "Z:${work//\//\\}\\vendor.binary" || fail "no open dialog"
 wait_for 10 window_shown "Firmware Update Warning" || fail "the read-only firmware file was refused"
 xdotool key Escape
-echo "install folder, catalogue, leaving the picker, Tab, typing and read-only files as expected"
+sleep 1
+
+echo "files: saving over a file asks first"
+echo old >"$work/old.cfg"
+press 1 "$mainTitle" "Save Config"
+wait_for 20 window_shown "^Save As$" || fail "no save dialog"
+sleep 1
+xdotool type --delay 20 "Z:${work//\//\\}\\old.cfg"
+xdotool key Return
+# The dialog's question, while the dialog stays up (Wine titles it "Error": the dialog has no title).
+wait_for 10 window_shown "^Error$" || fail "no question before the file is replaced"
+window_shown "^Save As$" || fail "the save dialog closed without asking"
+xdotool key n
+sleep 1
+xdotool key Escape
+wait_for 10 bash -c '! xdotool search --name "^Save As$" >/dev/null 2>&1' || fail "the save dialog stays up"
+[ "$(cat "$work/old.cfg")" = old ] || fail "the file was replaced after No"
+echo "install folder, catalogue, leaving the picker, Tab, typing and files as expected"
