@@ -58,13 +58,7 @@ void BuildTableRows(RegisterSetPanel& panel) {
         button.setTag(j);
         button.onMouseEnter = PipelineEntered;
     }
-    // Row by row through the table, and from the last count back to the first address.
-    for (std::int32_t j = 0; j < modbusRowCount; ++j) {
-        setTabOrder(panel.address[j], panel.command[j]);
-        setTabOrder(panel.command[j], panel.startReg[j]);
-        setTabOrder(panel.startReg[j], panel.regCount[j]);
-        setTabOrder(panel.regCount[j], panel.address[(j + 1) % modbusRowCount]);
-    }
+    // Tab goes row by row through the table: LinkFormTabOrder, with the rest of the form.
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "link/firmware_update.h"
 #include "link/link_state.h"
 #include "platform/dialogs.h"
+#include "toolkit/decimal_text.h"
 #include "toolkit/paths.h"
 
 #include <cstring>
@@ -42,8 +43,13 @@ platform::WindowHandle mainWindow() {
     return mainForm.window.window;
 }
 
-void showHandleInvalid() {
-    platform::messageBox(mainWindow(), handleInvalidText, handleInvalidTitle, platform::box::Ok);
+// "Handle Invalid" and the system's reason on the next line, so that a locked file can be told from a
+// missing folder.
+void showHandleInvalid(std::uint32_t code) {
+    std::u16string reason = platform::systemErrorText(code);
+    if (reason.empty()) reason = u"Error " + DecimalText(static_cast<std::int64_t>(code));
+    const std::u16string text = std::u16string(handleInvalidText) + u"\r\n" + reason;
+    platform::messageBox(mainWindow(), text.c_str(), handleInvalidTitle, platform::box::Ok);
 }
 
 void closeFile(platform::PortHandle& file) {
@@ -83,7 +89,7 @@ void SaveConfigClicked(Widget&) {
     const std::u16string temporary = TemporarySavePath(configPath);
     platform::PortOpenResult created = platform::createFile(temporary.c_str());
     if (!created.ok()) {
-        showHandleInvalid();
+        showHandleInvalid(created.error);
         return;
     }
     platform::PortResult written;
@@ -98,9 +104,10 @@ void SaveConfigClicked(Widget&) {
         SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
         return;
     }
-    if (!platform::replaceFile(configPath, temporary.c_str()).ok()) {
+    if (const platform::PortResult replaced = platform::replaceFile(configPath, temporary.c_str());
+        !replaced.ok()) {
         platform::deleteFile(temporary.c_str());
-        showHandleInvalid();
+        showHandleInvalid(replaced.error);
         return;
     }
     SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
@@ -113,9 +120,10 @@ void OpenConfigClicked(Widget&) {
                         .c_str(),
                     configPath, true))
         return;
-    platform::PortOpenResult opened = platform::openFile(configPath, platform::FileAccess::ReadWrite);
+    // Only read: a write-protected file, or one another program reads, opens all the same.
+    platform::PortOpenResult opened = platform::openFile(configPath, platform::FileAccess::Read);
     if (!opened.ok()) {
-        showHandleInvalid();
+        showHandleInvalid(opened.error);
         return;
     }
     if (IsFirmwarePath(configPath)) {

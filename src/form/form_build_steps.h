@@ -17,5 +17,6 @@ void BuildStatusPanel();
 void BuildCommPortPanel();
 void BuildConverterStatePanel();
 void BuildModbusSerialPanel(); // baud rate and timeout, hidden until a Modbus or serial layout
+void LinkFormTabOrder();       // every field and button in reading order
 
 } // namespace zor

@@ -59,6 +59,7 @@ void BuildMainForm() {
     BuildCommPortPanel();
     BuildConverterStatePanel();
     BuildModbusSerialPanel();
+    LinkFormTabOrder();
     show(mainForm.window);
 }
 

@@ -52,6 +52,15 @@ bool tryPort(std::int32_t number) {
     return false;
 }
 
+// Every number was tried: the status line says so and names the range, beside the "---" of the label.
+void endScanWithoutConverter() {
+    KillJob(mainWindow());
+    setPortLabel(noPortText);
+    setScanning(false);
+    ShowLinkStatus(u"No converter found (COM" + DecimalText(firstScanPortNumber) + u" to COM" +
+                   DecimalText(lastScanPortNumber) + u")");
+}
+
 } // namespace
 
 bool IsScanning() {
@@ -61,7 +70,7 @@ bool IsScanning() {
 void StartPortScan() {
     CloseLinkPort();
     setScanning(true);
-    converterLink.scanPortNumber = 0;
+    converterLink.scanPortNumber = firstScanPortNumber;
     if (converterLink.hooks.clearIndicatorBlinks != nullptr) converterLink.hooks.clearIndicatorBlinks();
     SetJob(mainWindow(), scanStepPeriodMs, ScanStep);
 }
@@ -84,13 +93,16 @@ void StopPortScan() {
 void ScanStep(Widget&) {
     KillJob(mainWindow());
     const std::int32_t number = converterLink.scanPortNumber;
+    // The last port opened but stayed silent: the scan came back here past the last number.
+    if (number > lastScanPortNumber) {
+        endScanWithoutConverter();
+        return;
+    }
     setPortLabel(u"Scanning " + DecimalText(number));
     if (tryPort(number)) return;
     converterLink.scanPortNumber = number + 1;
     if (converterLink.scanPortNumber > lastScanPortNumber) {
-        KillJob(mainWindow());
-        setPortLabel(noPortText);
-        setScanning(false);
+        endScanWithoutConverter();
         return;
     }
     SetJob(mainWindow(), scanStepPeriodMs, ScanStep);

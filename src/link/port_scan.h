@@ -8,6 +8,7 @@
 
 namespace zor {
 
+inline constexpr std::int32_t firstScanPortNumber = 0;
 inline constexpr std::int32_t lastScanPortNumber = 200;
 inline constexpr std::uint32_t scanStepPeriodMs = 50;
 

@@ -2,14 +2,21 @@
 #include "nmea/sentence_catalogue.h"
 #include "toolkit/decimal_text.h"
 
+#include <algorithm>
+
 namespace zor {
 namespace {
 
 // Lines of the file: a line ends at a line feed, a carriage return just before it is dropped, and the
-// last line may end at the end of the file. A zero byte ends the line's text, as it would in a C string.
+// last line may end at the end of the file instead, its carriage return dropped too. A zero byte ends the
+// line's text, as it would in a C string. Editors that save UTF-8 may put a byte-order mark first: it is
+// no part of the first line.
 class LineReader {
   public:
-    LineReader(const char* bytes, std::size_t size) : bytes_(bytes), size_(bytes == nullptr ? 0 : size) {}
+    LineReader(const char* bytes, std::size_t size) : bytes_(bytes), size_(bytes == nullptr ? 0 : size) {
+        static constexpr char byteOrderMark[] = "\xEF\xBB\xBF";
+        if (size_ >= 3 && std::equal(byteOrderMark, byteOrderMark + 3, bytes_)) position_ = 3;
+    }
 
     bool next(std::u16string& line) {
         if (position_ >= size_) return false;
@@ -17,7 +24,7 @@ class LineReader {
         while (end < size_ && bytes_[end] != '\n')
             ++end;
         std::size_t length = end - position_;
-        if (end < size_ && length > 0 && bytes_[end - 1] == '\r') --length;
+        if (length > 0 && bytes_[end - 1] == '\r') --length;
         std::size_t textEnd = 0;
         while (textEnd < length && bytes_[position_ + textEnd] != 0)
             ++textEnd;

@@ -5,6 +5,7 @@
 #include "nmea/nmea_hooks.h"
 #include "platform/dialogs.h"
 #include "platform/port.h"
+#include "platform/window.h"
 #include "render/theme.h"
 #include "toolkit/decimal_text.h"
 #include "toolkit/layout.h"
@@ -107,6 +108,13 @@ void onOk(Widget&) {
 
 void onCancel(Widget&) {
     closePicker();
+}
+
+// Closed by the window system (Alt+F4, a close box): the picker is only left as "Cancel" leaves it, and
+// not while "Cancel" cannot be pressed (the incoming view runs). The window itself is never destroyed.
+bool onPickerCloseRequest(Widget&) {
+    if (picker.cancelButton.enabled && platform::isWindowEnabled(picker.cancelButton.window)) closePicker();
+    return false;
 }
 
 void onPickerShown(Widget&) {
@@ -223,6 +231,9 @@ void BuildSentencePicker() {
     createButton(pickerWindow, picker.cancelButton, u"Cancel", 0, 0, 50, 25, onCancel);
     createButton(pickerWindow, picker.okButton, u"OK", 0, 0, 50, 25, onOk);
     placeBottomRightPair(pickerWindow, picker.cancelButton, picker.okButton);
+    pickerWindow.onCloseRequest = onPickerCloseRequest;
+    pickerWindow.enterButton = &picker.okButton;
+    pickerWindow.escapeButton = &picker.cancelButton;
 
     createGroupBox(pickerWindow, picker.selectorsGroup, u"NMEA Sentence Selectors", 20, 15, 450, 470);
     buildSentenceButtons();

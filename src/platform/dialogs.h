@@ -4,6 +4,7 @@
 #include "platform/types.h"
 
 #include <cstdint>
+#include <string>
 
 namespace zor::platform {
 
@@ -27,9 +28,10 @@ void beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
 
 namespace zor::platform {
 
-// Full path of the program's own executable, 8-bit, at most capacity bytes with the terminator.
-// Returns the length, 0 on failure.
-std::int32_t modulePath(char* buffer, std::int32_t capacity);
+// Full path of the program's own executable in wide characters (any folder name the system allows), at
+// most capacity characters with the terminator. Returns the length, 0 on failure, capacity when the
+// path was cut.
+std::int32_t modulePath(char16_t* buffer, std::int32_t capacity);
 bool fileExists(const char16_t* path);
 
 struct FileDialogRequest {
@@ -38,8 +40,13 @@ struct FileDialogRequest {
     char16_t* path = nullptr;         // in: the initial name; out: the chosen path
     std::int32_t pathCapacity = 0;    // characters
     bool open = true;                 // open dialog; false: save dialog
+    bool confirmOverwrite = false;    // save dialog: the dialog asks before an existing file is chosen
 };
 // Shows the platform's open or save dialog; true when the user chose a file.
 bool showFileDialog(const FileDialogRequest& request);
+
+// The system's own sentence for an error code ("Access is denied."), without a line end; empty when the
+// system has none.
+std::u16string systemErrorText(std::uint32_t code);
 
 } // namespace zor::platform

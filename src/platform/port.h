@@ -74,7 +74,8 @@ enum class FileAccess : std::uint8_t { Read, ReadWrite };
 // A serial port by its 8-bit device name ("\\.\COM3"): read and write access, no sharing, existing
 // only, synchronous.
 PortOpenResult openPort(const char* name);
-// An existing file, not shared while open.
+// An existing file. Opened for reading only, others may read it too meanwhile (a read-only file opens);
+// for reading and writing it is not shared.
 PortOpenResult openFile(const char16_t* path, FileAccess access);
 // A new file for writing, replacing one that is there; not shared while open.
 PortOpenResult createFile(const char16_t* path);

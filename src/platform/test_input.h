@@ -22,6 +22,8 @@ void mouseAway();
 void keyDown(std::uint32_t virtualKey);
 void keyUp(std::uint32_t virtualKey);
 void setShift(bool down);
+// Alt held: keys come as system keys, and Alt+F4 closes the active top-level window.
+void setAlt(bool down);
 // Types the text into the window that has the focus, one character at a time, as characters given
 // directly rather than as keys: each is a key-down and key-up of key::Packet that translation turns
 // into the character. An edit control reports each change as it does for typing.

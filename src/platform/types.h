@@ -58,6 +58,8 @@ inline constexpr std::uint32_t EraseBackground = 0x0014;
 inline constexpr std::uint32_t ShowWindow = 0x0018;
 inline constexpr std::uint32_t KeyDown = 0x0100;
 inline constexpr std::uint32_t KeyUp = 0x0101;
+inline constexpr std::uint32_t SysKeyDown = 0x0104; // a key pressed with Alt held
+inline constexpr std::uint32_t SysCommand = 0x0112;
 inline constexpr std::uint32_t Char = 0x0102;
 inline constexpr std::uint32_t Command = 0x0111;
 inline constexpr std::uint32_t Timer = 0x0113;
@@ -78,6 +80,11 @@ inline constexpr std::uint32_t MouseLeave = 0x02A3;
 inline constexpr std::uint32_t DpiChanged = 0x02E0; // the window went to a monitor of another scale
 } // namespace msg
 
+// System commands, in the first parameter of a system command message.
+namespace sysCommand {
+inline constexpr std::uint32_t Close = 0xF060;
+} // namespace sysCommand
+
 // Edit control notifications, in the high half of a command message's first parameter.
 namespace editNotify {
 inline constexpr std::uint32_t SetFocus = 0x0100;
@@ -97,6 +104,7 @@ inline constexpr std::uint32_t DialogFrame = 0x00400000;
 inline constexpr std::uint32_t OverlappedWindow = 0x00CF0000;
 inline constexpr std::uint32_t SizingFrame = 0x00040000;
 inline constexpr std::uint32_t EditMultiline = 0x0004;
+inline constexpr std::uint32_t EditAutoScroll = 0x0080; // the text scrolls past the right edge
 inline constexpr std::uint32_t EditReadOnly = 0x0800;
 inline constexpr std::uint32_t EditNumber = 0x2000; // digits only
 inline constexpr std::uint32_t ExClientEdge = 0x00000200;
@@ -109,6 +117,10 @@ namespace key {
 inline constexpr std::uint32_t Tab = 9;
 inline constexpr std::uint32_t Enter = 13;
 inline constexpr std::uint32_t Shift = 16;
+inline constexpr std::uint32_t Alt = 18;
+inline constexpr std::uint32_t Escape = 27;
+inline constexpr std::uint32_t Space = 32;
+inline constexpr std::uint32_t F4 = 0x73;
 // Text typed as characters rather than keys: translation makes the key-down into the character.
 inline constexpr std::uint32_t Packet = 0xE7;
 } // namespace key

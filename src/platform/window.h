@@ -85,6 +85,8 @@ void setEditSelection(WindowHandle edit, std::int32_t start, std::int32_t end);
 void editSelection(WindowHandle edit, std::int32_t& start, std::int32_t& end);
 void scrollEditCaret(WindowHandle edit);
 void setWindowFont(WindowHandle window, GdiObject font, bool redraw);
+// The blank an edit control keeps left and right of its text, in pixels.
+void setEditMargins(WindowHandle edit, std::int32_t left, std::int32_t right);
 
 // Sets the window's large icon from the program's icon resource, loaded at 32 x 32.
 void setLargeIcon(WindowHandle window, std::int32_t resourceId);

@@ -4,23 +4,21 @@
 
 namespace zor {
 
-bool exeDirectory(NarrowText& directory) {
+bool exeDirectory(WideText& directory) {
     if (!directory.resize(pathCapacity)) return false;
     const std::int32_t length = platform::modulePath(directory.data, pathCapacity);
     if (length <= 0 || length >= pathCapacity) return false;
     std::int32_t cut = -1;
     for (std::int32_t i = 0; i < length; ++i)
-        if (directory.data[i] == '\\') cut = i;
+        if (directory.data[i] == u'\\') cut = i;
     directory.data[cut + 1] = 0;
     return true;
 }
 
 bool exeSiblingPath(const char16_t* name, std::u16string& path) {
-    NarrowText directory;
+    WideText directory;
     if (!exeDirectory(directory)) return false;
-    path.clear();
-    for (const char* c = directory.c_str(); *c != '\0'; ++c)
-        path += static_cast<char16_t>(static_cast<unsigned char>(*c));
+    path = directory.c_str();
     path += name;
     return true;
 }
@@ -32,6 +30,7 @@ bool chooseFile(platform::WindowHandle owner, const char16_t* filter, char16_t* 
     request.path = path;
     request.pathCapacity = pathCapacity;
     request.open = open;
+    request.confirmOverwrite = !open; // as every Windows program asks before a file is replaced
     if (!platform::showFileDialog(request)) return false;
     for (std::int32_t i = 0; i < pathCapacity && path[i] != 0; ++i)
         if (path[i] >= u'a' && path[i] <= u'z') path[i] = static_cast<char16_t>(path[i] - (u'a' - u'A'));

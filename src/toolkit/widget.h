@@ -171,6 +171,9 @@ struct WidgetFields {
     bool hasFocus = false;
     Widget* tabNext = nullptr;
     Widget* tabPrev = nullptr;
+    // On a top-level window: the buttons Enter and Escape press wherever the focus is inside it.
+    Widget* enterButton = nullptr;
+    Widget* escapeButton = nullptr;
     const void* imageData = nullptr;
     bool multiline = false;
     MouseTrackRequest trackEvent;

@@ -41,22 +41,27 @@ KindStyle styleOf(WidgetKind kind) {
 }
 
 constexpr std::uint32_t editBaseStyle = style::Child | style::Visible | style::Border; // 0x50800000
+constexpr std::int32_t editMargin = 1;
 
 void createEditControl(Widget& widget, std::int32_t width, std::int32_t height, const char16_t* text,
                        std::uint32_t editStyle) {
     CreateRequest request;
     request.className = editClassName;
     request.exStyle = style::ExClientEdge;
-    request.style = editStyle | editBaseStyle;
+    // A single-line field scrolls its text, so that a value wider than the field is typed whole.
+    const bool multiline = (editStyle & style::EditMultiline) != 0;
+    request.style = editStyle | editBaseStyle | (multiline ? 0 : style::EditAutoScroll);
     request.title = text != nullptr ? text : u"";
     request.width = width;
     request.height = height;
     request.parent = widget.window;
     widget.editWindow = createWindow(request);
     makeEditFont(widget, false);
+    // Narrow margins: the widest value of a 50-pixel Modbus cell, 65535, is shown whole.
+    if (widget.editWindow != nullptr) setEditMargins(widget.editWindow, editMargin, editMargin);
     widget.ctlBrush = createSolidBrush(ToColorRef(widget.ctbg));
     widget.scrollToEnd = false;
-    widget.multiline = (editStyle & style::EditMultiline) != 0;
+    widget.multiline = multiline;
 }
 
 void joinOpenGroup(Widget& widget) {

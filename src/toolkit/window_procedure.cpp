@@ -167,14 +167,70 @@ void onOtherButtonUp(Widget& w, bool& down, WidgetCallback onClick, WidgetCallba
     gated(onUp, w);
 }
 
+// The widget of the top-level window that holds this one.
+Widget* topLevelWidget(Widget& widget) {
+    WindowHandle window = widget.window;
+    for (WindowHandle parent = parentWindow(window); parent != nullptr; parent = parentWindow(parent))
+        window = parent;
+    return Widget::fromWindow(window);
+}
+
+// A key press on a button does what a click does, when the button can be clicked.
+bool pressButton(Widget* button) {
+    if (button == nullptr || button->window == nullptr || !button->enabled ||
+        !isWindowEnabled(button->window) || !isWindowVisible(button->window))
+        return false;
+    gated(button->onClick, *button);
+    return true;
+}
+
+// Enter and Escape press the window's own buttons for them when it has them; otherwise Enter and Space
+// press the button that has the focus.
+void pressForKey(Widget& widget, std::uint32_t key) {
+    Widget* top = topLevelWidget(widget);
+    if (key == platform::key::Escape && top != nullptr && top->escapeButton != nullptr) {
+        pressButton(top->escapeButton);
+    } else if (key == platform::key::Enter && top != nullptr && top->enterButton != nullptr) {
+        pressButton(top->enterButton);
+    } else if ((key == platform::key::Enter || key == platform::key::Space) &&
+               widget.kind == WidgetKind::Button) {
+        pressButton(&widget);
+    }
+}
+
+// Inside its parent's client area: a child placed past the parent's edge is clipped away, never seen.
+bool withinParent(const Widget& widget) {
+    const WindowHandle parent = parentWindow(widget.window);
+    if (parent == nullptr) return true;
+    const Rect area = clientRect(parent);
+    return widget.x < area.right && widget.y < area.bottom && widget.x + widget.width > 0 &&
+           widget.y + widget.height > 0;
+}
+
+// A widget the focus can go to: on screen and in use.
+bool takesFocus(const Widget& widget) {
+    return widget.window != nullptr && widget.enabled && isWindowVisible(widget.window) &&
+           isWindowEnabled(widget.window) && withinParent(widget);
+}
+
+// Along the tab links, past the widgets that are hidden or out of use (those of another layout).
+Widget* tabTarget(Widget& from, bool backwards) {
+    Widget* target = backwards ? from.tabPrev : from.tabNext;
+    for (std::int32_t passed = 0; target != nullptr && target != &from && !takesFocus(*target); ++passed) {
+        if (passed > 1000) return nullptr; // links that never come back
+        target = backwards ? target->tabPrev : target->tabNext;
+    }
+    return target != nullptr && takesFocus(*target) ? target : nullptr;
+}
+
 } // namespace
 
 void keyDown(Widget& widget, WParam key) {
     widget.lastKey = lowWord(key);
     if (widget.lastKey == platform::key::Tab) {
-        Widget* target = isShiftDown() ? widget.tabPrev : widget.tabNext;
-        if (target != nullptr && target->window != nullptr) setFocus(target->window);
+        if (Widget* target = tabTarget(widget, isShiftDown())) setFocus(target->window);
     }
+    pressForKey(widget, widget.lastKey);
     if (widget.onKeyDown != nullptr) widget.onKeyDown(widget, key);
     if (widget.lastKey == platform::key::Enter && widget.kind == WidgetKind::TextField && !widget.multiline)
         gated(widget.onEditDone, widget);

@@ -15,11 +15,17 @@
 //   parent's client area; of overlapping siblings the first created is on top; a disabled child is
 //   passed over (the window below it gets the input), a disabled top-level window swallows it; frames
 //   take it as non-client (nothing is sent); leave tracking follows the window under the pointer;
+// - activation: a top-level window shown or made the foreground takes the focus;
+// - Alt with a key as a system key (to the focused or else the active window); Alt+F4 becomes the close
+//   system command of the top-level window, which default processing turns into the close message;
 // - keys to the focused window, translated to characters for letters, digits, space, Enter, Tab,
 //   backspace, '-', '.', and any character typed with testing::typeText (Windows' packet key);
 // - the edit control: typing, selection, the change report for each change and for a text set into
 //   a single-line control (not a multi-line one), Enter and Tab refused by a single-line control,
-//   the digits-only style, read-only; what it refuses is recorded (Windows beeps);
+//   the digits-only style, read-only; what it refuses is recorded (Windows beeps); it takes text past
+//   its width whatever its style (Windows stops a field without auto-scroll there: tests/unit shows it);
+// - files (headless_port.h): the read-only attribute (no opening for writing, replacing, deleting) and
+//   the sharing of each open handle with the others, refused with 5 and 32 as Windows does;
 // - the move/size loop's messages for testing::userResize, message boxes answered from a script.
 //
 // What it does not: painting to a screen (surfaces record drawing, see headless_graphics.h), z order
@@ -49,6 +55,7 @@ void advanceClock(std::uint32_t ms); // moves the clock only; timers become due,
 std::vector<WindowHandle> liveWindows();
 bool isInvalidated(WindowHandle window);
 std::u16string className(WindowHandle window);
+Point editMargins(WindowHandle edit); // x: left, y: right
 std::uint32_t windowStyle(WindowHandle window);
 std::uint32_t windowExStyle(WindowHandle window);
 bool isTimerRunning(WindowHandle window, std::uintptr_t identifier);

@@ -109,8 +109,14 @@ void mouseAway() {
     pointerTo(nullptr);
 }
 
+// With Alt held a key comes as a system key, to the focused window or else to the active one.
 void keyDown(std::uint32_t virtualKey) {
     WindowObject* focus = backend().focus;
+    if (backend().altDown) {
+        WindowObject* target = alive(focus) ? focus : backend().foreground;
+        if (alive(target)) postMessage(target, msg::SysKeyDown, virtualKey, static_cast<LParam>(0x20000001));
+        return;
+    }
     if (alive(focus)) postMessage(focus, msg::KeyDown, virtualKey, 1);
 }
 
@@ -121,6 +127,10 @@ void keyUp(std::uint32_t virtualKey) {
 
 void setShift(bool down) {
     backend().shiftDown = down;
+}
+
+void setAlt(bool down) {
+    backend().altDown = down;
 }
 
 void typeText(const char16_t* text) {

@@ -37,6 +37,7 @@ struct WindowObject {
     bool trackingLeave = false;
     std::map<std::uintptr_t, TimerState> timers;
     GdiObject font = nullptr;
+    Point editMargins; // edit control: left and right
     std::int32_t iconResource = 0;
     // Edit control state.
     std::int32_t selectionStart = 0;
@@ -56,6 +57,7 @@ struct Backend {
     WindowObject* foreground = nullptr;
     Point screen{1920, 1080};
     bool shiftDown = false;
+    bool altDown = false;
     WindowObject* pointerWindow = nullptr; // window the mouse is over
     std::u16string refusedCharacters;      // typed into edit controls that beeped and ignored them
 };

@@ -12,7 +12,7 @@ namespace zor::platform {
 
 namespace {
 struct PathState {
-    std::string modulePath = "C:\\ZOR-MX-410\\ZOR-MX-410.exe";
+    std::u16string modulePath = u"C:\\ZOR-MX-410\\ZOR-MX-410.exe";
     std::set<std::u16string> existing;
     std::deque<headless::FileDialogAnswer> answers;
     std::vector<headless::FileDialogAnswer> asked; // what each dialog was shown with
@@ -23,8 +23,8 @@ PathState& state() {
 }
 } // namespace
 
-std::int32_t modulePath(char* buffer, std::int32_t capacity) {
-    const std::string& path = state().modulePath;
+std::int32_t modulePath(char16_t* buffer, std::int32_t capacity) {
+    const std::u16string& path = state().modulePath;
     if (buffer == nullptr || capacity <= 0 || path.empty()) return 0;
     // Like the platform: a path that does not fit is cut and the full capacity is reported.
     const auto n =
@@ -41,13 +41,18 @@ bool fileExists(const char16_t* path) {
 }
 
 bool showFileDialog(const FileDialogRequest& request) {
-    state().asked.push_back(
-        headless::FileDialogAnswer{request.open, request.path != nullptr ? request.path : u""});
+    headless::FileDialogAnswer asked{request.open, request.path != nullptr ? request.path : u""};
+    state().asked.push_back(asked);
     if (state().answers.empty() || request.path == nullptr) return false;
     const headless::FileDialogAnswer answer = state().answers.front();
     state().answers.pop_front();
     headless_detail::runModalLoop(answer.upForMs);
     if (answer.initialName.empty()) return false; // cancelled
+    // The save dialog's own question before an existing file is replaced; "No" (then Cancel) ends it.
+    if (!request.open && request.confirmOverwrite && fileExists(answer.initialName.c_str())) {
+        state().asked.back().overwriteAsked = true;
+        if (!answer.replaceExisting) return false;
+    }
     const auto n =
         std::min<std::size_t>(answer.initialName.size(), static_cast<std::size_t>(request.pathCapacity - 1));
     std::copy_n(answer.initialName.data(), n, request.path);
@@ -55,8 +60,28 @@ bool showFileDialog(const FileDialogRequest& request) {
     return true;
 }
 
+// The texts Windows gives for the codes the program meets with files.
+std::u16string systemErrorText(std::uint32_t code) {
+    switch (code) {
+    case error::FileNotFound:
+        return u"The system cannot find the file specified.";
+    case error::PathNotFound:
+        return u"The system cannot find the path specified.";
+    case error::AccessDenied:
+        return u"Access is denied.";
+    case error::SharingViolation:
+        return u"The process cannot access the file because it is being used by another process.";
+    case error::DiskFull:
+        return u"There is not enough space on the disk.";
+    case error::InvalidName:
+        return u"The filename, directory name, or volume label syntax is incorrect.";
+    default:
+        return u"";
+    }
+}
+
 namespace headless {
-void setModulePath(const std::string& path) {
+void setModulePath(const std::u16string& path) {
     state().modulePath = path;
 }
 void setFileExists(const std::u16string& path, bool exists) {
@@ -65,8 +90,8 @@ void setFileExists(const std::u16string& path, bool exists) {
     else
         state().existing.erase(path);
 }
-void answerNextFileDialog(const std::u16string& path, std::uint32_t upForMs) {
-    state().answers.push_back(FileDialogAnswer{true, path, upForMs});
+void answerNextFileDialog(const std::u16string& path, std::uint32_t upForMs, bool replaceExisting) {
+    state().answers.push_back(FileDialogAnswer{true, path, upForMs, replaceExisting});
 }
 const std::vector<FileDialogAnswer>& fileDialogsShown() {
     return state().asked;

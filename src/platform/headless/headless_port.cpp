@@ -1,6 +1,7 @@
 // Serial ports and files of the headless backend, in memory. Implements platform/port.h with the
-// error codes Windows gives: 2 for a missing port or file, 5 for a port already open, 32 for a file
-// in use, 6 for an invalid or closed handle. Serial reads run on the virtual clock.
+// error codes Windows gives: 2 for a missing port or file, 5 for a port already open or a read-only file
+// opened for writing, 32 for a file opened in a way its other openers do not share, 6 for an invalid or
+// closed handle. Serial reads run on the virtual clock.
 #include "platform/headless/headless_port.h"
 #include "platform/headless/headless_clock.h"
 #include "platform/port.h"
@@ -20,6 +21,7 @@ struct PortObject {
     std::u16string fileKey; // file
     FileAccess access = FileAccess::Read;
     std::size_t position = 0;
+    std::uint64_t opening = 0; // file: its entry among the file's openings
 };
 
 namespace {
@@ -36,9 +38,19 @@ struct SerialPortState {
     bool open = false;
 };
 
+// One open handle on a file, ours or another program's, with what it does and what it lets others do.
+struct FileOpening {
+    std::uint64_t id = 0;
+    bool writes = false;
+    bool sharesReading = false;
+    bool sharesWriting = false;
+};
+
 struct FileState {
     std::vector<std::uint8_t> bytes;
-    bool open = false;
+    bool readOnly = false;
+    std::vector<FileOpening> openings;
+    bool open() const { return !openings.empty(); }
 };
 
 struct PortBackend {
@@ -46,6 +58,7 @@ struct PortBackend {
     std::map<std::u16string, FileState> files;
     std::map<std::pair<std::u16string, FileOperation>, std::uint32_t> fileFaults;
     std::vector<std::unique_ptr<PortObject>> handles;
+    std::uint64_t nextOpening = 1;
 };
 
 PortBackend& state() {
@@ -96,6 +109,25 @@ PortResult failed(std::uint32_t code, PortFailure kind = PortFailure::SystemErro
 
 PortOpenResult openFailed(std::uint32_t code, PortFailure kind = PortFailure::SystemError) {
     return PortOpenResult{invalidPortHandle, code, kind};
+}
+
+// As Windows decides an open: a read-only file is never opened for writing, and every handle already
+// open must share what the new one does, and the new one share what each of them does. Every handle
+// reads. On success the opening is recorded with a fresh identifier; otherwise the error code.
+std::uint32_t admit(FileState& file, FileOpening opening) {
+    if (opening.writes && file.readOnly) return error::AccessDenied;
+    for (const FileOpening& other : file.openings) {
+        const bool theyAllow = other.sharesReading && (!opening.writes || other.sharesWriting);
+        const bool weAllow = opening.sharesReading && (!other.writes || opening.sharesWriting);
+        if (!theyAllow || !weAllow) return error::SharingViolation;
+    }
+    opening.id = state().nextOpening++;
+    file.openings.push_back(opening);
+    return 0;
+}
+
+void forgetOpening(FileState& file, std::uint64_t id) {
+    std::erase_if(file.openings, [id](const FileOpening& o) { return o.id == id; });
 }
 
 // Takes a one-shot fault for this file operation, or 0.
@@ -193,11 +225,14 @@ PortOpenResult openFile(const char16_t* path, FileAccess access) {
     if (const std::uint32_t code = takeFileFault(key, FileOperation::Open)) return openFailed(code);
     const auto it = state().files.find(key);
     if (it == state().files.end()) return openFailed(error::FileNotFound);
-    if (it->second.open) return openFailed(error::SharingViolation);
-    it->second.open = true;
+    // Reading only lets others read too; reading and writing shares nothing.
+    const bool writes = access == FileAccess::ReadWrite;
+    if (const std::uint32_t code = admit(it->second, FileOpening{0, writes, !writes, false}))
+        return openFailed(code);
     auto object = std::make_unique<PortObject>();
     object->fileKey = key;
     object->access = access;
+    object->opening = it->second.openings.back().id;
     return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
 }
 
@@ -206,12 +241,12 @@ PortOpenResult createFile(const char16_t* path) {
     const std::u16string key = fileKey(path);
     if (const std::uint32_t code = takeFileFault(key, FileOperation::Create)) return openFailed(code);
     FileState& file = state().files[key];
-    if (file.open) return openFailed(error::SharingViolation);
+    if (const std::uint32_t code = admit(file, FileOpening{0, true, false, false})) return openFailed(code);
     file.bytes.clear();
-    file.open = true;
     auto object = std::make_unique<PortObject>();
     object->fileKey = key;
     object->access = FileAccess::ReadWrite;
+    object->opening = file.openings.back().id;
     return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
 }
 
@@ -224,13 +259,14 @@ PortResult replaceFile(const char16_t* target, const char16_t* replacement) {
     auto& files = state().files;
     const auto from = files.find(replacementKey);
     if (from == files.end()) return failed(error::FileNotFound);
-    if (from->second.open) return failed(error::SharingViolation);
+    if (from->second.open()) return failed(error::SharingViolation);
     if (targetKey == replacementKey) return PortResult{};
     const auto to = files.find(targetKey);
-    if (to != files.end() && to->second.open) return failed(error::SharingViolation);
+    if (to != files.end() && to->second.readOnly) return failed(error::AccessDenied);
+    if (to != files.end() && to->second.open()) return failed(error::SharingViolation);
     std::vector<std::uint8_t> bytes = std::move(from->second.bytes);
     files.erase(from);
-    files[targetKey] = FileState{std::move(bytes), false};
+    files[targetKey] = FileState{std::move(bytes), false, {}};
     return PortResult{};
 }
 
@@ -240,7 +276,8 @@ PortResult deleteFile(const char16_t* path) {
     if (const std::uint32_t code = takeFileFault(key, FileOperation::Delete)) return failed(code);
     const auto it = state().files.find(key);
     if (it == state().files.end()) return failed(error::FileNotFound);
-    if (it->second.open) return failed(error::SharingViolation);
+    if (it->second.readOnly) return failed(error::AccessDenied);
+    if (it->second.open()) return failed(error::SharingViolation);
     state().files.erase(it);
     return PortResult{};
 }
@@ -290,7 +327,7 @@ PortResult closePort(PortHandle& handle) {
         port(object->portKey).open = false;
     } else {
         const auto it = state().files.find(object->fileKey);
-        if (it != state().files.end()) it->second.open = false;
+        if (it != state().files.end()) forgetOpening(it->second, object->opening);
     }
     forget(object);
     return PortResult{};
@@ -392,6 +429,23 @@ std::optional<std::vector<std::uint8_t>> fileContents(const std::u16string& path
     const auto it = state().files.find(fileKey(path));
     if (it == state().files.end()) return std::nullopt;
     return it->second.bytes;
+}
+
+void setFileReadOnly(const std::u16string& path, bool readOnly) {
+    state().files[fileKey(path)].readOnly = readOnly;
+}
+
+std::uint64_t openElsewhere(const std::u16string& path, const OtherOpening& how) {
+    const auto it = state().files.find(fileKey(path));
+    if (it == state().files.end()) return 0;
+    FileOpening opening{0, how.writes, how.sharesReading, how.sharesWriting};
+    if (admit(it->second, opening) != 0) return 0;
+    return it->second.openings.back().id;
+}
+
+void closeElsewhere(const std::u16string& path, std::uint64_t opening) {
+    const auto it = state().files.find(fileKey(path));
+    if (it != state().files.end()) forgetOpening(it->second, opening);
 }
 
 void failFileOperation(const std::u16string& path, FileOperation operation, std::uint32_t error) {

@@ -51,6 +51,17 @@ bool isPortOpen(const std::string& portName);
 enum class FileOperation : std::uint8_t { Open, Create, Write, Read, Replace, Delete };
 void putFile(const std::u16string& path, const std::vector<std::uint8_t>& bytes);
 std::optional<std::vector<std::uint8_t>> fileContents(const std::u16string& path);
+// A file with the read-only attribute: it opens for reading, never for writing, replacing or deleting.
+void setFileReadOnly(const std::u16string& path, bool readOnly);
+// Another program opens the file (it reads, and writes when told), sharing what it is told. Returns the
+// opening for closeElsewhere, 0 when the file is missing or the open is refused by the handles there.
+struct OtherOpening {
+    bool writes = false;
+    bool sharesReading = true;
+    bool sharesWriting = false;
+};
+std::uint64_t openElsewhere(const std::u16string& path, const OtherOpening& how);
+void closeElsewhere(const std::u16string& path, std::uint64_t opening);
 // The next operation of that kind on that path (a Replace: on its target) fails with the code.
 void failFileOperation(const std::u16string& path, FileOperation operation, std::uint32_t error);
 

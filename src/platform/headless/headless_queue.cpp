@@ -168,6 +168,10 @@ std::vector<WindowHandle> liveWindows() {
 bool isInvalidated(WindowHandle window) {
     return alive(window) && window->invalid;
 }
+Point editMargins(WindowHandle edit) {
+    return alive(edit) ? edit->editMargins : Point{};
+}
+
 std::u16string className(WindowHandle window) {
     return alive(window) ? window->className : u"";
 }

@@ -188,11 +188,23 @@ void* windowRecord(WindowHandle window) {
     return alive(window) ? window->record : nullptr;
 }
 
-LResult defaultProcedure(WindowHandle window, std::uint32_t message, WParam, LParam) {
+LResult defaultProcedure(WindowHandle window, std::uint32_t message, WParam first, LParam) {
     if (!alive(window)) return 0;
     switch (message) {
     case msg::Close:
         destroyWindow(window);
+        return 0;
+    case msg::SysKeyDown:
+        // Alt+F4 asks the top-level window to close, whatever its frame.
+        if (first == key::F4) {
+            WindowObject* top = window;
+            while (top->parent != nullptr)
+                top = top->parent;
+            postMessage(top, msg::SysCommand, sysCommand::Close, 0);
+        }
+        return 0;
+    case msg::SysCommand:
+        if ((first & 0xFFF0u) == sysCommand::Close) sendMessage(window, msg::Close, 0, 0);
         return 0;
     case msg::Paint:
         window->invalid = window->eraseNeeded = false;
@@ -265,6 +277,11 @@ void showWindow(WindowHandle window, bool visible) {
     window->visible = visible;
     if (visible) {
         window->invalid = window->eraseNeeded = true;
+        // Shown, a top-level window becomes the active one and takes the keyboard focus.
+        if (isTopLevel(*window) && window->enabled) {
+            backend().foreground = window;
+            setFocus(window);
+        }
     } else if (backend().focus != nullptr) {
         // A hidden window cannot keep the focus.
         for (WindowObject* w = backend().focus; w != nullptr; w = w->parent)
@@ -367,7 +384,12 @@ WindowHandle focusedWindow() {
 }
 
 void setForegroundWindow(WindowHandle window) {
-    if (alive(window)) backend().foreground = window;
+    if (!alive(window)) return;
+    backend().foreground = window;
+    // Activated, the window takes the focus unless a window inside it has it already.
+    for (WindowObject* w = backend().focus; w != nullptr; w = w->parent)
+        if (w == window) return;
+    if (window->enabled && window->visible) setFocus(window);
 }
 
 void bringWindowToTop(WindowHandle window) {
@@ -412,6 +434,10 @@ void setWindowFont(WindowHandle window, GdiObject font, bool redraw) {
     if (!alive(window)) return;
     window->font = font;
     if (redraw) window->invalid = true;
+}
+
+void setEditMargins(WindowHandle edit, std::int32_t left, std::int32_t right) {
+    if (alive(edit)) edit->editMargins = Point{left, right};
 }
 
 void setLargeIcon(WindowHandle window, std::int32_t resourceId) {

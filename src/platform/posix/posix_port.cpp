@@ -114,12 +114,14 @@ std::string narrowPath(const char16_t* path) {
     return Utf8FromUtf16(path);
 }
 
-// A file opened with the flags, locked against a second user as Windows' "no sharing" would.
+// A file opened with the flags and locked as Windows shares it: opened for reading only, others may
+// read it too (a shared lock); otherwise no second user (an exclusive lock).
 PortOpenResult openLocked(const char16_t* path, int flags) {
     if (path == nullptr) return openFailure(invalidParameter());
     const int fd = ::open(narrowPath(path).c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) return openFailure(systemFailure(errno));
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    const int lock = (flags & O_ACCMODE) == O_RDONLY ? LOCK_SH : LOCK_EX;
+    if (::flock(fd, lock | LOCK_NB) != 0) {
         const int code = errno;
         ::close(fd);
         return openFailure(systemFailure(code == EWOULDBLOCK ? EBUSY : code));

@@ -8,8 +8,8 @@ namespace zor::platform {
 
 using namespace win32;
 
-std::int32_t modulePath(char* buffer, std::int32_t capacity) {
-    const DWORD n = GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity));
+std::int32_t modulePath(char16_t* buffer, std::int32_t capacity) {
+    const DWORD n = GetModuleFileNameW(nullptr, wide(buffer), static_cast<DWORD>(capacity));
     return static_cast<std::int32_t>(n);
 }
 
@@ -26,8 +26,19 @@ bool showFileDialog(const FileDialogRequest& r) {
     request.lpstrFile = wide(r.path);
     request.nMaxFile = static_cast<DWORD>(r.pathCapacity);
     request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    if (r.confirmOverwrite) request.Flags |= OFN_OVERWRITEPROMPT;
     request.lpstrDefExt = L"";
     return (r.open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request)) != 0;
+}
+
+std::u16string systemErrorText(std::uint32_t code) {
+    wchar_t text[512] = {};
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                                   0, text, static_cast<DWORD>(sizeof text / sizeof text[0]), nullptr);
+    std::u16string result(reinterpret_cast<const char16_t*>(text), n);
+    while (!result.empty() && (result.back() == u'\r' || result.back() == u'\n' || result.back() == u' '))
+        result.pop_back();
+    return result;
 }
 
 } // namespace zor::platform

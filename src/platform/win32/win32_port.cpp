@@ -72,8 +72,11 @@ PortOpenResult openPort(const char* name) {
 PortOpenResult openFile(const char16_t* path, FileAccess access) {
     if (path == nullptr)
         return PortOpenResult{invalidPortHandle, error::InvalidParameter, PortFailure::CallerError};
-    const DWORD rights = access == FileAccess::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    return opened(CreateFileW(wide(path), rights, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const bool readOnly = access == FileAccess::Read;
+    const DWORD rights = readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const DWORD sharing = readOnly ? FILE_SHARE_READ : 0;
+    return opened(
+        CreateFileW(wide(path), rights, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 PortOpenResult createFile(const char16_t* path) {

@@ -101,6 +101,9 @@ void keyUp(std::uint32_t virtualKey) {
 void setShift(bool down) {
     sendKey(VK_SHIFT, !down);
 }
+void setAlt(bool down) {
+    sendKey(VK_MENU, !down);
+}
 
 void typeText(const char16_t* text) {
     if (text == nullptr) return;

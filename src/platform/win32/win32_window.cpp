@@ -248,6 +248,11 @@ void setWindowFont(WindowHandle window, GdiObject font, bool redraw) {
     SendMessageW(hwnd(window), WM_SETFONT, reinterpret_cast<WPARAM>(gdi(font)), redraw ? TRUE : FALSE);
 }
 
+void setEditMargins(WindowHandle edit, std::int32_t left, std::int32_t right) {
+    SendMessageW(hwnd(edit), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(static_cast<WORD>(toDevice(left)), static_cast<WORD>(toDevice(right))));
+}
+
 void setLargeIcon(WindowHandle window, std::int32_t resourceId) {
     HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_ICON, 32, 32, 0);
     if (icon != nullptr) SendMessageW(hwnd(window), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));

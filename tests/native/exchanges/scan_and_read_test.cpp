@@ -30,7 +30,20 @@ TEST_F(ExchangeTest, ScanWithoutPortsTriesEveryNumberAndEndsIdle) {
     EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Stop Scanning");
     ASSERT_TRUE(pumpUntil(scanIdle, 30000));
     EXPECT_EQ(textOf(mainForm.commPort.portLabel), u"---");
+    EXPECT_EQ(textOf(mainForm.status.line), u"No converter found (COM0 to COM200)");
     EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Rescan Ports");
+    EXPECT_FALSE(mainJobPending());
+}
+
+// A port that opens on the last number but stays silent ends the scan there, said the same way.
+TEST_F(ExchangeTest, SilentConverterOnTheLastNumberEndsTheScanWithoutOne) {
+    sim::Faults silent;
+    silent.silent = true;
+    converterOn(200).model.setFaults(silent);
+    startProgram();
+    ASSERT_TRUE(pumpUntil(scanIdle, 30000));
+    EXPECT_EQ(textOf(mainForm.commPort.portLabel), u"---");
+    EXPECT_EQ(textOf(mainForm.status.line), u"No converter found (COM0 to COM200)");
     EXPECT_FALSE(mainJobPending());
 }
 

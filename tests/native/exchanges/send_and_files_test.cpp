@@ -4,10 +4,14 @@
 #include "exchange_fixture.h"
 
 #include "image/byte_order.h"
+#include "platform/dialogs.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
+#include "platform/test_input.h"
 #include "toolkit/decimal_text.h"
+
+#include <optional>
 
 namespace zor {
 namespace {
@@ -228,6 +232,82 @@ TEST_F(SendAndFiles, AFailedSaveLeavesTheOldFileAsItWas) {
     EXPECT_EQ(boxCount(), boxes + 1);
     EXPECT_EQ(lastBoxText(), u"SDI12 address must be one of 0-9, A-Z, a-z");
     EXPECT_EQ(*fileContents(path), old);
+}
+
+// Files that can be read but not written, or that another program reads meanwhile, open: settings and
+// firmware alike. One that another program writes and shares with nobody is refused.
+TEST_F(SendAndFiles, FilesThatCanOnlyBeReadOpen) {
+    const Bytes serialFile = {'~', 'Z', 'O', 'R', '3', 'Q', 2,   'A', 'B',
+                              'C', 'D', 'E', 'F', 'G', 'H', 'E', 'N', 'D'};
+    struct Case {
+        const char16_t* path;
+        bool readOnly;
+        std::optional<OtherOpening> elsewhere;
+        const char16_t* outcome; // the status line, or the caption of the box shown
+    };
+    const Case cases[] = {
+        {u"C:\\PROTECTED\\SITE.CFG", true, std::nullopt, u"18 bytes received OK"},
+        {u"C:\\SHARED\\SITE.CFG", false, OtherOpening{}, u"18 bytes received OK"},
+        {u"E:\\VENDOR\\ZOR410.BINARY", true, std::nullopt, u"Firmware Update Warning"},
+        {u"C:\\SHARED\\ZOR410.BINARY", false, OtherOpening{}, u"Firmware Update Warning"},
+        {u"C:\\LOCKED\\SITE.CFG", false, OtherOpening{true, false, false}, u"Error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.path, c.path + std::char_traits<char16_t>::length(c.path)));
+        TearDown();
+        SetUp();
+        startProgram();
+        putFile(c.path, serialFile);
+        setFileReadOnly(c.path, c.readOnly);
+        std::uint64_t held = 0;
+        if (c.elsewhere) {
+            held = openElsewhere(c.path, *c.elsewhere);
+            ASSERT_NE(held, 0u);
+        }
+        const std::size_t boxes = boxCount();
+        platform::testing::answerNextBoxes({platform::box::AnswerCancel});
+        open(c.path);
+        const std::u16string outcome =
+            boxCount() > boxes ? shownBoxes().back().caption : textOf(mainForm.status.line);
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(*fileContents(c.path), serialFile);
+        closeElsewhere(c.path, held);
+    }
+}
+
+// Saving over a file asks first (the save dialog's own question): "No" keeps the file as it was. A save
+// or open that fails says why after "Handle Invalid": a locked file reads apart from a missing folder.
+TEST_F(SendAndFiles, SavingOverAFileAsksFirstAndFailuresSayWhy) {
+    connectedConverter(sim::Function::Nmea);
+    const std::u16string path = u"C:\\SITE.CFG";
+    const Bytes old = {'o', 'l', 'd'};
+    putFile(path, old);
+    answerNextFileDialog(path, 0, false);
+    click(mainForm.commands.saveButton);
+    EXPECT_TRUE(fileDialogsShown().back().overwriteAsked);
+    EXPECT_EQ(*fileContents(path), old);
+    save(path);
+    EXPECT_EQ(fileContents(path)->size(), 326u);
+    save(u"C:\\NEW.CFG");
+    EXPECT_FALSE(fileDialogsShown().back().overwriteAsked);
+
+    const std::u16string handleInvalid = u"Handle Invalid\r\n";
+    failFileOperation(u"C:\\GONE\\SITE.CFG.TMP", FileOperation::Create, platform::error::PathNotFound);
+    save(u"C:\\GONE\\SITE.CFG");
+    EXPECT_EQ(lastBoxText(), handleInvalid + u"The system cannot find the path specified.");
+    const std::uint64_t held = openElsewhere(path, OtherOpening{true, false, false});
+    save(path);
+    EXPECT_EQ(lastBoxText(),
+              handleInvalid +
+                  u"The process cannot access the file because it is being used by another process.");
+    open(path);
+    EXPECT_EQ(lastBoxText(),
+              handleInvalid +
+                  u"The process cannot access the file because it is being used by another process.");
+    closeElsewhere(path, held);
+    setFileReadOnly(path, true);
+    save(path);
+    EXPECT_EQ(lastBoxText(), handleInvalid + u"Access is denied.");
 }
 
 TEST_F(SendAndFiles, RestartAndTestLedsSendOneByteEach) {

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
+#include "platform/test_input.h"
 #include "platform/window.h"
 #include "support/form_fixture.h"
 
@@ -239,8 +240,9 @@ TEST_F(FormBehaviourTest, OutputStateReflectAddressSerialNumberAndBaud) {
 }
 
 TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber) {
-    platform::headless::setModulePath("C:\\Tools\\ZOR-MX-410.exe");
-    platform::headless::setFileExists(u"C:\\Tools\\service", true);
+    // In a folder whose name the ANSI code page cannot write.
+    platform::headless::setModulePath(u"C:\\Склад-Ω\\ZOR-MX-410.exe");
+    platform::headless::setFileExists(u"C:\\Склад-Ω\\service", true);
     TearDown();
     SetUp();
     Widget& serial = mainForm.identity.serialNumberField;
@@ -310,16 +312,62 @@ TEST_F(FormBehaviourTest, PipelinePresetFillsItsRowOnlyAndLeavesTheFocusOnTheAdd
     EXPECT_EQ(textOf(sets.command[8]), u"");
 }
 
-TEST_F(FormBehaviourTest, TabRunsAlongEachTableRowAndFromTheLastBackToTheFirst) {
-    click(mainForm.mainFunction.modbusRadio);
-    typeInto(sets.address[0], u"1");
-    for (Widget* next : {&sets.command[0], &sets.startReg[0], &sets.regCount[0], &sets.address[1]}) {
-        testing::pressKey(platform::key::Tab);
-        EXPECT_EQ(platform::focusedWindow(), next->editWindow);
-    }
-    typeInto(sets.regCount[9], u"1");
+// Tab goes through every field and button in reading order, passing over what the layout hides or
+// takes out of use, from the last back to the first; Shift+Tab goes back. What is typed after a Tab
+// lands in the next field, and Space or Enter presses the button Tab reached.
+TEST_F(FormBehaviourTest, TabGoesThroughEveryFieldAndButtonInReadingOrder) {
+    const auto focusedOn = [](const Widget& w) {
+        return platform::focusedWindow() == (w.editWindow != nullptr ? w.editWindow : w.window);
+    };
+    const auto walk = [&](Widget& from, std::initializer_list<Widget*> expected) {
+        click(from);
+        std::int32_t step = 0;
+        for (Widget* next : expected) {
+            testing::pressKey(platform::key::Tab);
+            ++step;
+            EXPECT_TRUE(focusedOn(*next)) << "Tab " << step;
+        }
+    };
+    ControlOutputPanel& out = mainForm.controlOutput;
+    CommandPanel& commands = mainForm.commands;
+    // Out of use, the averaging fields are passed over; in use, Tab stops at them.
+    ASSERT_FALSE(usable(mainForm.averaging.periodField));
+    click(out.averagingBox);
+    ASSERT_TRUE(usable(mainForm.averaging.periodField));
+    walk(mainForm.identity.addressField,
+         {&commands.restartButton, &commands.testLedsButton, &commands.clearConfigButton, &out.monitoredField,
+          &out.thresholdField, &out.hysteresisField, &out.outputStateButton, &mainForm.averaging.periodField,
+          &mainForm.averaging.sampleRateField, &mainForm.commPort.rescanButton, &commands.openButton,
+          &commands.saveButton, &commands.readButton, &commands.sendButton,
+          &mainForm.sentence.sentenceIdField, &mainForm.sentence.pickButton,
+          &mainForm.identity.addressField});
+    platform::testing::setShift(true);
     testing::pressKey(platform::key::Tab);
-    EXPECT_EQ(platform::focusedWindow(), sets.address[0].editWindow);
+    platform::testing::setShift(false);
+    EXPECT_TRUE(focusedOn(mainForm.sentence.pickButton));
+
+    // "2", Tab, "7": two fields, not "27" in one.
+    click(out.monitoredField);
+    platform::testing::typeText(u"2");
+    testing::pressKey(platform::key::Tab);
+    platform::testing::typeText(u"7");
+    testing::pumpPending();
+    EXPECT_EQ(textOf(out.monitoredField), u"2");
+    EXPECT_EQ(textOf(out.thresholdField), u"7");
+    testing::pressKey(platform::key::Tab);
+    testing::pressKey(platform::key::Tab);
+    ASSERT_TRUE(focusedOn(out.outputStateButton));
+    const std::u16string state = textOf(out.outputStateButton);
+    testing::pressKey(platform::key::Space);
+    EXPECT_NE(textOf(out.outputStateButton), state);
+    testing::pressKey(platform::key::Enter);
+    EXPECT_EQ(textOf(out.outputStateButton), state);
+
+    click(mainForm.mainFunction.modbusRadio);
+    walk(sets.address[0],
+         {&sets.command[0], &sets.startReg[0], &sets.regCount[0], &sets.pipelineButton[0], &sets.address[1]});
+    walk(sets.regCount[9],
+         {&sets.pipelineButton[9], &mainForm.modbusSerial.timeoutField, &mainForm.identity.addressField});
 }
 
 TEST_F(FormBehaviourTest, ConverterFaultsTurnTheirLightsRedAndBlinking) {

@@ -12,6 +12,7 @@
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_port.h"
+#include "platform/test_input.h"
 #include "platform/window.h"
 #include "render/theme.h"
 #include "support/converter_device.h"
@@ -145,6 +146,53 @@ TEST_F(NmeaToolsTest, PickerFillsTheFormWithTheChosenSentenceAndParameters) {
     click(sentencePicker.cancelButton);
     EXPECT_EQ(text(mainForm.sentence.sentenceIdField), u"GPGGA");
     EXPECT_EQ(formModel.parameterSelectMask[0], (1u << 1) | (1u << 6));
+}
+
+// The picker left by the keyboard or by the window system, with GNRMC and its second row chosen: Enter
+// is "OK"; Escape, Alt+F4 and the close message are "Cancel". None of them destroys the picker or ends
+// the program; the main window is back in use each time.
+TEST_F(NmeaToolsTest, PickerLeftByKeysOrTheWindowSystemActsAsOkOrCancel) {
+    struct Case {
+        const char* name;
+        void (*leave)();
+        bool taken; // the choice reached the form
+    };
+    const Case cases[] = {
+        {"Escape", [] { platform::testing::keyDown(platform::key::Escape); }, false},
+        {"Alt+F4",
+         [] {
+             platform::testing::setAlt(true);
+             platform::testing::keyDown(platform::key::F4);
+             platform::testing::setAlt(false);
+         },
+         false},
+        {"close message", [] { platform::postMessage(pickerWindow.window, platform::msg::Close, 0, 0); },
+         false},
+        {"Enter", [] { platform::testing::keyDown(platform::key::Enter); }, true},
+    };
+    waitForConverter();
+    const std::u16string idBefore = text(mainForm.sentence.sentenceIdField);
+    const std::uint32_t maskBefore = formModel.parameterSelectMask[0];
+    ASSERT_NE(idBefore, u"GNRMC");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        click(mainForm.sentence.pickButton);
+        click(sentencePicker.sentenceButton[3]);
+        click(sentencePicker.row[1]);
+        c.leave();
+        pumpPending();
+        EXPECT_TRUE(platform::isWindow(pickerWindow.window));
+        EXPECT_EQ(toolkit.openWindowCount, 0); // no window destroyed: the program runs on
+        EXPECT_FALSE(shown(sentencePicker.okButton));
+        EXPECT_TRUE(platform::isWindowEnabled(mainForm.window.window));
+        EXPECT_EQ(text(mainForm.sentence.sentenceIdField), c.taken ? u"GNRMC" : idBefore);
+        EXPECT_EQ(formModel.parameterSelectMask[0], c.taken ? 1u << 1 : maskBefore);
+    }
+    // Right after it opens, before anything in it was clicked, Escape leaves it too.
+    click(mainForm.sentence.pickButton);
+    platform::testing::keyDown(platform::key::Escape);
+    pumpPending();
+    EXPECT_FALSE(shown(sentencePicker.okButton));
 }
 
 TEST_F(NmeaToolsTest, IncomingViewListsAndScrollsWhatTheConverterSends) {

@@ -10,21 +10,22 @@ namespace {
 
 namespace headless = platform::headless;
 
+// Folder names the ANSI code page cannot write are kept whole.
 TEST(Paths, ExeDirectoryEndsWithTheLastBackslash) {
     headless::resetPaths();
-    headless::setModulePath("C:\\Tools\\app.exe");
-    NarrowText directory;
+    headless::setModulePath(u"C:\\Склад-Ω\\€ Prüfung\\app.exe");
+    WideText directory;
     ASSERT_TRUE(exeDirectory(directory));
-    EXPECT_STREQ(directory.c_str(), "C:\\Tools\\");
-    EXPECT_EQ(directory.capacity, 260);
-    directory.append("service");
-    EXPECT_STREQ(directory.c_str(), "C:\\Tools\\service");
-    headless::setModulePath("D:\\app.exe");
+    EXPECT_EQ(std::u16string(directory.c_str()), u"C:\\Склад-Ω\\€ Prüfung\\");
+    std::u16string sibling;
+    ASSERT_TRUE(exeSiblingPath(u"service", sibling));
+    EXPECT_EQ(sibling, u"C:\\Склад-Ω\\€ Prüfung\\service");
+    headless::setModulePath(u"D:\\app.exe");
     ASSERT_TRUE(exeDirectory(directory));
-    EXPECT_STREQ(directory.c_str(), "D:\\");
-    headless::setModulePath("");
+    EXPECT_EQ(std::u16string(directory.c_str()), u"D:\\");
+    headless::setModulePath(u"");
     EXPECT_FALSE(exeDirectory(directory));
-    headless::setModulePath("C:\\" + std::string(300, 'a'));
+    headless::setModulePath(u"C:\\" + std::u16string(300, u'a'));
     EXPECT_FALSE(exeDirectory(directory)); // cut by the platform: not a usable directory
     headless::resetPaths();
 }

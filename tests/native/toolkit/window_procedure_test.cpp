@@ -164,7 +164,9 @@ TEST_F(WindowProcedureTest, TextFieldGetsItsFontBrushAndEditControlAtCreation) {
     EXPECT_EQ(headless::fontWeight(field.editFont), 500);
     EXPECT_EQ(headless::fontFace(field.editFont), u"Arial");
     EXPECT_EQ(headless::windowExStyle(field.editWindow), 0x200u);
-    EXPECT_EQ(headless::windowStyle(field.editWindow), 0x50800000u);
+    EXPECT_EQ(headless::windowStyle(field.editWindow), 0x50800080u); // with auto-scroll
+    EXPECT_EQ(headless::editMargins(field.editWindow).x, 1);
+    EXPECT_EQ(headless::editMargins(field.editWindow).y, 1);
     EXPECT_EQ(headless::className(field.window), u"WinObj");
 }
 

@@ -59,6 +59,27 @@ TEST(SentenceCatalogue, EndOfFileEndsTheLastRecordOrLeavesAnEntryUncaptioned) {
     EXPECT_EQ(str(catalogue.entries[0].description), u"d\rx");
 }
 
+// As editors save it: a UTF-8 byte-order mark first, Windows line ends, and the last line ending at the end
+// of the file with or without its carriage return. Every such file loads both records whole.
+TEST(SentenceCatalogue, ReadsFilesAsEditorsSaveThem) {
+    const std::string body = "GPGGA\r\nfix\r\nUTC\r\n*END*\r\nWIMWV\r\nwind\r\nangle\r\nspeed\r\n*END*";
+    for (const std::string& file : {body, body + "\r", "\xEF\xBB\xBF" + body, "\xEF\xBB\xBF" + body + "\r",
+                                    "\xEF\xBB\xBF" + body + "\r\n"}) {
+        SentenceCatalogue catalogue;
+        const CatalogueLoad result = load(catalogue, file);
+        EXPECT_FALSE(result.identifierTooLong) << file;
+        EXPECT_EQ(result.captionedEntries, 2) << file;
+        EXPECT_EQ(str(catalogue.entries[0].id), u"GPGGA") << file;
+        EXPECT_EQ(str(catalogue.entries[1].parameters[1]), u"speed") << file;
+        EXPECT_EQ(str(catalogue.entries[1].parameters[2]), u"") << file; // no "*END*" taken for a parameter
+    }
+    // Only a mark at the very start is skipped: elsewhere its bytes are text.
+    SentenceCatalogue catalogue;
+    load(catalogue, "AAAAA\n\xEF\xBB\xBF"
+                    "d\n");
+    EXPECT_EQ(str(catalogue.entries[0].description), u"\u00EF\u00BB\u00BFd");
+}
+
 TEST(SentenceCatalogue, LongIdentifierStopsLoadingWithItsMessage) {
     SentenceCatalogue catalogue;
     const CatalogueLoad result =

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace zor {
 namespace {
@@ -17,34 +18,54 @@ std::string shippedFile() {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The file's lines without their line ends (a line feed, a carriage return before it) and without a
+// byte-order mark before the first.
+std::vector<std::string> fileLines(const std::string& file) {
+    std::vector<std::string> lines;
+    std::size_t at = file.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;
+    while (at < file.size()) {
+        std::size_t end = file.find('\n', at);
+        if (end == std::string::npos) end = file.size();
+        std::string line = file.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        at = end + 1;
+    }
+    return lines;
+}
+
+// What the program relies on, whatever line ends or byte-order mark an editor gave the file: eighty
+// records, each identifier at most five characters, at most 32 parameters (the loader would drop more
+// without a word), nothing after the last record.
 TEST(ShippedCatalogue, FillsAllEightyEntriesWithNoRecordCut) {
     const std::string file = shippedFile();
     ASSERT_FALSE(file.empty());
     SentenceCatalogue catalogue;
     const CatalogueLoad result = LoadCatalogue(catalogue, file.data(), file.size());
-    EXPECT_FALSE(result.identifierTooLong);
+    EXPECT_FALSE(result.identifierTooLong) << std::string(result.message.begin(), result.message.end());
     EXPECT_EQ(result.captionedEntries, catalogueEntryCount);
 
-    // The loader drops lines past the 32nd parameter silently: count them in the file itself.
+    // The records as the file holds them, counted apart from the loader.
     std::int32_t linesInRecord = 0, records = 0;
-    for (std::size_t at = 0; at < file.size();) {
-        const std::size_t end = file.find('\n', at);
-        const std::string line = file.substr(at, end - at);
-        at = end == std::string::npos ? file.size() : end + 1;
-        if (line == "*END*\r") {
-            EXPECT_LE(linesInRecord - 2, catalogueParameterCount) << "record " << records;
-            linesInRecord = 0;
-            ++records;
-        } else {
+    for (const std::string& line : fileLines(file)) {
+        if (line != "*END*") {
+            if (linesInRecord == 0) {
+                EXPECT_LE(line.size(), 5u) << "identifier of record " << records;
+            }
             ++linesInRecord;
+            continue;
         }
+        EXPECT_GE(linesInRecord, 2) << "record " << records << " lacks its identifier or description";
+        EXPECT_LE(linesInRecord - 2, catalogueParameterCount) << "record " << records;
+        linesInRecord = 0;
+        ++records;
     }
-    EXPECT_EQ(records, catalogueEntryCount);
-    EXPECT_EQ(linesInRecord, 0); // nothing after the last record
+    EXPECT_EQ(records + (linesInRecord > 0 ? 1 : 0), catalogueEntryCount);
 
     std::set<std::u16string> ids;
     for (const SentenceEntry& entry : catalogue.entries) {
         EXPECT_TRUE(ids.insert(entry.id.c_str()).second) << "a second record for one identifier";
+        EXPECT_EQ(entry.id.length(), 5);
         EXPECT_GT(entry.parameters[0].length(), 0);
     }
 }

@@ -99,6 +99,27 @@ TEST_F(FieldTest, TypingUpdatesTheBufferBeforeTheHandlerRuns) {
     EXPECT_EQ(field.lastKey, static_cast<std::uint32_t>('5'));
 }
 
+// The widest value of each of the form's field widths is typed whole: a Modbus cell's 65535 (which fits
+// the cell between its narrow margins, so it is also shown whole), a serial number of twelve characters,
+// a threshold with six decimals. On Windows a field that does not scroll stops taking text at its right
+// edge.
+TEST_F(FieldTest, ValuesWiderThanTheFieldAreTypedWhole) {
+    struct Case {
+        std::int32_t width;
+        const char16_t* typed;
+    };
+    for (const Case& c : {Case{50, u"65535"}, Case{100, u"ZS4100011234"}, Case{170, u"-1234567.123456"}}) {
+        Widget field;
+        createTextField(main, field, u"", 10, 10, c.width, 25, 0, nullptr);
+        click(field);
+        ASSERT_TRUE(pumpUntil([&] { return platform::focusedWindow() == field.editWindow; }, 2000));
+        platform::testing::typeText(c.typed);
+        EXPECT_TRUE(pumpUntil([&] { return std::u16string(field.caption()) == c.typed; }, 2000))
+            << c.width << ": " << std::string(field.caption(), field.caption() + field.text->length());
+        field.destroy();
+    }
+}
+
 TEST_F(FieldTest, TabAndShiftTabMoveAlongTheTabOrderWithoutTypingATab) {
     Widget first, second, third;
     createTextField(main, first, u"a", 10, 10, 120, 24, 0, nullptr);

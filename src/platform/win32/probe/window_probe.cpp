@@ -3,7 +3,10 @@
 //   caption|x,y,width,height|screen centre x,y|visible|enabled
 // with x and y in the parent's client area, visible and enabled as 1 or 0 (visible counts the
 // ancestors, enabled is the window's own flag). The first line is the top-level window itself, in
-// screen coordinates. Used by the layout check of the real program under Wine.
+// screen coordinates. Each edit control follows as a line of the same form whose caption is "edit:" and
+// the text it holds. The last line is "focus:" and the caption of the "WinObj" window that has the
+// keyboard focus (for an edit control: its field), or "focus:" alone. Used by the checks of the real
+// program under Wine.
 #include <windows.h>
 
 #include <cstdio>
@@ -26,21 +29,38 @@ BOOL CALLBACK findTopLevel(HWND window, LPARAM data) {
     return FALSE;
 }
 
-void printLine(HWND window, const RECT& r, POINT origin) {
-    wchar_t caption[256] = {};
-    GetWindowTextW(window, caption, 256);
+std::string narrowed(const wchar_t* text) {
     std::string narrow;
-    for (const wchar_t* c = caption; *c != 0; ++c)
+    for (const wchar_t* c = text; *c != 0; ++c)
         narrow.push_back(*c < 0x80 ? static_cast<char>(*c) : '?');
-    std::printf("%s|%ld,%ld,%ld,%ld|%ld,%ld|%d|%d\n", narrow.c_str(), r.left - origin.x, r.top - origin.y,
+    return narrow;
+}
+
+// An edit control's text is asked of the control itself (the window title keeps the first text).
+std::string captionOf(HWND window, bool edit) {
+    wchar_t caption[256] = {};
+    if (edit)
+        SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(caption));
+    else
+        GetWindowTextW(window, caption, 256);
+    return (edit ? "edit:" : "") + narrowed(caption);
+}
+
+bool hasClass(HWND window, const wchar_t* name) {
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    return _wcsicmp(className, name) == 0;
+}
+
+void printLine(HWND window, const RECT& r, POINT origin) {
+    const std::string caption = captionOf(window, hasClass(window, L"Edit"));
+    std::printf("%s|%ld,%ld,%ld,%ld|%ld,%ld|%d|%d\n", caption.c_str(), r.left - origin.x, r.top - origin.y,
                 r.right - r.left, r.bottom - r.top, (r.left + r.right) / 2, (r.top + r.bottom) / 2,
                 IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0);
 }
 
 BOOL CALLBACK printChild(HWND window, LPARAM) {
-    wchar_t className[64] = {};
-    GetClassNameW(window, className, 64);
-    if (std::wcscmp(className, L"WinObj") != 0) return TRUE;
+    if (!hasClass(window, L"WinObj") && !hasClass(window, L"Edit")) return TRUE;
     RECT r{};
     GetWindowRect(window, &r);
     POINT origin{0, 0};
@@ -65,6 +85,12 @@ int wmain(int argc, wchar_t** argv) {
     GetWindowRect(search.found, &r);
     printLine(search.found, r, POINT{0, 0});
     EnumChildWindows(search.found, printChild, 0);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    HWND focus = nullptr;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(search.found, nullptr), &thread)) focus = thread.hwndFocus;
+    if (focus != nullptr && hasClass(focus, L"Edit")) focus = GetParent(focus);
+    std::printf("focus:%s\n", focus != nullptr ? captionOf(focus, false).c_str() : "");
     std::fflush(stdout);
     return 0;
 }

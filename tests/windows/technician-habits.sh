@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# The real program under Wine as a technician uses it: installed in a folder whose name the ANSI code
+# page cannot write, with an nmea.txt an editor saved (a UTF-8 byte-order mark first, no line end after
+# the last line). The picker shows the whole catalogue (its buttons no longer all read "-----"); Alt+F4
+# and Escape leave the picker as "Cancel" does, and the program runs on. Checked by what Win32 reports of
+# the windows (window_probe) and by pictures of the sentence buttons. Then the keyboard and the fields:
+# Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole. Last,
+# read-only files chosen with "Open Config": a settings file is applied, a firmware file reaches its
+# warning; saving over a file asks first, and "No" keeps it. (Wine run as root would let the old
+# read-and-write open through too; the native tests and the Windows test of the port code show the
+# sharing that decides it.)
+# Run inside scripts/wine-session.
+#   technician-habits.sh PROGRAM.exe window_probe.exe nmea.txt
+set -euo pipefail
+program="$(realpath "$1")"
+probe="$(realpath "$2")"
+catalogue="$(realpath "$3")"
+here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=wine-driver.sh
+source "$here/wine-driver.sh"
+
+# Wine's drive Z: is the whole file system: the scratch folder serves as the install folder's parent.
+install="$work/Склад-Ω"
+mkdir -p "$install"
+cp "$program" "$install/"
+{
+    printf '\xEF\xBB\xBF'
+    head -c -2 "$catalogue" # without the last line's CR LF
+} >"$install/nmea.txt"
+[ "$(tail -c 5 "$install/nmea.txt")" = "*END*" ] || fail "the catalogue must end in *END*"
+
+start_program "$install/$(basename "$program")"
+running() { kill -0 "$app" 2>/dev/null; }
+pickerShown() { [ "$(line "$pickerTitle" "$pickerTitle" | cut -d'|' -f4)" = 1 ]; }
+mainInUse() { [ "$(probe "$mainTitle" | head -1 | cut -d'|' -f5)" = 1 ]; }
+
+wait_for_form || fail "the program's form did not appear"
+
+echo "install folder and catalogue: the first and the last two sentence buttons captioned apart"
+press 1 "$mainTitle" "Pick"
+xdotool mousemove 0 0
+sleep 0.5
+# Window texts keep "-----" (captions are drawn, not set as titles): buttons uncaptioned look alike.
+for at in 10,30 95,30 265,435 350,435; do crop "$pickerTitle" "-----" "$at,80,22" "$work/$at.png"; done
+differs "$work/10,30.png" "$work/95,30.png" || fail "the first sentence buttons are not captioned"
+differs "$work/265,435.png" "$work/350,435.png" || fail "the last sentence buttons are not captioned"
+press 1 "$pickerTitle" "Cancel"
+
+for leave in alt+F4 Escape; do
+    echo "picker left with $leave"
+    press 1 "$mainTitle" "Pick"
+    pickerShown || fail "the picker did not open"
+    mainInUse && fail "the main window stays in use under the picker"
+    press 1 "$pickerTitle" "-----" "10,30,80,22" # GPGGA: the focus inside the picker
+    xdotool key "$leave"
+    sleep 1
+    running || fail "$leave ended the program"
+    pickerShown && fail "$leave left the picker up"
+    mainInUse || fail "the main window is not back in use after $leave"
+done
+# fieldAfter CAPTION: the screen centre "x y" of the first edit control after the window of that caption.
+fieldAfter() {
+    probe "$mainTitle" | awk -F'|' -v c="$1" 'seen && $1 ~ /^edit:/ { print $3; exit } $1 == c { seen = 1 }' |
+        tr ',' ' '
+}
+# fieldTextAfter CAPTION: the text of that edit control.
+fieldTextAfter() {
+    probe "$mainTitle" | awk -F'|' -v c="$1" 'seen && $1 ~ /^edit:/ { print substr($1, 6); exit } $1 == c { seen = 1 }'
+}
+focused() { probe "$mainTitle" | awk '/^focus:/ { print substr($0, 7) }'; }
+
+echo "keyboard: Tab from SDI12 Address to Read Settings"
+# shellcheck disable=SC2046
+xdotool mousemove $(fieldAfter "SDI12 Address") click 1
+sleep 0.5
+reached=""
+for _ in $(seq 1 20); do
+    xdotool key Tab
+    sleep 0.2
+    [ "$(focused)" = "Read Settings" ] && { reached=1; break; }
+done
+[ -n "$reached" ] || fail "Tab from SDI12 Address did not reach Read Settings (the focus is on \"$(focused)\")"
+
+echo "fields: 65535 typed into Start Reg"
+press 1 "$mainTitle" "Modbus Master to SDI12 Slave"
+# shellcheck disable=SC2046
+xdotool mousemove $(fieldAfter "Start Reg") click 1
+sleep 0.3
+xdotool type --delay 100 65535
+sleep 0.5
+[ "$(fieldTextAfter "Start Reg")" = 65535 ] || fail "Start Reg holds \"$(fieldTextAfter "Start Reg")\", not 65535"
+echo "files: read-only settings and firmware open"
+write_nmea_image "$work/site.cfg"
+head -c 100 /dev/zero >"$work/vendor.binary"
+chmod 444 "$work/site.cfg" "$work/vendor.binary"
+press 1 "$mainTitle" "Open Config"
+choose_file_in_dialog "Z:${work//\//\\}\\site.cfg" || fail "no open dialog"
+sleep 1.5
+window_shown "^Error$" && fail "the read-only settings file was refused"
+[ "$(line "$mainTitle" "NMEA Sentence ID" | cut -d'|' -f4)" = 1 ] || fail "the settings file was not applied"
+press 1 "$mainTitle" "Open Config"
+choose_file_in_dialog "Z:${work//\//\\}\\vendor.binary" || fail "no open dialog"
+wait_for 10 window_shown "Firmware Update Warning" || fail "the read-only firmware file was refused"
+xdotool key Escape
+sleep 1
+
+echo "files: saving over a file asks first"
+echo old >"$work/old.cfg"
+press 1 "$mainTitle" "Save Config"
+wait_for 20 window_shown "^Save As$" || fail "no save dialog"
+sleep 1
+xdotool type --delay 20 "Z:${work//\//\\}\\old.cfg"
+xdotool key Return
+# The dialog's question, while the dialog stays up (Wine titles it "Error": the dialog has no title).
+wait_for 10 window_shown "^Error$" || fail "no question before the file is replaced"
+window_shown "^Save As$" || fail "the save dialog closed without asking"
+xdotool key n
+sleep 1
+xdotool key Escape
+wait_for 10 bash -c '! xdotool search --name "^Save As$" >/dev/null 2>&1' || fail "the save dialog stays up"
+[ "$(cat "$work/old.cfg")" = old ] || fail "the file was replaced after No"
+echo "install folder, catalogue, leaving the picker, Tab, typing and files as expected"
