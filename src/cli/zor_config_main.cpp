@@ -54,6 +54,11 @@ int main(int argc, char** argv) {
     sendCommand->add_option("--report", send.report,
                             "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
                             "main function, settings file and its SHA-256, result, verify, seconds)");
+    sendCommand->add_flag("--watch", send.watch,
+                          "Wait for converters to be plugged in and configure each, until Ctrl-C;\n"
+                          "a port is served again once it has gone away and come back. Watches the\n"
+                          "--port ports (a port is there while its device exists), or without them the\n"
+                          "system's serial ports (Windows: its COM ports). Exit 9 if any failed");
 
     FirmwareOptions firmware;
     CLI::App* firmwareCommand = app.add_subcommand("firmware", "Send a firmware image to the converter");
