@@ -501,7 +501,10 @@ TEST_F(ZorConfig, WatchConfiguresEachConverterPluggedInOnce) {
     {
         Simulator first(dir, "first", {"--unpaced", "--link", bench});
         EXPECT_TRUE(awaitText(out, ": OK: ")) << readText(out) << readText(err);
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // three polls with the port there
+        // Four polls with the port there: a converter served again would have taken a second image.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+        const std::string log = first.logText();
+        EXPECT_EQ(log.find("accepted"), log.rfind("accepted")) << log;
         EXPECT_EQ(readText(out), bench + ": OK: serial ZS410001, NMEA0183 to SDI12 Slave, 326 bytes written, "
                                          "verified\n");
     }
