@@ -154,7 +154,8 @@ class ZorConfig : public ::testing::Test {
     }
     // zor-config running on its own; args start with the program.
     static pid_t start(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
-        return spawn(args, {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
+        return spawn(args,
+                     {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
                      out, err);
     }
     std::string path(const std::string& name) const { return dir + "/" + name; }

@@ -52,7 +52,8 @@ std::vector<std::string> listPresentSerialPorts() {
 
 bool serialPortPresent(const std::string& device) {
     const std::string prefix = "\\\\.\\";
-    const std::string name = device.compare(0, prefix.size(), prefix) == 0 ? device.substr(prefix.size()) : device;
+    const std::string name =
+        device.compare(0, prefix.size(), prefix) == 0 ? device.substr(prefix.size()) : device;
     std::wstring wide(name.begin(), name.end());
     wchar_t target[1024];
     return QueryDosDeviceW(wide.c_str(), target, 1024) != 0;
