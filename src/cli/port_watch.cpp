@@ -65,7 +65,8 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
             if (answered != exitOk) {
                 if (Clock::now() - state.appeared >= std::chrono::milliseconds(watchAnswerWindowMs)) {
                     state.done = true;
-                    if (answered == exitPort) PrintError(failure + " (tried again once plugged in again)");
+                    if (answered == exitPort)
+                        PrintError(failure + " (left alone until it is plugged in again)");
                 }
                 continue;
             }
