@@ -31,6 +31,7 @@ struct SendOptions {
     bool serialFromFile = false;
     bool verify = true; // read each converter back and compare
     std::string report; // a JSON line per converter appended to it
+    bool watch = false; // serve each converter plugged in, until Ctrl-C
 };
 struct FirmwareOptions {
     std::string file;

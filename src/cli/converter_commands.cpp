@@ -4,21 +4,15 @@
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/stop_request.h"
 #include "cli/text.h"
 #include "link/detection_status.h"
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 
 namespace zor::cli {
 namespace {
-
-volatile std::sig_atomic_t stopRequested = 0;
-
-void requestStop(int) {
-    stopRequested = 1;
-}
 
 PortOutcome sendCommandByte(const std::string& port, std::uint8_t command, const char* done) {
     ConverterLink link;
@@ -57,8 +51,7 @@ int RunMonitor(const MonitorOptions& options) {
     if (found != exitOk) return found;
     std::fprintf(stderr, "%s: incoming NMEA, stop with Ctrl-C\n", ConverterLine(converter).c_str());
 
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
+    StopOnInterrupt();
     // As the incoming view starts: an empty input queue, then the start byte.
     (void)link.purgeReceive();
     platform::PortResult written = link.sendCommand(startStreamingCommand);
@@ -69,7 +62,7 @@ int RunMonitor(const MonitorOptions& options) {
     const auto start = std::chrono::steady_clock::now();
     std::uint8_t buffer[512];
     int code = exitOk;
-    while (stopRequested == 0) {
+    while (!StopRequested()) {
         if (options.seconds &&
             std::chrono::steady_clock::now() - start >= std::chrono::seconds(*options.seconds))
             break;

@@ -12,7 +12,7 @@ enum ExitCode : int {
     exitNotSettings = 6,    // a file that is not a configuration or settings text, or a refused firmware file
     exitCheckRefused = 7,   // the settings failed a check of "Send Settings"
     exitExchangeFailed = 8, // a write to the converter failed, or the firmware update failed
-    exitBatchFailed = 9,    // several converters: at least one of them failed
+    exitBatchFailed = 9,    // several converters (or a watch): at least one of them failed
     exitVerifyFailed = 10,  // the converter read back after a send holds other settings
 };
 
@@ -25,7 +25,7 @@ inline constexpr char exitCodesHelp[] = R"(Exit codes:
   6  a file that is not a configuration or settings file; a refused firmware file
   7  the settings failed a check of "Send Settings" (the message says which)
   8  a write to the converter failed, or the firmware update failed
-  9  several converters (--port more than once): at least one failed (its line says why)
+  9  several converters (--port more than once, or send --watch): at least one failed (its line says why)
   10 verify: the converter read back after send holds other settings (the fields are named)
 )";
 

@@ -9,6 +9,15 @@
 
 namespace zor::cli {
 
+std::string PortLine(const std::string& port, const PortOutcome& outcome) {
+    if (outcome.code == exitOk) return outcome.out;
+    return outcome.out + port + ": FAILED: " + outcome.failure + "\n";
+}
+
+void PrintSummary(std::size_t succeeded, std::size_t served, const char* done) {
+    std::printf("%zu of %zu converter(s) %s\n", succeeded, served, done);
+}
+
 int ServePorts(std::vector<std::string> ports, const ServePort& serve, const BatchStyle& style) {
     if (ports.empty()) ports.emplace_back();
     const bool lines = ports.size() > 1 || style.summaryForOne;
@@ -18,13 +27,11 @@ int ServePorts(std::vector<std::string> ports, const ServePort& serve, const Bat
         const PortOutcome outcome = serve(ports[i]);
         const std::lock_guard<std::mutex> lock(printing);
         codes[i] = outcome.code;
-        std::fputs(outcome.out.c_str(), stdout);
-        if (outcome.code != exitOk) {
-            if (lines)
-                std::printf("%s: FAILED: %s\n", ports[i].empty() ? "(scan)" : ports[i].c_str(),
-                            outcome.failure.c_str());
-            else if (!outcome.failure.empty())
-                PrintError(outcome.failure);
+        if (lines) {
+            std::fputs(PortLine(ports[i].empty() ? "(scan)" : ports[i], outcome).c_str(), stdout);
+        } else {
+            std::fputs(outcome.out.c_str(), stdout);
+            if (outcome.code != exitOk && !outcome.failure.empty()) PrintError(outcome.failure);
         }
         std::fflush(stdout);
     };
@@ -45,7 +52,7 @@ int ServePorts(std::vector<std::string> ports, const ServePort& serve, const Bat
         else
             failure = code;
     }
-    if (lines) std::printf("%zu of %zu converter(s) %s\n", succeeded, ports.size(), style.done);
+    if (lines) PrintSummary(succeeded, ports.size(), style.done);
     if (ports.size() == 1) return failure;
     return succeeded == ports.size() ? exitOk : exitBatchFailed;
 }

@@ -2,6 +2,7 @@
 // about the time of one, and its result is printed as soon as it is known.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,6 +22,11 @@ struct BatchStyle {
 
 // An empty port name is the first converter a scan finds, and is served alone.
 using ServePort = std::function<PortOutcome(const std::string& port)>;
+
+// What is printed for a port: its output, or "PORT: FAILED: failure" after it.
+std::string PortLine(const std::string& port, const PortOutcome& outcome);
+// "3 of 4 converter(s) configured"
+void PrintSummary(std::size_t succeeded, std::size_t served, const char* done);
 
 // Each port's output, or "PORT: FAILED: failure", as it finishes, then the summary. With one port
 // (and no summary asked for) its failure is an error message. The exit code is that of the one port,

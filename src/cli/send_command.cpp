@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
+#include "cli/port_watch.h"
 #include "cli/session.h"
 #include "cli/settings_compare.h"
 #include "cli/settings_json.h"
@@ -131,20 +132,19 @@ int RunSend(const SendOptions& options) {
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;
-    return ServePorts(options.ports,
-                      [&](const std::string& port) {
-                          const auto start = std::chrono::steady_clock::now();
-                          ReportEntry entry;
-                          entry.port = port;
-                          const PortOutcome outcome = sendTo(port, input, options, entry);
-                          entry.exitCode = outcome.code;
-                          entry.message = outcome.failure;
-                          entry.seconds =
-                              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-                          report.append(entry);
-                          return outcome;
-                      },
-                      {"configured", true});
+    const ServePort serve = [&](const std::string& port) {
+        const auto start = std::chrono::steady_clock::now();
+        ReportEntry entry;
+        entry.port = port;
+        const PortOutcome outcome = sendTo(port, input, options, entry);
+        entry.exitCode = outcome.code;
+        entry.message = outcome.failure;
+        entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        report.append(entry);
+        return outcome;
+    };
+    if (options.watch) return WatchPorts(options.ports, serve, {"configured", true});
+    return ServePorts(options.ports, serve, {"configured", true});
 }
 
 } // namespace zor::cli

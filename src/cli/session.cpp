@@ -185,4 +185,8 @@ bool ErrorIsTerminal() {
     return ZOR_ISATTY(ZOR_FILENO(stderr)) != 0;
 }
 
+bool OutputIsTerminal() {
+    return ZOR_ISATTY(ZOR_FILENO(stdout)) != 0;
+}
+
 } // namespace zor::cli

@@ -56,5 +56,7 @@ int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t c
 
 // Whether standard error is a terminal (progress bars go there).
 bool ErrorIsTerminal();
+// Whether standard output is a terminal (a bell rings there when a watched converter is done).
+bool OutputIsTerminal();
 
 } // namespace zor::cli

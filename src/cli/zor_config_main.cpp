@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
         std::string(
             "\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0, /dev/serial/by-id/...) on Linux.\n"
             "Without --port the ports are tried in turn and the first converter that answers is used;\n"
-            "with several, the converters are served at the same time, a line each as it finishes.\n\n") +
+            "with several, the converters are served at the same time, a line each as it finishes.\n"
+            "send --watch waits for converters to be plugged in and configures each, until Ctrl-C.\n\n") +
         exitCodesHelp);
 
     ScanOptions scan;
@@ -44,7 +45,7 @@ int main(int argc, char** argv) {
 
     SendOptions send;
     CLI::App* sendCommand = app.add_subcommand(
-        "send", "Send settings to one or many converters; each keeps its own serial number");
+        "send", "Send settings to one or many converters, or to each one plugged in (--watch)");
     sendCommand->add_option("input", send.input, "FILE.cfg or FILE.json")->required();
     sendCommand->add_option("--port", send.ports, "A converter's port; once for each converter");
     sendCommand->add_flag("--serial-from-file", send.serialFromFile,
@@ -54,6 +55,11 @@ int main(int argc, char** argv) {
     sendCommand->add_option("--report", send.report,
                             "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
                             "main function, settings file and its SHA-256, result, verify, seconds)");
+    sendCommand->add_flag("--watch", send.watch,
+                          "Wait for converters to be plugged in and configure each, until Ctrl-C;\n"
+                          "a port is served again once it has gone away and come back. Watches the\n"
+                          "--port ports (a port is there while its device exists), or without them the\n"
+                          "system's serial ports (Windows: its COM ports). Exit 9 if any failed");
 
     FirmwareOptions firmware;
     CLI::App* firmwareCommand = app.add_subcommand("firmware", "Send a firmware image to the converter");

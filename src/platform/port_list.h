@@ -10,4 +10,11 @@ namespace zor::platform {
 // a scan could trust). Linux: the serial devices the system lists ("/dev/ttyUSB0"...).
 std::vector<std::string> listSerialPorts();
 
+// The ports there now, for a watch that waits for adapters to be plugged in. Windows: the COM ports the
+// system has at this moment; Linux: as listSerialPorts.
+std::vector<std::string> listPresentSerialPorts();
+// Whether the device is there now. Windows: its COM port is one of those; Linux: its path, followed
+// through links (/dev/serial/by-id/...), exists.
+bool serialPortPresent(const std::string& device);
+
 } // namespace zor::platform

@@ -42,6 +42,20 @@ void writeBytes(const std::string& path, const Bytes& bytes) {
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
+// Whether a file another process writes comes to hold text count times, within ten seconds.
+bool awaitText(const std::string& path, const std::string& text, int count = 1) {
+    for (int i = 0; i < 500; ++i) {
+        const Bytes bytes = readBytes(path);
+        const std::string read(bytes.begin(), bytes.end());
+        int found = 0;
+        for (auto at = read.find(text); at != std::string::npos; at = read.find(text, at + 1))
+            ++found;
+        if (found >= count) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
 // A file another process writes once it has taken what it was sent.
 Bytes awaitBytes(const std::string& path) {
     for (int i = 0; i < 100 && access(path.c_str(), F_OK) != 0; ++i)
@@ -129,9 +143,7 @@ class ZorConfig : public ::testing::Test {
         args.insert(args.begin(), ZOR_CONFIG_EXE);
         args.insert(args.begin(), prefix.begin(), prefix.end());
         const std::string out = dir + "/stdout", err = dir + "/stderr";
-        const pid_t pid =
-            spawn(args, {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
-                  out, err);
+        const pid_t pid = start(args, out, err);
         int status = 0;
         waitpid(pid, &status, 0);
         Outcome r;
@@ -139,6 +151,12 @@ class ZorConfig : public ::testing::Test {
         r.out = readText(out);
         r.err = readText(err);
         return r;
+    }
+    // zor-config running on its own; args start with the program.
+    static pid_t start(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
+        return spawn(args,
+                     {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
+                     out, err);
     }
     std::string path(const std::string& name) const { return dir + "/" + name; }
     void writeText(const std::string& name, const std::string& text) const {
@@ -468,6 +486,48 @@ TEST_F(ZorConfig, PortsByLinkAndWithoutPermission) {
     const Outcome denied = run({"read", "--port", path("usb-converter-if00")}, asUser);
     EXPECT_EQ(denied.code, 3) << denied.err;
     EXPECT_NE(denied.err.find("add the user to the dialout group"), std::string::npos) << denied.err;
+}
+
+// The bench: converters plugged in while the watch runs, here simulators that make the port's link
+// when they start and remove it when they end, as a USB adapter's /dev/serial/by-id/ link comes and
+// goes. Each is configured once; a port that comes back is served again; Ctrl-C ends with the summary.
+TEST_F(ZorConfig, WatchConfiguresEachConverterPluggedInOnce) {
+    writeText("bench.json", R"({"mainFunction": "nmea", "registerSets": [{"threshold": 30.5}],
+        "thresholdDecimals": 1})");
+    const std::string bench = path("bench-port"), out = path("watch.out"), err = path("watch.err");
+    const pid_t watch = start({ZOR_CONFIG_EXE, "send", path("bench.json"), "--watch", "--port", bench,
+                               "--report", path("bench.jsonl")},
+                              out, err);
+    ASSERT_TRUE(awaitText(err, "waiting for converters")) << readText(err);
+    {
+        Simulator first(dir, "first", {"--unpaced", "--link", bench});
+        EXPECT_TRUE(awaitText(out, ": OK: ")) << readText(out) << readText(err);
+        // Four polls with the port there: a converter served again would have taken a second image.
+        std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+        const std::string log = first.logText();
+        EXPECT_EQ(log.find("accepted"), log.rfind("accepted")) << log;
+        EXPECT_EQ(readText(out), bench + ": OK: serial ZS410001, NMEA0183 to SDI12 Slave, 326 bytes written, "
+                                         "verified\n");
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(700)); // gone for at least one poll
+    // Back on the same port, a converter that does not keep what it is sent: served, and it fails.
+    Simulator second(dir, "second", {"--unpaced", "--link", bench, "--forget-settings"});
+    EXPECT_TRUE(awaitText(out, bench + ": FAILED: verify: ")) << readText(out) << readText(err);
+    EXPECT_NE(second.logText().find("taken and forgotten"), std::string::npos) << second.logText();
+    kill(watch, SIGINT);
+    int status = 0;
+    waitpid(watch, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 9) << readText(err);
+    const std::string printed = readText(out);
+    EXPECT_NE(printed.find("1 of 2 converter(s) configured"), std::string::npos) << printed;
+    EXPECT_EQ(printed.find('\a'), std::string::npos) << "no bell where the output is no terminal";
+    // The report holds the converters served, not the polls where nothing answered.
+    std::ifstream report(path("bench.jsonl"));
+    std::vector<std::string> results;
+    for (std::string line; std::getline(report, line);)
+        results.push_back(nlohmann::json::parse(line)["result"].get<std::string>());
+    EXPECT_EQ(results, (std::vector<std::string>{"ok", "failed"}));
 }
 
 } // namespace

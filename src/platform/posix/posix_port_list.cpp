@@ -2,6 +2,7 @@
 #include "platform/port_list.h"
 
 #include <libserialport.h>
+#include <sys/stat.h>
 
 namespace zor::platform {
 
@@ -13,6 +14,15 @@ std::vector<std::string> listSerialPorts() {
         names.emplace_back(sp_get_port_name(*p));
     sp_free_port_list(ports);
     return names;
+}
+
+std::vector<std::string> listPresentSerialPorts() {
+    return listSerialPorts();
+}
+
+bool serialPortPresent(const std::string& device) {
+    struct stat status {};
+    return stat(device.c_str(), &status) == 0;
 }
 
 } // namespace zor::platform
