@@ -9,6 +9,7 @@
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
+#include "support/random_nmea_image.h"
 #include "toolkit/decimal_text.h"
 
 #include <optional>
@@ -149,6 +150,33 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
     click(mainForm.commands.sendButton);
     EXPECT_EQ(lastBoxText(), u"\"Reg Count\" in row 3 must be a whole number from 0 to 65535");
     EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
+}
+
+// A converter with arbitrary settings the form can hold: read by the scan, every register set shown by
+// its radio (the fields' handlers store their texts back, as the user sees them), then sent: the
+// converter gets its own image back, byte for byte.
+TEST_F(SendAndFiles, AConverterReadAndSentBackUnchangedKeepsItsSettings) {
+    std::mt19937 random(410);
+    for (std::int32_t round = 0; round < 25; ++round) {
+        SCOPED_TRACE(round);
+        TearDown();
+        SetUp();
+        const ConfigImage settings = testing::randomNmeaImage(random);
+        const Bytes bytes(settings.bytes.begin(), settings.bytes.begin() + settings.length);
+        testing::ConverterDevice& converter = converterOn(1);
+        ASSERT_EQ(converter.model.loadImage(bytes), "");
+        startProgram();
+        ASSERT_TRUE(connectedTo(1));
+        const Bytes replied = converter.model.reply(); // with the converter's own state word and firmware
+        for (std::int32_t k = registerSetCount - 1; k >= 0; --k)
+            click(mainForm.registerSets.setRadio[k]);
+        click(mainForm.commands.sendButton);
+        ASSERT_EQ(textOf(mainForm.status.line), u"326 bytes written");
+        const Bytes& kept = converter.model.image(sim::Function::Nmea);
+        ASSERT_EQ(kept.size(), replied.size());
+        for (std::size_t i = 0; i < replied.size(); ++i)
+            ASSERT_EQ(kept[i], replied[i]) << "offset " << i;
+    }
 }
 
 TEST_F(SendAndFiles, SendWithoutAPortReportsTheInvalidHandle) {
