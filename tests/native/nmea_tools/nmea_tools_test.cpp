@@ -287,6 +287,9 @@ TEST_F(NmeaToolsTest, RealtimeViewShowsTheSlotsValueAndGivesEveryWidgetItsStateB
     EXPECT_EQ(converter.model.counters().streamStarts, 0u);
 
     pick({1});
+    // Averaging off: its group is out of use before the view and must stay so after it.
+    if (mainForm.controlOutput.averagingBox.checked) click(mainForm.controlOutput.averagingBox);
+    ASSERT_FALSE(mainForm.averaging.group.enabled);
     moveAway();
     ASSERT_FALSE(mainForm.identity.serialNumberField.enabled); // no service marker
     const std::vector<WidgetState> before = formState();
