@@ -1,5 +1,4 @@
 // The SHA-256 of a file's bytes, so that a batch report says exactly which settings a converter got.
-// From the system's own library: nettle on Linux, the Windows cryptography API (bcrypt) on Windows.
 #pragma once
 
 #include <cstdint>

@@ -1,18 +1,15 @@
 #include "cli/sha256.h"
 
-#include <nettle/sha2.h>
+#include "platform/digest.h"
 
 namespace zor::cli {
 
 std::string Sha256Hex(const std::vector<std::uint8_t>& bytes) {
-    sha256_ctx context;
-    sha256_init(&context);
-    sha256_update(&context, bytes.size(), bytes.data());
-    std::uint8_t digest[SHA256_DIGEST_SIZE];
-    sha256_digest(&context, sizeof digest, digest);
+    const std::optional<platform::Sha256Digest> digest = platform::sha256(bytes);
+    if (!digest) return "";
     static const char hex[] = "0123456789abcdef";
     std::string text;
-    for (const std::uint8_t b : digest) {
+    for (const std::uint8_t b : *digest) {
         text.push_back(hex[b >> 4]);
         text.push_back(hex[b & 15]);
     }
