@@ -280,6 +280,9 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
             repaint(w);
         return 0;
     case msg::Paint: {
+        // Made before the erase that BeginPaint sends, so a buffered widget is not filled twice.
+        // Should it fail, the painters draw straight onto the window.
+        if (w.backDC == nullptr) makeBackBuffer(w);
         const PaintSession session = beginPaint(window);
         if (w.onPaint != nullptr && toolkit.eventsEnabled) {
             w.painted = PaintedLook{}; // the owner may draw on the back buffer too

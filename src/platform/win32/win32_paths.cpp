@@ -17,6 +17,21 @@ bool fileExists(const char16_t* path) {
     return GetFileAttributesW(wide(path)) != INVALID_FILE_ATTRIBUTES;
 }
 
+namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// comdlg32 is loaded at the first file dialog rather than with the program: under Wine it brings the
+// shell's libraries with it, a tenth of a second of every start-up. Only from the system folder.
+FileDialogFunction fileDialogFunction(bool open) {
+    static HMODULE library = LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (library == nullptr) return nullptr;
+    return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void (*)()>(
+        GetProcAddress(library, open ? "GetOpenFileNameW" : "GetSaveFileNameW")));
+}
+
+} // namespace
+
 bool showFileDialog(const FileDialogRequest& r) {
     OPENFILENAMEW request{};
     request.lStructSize = OPENFILENAME_SIZE_VERSION_400W; // without the trailing extension members
@@ -28,7 +43,8 @@ bool showFileDialog(const FileDialogRequest& r) {
     request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (r.confirmOverwrite) request.Flags |= OFN_OVERWRITEPROMPT;
     request.lpstrDefExt = L"";
-    return (r.open ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request)) != 0;
+    const FileDialogFunction dialog = fileDialogFunction(r.open);
+    return dialog != nullptr && dialog(&request) != 0;
 }
 
 std::u16string systemErrorText(std::uint32_t code) {

@@ -80,6 +80,7 @@ TEST_F(ButtonPainterTest, DashedFocusRectangleOnlyWhenFocusedAndEnabled) {
 }
 
 TEST_F(ButtonPainterTest, BackgroundFillsTheBackBufferAndEveryObjectIsReleased) {
+    makeBackBuffer(button); // the buffer outlives the paint
     const std::size_t gdiBefore = platform::headless::liveGdiObjects();
     paint(button);
     EXPECT_EQ(platform::testing::surfacePixel(button.backDC, 0, 0), button.ctbg);

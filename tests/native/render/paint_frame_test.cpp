@@ -31,15 +31,6 @@ class PaintFrameTest : public RenderTest {
         createLabel(window, keep(label), u"Port", 10, 40, 100, 20, true, 0, 1);
         createTextField(window, keep(field), u"12", 10, 70, 100, 22, 0, nullptr);
     }
-
-    // Takes the back buffer away as a failed rebuild leaves it.
-    static void dropBackBuffer(Widget& w) {
-        platform::deleteObject(platform::selectObject(w.backDC, w.backOldBitmap));
-        platform::deleteSurface(w.backDC);
-        w.backDC = nullptr;
-        w.backBitmap = nullptr;
-        w.backOldBitmap = nullptr;
-    }
 };
 
 TEST_F(PaintFrameTest, OverlayRunsOnTheBackBufferAfterTheLayers) {
@@ -66,6 +57,7 @@ TEST_F(PaintFrameTest, WithoutBackBufferTheLayersGoStraightOntoTheWindow) {
 TEST_F(PaintFrameTest, DeviceWithoutItsBitmapCountsAsNoBackBuffer) {
     // A rebuild that made the DC but not the bitmap: drawing into the DC's placeholder and copying
     // it would put garbage on screen, so the widget is painted and erased as one without a buffer.
+    paint(label);
     platform::deleteObject(platform::selectObject(label.backDC, label.backOldBitmap));
     label.backBitmap = nullptr;
     const auto& calls = paint(label);
@@ -78,6 +70,7 @@ TEST_F(PaintFrameTest, DeviceWithoutItsBitmapCountsAsNoBackBuffer) {
 }
 
 TEST_F(PaintFrameTest, EraseLeavesBufferedWidgetsAloneAndFillsTheOthers) {
+    paint(button);
     platform::SurfaceHandle surface = platform::windowSurface(button.window);
     EXPECT_EQ(eraseWidgetBackground(surface, button), 1);
     dropBackBuffer(button);

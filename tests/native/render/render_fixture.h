@@ -60,13 +60,27 @@ class RenderTest : public ::testing::Test {
         platform::headless::resetGraphics();
     }
 
+    // Takes the back buffer away as a failed rebuild leaves it.
+    void dropBackBuffer(Widget& w) {
+        if (w.backDC == nullptr) makeBackBuffer(w);
+        platform::deleteObject(platform::selectObject(w.backDC, w.backOldBitmap));
+        platform::deleteSurface(w.backDC);
+        w.backDC = nullptr;
+        w.backBitmap = nullptr;
+        w.backOldBitmap = nullptr;
+        dropped.push_back(&w);
+    }
+
     Widget& keep(Widget& w) {
         created.push_back(&w);
         return w;
     }
 
-    // Paints the widget on a window DC and returns what was recorded.
+    // Paints the widget on a window DC and returns what was recorded. The first paint gives the widget
+    // its back buffer, as its first paint message does, unless the test took the buffer away.
     const std::vector<DrawCall>& paint(Widget& w) {
+        if (w.backDC == nullptr && std::find(dropped.begin(), dropped.end(), &w) == dropped.end())
+            makeBackBuffer(w);
         platform::headless::clearDrawCalls();
         platform::SurfaceHandle surface = platform::windowSurface(w.window);
         paintWidget(surface, w);
@@ -83,6 +97,7 @@ class RenderTest : public ::testing::Test {
 
   private:
     std::vector<Widget*> created;
+    std::vector<const Widget*> dropped;
 };
 
 } // namespace zor::render_test

@@ -101,6 +101,7 @@ TEST_F(WindowProcedureTest, WheelRightClickAndMoveSizeLoop) {
 TEST_F(WindowProcedureTest, MovesAndSizesAreReadBackFromTheWindow) {
     Widget group;
     createGroupBox(main, group, u"g", 10, 10, 100, 50);
+    sendMessage(group.window, msg::Paint, 0, 0); // its first paint gives it its back buffer
     group.onSize = countSize;
     group.onMove = countMove;
     setBounds(group, 30, 40, 200, 80);
@@ -123,6 +124,8 @@ TEST_F(WindowProcedureTest, MovesAndSizesAreReadBackFromTheWindow) {
 TEST_F(WindowProcedureTest, FailedBackBufferRebuildIsReportedOnceAndTheWidgetErasesThroughThePlatform) {
     Widget group;
     createGroupBox(main, group, u"g", 10, 10, 100, 50);
+    EXPECT_EQ(group.backDC, nullptr); // made at the first paint, not before
+    sendMessage(group.window, msg::Paint, 0, 0);
     ASSERT_NE(group.backDC, nullptr);
     headless::makeNextSurfaceFail();
     setBounds(group, 10, 10, 120, 60);
@@ -137,6 +140,7 @@ TEST_F(WindowProcedureTest, FailedBackBufferRebuildIsReportedOnceAndTheWidgetEra
     releaseWindowSurface(group.window, screen);
     Widget other;
     createGroupBox(main, other, u"h", 10, 100, 100, 50);
+    sendMessage(other.window, msg::Paint, 0, 0);
     EXPECT_EQ(sendMessage(other.window, msg::EraseBackground, 0, 0), 1);
 }
 
