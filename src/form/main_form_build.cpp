@@ -4,6 +4,7 @@
 #include "form/form_handlers.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
+#include "link/timed_job.h"
 #include "nmea/sentence_picker.h"
 #include "platform/window.h"
 #include "toolkit/layout.h"
@@ -18,6 +19,7 @@ namespace {
 constexpr std::int32_t programIcon = 101;
 constexpr std::int32_t mainWidth = 1080;
 constexpr std::int32_t mainHeight = 650;
+constexpr std::uint32_t pickerBuildDelayMs = 1;
 constexpr char16_t mainTitle[] =
     u"ZOR-MX-410 Configuration Utility (V1.3) - independent build for ZOR-MX-410 converters";
 
@@ -28,6 +30,13 @@ void BuildMainWindow() {
                      mainWidth, mainHeight, mainTitle, false);
     platform::setLargeIcon(window.window, programIcon);
     window.onResized = MainWindowResized;
+}
+
+// The picker's hundred-odd windows wait until the form is on screen: a timer tick comes only once every
+// paint is done.
+void BuildPickerOnceFormPainted(Widget& pickButton) {
+    KillJob(pickButton);
+    EnsureSentencePicker();
 }
 
 } // namespace
@@ -55,12 +64,13 @@ void BuildMainForm() {
     BuildFileButtons();
     BuildStatusPanel();
     mainForm.sentence.sentenceIdField.setText(formModel.sentenceId[0].c_str());
-    BuildSentencePicker();
+    LoadSentenceCatalogue();
     BuildCommPortPanel();
     BuildConverterStatePanel();
     BuildModbusSerialPanel();
     LinkFormTabOrder();
     show(mainForm.window);
+    SetJob(mainForm.sentence.pickButton, pickerBuildDelayMs, BuildPickerOnceFormPainted);
 }
 
 } // namespace zor

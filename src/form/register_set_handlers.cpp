@@ -65,6 +65,7 @@ void SentenceIdChanged(Widget& field) {
 }
 
 void PickClicked(Widget&) {
+    EnsureSentencePicker();
     show(pickerWindow);
     bringToFront(pickerWindow);
     // The picker enables the main window again when it closes.

@@ -154,31 +154,12 @@ void buildParameterRows() {
     }
 }
 
-// "nmea.txt" beside the executable. A file that cannot be opened loads nothing and says nothing.
-void loadCatalogueFile() {
-    std::u16string path;
-    if (!exeSiblingPath(u"nmea.txt", path)) {
-        platform::messageBox(pickerWindow.window, u"Unable to open executable path", u"Error",
-                             platform::box::Ok);
-        return;
-    }
-    platform::PortOpenResult file = platform::openFile(path.c_str(), platform::FileAccess::Read);
-    if (!file.ok()) return;
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[4096];
-    for (;;) {
-        const platform::PortResult read = platform::readPort(file.handle, chunk, sizeof chunk);
-        if (!read.ok() || read.count == 0) break;
-        bytes.insert(bytes.end(), chunk, chunk + read.count);
-    }
-    platform::closePort(file.handle);
+// How many sentence buttons the catalogue captions, from its load at start-up.
+std::int32_t captionedEntries = 0;
 
-    const CatalogueLoad result =
-        LoadCatalogue(sentenceCatalogue, reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    for (std::int32_t e = 0; e < result.captionedEntries; ++e)
+void captionSentenceButtons() {
+    for (std::int32_t e = 0; e < captionedEntries; ++e)
         picker.sentenceButton[e].setText(sentenceCatalogue.entries[e].id.c_str());
-    if (result.identifierTooLong)
-        platform::messageBox(nullptr, result.message.c_str(), u"Error", platform::box::IconError);
 }
 
 } // namespace
@@ -216,6 +197,36 @@ void ShowParameterList(std::int32_t e) {
     }
 }
 
+// "nmea.txt" beside the executable. A file that cannot be opened loads nothing and says nothing.
+void LoadSentenceCatalogue() {
+    captionedEntries = 0;
+    std::u16string path;
+    if (!exeSiblingPath(u"nmea.txt", path)) {
+        platform::messageBox(nullptr, u"Unable to open executable path", u"Error", platform::box::Ok);
+        return;
+    }
+    platform::PortOpenResult file = platform::openFile(path.c_str(), platform::FileAccess::Read);
+    if (!file.ok()) return;
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[4096];
+    for (;;) {
+        const platform::PortResult read = platform::readPort(file.handle, chunk, sizeof chunk);
+        if (!read.ok() || read.count == 0) break;
+        bytes.insert(bytes.end(), chunk, chunk + read.count);
+    }
+    platform::closePort(file.handle);
+
+    const CatalogueLoad result =
+        LoadCatalogue(sentenceCatalogue, reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    captionedEntries = result.captionedEntries;
+    if (result.identifierTooLong)
+        platform::messageBox(nullptr, result.message.c_str(), u"Error", platform::box::IconError);
+}
+
+void EnsureSentencePicker() {
+    if (pickerWindow.window == nullptr) BuildSentencePicker();
+}
+
 void BuildSentencePicker() {
     picker.pickedSentence = 0;
     picker.pickedParameterMask = 0;
@@ -244,8 +255,7 @@ void BuildSentencePicker() {
     createGroupBox(pickerWindow, picker.parametersGroup, u"Parameters", rightOf(picker.selectorsGroup, 10),
                    15, 550, pickerHeight - 50);
     buildParameterRows();
-
-    loadCatalogueFile();
+    captionSentenceButtons();
 }
 
 } // namespace zor

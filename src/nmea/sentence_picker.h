@@ -1,6 +1,6 @@
-// The sentence picker: a second top-level window, built hidden at start-up, in which a catalogued NMEA
-// sentence and its parameters are chosen for the current register set. It also hosts the incoming
-// NMEA view, which borrows its parameter rows.
+// The sentence picker: a second top-level window, built hidden once the main window has painted, in which a
+// catalogued NMEA sentence and its parameters are chosen for the current register set. It also hosts the
+// incoming NMEA view, which borrows its parameter rows.
 #pragma once
 
 #include "nmea/sentence_catalogue.h"
@@ -30,9 +30,12 @@ struct SentencePicker {
 extern Widget pickerWindow;
 extern SentencePicker sentencePicker;
 
-// Builds the picker window hidden and loads "nmea.txt" from beside the executable into the catalogue,
-// captioning a sentence button for each entry read.
+// Loads "nmea.txt" from beside the executable into the catalogue, at start-up.
+void LoadSentenceCatalogue();
+// Builds the picker window hidden, captioning a sentence button for each catalogue entry read.
 void BuildSentencePicker();
+// Builds the picker unless it is built: the form builds it once it has painted, or at the first "Pick".
+void EnsureSentencePicker();
 
 // Titles the "Parameters" group and fills the rows with the parameters of entry e, or empties them
 // for e = -1.

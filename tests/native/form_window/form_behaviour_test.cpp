@@ -391,6 +391,17 @@ TEST_F(FormBehaviourTest, ConverterFaultsTurnTheirLightsRedAndBlinking) {
     EXPECT_EQ(lights[0].ctsd, 0xFF008000u);
 }
 
+// The picker's windows wait until the form has painted; a "Pick" that comes sooner makes them itself.
+TEST_F(FormBehaviourTest, ThePickerIsMadeAfterTheFirstPaintOrByAnEarlierPick) {
+    EXPECT_TRUE(mainForm.commands.readButton.painted.painted); // the form has painted
+    EXPECT_EQ(pickerWindow.window, nullptr);
+    click(mainForm.sentence.pickButton);
+    ASSERT_TRUE(usable(sentencePicker.okButton));
+    EXPECT_TRUE(platform::isWindowVisible(pickerWindow.window));
+    pumpFor(50); // the tick that would have made it finds it made
+    EXPECT_TRUE(usable(sentencePicker.okButton));
+}
+
 TEST_F(FormBehaviourTest, WindowSpringsBackAfterAResizeAndPickOpensThePicker) {
     const platform::Rect before = platform::windowRect(mainForm.window.window);
     platform::testing::userResize(mainForm.window.window, 700, 400);
