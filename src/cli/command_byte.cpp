@@ -29,7 +29,7 @@ PortOutcome sendCommandByte(const std::string& port, const CommandByte& byte) {
 Subcommand AddCommandByteCommand(CLI::App& program, const CommandByte& byte) {
     auto ports = std::make_shared<std::vector<std::string>>();
     CLI::App* command = program.add_subcommand(byte.name, byte.description);
-    command->add_option("--port", *ports, "A converter's port; once for each converter");
+    AddPortsOption(*command, *ports);
     return {command, [ports, byte] {
                 return ServePorts(*ports,
                                   [&byte](const std::string& port) { return sendCommandByte(port, byte); },

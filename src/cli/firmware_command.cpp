@@ -106,7 +106,7 @@ Subcommand AddFirmwareCommand(CLI::App& program) {
     auto options = std::make_shared<FirmwareOptions>();
     CLI::App* command = program.add_subcommand("firmware", "Send a firmware image to the converter");
     command->add_option("file", options->file, "FILE.binary (at most 32768 bytes)")->required();
-    command->add_option("--port", options->ports, "A converter's port; once for each converter");
+    AddPortsOption(*command, options->ports);
     command->add_flag("-y,--yes", options->yes, "Proceed: firmware updates may cause the converter to fail");
     return {command, [options] { return runFirmware(*options); }};
 }

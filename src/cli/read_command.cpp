@@ -57,7 +57,7 @@ int runRead(const ReadOptions& options) {
 Subcommand AddReadCommand(CLI::App& program) {
     auto options = std::make_shared<ReadOptions>();
     CLI::App* command = program.add_subcommand("read", "Read the converter's settings and print them");
-    command->add_option("--port", options->ports, "A converter's port; once for each converter");
+    AddPortsOption(*command, options->ports);
     command->add_option("-o,--output", options->output, "Save them as \"Save Config\" would (FILE.cfg)");
     command->add_flag("--json", options->json, "Print them as JSON (the text build and send take)");
     return {command, [options] { return runRead(*options); }};

@@ -160,7 +160,7 @@ Subcommand AddSendCommand(CLI::App& program) {
     CLI::App* command = program.add_subcommand(
         "send", "Send settings to one or many converters, or to each one plugged in (--watch)");
     command->add_option("input", options->input, "FILE.cfg or FILE.json")->required();
-    command->add_option("--port", options->ports, "A converter's port; once for each converter");
+    AddPortsOption(*command, options->ports);
     command->add_flag("--serial-from-file", options->serialFromFile,
                       "Send the file's serial number instead of each converter's own (service)");
     command->add_flag("!--no-verify", options->verify,

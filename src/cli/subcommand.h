@@ -6,6 +6,8 @@
 #include <CLI/CLI.hpp>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace zor::cli {
 
@@ -16,6 +18,11 @@ struct Subcommand {
 
 // Adds the subcommand and its options to the program's parser. The options live as long as run.
 using AddSubcommand = Subcommand (*)(CLI::App& program);
+
+// --port as the commands that serve one or several converters take it (port_batch.h).
+inline CLI::Option* AddPortsOption(CLI::App& command, std::vector<std::string>& ports) {
+    return command.add_option("--port", ports, "A converter's port; once for each converter");
+}
 
 Subcommand AddScanCommand(CLI::App& program);
 Subcommand AddReadCommand(CLI::App& program);
