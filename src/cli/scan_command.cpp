@@ -21,14 +21,10 @@ int runScan(const ScanOptions& options) {
     int found = 0;
     for (const std::string& device : devices) {
         ConverterLink link;
-        std::string message;
-        if (!link.open(device, message))
-            continue; // as the window's scan: a port that does not open is skipped
         FoundConverter converter;
-        converter.device = device;
-        converter.reply = link.query();
-        if (ReplyProblem(device, converter.reply, message) != exitOk) continue;
-        ReadReply(converter.form, converter.reply.outcome);
+        std::string message;
+        // As the window's scan: a port that does not open, or where nothing answers, is skipped.
+        if (AskConverter(device, link, converter, message) != exitOk) continue;
         std::printf("%s\n", ConverterLine(converter).c_str());
         std::fflush(stdout);
         ++found;

@@ -54,6 +54,22 @@ int ReplyProblem(const std::string& device, const QueryResult& reply, std::strin
     return exitOk;
 }
 
+int AskConverter(const std::string& device, ConverterLink& link, FoundConverter& found,
+                 std::string& message) {
+    if (!link.open(device, message)) return exitPort;
+    QueryResult reply = link.query();
+    const int problem = ReplyProblem(device, reply, message);
+    if (problem != exitOk) {
+        link.close();
+        return problem;
+    }
+    found.device = device;
+    found.reply = std::move(reply);
+    found.form = FormState();
+    ReadReply(found.form, found.reply.outcome);
+    return exitOk;
+}
+
 int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& found, std::string* failure) {
     const auto report = [failure](const std::string& message) {
         if (failure != nullptr)
@@ -68,28 +84,12 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
         candidates = platform::listSerialPorts();
     for (const std::string& device : candidates) {
         std::string message;
-        if (!link.open(device, message)) {
-            if (!port.empty()) {
-                report(message);
-                return exitPort;
-            }
-            continue;
+        const int code = AskConverter(device, link, found, message);
+        if (code == exitOk) return exitOk;
+        if (!port.empty()) {
+            report(message);
+            return code;
         }
-        QueryResult reply = link.query();
-        const int problem = ReplyProblem(device, reply, message);
-        if (problem != exitOk) {
-            link.close();
-            if (!port.empty()) {
-                report(message);
-                return problem;
-            }
-            continue;
-        }
-        found.device = device;
-        found.reply = std::move(reply);
-        found.form = FormState();
-        ReadReply(found.form, found.reply.outcome);
-        return exitOk;
     }
     report("no converter answered on any port");
     return exitNoConverter;

@@ -24,6 +24,10 @@ struct FoundConverter {
     FormState form; // the reply read into a fresh form, as "Read Settings" does
 };
 
+// Opens the device and reads the converter's settings there. exitOk with the link left open, or the exit
+// code (exitPort when the device does not open) with the link closed and message saying why.
+int AskConverter(const std::string& device, ConverterLink& link, FoundConverter& found, std::string& message);
+
 // Opens the named port (or, with an empty name, every port the system lists in turn until a converter
 // answers) and reads the converter's settings. Returns exitOk or the exit code, with a message printed,
 // or put in failure when one is given.
