@@ -103,7 +103,7 @@ QueryResult ConverterLink::query() {
     }
     result.written = true;
     SleepMs(replyWaitMs);
-    const platform::PortResult read = platform::readPort(port_, buffer.data(), receiveBufferSize);
+    const platform::PortResult read = ReadQueryReply(port_, buffer.data());
     if (!read.ok()) {
         result.error = read.error;
         return result;

@@ -1,14 +1,15 @@
 // firmware: the window's firmware job driven on the real clock, with a progress bar on a terminal.
-#include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/subcommand.h"
 #include "cli/text.h"
 #include "image/config_file.h"
 #include "link/converter_commands.h"
 #include "link/detection_status.h"
 #include "link/firmware_job.h"
 #include "link/port_firmware_link.h"
+#include "platform/terminal.h"
 
 #include <cstdio>
 #include <memory>
@@ -16,6 +17,12 @@
 
 namespace zor::cli {
 namespace {
+
+struct FirmwareOptions {
+    std::string file;
+    std::vector<std::string> ports;
+    bool yes = false;
+};
 
 void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
     const std::int32_t total = update.image.size / firmwarePacketData + 1;
@@ -51,9 +58,7 @@ PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar
         if (step.finished) {
             if (bar) std::fputc('\n', stderr);
             const platform::PortResult ended = link.sendCommand(endOfFirmwareCommand);
-            if (!ended.ok())
-                return {exitExchangeFailed, "",
-                        name + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(ended.error)))};
+            if (!ended.ok()) return {exitExchangeFailed, "", name + ": " + WriteFailedText(ended.error)};
             return {exitOk,
                     ConverterLine(converter) +
                         ": Firmware update complete: " + std::to_string(update.image.size) + " bytes in " +
@@ -68,9 +73,7 @@ PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar
     return {exitExchangeFailed, "", name + ": firmware update failed: " + Utf8(status)};
 }
 
-} // namespace
-
-int RunFirmware(const FirmwareOptions& options) {
+int runFirmware(const FirmwareOptions& options) {
     std::vector<std::uint8_t> bytes;
     std::uint64_t size = 0;
     const int loaded = LoadFile(options.file, firmwareCapacity, bytes, &size);
@@ -91,9 +94,21 @@ int RunFirmware(const FirmwareOptions& options) {
     return ServePorts(options.ports,
                       [&](const std::string& port) {
                           auto own = std::make_unique<FirmwareUpdate>(*update);
-                          return updatePort(port, *own, one && ErrorIsTerminal());
+                          return updatePort(port, *own,
+                                            one && platform::isTerminal(platform::StandardStream::Error));
                       },
                       {"updated"});
+}
+
+} // namespace
+
+Subcommand AddFirmwareCommand(CLI::App& program) {
+    auto options = std::make_shared<FirmwareOptions>();
+    CLI::App* command = program.add_subcommand("firmware", "Send a firmware image to the converter");
+    command->add_option("file", options->file, "FILE.binary (at most 32768 bytes)")->required();
+    AddPortsOption(*command, options->ports);
+    command->add_flag("-y,--yes", options->yes, "Proceed: firmware updates may cause the converter to fail");
+    return {command, [options] { return runFirmware(*options); }};
 }
 
 } // namespace zor::cli

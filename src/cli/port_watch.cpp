@@ -5,6 +5,7 @@
 #include "cli/session.h"
 #include "cli/stop_request.h"
 #include "platform/port_list.h"
+#include "platform/terminal.h"
 
 #include <chrono>
 #include <cstdio>
@@ -46,7 +47,7 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
     StopOnInterrupt();
     std::fprintf(stderr, "zor-config: waiting for converters on %s, stop with Ctrl-C\n",
                  ports.empty() ? "the system's ports" : "the ports given");
-    const bool bell = OutputIsTerminal();
+    const bool bell = platform::isTerminal(platform::StandardStream::Output);
     std::map<std::string, WatchedPort> watched;
     std::size_t served = 0, succeeded = 0;
     while (!StopRequested()) {

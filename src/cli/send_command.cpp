@@ -1,6 +1,6 @@
 // send: one settings file to one converter or a whole line of them.
 #include "cli/batch_report.h"
-#include "cli/commands.h"
+#include "cli/built_settings.h"
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/port_watch.h"
@@ -8,6 +8,7 @@
 #include "cli/settings_compare.h"
 #include "cli/settings_json.h"
 #include "cli/sha256.h"
+#include "cli/subcommand.h"
 #include "cli/text.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
@@ -15,9 +16,19 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 
 namespace zor::cli {
 namespace {
+
+struct SendOptions {
+    std::string input;
+    std::vector<std::string> ports;
+    bool serialFromFile = false;
+    bool verify = true; // read each converter back and compare
+    std::string report; // a JSON line per converter appended to it
+    bool watch = false; // serve each converter plugged in, until Ctrl-C
+};
 
 // The settings to send, as read from the file once.
 struct SettingsInput {
@@ -95,16 +106,13 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     }
     const std::string serial = Utf8(form.serialNumber);
     BuildResult built = BuildImage(form);
-    if (!built.ok)
-        return {exitCheckRefused, "",
-                built.failure.step == 0 ? std::string("no main function selected")
-                                        : "refused: " + Utf8(built.failure.message)};
+    if (!built.ok) return {exitCheckRefused, "", BuildRefusal(built)};
     const platform::PortResult written =
         link.write(built.image.bytes.data(), static_cast<std::uint32_t>(built.image.length));
     if (!written.ok() || written.count != static_cast<std::uint32_t>(built.image.length))
         return {exitExchangeFailed, "",
-                Utf8(written.ok() ? BytesWrittenText(static_cast<std::int32_t>(written.count))
-                                  : SerialWriteFailedText(static_cast<std::int32_t>(written.error)))};
+                written.ok() ? Utf8(BytesWrittenText(static_cast<std::int32_t>(written.count)))
+                             : WriteFailedText(written.error)};
     entry.serialNumber = serial;
     entry.mainFunction = MainFunctionName(*form.function);
     entry.verify = "off";
@@ -123,9 +131,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
             ""};
 }
 
-} // namespace
-
-int RunSend(const SendOptions& options) {
+int runSend(const SendOptions& options) {
     SettingsInput input;
     const int loaded = loadInput(options.input, input);
     if (loaded != exitOk) return loaded;
@@ -145,6 +151,29 @@ int RunSend(const SendOptions& options) {
     };
     if (options.watch) return WatchPorts(options.ports, serve, {"configured", true});
     return ServePorts(options.ports, serve, {"configured", true});
+}
+
+} // namespace
+
+Subcommand AddSendCommand(CLI::App& program) {
+    auto options = std::make_shared<SendOptions>();
+    CLI::App* command = program.add_subcommand(
+        "send", "Send settings to one or many converters, or to each one plugged in (--watch)");
+    command->add_option("input", options->input, "FILE.cfg or FILE.json")->required();
+    AddPortsOption(*command, options->ports);
+    command->add_flag("--serial-from-file", options->serialFromFile,
+                      "Send the file's serial number instead of each converter's own (service)");
+    command->add_flag("!--no-verify", options->verify,
+                      "Do not read each converter back to compare what it holds with what was sent");
+    command->add_option("--report", options->report,
+                        "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
+                        "main function, settings file and its SHA-256, result, verify, seconds)");
+    command->add_flag("--watch", options->watch,
+                      "Wait for converters to be plugged in and configure each, until Ctrl-C;\n"
+                      "a port is served again once it has gone away and come back. Watches the\n"
+                      "--port ports (a port is there while its device exists), or without them the\n"
+                      "system's serial ports (Windows: its COM ports). Exit 9 if any failed");
+    return {command, [options] { return runSend(*options); }};
 }
 
 } // namespace zor::cli

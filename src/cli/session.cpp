@@ -10,16 +10,6 @@
 
 #include <cstdio>
 
-#ifdef _WIN32
-#include <io.h>
-#define ZOR_ISATTY _isatty
-#define ZOR_FILENO _fileno
-#else
-#include <unistd.h>
-#define ZOR_ISATTY isatty
-#define ZOR_FILENO fileno
-#endif
-
 namespace zor::cli {
 namespace {
 
@@ -34,14 +24,22 @@ void PrintError(const std::string& message) {
     std::fprintf(stderr, "zor-config: %s\n", message.c_str());
 }
 
+std::string WriteFailedText(std::uint32_t error) {
+    return Utf8(SerialWriteFailedText(static_cast<std::int32_t>(error)));
+}
+
+std::string ReadFailedText(std::uint32_t error) {
+    return Utf8(FileReadErrorText(static_cast<std::int32_t>(error)));
+}
+
 int ReplyProblem(const std::string& device, const QueryResult& reply, std::string& message) {
     const std::string name = PortDisplayName(device);
     if (!reply.written) {
-        message = name + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(reply.error)));
+        message = name + ": " + WriteFailedText(reply.error);
         return exitExchangeFailed;
     }
     if (!reply.readOk) {
-        message = name + ": " + Utf8(FileReadErrorText(static_cast<std::int32_t>(reply.error)));
+        message = name + ": " + ReadFailedText(reply.error);
         return exitExchangeFailed;
     }
     if (reply.outcome.detection == Detection::NotDetected) {
@@ -53,6 +51,22 @@ int ReplyProblem(const std::string& device, const QueryResult& reply, std::strin
             name + ": the converter's reply is incomplete, read again (" + Utf8(reply.outcome.status) + ")";
         return exitNoConverter;
     }
+    return exitOk;
+}
+
+int AskConverter(const std::string& device, ConverterLink& link, FoundConverter& found,
+                 std::string& message) {
+    if (!link.open(device, message)) return exitPort;
+    QueryResult reply = link.query();
+    const int problem = ReplyProblem(device, reply, message);
+    if (problem != exitOk) {
+        link.close();
+        return problem;
+    }
+    found.device = device;
+    found.reply = std::move(reply);
+    found.form = FormState();
+    ReadReply(found.form, found.reply.outcome);
     return exitOk;
 }
 
@@ -70,28 +84,12 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
         candidates = platform::listSerialPorts();
     for (const std::string& device : candidates) {
         std::string message;
-        if (!link.open(device, message)) {
-            if (!port.empty()) {
-                report(message);
-                return exitPort;
-            }
-            continue;
+        const int code = AskConverter(device, link, found, message);
+        if (code == exitOk) return exitOk;
+        if (!port.empty()) {
+            report(message);
+            return code;
         }
-        QueryResult reply = link.query();
-        const int problem = ReplyProblem(device, reply, message);
-        if (problem != exitOk) {
-            link.close();
-            if (!port.empty()) {
-                report(message);
-                return problem;
-            }
-            continue;
-        }
-        found.device = device;
-        found.reply = std::move(reply);
-        found.form = FormState();
-        ReadReply(found.form, found.reply.outcome);
-        return exitOk;
     }
     report("no converter answered on any port");
     return exitNoConverter;
@@ -131,7 +129,7 @@ int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint
     (void)platform::closePort(opened.handle);
     if (size != nullptr) *size = start.size;
     if (!read.ok()) {
-        PrintError(path + ": " + Utf8(FileReadErrorText(static_cast<std::int32_t>(read.error))));
+        PrintError(path + ": " + ReadFailedText(read.error));
         return exitFile;
     }
     bytes.resize(read.count);
@@ -168,7 +166,7 @@ int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t c
     (void)platform::closePort(created.handle);
     if (!written.ok() || written.count != static_cast<std::uint32_t>(count)) {
         (void)platform::deleteFile(temporary.c_str());
-        PrintError(path + ": " + Utf8(SerialWriteFailedText(static_cast<std::int32_t>(written.error))));
+        PrintError(path + ": " + WriteFailedText(written.error));
         return exitFile;
     }
     const platform::PortResult replaced = platform::replaceFile(target.c_str(), temporary.c_str());
@@ -179,14 +177,6 @@ int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t c
         return exitFile;
     }
     return exitOk;
-}
-
-bool ErrorIsTerminal() {
-    return ZOR_ISATTY(ZOR_FILENO(stderr)) != 0;
-}
-
-bool OutputIsTerminal() {
-    return ZOR_ISATTY(ZOR_FILENO(stdout)) != 0;
 }
 
 } // namespace zor::cli

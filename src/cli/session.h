@@ -13,12 +13,20 @@ namespace zor::cli {
 
 void PrintError(const std::string& message);
 
+// The window's words for a write or read that failed with the system's error code.
+std::string WriteFailedText(std::uint32_t error);
+std::string ReadFailedText(std::uint32_t error);
+
 // The converter answering on a port: the link stays open for the command's exchange.
 struct FoundConverter {
     std::string device;
     QueryResult reply;
     FormState form; // the reply read into a fresh form, as "Read Settings" does
 };
+
+// Opens the device and reads the converter's settings there. exitOk with the link left open, or the exit
+// code (exitPort when the device does not open) with the link closed and message saying why.
+int AskConverter(const std::string& device, ConverterLink& link, FoundConverter& found, std::string& message);
 
 // Opens the named port (or, with an empty name, every port the system lists in turn until a converter
 // answers) and reads the converter's settings. Returns exitOk or the exit code, with a message printed,
@@ -53,10 +61,5 @@ int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& byt
 // Saves an image as "Save Config" does: a temporary file beside the target, one write, then the
 // temporary put in the target's place, so that a failure never leaves a half-written file.
 int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t count);
-
-// Whether standard error is a terminal (progress bars go there).
-bool ErrorIsTerminal();
-// Whether standard output is a terminal (a bell rings there when a watched converter is done).
-bool OutputIsTerminal();
 
 } // namespace zor::cli

@@ -20,9 +20,7 @@ bool SendQuery() {
 
 void ReplyJob(Widget&) {
     KillJob(*converterLink.widgets.mainWindow);
-    const platform::PortResult read =
-        platform::readPort(converterLink.portHandle, converterLink.receiveBuffer, receiveBufferSize);
-    HandleReplyRead(read, false);
+    HandleReplyRead(ReadQueryReply(converterLink.portHandle, converterLink.receiveBuffer), false);
 }
 
 void HandleReplyRead(const platform::PortResult& read, bool fromFile) {

@@ -13,4 +13,8 @@ platform::PortResult WriteQuery(platform::PortHandle port, std::uint8_t* receive
     return platform::writePort(port, send, static_cast<std::uint32_t>(queryLength));
 }
 
+platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* receive) {
+    return platform::readPort(port, receive, static_cast<std::uint32_t>(receiveBufferSize));
+}
+
 } // namespace zor

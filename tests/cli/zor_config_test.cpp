@@ -190,13 +190,14 @@ TEST_F(ZorConfig, ScanListsEveryConverterThatAnswersAndNoOther) {
 }
 
 // What `read -o` saves is the image the converter holds: each simulator's factory image is written by
-// its own code, independently of the program's image code.
+// its own code, independently of the program's image code. The end of an earlier reply waits on each
+// port: it is thrown away before the query, or its zero bytes in front of the reply would hide the tag.
 TEST_F(ZorConfig, ReadSavesTheConvertersImageInEveryMainFunction) {
     const char* functions[] = {"nmea", "modbus", "serial"};
     const zor::sim::Function models[] = {zor::sim::Function::Nmea, zor::sim::Function::Modbus,
                                          zor::sim::Function::Serial};
     for (int i = 0; i < 3; ++i) {
-        Simulator converter(dir, functions[i], {"--function", functions[i]});
+        Simulator converter(dir, functions[i], {"--function", functions[i], "--stale-reply-end", "10"});
         const std::string saved = path(std::string(functions[i]) + ".cfg");
         const Outcome r = run({"read", "--port", converter.port, "-o", saved});
         ASSERT_EQ(r.code, 0) << r.err;

@@ -149,10 +149,17 @@ int main(int argc, char** argv) {
                 .count());
     };
     const std::vector<std::uint8_t> answer = model.reply();
+    // Written before the port is named, so that it is queued before any program can open the port.
+    ssize_t stale = 0;
+    if (options.staleReplyEnd > 0) {
+        const std::size_t count = std::min<std::size_t>(options.staleReplyEnd, answer.size());
+        stale = write(pty.master, answer.data() + answer.size() - count, count);
+    }
     std::string started = "serving " + std::string(answer.begin(), answer.begin() + 5) + " on " + pty.path;
     for (const std::string& link : links)
         started += ", linked as " + link;
     log.line(0, started, true);
+    if (stale > 0) log.line(0, std::to_string(stale) + " bytes of a reply's end wait on the port", true);
 
     std::vector<std::uint8_t> unsent;
     std::vector<std::uint8_t> txLog;

@@ -46,6 +46,8 @@ Faults:
   --noise-before-tag N           send N bytes of noise in front of the reply
   --split-after N                pause the reply after N bytes ...
   --split-pause MS               ... for MS milliseconds (default 300)
+  --stale-reply-end N            the last N bytes of a reply already wait on the port when the
+                                 program opens it, the rest of an answer nobody read
   --no-ackfw                     leave the firmware start "~ZORf" unanswered
   --forget-settings              take settings images but keep the old settings
   --reject-every N               answer every N-th firmware packet with 2 (N = 1: all of them)
@@ -142,6 +144,9 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--split-pause") {
             if (!needNumber(3600000, n)) return false;
             options.faults.splitPauseMs = static_cast<std::uint32_t>(n);
+        } else if (arg == "--stale-reply-end") {
+            if (!needNumber(4000, n)) return false;
+            options.staleReplyEnd = static_cast<std::uint32_t>(n);
         } else if (arg == "--no-ackfw") {
             options.faults.noAckfw = true;
         } else if (arg == "--forget-settings") {

@@ -21,6 +21,7 @@ struct Options {
     bool unpaced = false;    // send replies at once instead of at 9600 baud
     bool pacedInput = false; // take what the program writes at 9600 baud too
     Faults faults;
+    std::uint32_t staleReplyEnd = 0; // bytes of a reply's end waiting on the port from the start
     std::optional<std::uint32_t> wineCom;
     std::string winePrefix;
     std::string linkPath;

@@ -1,0 +1,55 @@
+// build: a configuration file from JSON settings, with the checks of "Send Settings".
+#include "cli/built_settings.h"
+#include "cli/exit_codes.h"
+#include "cli/session.h"
+#include "cli/settings_json.h"
+#include "cli/subcommand.h"
+
+#include <memory>
+
+namespace zor::cli {
+namespace {
+
+struct BuildOptions {
+    std::string input;
+    std::string output;
+};
+
+int runBuild(const BuildOptions& options) {
+    std::vector<std::uint8_t> bytes;
+    const int loaded = LoadFile(options.input, largestSettingsText, bytes);
+    if (loaded != exitOk) return loaded;
+    if (bytes.size() > largestSettingsText || !StartsLikeJson(bytes)) {
+        PrintError(options.input + " is not a settings text (JSON)");
+        return exitNotSettings;
+    }
+    const nlohmann::json json = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+    if (json.is_discarded()) {
+        PrintError(options.input + " is not valid JSON");
+        return exitNotSettings;
+    }
+    FormState form;
+    std::string error;
+    if (!ApplySettingsJson(form, json, true, error)) {
+        PrintError(options.input + ": " + error);
+        return exitNotSettings;
+    }
+    if (!form.function) {
+        PrintError(options.input + ": mainFunction is missing");
+        return exitNotSettings;
+    }
+    return SaveBuiltImage(form, options.output);
+}
+
+} // namespace
+
+Subcommand AddBuildCommand(CLI::App& program) {
+    auto options = std::make_shared<BuildOptions>();
+    CLI::App* command = program.add_subcommand(
+        "build", "Write a configuration file from JSON settings, with the checks of \"Send Settings\"");
+    command->add_option("input", options->input, "FILE.json")->required();
+    command->add_option("-o,--output", options->output, "FILE.cfg")->required();
+    return {command, [options] { return runBuild(*options); }};
+}
+
+} // namespace zor::cli
