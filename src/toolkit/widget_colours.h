@@ -12,7 +12,7 @@ using Argb = std::uint32_t;
 using Palette = std::array<Argb, 10>;
 
 struct WidgetColours {
-    Argb ctbg = 0;  // background of every widget and window but the main window
+    Argb ctbg = 0;  // background of windows, panels, labels, boxes and groups; the edit control's first brush
     Argb cttn = 0;  // text, normal; text of an editable text field
     Argb cttmo = 0; // text, mouse over
     Argb cttmd = 0; // text, mouse down
