@@ -23,6 +23,8 @@ TEST(ThemePresets, PresetsSetTheirColoursAndOnlyTheLightOneThePalettes) {
     EXPECT_EQ(t.ctbg, 0xFFDCDCDCu);
     EXPECT_EQ(t.ctold, 0x96969696u);
     EXPECT_EQ(t.ctawa, 0xFFFAFAFAu);
+    EXPECT_EQ(t.ctpub, 0xFFF0F0F0u);
+    EXPECT_EQ(t.cttbb, 0xFFD2D2D2u);
     EXPECT_EQ(t.ctebg, 0xFFE0FFFFu);
     EXPECT_EQ(t.imageNormal[0], t.ctbg);
     EXPECT_EQ(t.imageHover[4], 0xFFFFFFFFu);
@@ -38,6 +40,8 @@ TEST(ThemePresets, PresetsSetTheirColoursAndOnlyTheLightOneThePalettes) {
     Theme dark;
     ApplyThemePreset(dark, themeDarkBlue);
     EXPECT_EQ(dark.ctbmo, 0xFF282890u);
+    EXPECT_EQ(dark.ctawa, 0xFF181418u);
+    EXPECT_EQ(dark.ctpub, 0xFF000038u);
     EXPECT_EQ(dark.imageNormal[1], 0u);
 
     Theme untouched;
