@@ -15,9 +15,9 @@
 #include "form/main_form.h"
 #include "nmea/sentence_picker.h"
 #include "platform/window.h"
-#include "render/theme.h"
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
+#include "toolkit/theme.h"
 #include "toolkit/widget_create.h"
 
 #include <algorithm>

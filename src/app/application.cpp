@@ -5,9 +5,9 @@
 #include "link/exchange_owner.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
-#include "render/theme.h"
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
+#include "toolkit/theme.h"
 #include "toolkit/widget.h"
 
 namespace zor {

@@ -8,9 +8,6 @@
 namespace zor {
 
 inline constexpr std::int32_t indicatorCount = 7;
-inline constexpr std::array<const char16_t*, indicatorCount> indicatorNames = {
-    u"IO",         u"EEPROM Read", u"Output Monitor", u"SDI12 Port", u"SDI12 Service",
-    u"RS422 Port", u"EEPROM Write"};
 
 inline constexpr std::uint32_t indicatorRed = 0xFFFF0000;
 inline constexpr std::uint32_t indicatorGreen = 0xFF008000;

@@ -27,9 +27,9 @@ inline constexpr std::uint32_t firmwareAnswerPauseMs = 10;
 inline constexpr std::uint32_t firmwareReplyTimeoutMs = 5000;
 // Rejections of one packet in a row after which the update is given up: a converter that refuses the
 // same data again and again will not take them, and resending for ever would keep the buttons disabled.
+inline constexpr std::int32_t firmwareRejectLimit = 10;
 // The status of a packet the converter asked for again.
 inline constexpr char16_t packetSendFailedStatus[] = u"Packet Send Failed";
-inline constexpr std::int32_t firmwareRejectLimit = 10;
 // Once the last packet is answered: a beep, then the command byte that restarts the converter.
 inline constexpr std::uint32_t firmwareDoneBeepHz = 2000;
 inline constexpr std::uint32_t firmwareDoneBeepMs = 300;

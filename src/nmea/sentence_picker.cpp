@@ -6,10 +6,10 @@
 #include "platform/dialogs.h"
 #include "platform/port.h"
 #include "platform/window.h"
-#include "render/theme.h"
 #include "toolkit/decimal_text.h"
 #include "toolkit/layout.h"
 #include "toolkit/paths.h"
+#include "toolkit/theme.h"
 #include "toolkit/widget_create.h"
 
 #include <string>

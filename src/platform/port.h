@@ -1,7 +1,8 @@
 // Serial ports and files behind one handle type: the converter's port and a configuration or firmware
 // file are read and written the same way, so a file handle can stand in for the port for one call.
 // Every operation returns its error code with its result (Win32 error codes on every backend); there
-// is no thread-global "last error".
+// is no thread-global "last error". A failure always carries a code other than 0, so the code alone
+// tells success from failure.
 #pragma once
 
 #include "platform/types.h"
@@ -19,27 +20,16 @@ struct PortObject;
 using PortHandle = PortObject*;
 inline constexpr PortHandle invalidPortHandle = nullptr;
 
-// What kind of failure an operation met, beside the system's error code.
-enum class PortFailure : std::uint8_t {
-    None,
-    CallerError, // an invalid or closed handle, a null buffer: a fault of the calling code
-    SystemError, // the system refused; the code says why
-    Unsupported, // the handle cannot do this (comm settings on a file)
-    OutOfMemory,
-};
-
 struct PortResult {
     std::uint32_t count = 0; // bytes read or written
     std::uint32_t error = 0; // system error code, 0 on success
-    PortFailure failure = PortFailure::None;
-    bool ok() const { return failure == PortFailure::None; }
+    bool ok() const { return error == 0; }
 };
 
 struct PortOpenResult {
     PortHandle handle = invalidPortHandle;
-    std::uint32_t error = 0;
-    PortFailure failure = PortFailure::None;
-    bool ok() const { return failure == PortFailure::None; }
+    std::uint32_t error = 0; // 0 on success
+    bool ok() const { return error == 0; }
 };
 
 // Line settings of a serial port. Only the four named fields are ever changed; every other field of
@@ -55,9 +45,8 @@ struct CommSettings {
 
 struct CommSettingsResult {
     CommSettings settings;
-    std::uint32_t error = 0;
-    PortFailure failure = PortFailure::None;
-    bool ok() const { return failure == PortFailure::None; }
+    std::uint32_t error = 0; // 0 on success
+    bool ok() const { return error == 0; }
 };
 
 // Read and write time-outs in milliseconds, with the meaning of the Win32 COMMTIMEOUTS fields.

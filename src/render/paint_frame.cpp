@@ -1,8 +1,8 @@
 #include "render/paint_frame.h"
 
 #include "platform/gdi.h"
-#include "render/colour.h"
 #include "render/graphics_objects.h"
+#include "toolkit/colour.h"
 
 #include <utility>
 

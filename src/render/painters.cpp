@@ -1,13 +1,13 @@
-#include "render/painters.h"
+#include "toolkit/widget_painter.h"
 
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "render/button_painter.h"
 #include "render/check_radio_painter.h"
-#include "render/colour.h"
 #include "render/group_box_painter.h"
 #include "render/label_painter.h"
 #include "render/paint_frame.h"
+#include "toolkit/colour.h"
 
 namespace zor {
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/graphics.h"
+#include "toolkit/widget_painter.h" // ReleaseTextObjects
 
 #include <cstdint>
 
@@ -16,6 +17,5 @@ platform::FontHandle CachedFont(const char16_t* face, std::int32_t sizePoints, p
 // A string format with both alignments set; null only when GDI+ cannot make one.
 platform::StringFormatHandle CachedStringFormat(platform::StringAlignment horizontal,
                                                 platform::StringAlignment vertical);
-void ReleaseTextObjects();
 
 } // namespace zor

@@ -5,24 +5,21 @@
 namespace zor {
 namespace {
 
-struct PresetColours {
-    Argb ctbg, cttn, cttmo, cttmd, cttd, ctfn, ctfmo, ctfmd, ctfd, ctgc, ctbn, ctbmo, ctbmd, ctbd, ctol,
-        ctold, ctsn, ctsmd, ctsd, ctcc, ctccd, ctawa, ctpub, cttbb, ctebg;
-};
-
-constexpr PresetColours presets[3] = {
+// The style colours of each preset, in the widget's order (styleColourFields); the palettes are set
+// apart below.
+constexpr WidgetColours presets[3] = {
     {0xFFDCDCDC, 0xFF282828, 0xFF141450, 0xFF2878C8, 0xFF505050, 0xFFE6E6E6, 0xFFC8E6FF,
      0xFFE1E1F0, 0xFFB4B4B4, 0x8CFFFFFF, 0xFF64C8C8, 0xFF28C8F0, 0xFF28BEC8, 0xFFC8C8C8,
      0xFF787878, 0x96969696, 0xFF282828, 0xFF2828C8, 0xFF787878, 0xFFEEE8AA, 0xFFDCDCDC,
-     0xFFFAFAFA, 0xFFF0F0F0, 0xFFD2D2D2, 0xFFE0FFFF},
+     0xFFF0F0F0, 0xFFD2D2D2, 0xFFFAFAFA, 0xFFE0FFFF},
     {0xFF242441, 0xFFC8C8C8, 0xFF05FFFF, 0xFF3C80FF, 0xFF4096A9, 0xFF04043A, 0xFF0046AA,
      0xFF000040, 0xFF1E1E3C, 0x24FFFFFF, 0xFF00BEFF, 0xFF282890, 0xFF2833BE, 0xFF0F828E,
      0xFF0078C8, 0xFF0078B4, 0xFF28C8FF, 0xFF2828B6, 0xFF286478, 0xFF0A0066, 0xFF2C2C4A,
-     0xFF181418, 0xFF000038, 0xFF002C5B, 0xFF001850},
+     0xFF000038, 0xFF002C5B, 0xFF181418, 0xFF001850},
     {0xFF3C3C3C, 0xFF00FF00, 0xFF28FF28, 0xFF28CE5A, 0xFF28A028, 0xFF3A422C, 0xFF286426,
      0x5064E164, 0xFF003500, 0x24FFFFFF, 0xFF64BD64, 0xFF28F328, 0xFF28DE5B, 0xFF64AD64,
      0xFF7DCE72, 0xFF4B964B, 0xFF28D228, 0xFF28FF64, 0xFF467846, 0xFF6B7355, 0xFF002000,
-     0xFF505050, 0xFF282828, 0xFF323232, 0xFF000000},
+     0xFF282828, 0xFF323232, 0xFF505050, 0xFF000000},
 };
 
 // Entries 1..9 of the three palettes; only the light preset sets them.
@@ -37,41 +34,18 @@ constexpr Palette lightDisabled = {0,          0xFF646464, 0xFFAEAEB0, 0xFF6B686
 
 void ApplyThemePreset(Theme& target, std::int32_t preset) {
     if (preset < themeLight || preset > themeGreenOnGrey) return;
-    const PresetColours& c = presets[preset];
-    target.ctbg = c.ctbg;
-    target.cttn = c.cttn;
-    target.cttmo = c.cttmo;
-    target.cttmd = c.cttmd;
-    target.cttd = c.cttd;
-    target.ctfn = c.ctfn;
-    target.ctfmo = c.ctfmo;
-    target.ctfmd = c.ctfmd;
-    target.ctfd = c.ctfd;
-    target.ctgc = c.ctgc;
-    target.ctbn = c.ctbn;
-    target.ctbmo = c.ctbmo;
-    target.ctbmd = c.ctbmd;
-    target.ctbd = c.ctbd;
-    target.ctol = c.ctol;
-    target.ctold = c.ctold;
-    target.ctsn = c.ctsn;
-    target.ctsmd = c.ctsmd;
-    target.ctsd = c.ctsd;
-    target.ctcc = c.ctcc;
-    target.ctccd = c.ctccd;
-    target.ctawa = c.ctawa;
-    target.ctpub = c.ctpub;
-    target.cttbb = c.cttbb;
-    target.ctebg = c.ctebg;
+    const WidgetColours& c = presets[preset];
+    for (Argb WidgetColours::*field : styleColourFields)
+        target.*field = c.*field;
     if (preset == themeLight) {
-        target.ibmn = lightNormal;
-        target.ibmm = lightHover;
-        target.ibmd = lightDisabled;
+        target.imageNormal = lightNormal;
+        target.imageHover = lightHover;
+        target.imageDisabled = lightDisabled;
     }
     // Entry 0 stands for the background behind a pattern image.
-    target.ibmn[0] = c.ctbg;
-    target.ibmm[0] = c.ctbg;
-    target.ibmd[0] = c.ctbg;
+    target.imageNormal[0] = c.ctbg;
+    target.imageHover[0] = c.ctbg;
+    target.imageDisabled[0] = c.ctbg;
 }
 
 void LoadTheme(Theme& target, std::int32_t selector) {

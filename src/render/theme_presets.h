@@ -1,7 +1,7 @@
 // The three built-in themes and the start-up choice between them and the custom theme.
 #pragma once
 
-#include "render/theme.h"
+#include "toolkit/theme.h"
 
 #include <cstdint>
 

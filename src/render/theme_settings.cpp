@@ -31,9 +31,9 @@ struct NamedPalette {
 };
 
 constexpr NamedPalette namedPalettes[] = {
-    {u"ibmn", &Theme::ibmn},
-    {u"ibmm", &Theme::ibmm},
-    {u"ibmd", &Theme::ibmd},
+    {u"ibmn", &Theme::imageNormal},
+    {u"ibmm", &Theme::imageHover},
+    {u"ibmd", &Theme::imageDisabled},
 };
 
 std::u16string paletteKey(const char16_t* prefix, std::int32_t entry) {

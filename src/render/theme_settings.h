@@ -2,7 +2,7 @@
 // each value the colour's 32-bit pattern as a signed decimal number (0xFFDCDCDC is -2302756).
 #pragma once
 
-#include "render/theme.h"
+#include "toolkit/theme.h"
 
 #include <cstdint>
 

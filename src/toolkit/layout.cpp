@@ -1,8 +1,8 @@
 #include "toolkit/layout.h"
 
 #include "platform/window.h"
-#include "render/theme.h"
 #include "toolkit/message_loop.h"
+#include "toolkit/theme.h"
 
 namespace zor {
 

@@ -2,9 +2,9 @@
 
 #include "platform/graphics_runtime.h"
 #include "platform/window.h"
-#include "render/text_objects.h"
 #include "toolkit/text_buffer.h"
 #include "toolkit/widget.h"
+#include "toolkit/widget_painter.h"
 #include "toolkit/window_procedure.h"
 
 namespace zor {

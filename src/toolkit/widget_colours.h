@@ -1,5 +1,6 @@
-// The colours every widget carries: 25 named style colours and three ten-entry pattern palettes,
-// all 0xAARRGGBB. Painters read them from the widget being painted, never from the theme.
+// The colours every widget carries and the theme they come from: 25 named style colours and three
+// ten-entry pattern palettes, all 0xAARRGGBB. The names are the settings keys of the custom theme, so
+// they stay as they are. Painters read the colours from the widget being painted, never from the theme.
 #pragma once
 
 #include <array>
@@ -11,34 +12,36 @@ using Argb = std::uint32_t;
 using Palette = std::array<Argb, 10>;
 
 struct WidgetColours {
-    Argb ctbg = 0;
-    Argb cttn = 0;
-    Argb cttmo = 0;
-    Argb cttmd = 0;
-    Argb cttd = 0;
-    Argb ctfn = 0;
-    Argb ctfmo = 0;
-    Argb ctfmd = 0;
-    Argb ctfd = 0;
-    Argb ctgc = 0;
-    Argb ctbn = 0;
-    Argb ctbmo = 0;
-    Argb ctbmd = 0;
-    Argb ctbd = 0;
-    Argb ctol = 0;
-    Argb ctold = 0;
-    Argb ctsn = 0;
-    Argb ctsmd = 0;
-    Argb ctsd = 0;
-    Argb ctcc = 0;
-    Argb ctccd = 0;
-    Argb ctpub = 0;
-    Argb cttbb = 0;
-    Argb ctawa = 0;
-    Argb ctebg = 0;
-    Palette imageNormal{};
-    Palette imageHover{};
-    Palette imageDisabled{};
+    Argb ctbg = 0;  // background of windows, panels, labels, boxes and groups; the edit control's first brush
+    Argb cttn = 0;  // text, normal; text of an editable text field
+    Argb cttmo = 0; // text, mouse over
+    Argb cttmd = 0; // text, mouse down
+    Argb cttd = 0;  // text, disabled; text of a read-only text field
+    Argb ctfn = 0;  // face of a button or check/radio box, normal
+    Argb ctfmo = 0; // face, mouse over
+    Argb ctfmd = 0; // face, mouse down
+    Argb ctfd = 0;  // face, disabled; background of read-only fields and of disabled field-look labels
+    Argb ctgc = 0;  // gloss: the translucent highlight over the upper part of a rounded button
+    Argb ctbn = 0;  // border, normal; the dashed focus rectangle and a bordered label's frame
+    Argb ctbmo = 0; // border, mouse over
+    Argb ctbmd = 0; // border, mouse down
+    Argb ctbd = 0;  // border, disabled; a disabled bordered label's frame
+    Argb ctol = 0;  // outline of a group box
+    Argb ctold = 0; // outline of a disabled group box
+    Argb ctsn = 0;  // selection mark (check square, radio dot) when checked, normal and mouse over
+    Argb ctsmd = 0; // selection mark, mouse down
+    Argb ctsd = 0;  // selection mark of a disabled, checked box
+    Argb ctcc = 0;  // face of a checked menu item (a kind never created here; no painter uses it)
+    Argb ctccd = 0; // face of a checked, disabled menu item (no painter uses it)
+    Argb ctpub = 0; // background of pop-up windows and menu items (no painter uses it)
+    Argb cttbb = 0; // background of tool bars and tool buttons (no painter uses it)
+    Argb ctawa = 0; // background of the main window
+    Argb ctebg = 0; // background of an editable text field and of a label with the field look
+    // Colours of 16x16 pattern images (a kind never created here); entry 0 stands for the background
+    // behind the image and has no settings key, entries 1..9 are the keys ibmn1..9, ibmm1..9, ibmd1..9.
+    Palette imageNormal{};   // "ibmn": normal
+    Palette imageHover{};    // "ibmm": mouse over or down
+    Palette imageDisabled{}; // "ibmd": disabled
 
     bool operator==(const WidgetColours&) const = default;
 };

@@ -4,8 +4,8 @@
 #include "platform/gdi.h"
 #include "platform/graphics_runtime.h"
 #include "platform/window.h"
-#include "render/colour.h"
-#include "render/theme.h"
+#include "toolkit/colour.h"
+#include "toolkit/theme.h"
 #include "toolkit/window_procedure.h"
 
 namespace zor {

@@ -3,9 +3,9 @@
 #include "platform/dialogs.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
-#include "render/colour.h"
-#include "render/painters.h"
+#include "toolkit/colour.h"
 #include "toolkit/widget_create.h"
+#include "toolkit/widget_painter.h"
 
 namespace zor {
 

@@ -2,9 +2,9 @@
 // and checked states, on one window in the light colours. The hover and press states are forced by
 // setting visualState and repainting; the pointer is moved away first so that it changes nothing.
 #include "platform/test_input.h"
-#include "render/theme.h"
 #include "toolkit/layout.h"
 #include "toolkit/message_loop.h"
+#include "toolkit/theme.h"
 #include "toolkit/widget_create.h"
 
 #include <array>

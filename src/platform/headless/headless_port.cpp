@@ -103,12 +103,12 @@ SerialPortState& port(const std::string& key) {
     return it->second;
 }
 
-PortResult failed(std::uint32_t code, PortFailure kind = PortFailure::SystemError) {
-    return PortResult{0, code, kind};
+PortResult failed(std::uint32_t code) {
+    return PortResult{0, code};
 }
 
-PortOpenResult openFailed(std::uint32_t code, PortFailure kind = PortFailure::SystemError) {
-    return PortOpenResult{invalidPortHandle, code, kind};
+PortOpenResult openFailed(std::uint32_t code) {
+    return PortOpenResult{invalidPortHandle, code};
 }
 
 // As Windows decides an open: a read-only file is never opened for writing, and every handle already
@@ -204,7 +204,7 @@ std::uint32_t readSerial(SerialPortState& p, std::uint8_t* buffer, std::uint32_t
 } // namespace
 
 PortOpenResult openPort(const char* name) {
-    if (name == nullptr) return openFailed(error::InvalidParameter, PortFailure::CallerError);
+    if (name == nullptr) return openFailed(error::InvalidParameter);
     const std::string key = portKey(name);
     const auto it = state().ports.find(key);
     if (it == state().ports.end() || it->second.device == nullptr) return openFailed(error::FileNotFound);
@@ -216,11 +216,11 @@ PortOpenResult openPort(const char* name) {
     object->serial = true;
     object->portKey = key;
     object->access = FileAccess::ReadWrite;
-    return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
+    return PortOpenResult{addHandle(std::move(object)), 0};
 }
 
 PortOpenResult openFile(const char16_t* path, FileAccess access) {
-    if (path == nullptr) return openFailed(error::InvalidParameter, PortFailure::CallerError);
+    if (path == nullptr) return openFailed(error::InvalidParameter);
     const std::u16string key = fileKey(path);
     if (const std::uint32_t code = takeFileFault(key, FileOperation::Open)) return openFailed(code);
     const auto it = state().files.find(key);
@@ -233,11 +233,11 @@ PortOpenResult openFile(const char16_t* path, FileAccess access) {
     object->fileKey = key;
     object->access = access;
     object->opening = it->second.openings.back().id;
-    return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
+    return PortOpenResult{addHandle(std::move(object)), 0};
 }
 
 PortOpenResult createFile(const char16_t* path) {
-    if (path == nullptr) return openFailed(error::InvalidParameter, PortFailure::CallerError);
+    if (path == nullptr) return openFailed(error::InvalidParameter);
     const std::u16string key = fileKey(path);
     if (const std::uint32_t code = takeFileFault(key, FileOperation::Create)) return openFailed(code);
     FileState& file = state().files[key];
@@ -247,12 +247,11 @@ PortOpenResult createFile(const char16_t* path) {
     object->fileKey = key;
     object->access = FileAccess::ReadWrite;
     object->opening = file.openings.back().id;
-    return PortOpenResult{addHandle(std::move(object)), 0, PortFailure::None};
+    return PortOpenResult{addHandle(std::move(object)), 0};
 }
 
 PortResult replaceFile(const char16_t* target, const char16_t* replacement) {
-    if (target == nullptr || replacement == nullptr)
-        return failed(error::InvalidParameter, PortFailure::CallerError);
+    if (target == nullptr || replacement == nullptr) return failed(error::InvalidParameter);
     const std::u16string targetKey = fileKey(target);
     const std::u16string replacementKey = fileKey(replacement);
     if (const std::uint32_t code = takeFileFault(targetKey, FileOperation::Replace)) return failed(code);
@@ -271,7 +270,7 @@ PortResult replaceFile(const char16_t* target, const char16_t* replacement) {
 }
 
 PortResult deleteFile(const char16_t* path) {
-    if (path == nullptr) return failed(error::InvalidParameter, PortFailure::CallerError);
+    if (path == nullptr) return failed(error::InvalidParameter);
     const std::u16string key = fileKey(path);
     if (const std::uint32_t code = takeFileFault(key, FileOperation::Delete)) return failed(code);
     const auto it = state().files.find(key);
@@ -284,12 +283,12 @@ PortResult deleteFile(const char16_t* path) {
 
 PortResult readPort(PortHandle handle, std::uint8_t* buffer, std::uint32_t capacity) {
     PortObject* object = live(handle);
-    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
-    if (buffer == nullptr && capacity > 0) return failed(error::InvalidParameter, PortFailure::CallerError);
+    if (object == nullptr) return failed(error::InvalidHandle);
+    if (buffer == nullptr && capacity > 0) return failed(error::InvalidParameter);
     if (object->serial) {
         SerialPortState& p = port(object->portKey);
         if (p.faults.readError != 0) return failed(p.faults.readError);
-        return PortResult{readSerial(p, buffer, capacity), 0, PortFailure::None};
+        return PortResult{readSerial(p, buffer, capacity), 0};
     }
     if (const std::uint32_t code = takeFileFault(object->fileKey, FileOperation::Read)) return failed(code);
     const std::vector<std::uint8_t>& bytes = state().files[object->fileKey].bytes;
@@ -297,18 +296,18 @@ PortResult readPort(PortHandle handle, std::uint8_t* buffer, std::uint32_t capac
     const std::uint32_t count = static_cast<std::uint32_t>(std::min<std::size_t>(available, capacity));
     if (count > 0) std::memcpy(buffer, bytes.data() + object->position, count);
     object->position += count;
-    return PortResult{count, 0, PortFailure::None};
+    return PortResult{count, 0};
 }
 
 PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t count) {
     PortObject* object = live(handle);
-    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
-    if (bytes == nullptr && count > 0) return failed(error::InvalidParameter, PortFailure::CallerError);
+    if (object == nullptr) return failed(error::InvalidHandle);
+    if (bytes == nullptr && count > 0) return failed(error::InvalidParameter);
     if (object->serial) {
         SerialPortState& p = port(object->portKey);
         if (p.faults.writeError != 0) return failed(p.faults.writeError);
         if (p.device != nullptr && count > 0) p.device->written(bytes, count, clock());
-        return PortResult{count, 0, PortFailure::None};
+        return PortResult{count, 0};
     }
     if (object->access != FileAccess::ReadWrite) return failed(error::AccessDenied);
     if (const std::uint32_t code = takeFileFault(object->fileKey, FileOperation::Write)) return failed(code);
@@ -316,13 +315,13 @@ PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t
     if (file.size() < object->position + count) file.resize(object->position + count);
     if (count > 0) std::memcpy(file.data() + object->position, bytes, count);
     object->position += count;
-    return PortResult{count, 0, PortFailure::None};
+    return PortResult{count, 0};
 }
 
 PortResult closePort(PortHandle& handle) {
     PortObject* object = live(handle);
     handle = invalidPortHandle;
-    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
+    if (object == nullptr) return failed(error::InvalidHandle);
     if (object->serial) {
         port(object->portKey).open = false;
     } else {
@@ -338,13 +337,10 @@ CommSettingsResult readCommSettings(PortHandle handle) {
     PortObject* object = live(handle);
     if (object == nullptr) {
         result.error = error::InvalidHandle;
-        result.failure = PortFailure::CallerError;
     } else if (!object->serial) {
         result.error = error::NotSupported;
-        result.failure = PortFailure::Unsupported;
     } else if (const std::uint32_t code = port(object->portKey).faults.readSettingsError) {
         result.error = code;
-        result.failure = PortFailure::SystemError;
     } else {
         result.settings = port(object->portKey).settings;
     }
@@ -353,8 +349,8 @@ CommSettingsResult readCommSettings(PortHandle handle) {
 
 PortResult applyCommSettings(PortHandle handle, const CommSettings& settings) {
     PortObject* object = live(handle);
-    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
-    if (!object->serial) return failed(error::NotSupported, PortFailure::Unsupported);
+    if (object == nullptr) return failed(error::InvalidHandle);
+    if (!object->serial) return failed(error::NotSupported);
     SerialPortState& p = port(object->portKey);
     if (p.faults.applySettingsError != 0) return failed(p.faults.applySettingsError);
     p.settings = settings;
@@ -363,16 +359,16 @@ PortResult applyCommSettings(PortHandle handle, const CommSettings& settings) {
 
 PortResult setCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) {
     PortObject* object = live(handle);
-    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
-    if (!object->serial) return failed(error::NotSupported, PortFailure::Unsupported);
+    if (object == nullptr) return failed(error::InvalidHandle);
+    if (!object->serial) return failed(error::NotSupported);
     port(object->portKey).timeouts = timeouts;
     return PortResult{};
 }
 
 PortResult purgeReceive(PortHandle handle) {
     PortObject* object = live(handle);
-    if (object == nullptr) return failed(error::InvalidHandle, PortFailure::CallerError);
-    if (!object->serial) return failed(error::NotSupported, PortFailure::Unsupported);
+    if (object == nullptr) return failed(error::InvalidHandle);
+    if (!object->serial) return failed(error::NotSupported);
     SerialPortState& p = port(object->portKey);
     if (p.device != nullptr) p.device->purgeArrived(clock());
     return PortResult{};

@@ -80,33 +80,32 @@ std::uint32_t win32Code(int code) {
 PortResult systemFailure(int code) {
     PortResult result;
     result.error = win32Code(code);
-    result.failure = code == ENOMEM ? PortFailure::OutOfMemory : PortFailure::SystemError;
     return result;
 }
 
 PortResult serialFailure(sp_return code) {
     switch (code) {
     case SP_ERR_ARG:
-        return PortResult{0, error::InvalidParameter, PortFailure::CallerError};
+        return PortResult{0, error::InvalidParameter};
     case SP_ERR_MEM:
-        return PortResult{0, error::NotEnoughMemory, PortFailure::OutOfMemory};
+        return PortResult{0, error::NotEnoughMemory};
     case SP_ERR_SUPP:
-        return PortResult{0, error::NotSupported, PortFailure::Unsupported};
+        return PortResult{0, error::NotSupported};
     default:
         return systemFailure(sp_last_error_code());
     }
 }
 
 PortResult invalidHandle() {
-    return PortResult{0, error::InvalidHandle, PortFailure::CallerError};
+    return PortResult{0, error::InvalidHandle};
 }
 
 PortResult invalidParameter() {
-    return PortResult{0, error::InvalidParameter, PortFailure::CallerError};
+    return PortResult{0, error::InvalidParameter};
 }
 
 PortOpenResult openFailure(const PortResult& failure) {
-    return PortOpenResult{invalidPortHandle, failure.error, failure.failure};
+    return PortOpenResult{invalidPortHandle, failure.error};
 }
 
 // The UTF-8 path of a 16-bit one; unpaired surrogates become U+FFFD.
@@ -147,7 +146,7 @@ PortResult readSerial(PortObject& port, std::uint8_t* buffer, std::uint32_t capa
     if (t.readInterval == everything && t.readTotalMultiplier == 0 && t.readTotalConstant == 0) {
         const int n = sp_nonblocking_read(port.serial, buffer, capacity);
         if (n < 0) return serialFailure(static_cast<sp_return>(n));
-        return PortResult{static_cast<std::uint32_t>(n), 0, PortFailure::None};
+        return PortResult{static_cast<std::uint32_t>(n), 0};
     }
     const std::uint64_t total =
         static_cast<std::uint64_t>(t.readTotalMultiplier) * capacity + t.readTotalConstant;
@@ -171,7 +170,7 @@ PortResult readSerial(PortObject& port, std::uint8_t* buffer, std::uint32_t capa
         if (n == 0) break; // the wait passed without a byte
         got += static_cast<std::uint32_t>(n);
     }
-    return PortResult{got, 0, PortFailure::None};
+    return PortResult{got, 0};
 }
 
 } // namespace
@@ -186,7 +185,7 @@ PortOpenResult openPort(const char* name) {
     const sp_return found = sp_get_port_by_name(device, &port);
     if (found != SP_OK) {
         // libserialport knows only devices the system lists as serial ports.
-        return PortOpenResult{invalidPortHandle, error::FileNotFound, PortFailure::SystemError};
+        return PortOpenResult{invalidPortHandle, error::FileNotFound};
     }
     const sp_return opened = sp_open(port, SP_MODE_READ_WRITE);
     if (opened != SP_OK) {
@@ -199,7 +198,7 @@ PortOpenResult openPort(const char* name) {
     if (sp_get_port_handle(port, &fd) == SP_OK && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         sp_close(port);
         sp_free_port(port);
-        return PortOpenResult{invalidPortHandle, error::SharingViolation, PortFailure::SystemError};
+        return PortOpenResult{invalidPortHandle, error::SharingViolation};
     }
     PortOpenResult result;
     result.handle = new PortObject{port, -1, {}};
@@ -243,7 +242,7 @@ PortResult readPort(PortHandle handle, std::uint8_t* buffer, std::uint32_t capac
         if (n == 0) break;
         got += static_cast<std::uint32_t>(n);
     }
-    return PortResult{got, 0, PortFailure::None};
+    return PortResult{got, 0};
 }
 
 PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t count) {
@@ -257,7 +256,7 @@ PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t
         const int n = sp_blocking_write(handle->serial, bytes, count, waitMs);
         if (n < 0) return serialFailure(static_cast<sp_return>(n));
         // As on Windows, a write that runs out of time succeeds with what it wrote.
-        return PortResult{static_cast<std::uint32_t>(n), 0, PortFailure::None};
+        return PortResult{static_cast<std::uint32_t>(n), 0};
     }
     std::uint32_t written = 0;
     while (written < count) {
@@ -270,7 +269,7 @@ PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t
         }
         written += static_cast<std::uint32_t>(n);
     }
-    return PortResult{written, 0, PortFailure::None};
+    return PortResult{written, 0};
 }
 
 PortResult closePort(PortHandle& handle) {
@@ -292,11 +291,9 @@ PortResult closePort(PortHandle& handle) {
 CommSettingsResult readCommSettings(PortHandle handle) {
     CommSettingsResult result;
     if (handle == invalidPortHandle || handle->serial == nullptr) {
-        const PortResult failure = handle == invalidPortHandle
-                                       ? invalidHandle()
-                                       : PortResult{0, error::NotSupported, PortFailure::Unsupported};
+        const PortResult failure =
+            handle == invalidPortHandle ? invalidHandle() : PortResult{0, error::NotSupported};
         result.error = failure.error;
-        result.failure = failure.failure;
         return result;
     }
     sp_port_config* config = nullptr;
@@ -317,7 +314,6 @@ CommSettingsResult readCommSettings(PortHandle handle) {
     } else {
         const PortResult failure = serialFailure(status);
         result.error = failure.error;
-        result.failure = failure.failure;
     }
     sp_free_config(config);
     return result;
@@ -325,7 +321,7 @@ CommSettingsResult readCommSettings(PortHandle handle) {
 
 PortResult applyCommSettings(PortHandle handle, const CommSettings& settings) {
     if (handle == invalidPortHandle) return invalidHandle();
-    if (handle->serial == nullptr) return PortResult{0, error::NotSupported, PortFailure::Unsupported};
+    if (handle->serial == nullptr) return PortResult{0, error::NotSupported};
     // Only the four fields: flow control and the rest stay as the port has them.
     sp_return status = sp_set_baudrate(handle->serial, static_cast<int>(settings.baudRate));
     if (status == SP_OK) status = sp_set_bits(handle->serial, settings.byteSize);
@@ -337,14 +333,14 @@ PortResult applyCommSettings(PortHandle handle, const CommSettings& settings) {
 
 PortResult setCommTimeouts(PortHandle handle, const CommTimeouts& timeouts) {
     if (handle == invalidPortHandle) return invalidHandle();
-    if (handle->serial == nullptr) return PortResult{0, error::NotSupported, PortFailure::Unsupported};
+    if (handle->serial == nullptr) return PortResult{0, error::NotSupported};
     handle->timeouts = timeouts;
     return PortResult{};
 }
 
 PortResult purgeReceive(PortHandle handle) {
     if (handle == invalidPortHandle) return invalidHandle();
-    if (handle->serial == nullptr) return PortResult{0, error::NotSupported, PortFailure::Unsupported};
+    if (handle->serial == nullptr) return PortResult{0, error::NotSupported};
     const sp_return status = sp_flush(handle->serial, SP_BUF_INPUT);
     if (status != SP_OK) return serialFailure(status);
     return PortResult{};

@@ -30,23 +30,16 @@ PortHandle seam(HANDLE handle) {
 PortResult systemFailure(std::uint32_t fallback = error::InvalidParameter) {
     PortResult result;
     result.error = GetLastError();
-    if (result.error == ERROR_NOT_ENOUGH_MEMORY || result.error == ERROR_OUTOFMEMORY) {
-        result.failure = PortFailure::OutOfMemory;
-    } else if (result.error == ERROR_INVALID_HANDLE) {
-        result.failure = PortFailure::CallerError; // a handle the caller had already closed
-    } else {
-        result.failure = PortFailure::SystemError;
-    }
     if (result.error == 0) result.error = fallback;
     return result;
 }
 
 PortResult invalidHandle() {
-    return PortResult{0, error::InvalidHandle, PortFailure::CallerError};
+    return PortResult{0, error::InvalidHandle};
 }
 
 PortResult invalidParameter() {
-    return PortResult{0, error::InvalidParameter, PortFailure::CallerError};
+    return PortResult{0, error::InvalidParameter};
 }
 
 PortOpenResult opened(HANDLE handle) {
@@ -54,7 +47,6 @@ PortOpenResult opened(HANDLE handle) {
     if (handle == INVALID_HANDLE_VALUE) {
         const PortResult failure = systemFailure();
         result.error = failure.error;
-        result.failure = failure.failure;
         return result;
     }
     result.handle = seam(handle);
@@ -64,14 +56,12 @@ PortOpenResult opened(HANDLE handle) {
 } // namespace
 
 PortOpenResult openPort(const char* name) {
-    if (name == nullptr)
-        return PortOpenResult{invalidPortHandle, error::InvalidParameter, PortFailure::CallerError};
+    if (name == nullptr) return PortOpenResult{invalidPortHandle, error::InvalidParameter};
     return opened(CreateFileA(name, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
 }
 
 PortOpenResult openFile(const char16_t* path, FileAccess access) {
-    if (path == nullptr)
-        return PortOpenResult{invalidPortHandle, error::InvalidParameter, PortFailure::CallerError};
+    if (path == nullptr) return PortOpenResult{invalidPortHandle, error::InvalidParameter};
     const bool readOnly = access == FileAccess::Read;
     const DWORD rights = readOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     const DWORD sharing = readOnly ? FILE_SHARE_READ : 0;
@@ -80,8 +70,7 @@ PortOpenResult openFile(const char16_t* path, FileAccess access) {
 }
 
 PortOpenResult createFile(const char16_t* path) {
-    if (path == nullptr)
-        return PortOpenResult{invalidPortHandle, error::InvalidParameter, PortFailure::CallerError};
+    if (path == nullptr) return PortOpenResult{invalidPortHandle, error::InvalidParameter};
     return opened(CreateFileW(wide(path), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
 }
@@ -110,7 +99,7 @@ PortResult readPort(PortHandle handle, std::uint8_t* buffer, std::uint32_t capac
         failure.count = read;
         return failure;
     }
-    return PortResult{read, 0, PortFailure::None};
+    return PortResult{read, 0};
 }
 
 PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t count) {
@@ -122,7 +111,7 @@ PortResult writePort(PortHandle handle, const std::uint8_t* bytes, std::uint32_t
         failure.count = written;
         return failure;
     }
-    return PortResult{written, 0, PortFailure::None};
+    return PortResult{written, 0};
 }
 
 PortResult closePort(PortHandle& handle) {
@@ -137,7 +126,6 @@ CommSettingsResult readCommSettings(PortHandle handle) {
     CommSettingsResult result;
     if (handle == invalidPortHandle) {
         result.error = error::InvalidHandle;
-        result.failure = PortFailure::CallerError;
         return result;
     }
     DCB block;
@@ -146,7 +134,6 @@ CommSettingsResult readCommSettings(PortHandle handle) {
     if (!GetCommState(native(handle), &block)) {
         const PortResult failure = systemFailure();
         result.error = failure.error;
-        result.failure = failure.failure;
         return result;
     }
     result.settings.baudRate = block.BaudRate;

@@ -14,9 +14,9 @@
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
 #include "platform/window.h"
-#include "render/theme.h"
 #include "support/converter_device.h"
 #include "support/form_fixture.h"
+#include "toolkit/theme.h"
 
 #include <fstream>
 #include <iterator>

@@ -8,9 +8,9 @@
 #include "platform/headless/headless_gdi.h"
 #include "platform/headless/headless_graphics.h"
 #include "platform/window.h"
-#include "render/painters.h"
 #include "render/text_objects.h"
 #include "toolkit/widget_create.h"
+#include "toolkit/widget_painter.h"
 
 #include <gtest/gtest.h>
 

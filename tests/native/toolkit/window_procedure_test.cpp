@@ -6,8 +6,8 @@
 #include "platform/headless/headless_gdi.h"
 #include "platform/test_input.h"
 #include "platform/window.h"
-#include "render/colour.h"
 #include "support/toolkit_fixture.h"
+#include "toolkit/colour.h"
 #include "toolkit/layout.h"
 
 namespace zor {

@@ -3,10 +3,10 @@
 #include "platform/test_input.h"
 #include "platform/test_pixels.h"
 #include "platform/window.h"
-#include "render/colour.h"
-#include "render/painters.h"
 #include "support/pump.h"
+#include "toolkit/colour.h"
 #include "toolkit/widget_create.h"
+#include "toolkit/widget_painter.h"
 
 #include <gtest/gtest.h>
 

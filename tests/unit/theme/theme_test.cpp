@@ -23,29 +23,33 @@ TEST(ThemePresets, PresetsSetTheirColoursAndOnlyTheLightOneThePalettes) {
     EXPECT_EQ(t.ctbg, 0xFFDCDCDCu);
     EXPECT_EQ(t.ctold, 0x96969696u);
     EXPECT_EQ(t.ctawa, 0xFFFAFAFAu);
+    EXPECT_EQ(t.ctpub, 0xFFF0F0F0u);
+    EXPECT_EQ(t.cttbb, 0xFFD2D2D2u);
     EXPECT_EQ(t.ctebg, 0xFFE0FFFFu);
-    EXPECT_EQ(t.ibmn[0], t.ctbg);
-    EXPECT_EQ(t.ibmm[4], 0xFFFFFFFFu);
-    EXPECT_EQ(t.ibmd[9], 0xFF000000u);
+    EXPECT_EQ(t.imageNormal[0], t.ctbg);
+    EXPECT_EQ(t.imageHover[4], 0xFFFFFFFFu);
+    EXPECT_EQ(t.imageDisabled[9], 0xFF000000u);
 
     ApplyThemePreset(t, themeGreenOnGrey);
     EXPECT_EQ(t.ctfmd, 0x5064E164u);
     EXPECT_EQ(t.ctgc, 0x24FFFFFFu);
     EXPECT_EQ(t.cttbb, 0xFF323232u);
-    EXPECT_EQ(t.ibmd[0], 0xFF3C3C3Cu);
-    EXPECT_EQ(t.ibmm[4], 0xFFFFFFFFu); // left from the light preset
+    EXPECT_EQ(t.imageDisabled[0], 0xFF3C3C3Cu);
+    EXPECT_EQ(t.imageHover[4], 0xFFFFFFFFu); // left from the light preset
 
     Theme dark;
     ApplyThemePreset(dark, themeDarkBlue);
     EXPECT_EQ(dark.ctbmo, 0xFF282890u);
-    EXPECT_EQ(dark.ibmn[1], 0u);
+    EXPECT_EQ(dark.ctawa, 0xFF181418u);
+    EXPECT_EQ(dark.ctpub, 0xFF000038u);
+    EXPECT_EQ(dark.imageNormal[1], 0u);
 
     Theme untouched;
     ApplyThemePreset(untouched, 3);
     ApplyThemePreset(untouched, -1);
     LoadTheme(untouched, 9);
     EXPECT_EQ(untouched.ctbg, 0u);
-    EXPECT_EQ(untouched.ibmn[0], 0u);
+    EXPECT_EQ(untouched.imageNormal[0], 0u);
 }
 
 TEST(ThemePresets, StartupThemeIsTheLightPresetWithThePanelBackgroundOnTheMainWindow) {
@@ -78,7 +82,7 @@ TEST(CustomTheme, WritesSignedDecimalsInKeyOrderAndReadsThemBack) {
     Theme read;
     ReadCustomTheme(read, file.path.c_str());
     Theme expected = light;
-    expected.ibmn[0] = expected.ibmm[0] = expected.ibmd[0] = 0; // entry 0 has no key
+    expected.imageNormal[0] = expected.imageHover[0] = expected.imageDisabled[0] = 0; // entry 0 has no key
     EXPECT_EQ(std::memcmp(&read, &expected, sizeof(Theme)), 0);
 
     Theme dark;
@@ -98,7 +102,7 @@ TEST(CustomTheme, MissingFileSectionOrKeyKeepsTheCurrentColours) {
     file.write("[Other]\nctbg=1\n[CustomTheme]\nctbg=-16777216\nibmd3=255\n");
     ReadCustomTheme(t, file.path.c_str());
     EXPECT_EQ(t.ctbg, 0xFF000000u);
-    EXPECT_EQ(t.ibmd[3], 0x000000FFu);
+    EXPECT_EQ(t.imageDisabled[3], 0x000000FFu);
     EXPECT_EQ(t.cttn, 0xFF282828u);
 
     std::int32_t value = 42;
