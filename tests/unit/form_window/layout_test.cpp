@@ -2,7 +2,7 @@
 // built and in each main function's layout, switched by clicking the main function radios.
 #include "form/main_function_layout.h"
 #include "platform/window.h"
-#include "support/form_fixture.h"
+#include "support/program_fixture.h"
 
 #include <string>
 #include <vector>
@@ -139,7 +139,13 @@ void ExpectLayout(Layout layout) {
     }
 }
 
-using FormLayoutTest = testing::FormWindowTest;
+class FormLayoutTest : public testing::ProgramTest {
+  protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        startProgram();
+    }
+};
 
 TEST_F(FormLayoutTest, MainWindowIsCentredAtItsFixedSize) {
     const platform::Rect r = platform::windowRect(mainForm.window.window);
