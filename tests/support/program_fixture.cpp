@@ -40,6 +40,11 @@ void ProgramTest::closeProgram() {
     pumpPending();
 }
 
+void StartedProgramTest::SetUp() {
+    ProgramTest::SetUp();
+    startProgram();
+}
+
 Placement placementOf(const Widget& widget) {
     const platform::Rect r = platform::windowRect(widget.window);
     platform::Point topLeft{r.left, r.top};

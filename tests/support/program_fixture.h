@@ -33,6 +33,12 @@ class ProgramTest : public ::testing::Test {
     void closeProgram();
 };
 
+// The same, started in SetUp: for tests that put nothing in place before start-up.
+class StartedProgramTest : public ProgramTest {
+  protected:
+    void SetUp() override;
+};
+
 // Where the platform really put the window: x and y in its parent's client area, and its size.
 struct Placement {
     std::int32_t x = 0, y = 0, width = 0, height = 0;

@@ -51,12 +51,8 @@ std::u16string statusLine() {
     return textOf(mainForm.status.line);
 }
 
-class FormBehaviourTest : public testing::ProgramTest {
+class FormBehaviourTest : public testing::StartedProgramTest {
   protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        startProgram();
-    }
     ControlOutputPanel& output = mainForm.controlOutput;
     RegisterSetPanel& sets = mainForm.registerSets;
 };

@@ -1,7 +1,6 @@
 // The NMEA tools in the whole program, through the pointer only: the picker filling the form, the
 // incoming view listing what a streaming converter sends, and the real-time view of one slot. The
 // converter model sits on COM3; the catalogue is the one we ship.
-#include "app/application.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
 #include "link/link_state.h"
@@ -20,7 +19,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 

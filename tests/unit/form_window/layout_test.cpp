@@ -139,13 +139,7 @@ void ExpectLayout(Layout layout) {
     }
 }
 
-class FormLayoutTest : public testing::ProgramTest {
-  protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        startProgram();
-    }
-};
+using FormLayoutTest = testing::StartedProgramTest;
 
 TEST_F(FormLayoutTest, MainWindowIsCentredAtItsFixedSize) {
     const platform::Rect r = platform::windowRect(mainForm.window.window);

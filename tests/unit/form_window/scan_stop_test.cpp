@@ -14,13 +14,7 @@ std::u16string label() {
     return mainForm.commPort.portLabel.caption();
 }
 
-class FormWindowTest : public testing::ProgramTest {
-  protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
-        startProgram();
-    }
-};
+using FormWindowTest = testing::StartedProgramTest;
 
 TEST_F(FormWindowTest, StopScanningStopsTheScan) {
     // No port exists: the scan walks the numbers every 50 ms.
