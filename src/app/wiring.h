@@ -1,7 +1,7 @@
 // The one place that names every subsystem and the one place that fills every slot through which the
-// link, the configuration image code and the NMEA tools call up into the form: the widgets the link
-// drives, the link's and the NMEA tools' hooks, the handlers of the widgets whose actions live outside
-// form/, and the toolkit's exit hook.
+// link and the NMEA tools reach up into the form: the widgets the link drives, the link's and the NMEA
+// tools' hooks, the handlers of the widgets whose actions live outside form/, and the toolkit's exit
+// hook. (The image code never reaches up: it returns plain records that form/ applies.)
 #pragma once
 
 namespace zor {
