@@ -1,9 +1,8 @@
 #include "app/application.h"
 
+#include "app/program_state.h"
 #include "app/wiring.h"
 #include "form/main_form_build.h"
-#include "link/exchange_owner.h"
-#include "link/link_state.h"
 #include "link/port_scan.h"
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
@@ -13,14 +12,11 @@
 namespace zor {
 
 void StartApplication() {
+    ResetProgramState();
     LoadStartupTheme(theme);
     WireSubsystems();
     BuildMainForm();
-    AttachExchangeHandlers();
-    AttachNmeaHandlers();
-    // Creating the main window clears the exit hook; the port is closed once the loop has ended.
-    toolkit.exitHook = CloseLinkPort;
-    ResetPortOwner();
+    AttachHandlers();
     StartPortScan();
 }
 

@@ -3,9 +3,10 @@
 
 namespace zor {
 
-// Everything before the message loop, in order: the theme, the wiring between the subsystems, the main
-// window with the whole form and the hidden sentence picker, and the first port scan step armed.
-// Tests run this and then pump messages themselves.
+// Everything before the message loop, in order: the program state at its start values, the theme, the
+// wiring between the subsystems, the main window with the whole form and the hidden sentence picker,
+// the handlers wired from outside form/, and the first port scan step armed. Tests run this and then
+// pump messages themselves.
 void StartApplication();
 
 // Runs the whole program and returns its exit code.

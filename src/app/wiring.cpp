@@ -9,6 +9,7 @@
 #include "form/take_picked_sentence.h"
 #include "link/converter_commands.h"
 #include "link/exchange_owner.h"
+#include "link/link_hooks.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
 #include "nmea/nmea_hooks.h"
@@ -25,8 +26,8 @@ void WireSubsystems() {
         &mainForm.commands.readButton, &mainForm.commands.restartButton, &mainForm.commands.testLedsButton,
         &mainForm.commands.saveButton, &mainForm.commands.openButton,    &mainForm.commands.sendButton,
         &mainForm.sentence.pickButton, &mainForm.commPort.rescanButton};
-    converterLink.hooks.clearIndicatorBlinks = ClearIndicatorBlinks;
-    converterLink.hooks.applyReply = ApplyReplyToForm;
+    linkHooks.clearIndicatorBlinks = ClearIndicatorBlinks;
+    linkHooks.applyReply = ApplyReplyToForm;
 
     nmeaHooks.takePickedSentence = TakePickedSentence;
     nmeaHooks.currentSentenceId = CurrentSentenceId;
@@ -35,7 +36,7 @@ void WireSubsystems() {
     nmeaHooks.leaveRealtimeView = LeaveRealtimeViewWidgets;
 }
 
-void AttachExchangeHandlers() {
+void AttachHandlers() {
     CommandPanel& commands = mainForm.commands;
     commands.readButton.onClick = ReadSettingsClicked;
     commands.sendButton.onClick = SendSettingsClicked;
@@ -45,13 +46,13 @@ void AttachExchangeHandlers() {
     commands.testLedsButton.onClick = TestLedsClicked;
     mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
     mainForm.window.onCloseRequest = MainWindowMayClose;
-}
 
-void AttachNmeaHandlers() {
     for (Widget& slot : mainForm.sentence.slot)
         slot.onRightClick = StartRealtimeView;
     mainForm.status.box.onClick = StopRealtimeView;
     mainForm.status.line.onClick = StopRealtimeView;
+
+    toolkit.exitHook = CloseLinkPort;
 }
 
 } // namespace zor

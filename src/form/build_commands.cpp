@@ -6,7 +6,7 @@
 
 namespace zor {
 
-// The converter's own actions are attached by the link after the build.
+// The converter's own actions are attached by app/wiring.cpp after the build.
 void BuildConverterButtons() {
     CommandPanel& panel = mainForm.commands;
     const Widget& serial = mainForm.identity.serialNumberGroup;
@@ -37,7 +37,7 @@ void BuildStatusPanel() {
                    rightOf(mainForm.sentence.parameterGroup, 0), 55);
     createLabel(panel.box, panel.line, u"Status", 10, 20, panel.box.width - 20, 25, true, 1, 1);
     panel.line.fieldLook = true;
-    // Clicking the box or the line ends the real-time view; the NMEA tools attach that.
+    // Clicking the box or the line ends the real-time view; app/wiring.cpp attaches that.
 }
 
 } // namespace zor

@@ -50,7 +50,7 @@ void BuildCommPortPanel() {
                    averaging.width, 60);
     createLabel(panel.group, panel.portLabel, u"---", 15, 25, 100, 25, true, 1, 1);
     panel.portLabel.fieldLook = true;
-    // Tag 0: not scanning. The link attaches the button's action.
+    // Tag 0: not scanning. app/wiring.cpp attaches the button's action.
     createButton(panel.group, panel.rescanButton, u"Rescan Ports", rightOf(panel.portLabel, 25),
                  panel.portLabel.y, 120, 25, nullptr);
     panel.rescanButton.setTag(0);

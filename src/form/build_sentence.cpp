@@ -30,7 +30,7 @@ void BuildSlots(SentencePanel& panel) {
         slot.setTag(j);
         slot.onMouseEnter = SlotEntered;
         slot.onMouseMove = SlotMoved;
-        // The right click (the real-time view of the slot) is attached by the NMEA tools.
+        // The right click (the real-time view of the slot) is attached by app/wiring.cpp.
     }
 }
 

@@ -16,7 +16,6 @@
 #include "toolkit/decimal_text.h"
 #include "toolkit/paths.h"
 
-#include <cstring>
 #include <string>
 
 namespace zor {
@@ -136,12 +135,11 @@ void OpenConfigClicked(Widget&) {
         closeFile(opened.handle);
         return;
     }
-    std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
     platform::PortResult read;
     {
         const ScopedPortHold hold(Exchange::File);
         const PortStandIn standIn(opened.handle);
-        read = platform::readPort(converterLink.portHandle, converterLink.receiveBuffer, receiveBufferSize);
+        read = ReadIntoReceiveBuffer();
     }
     closeFile(opened.handle);
     HandleReplyRead(read, true);

@@ -88,4 +88,8 @@ void LeaveRealtimeViewWidgets() {
     SetStatusTitle(u"Status");
 }
 
+void ForgetRealtimeViewWidgets() {
+    saved.clear();
+}
+
 } // namespace zor

@@ -6,5 +6,7 @@ namespace zor {
 
 void EnterRealtimeViewWidgets();
 void LeaveRealtimeViewWidgets();
+// Forgets the states kept for the view without giving them back: a new start of the program.
+void ForgetRealtimeViewWidgets();
 
 } // namespace zor

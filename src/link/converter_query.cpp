@@ -2,6 +2,7 @@
 
 #include "link/converter_detection.h"
 #include "link/detection_status.h"
+#include "link/link_hooks.h"
 #include "link/link_state.h"
 #include "link/port_scan.h"
 #include "link/query_write.h"
@@ -40,8 +41,7 @@ void HandleReplyRead(const platform::PortResult& read, bool fromFile) {
         return;
     case Detection::Detected:
         EndScanOnReply();
-        if (converterLink.hooks.applyReply != nullptr)
-            converterLink.hooks.applyReply(converterLink.receiveBuffer, count, fromFile);
+        FormApplyReply(converterLink.receiveBuffer, count, fromFile);
         return;
     }
 }

@@ -41,4 +41,8 @@ void FirmwareJob(Widget&) {
     if (step.armMs != 0) SetJob(mainWindow, step.armMs, FirmwareJob);
 }
 
+void ResetFirmwareUpdate() {
+    firmwareUpdate = FirmwareUpdate{};
+}
+
 } // namespace zor

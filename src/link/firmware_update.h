@@ -17,4 +17,7 @@ FirmwareFileCheck BeginFirmwareUpdate(const std::uint8_t* bytes, std::size_t siz
 // One step of the update (FirmwareJob), its result applied to the status line and the buttons.
 void FirmwareJob(Widget& mainWindow);
 
+// No update begun: a new start of the program.
+void ResetFirmwareUpdate();
+
 } // namespace zor

@@ -1,6 +1,6 @@
 // The one link to the converter: the port handle, the two 8192-byte buffers every exchange uses, and the
-// few widgets and form functions the link drives, handed over once at start-up (the link never names
-// the form).
+// few widgets the link drives, handed over once at start-up by app/wiring.cpp (the link never names
+// the form; its calls up into the form are in link_hooks.h).
 #pragma once
 
 #include "link/converter_detection.h"
@@ -16,7 +16,7 @@ namespace zor {
 inline constexpr std::int32_t imageBufferSize = receiveBufferSize;
 inline constexpr std::int32_t firmwareDisabledSetSize = 8;
 
-// Widgets of the main form the converter exchanges change; set by the start-up wiring.
+// Widgets of the main form the converter exchanges change; set by app/wiring.cpp.
 struct LinkWidgets {
     Widget* mainWindow = nullptr;   // its timer runs every exchange, one job at a time
     Widget* portLabel = nullptr;    // "---", "Scanning n", "COMn"
@@ -27,22 +27,12 @@ struct LinkWidgets {
     std::array<Widget*, firmwareDisabledSetSize> firmwareDisabledSet{};
 };
 
-// Form functions the link calls; set by the start-up wiring.
-struct LinkHooks {
-    // A scan starts or "Read Settings" is pressed: the converter state lights stop blinking.
-    void (*clearIndicatorBlinks)() = nullptr;
-    // A reply tag was found in the first count bytes of the receive buffer: decode the image into the
-    // form, show the final status, beep and refresh as the image asks.
-    void (*applyReply)(const std::uint8_t* buffer, std::int32_t count, bool fromFile) = nullptr;
-};
-
 struct LinkState {
     platform::PortHandle portHandle = platform::invalidPortHandle;
     std::int32_t scanPortNumber = 0;
     std::uint8_t receiveBuffer[receiveBufferSize] = {};
     std::uint8_t imageBuffer[imageBufferSize] = {};
     LinkWidgets widgets;
-    LinkHooks hooks;
 };
 
 // The program's one link.
@@ -68,6 +58,16 @@ void CloseLinkPort();
 
 // Replaces the status line's text.
 void ShowLinkStatus(const std::u16string& text);
+
+// What the NMEA tools ask of the link: the window whose timer runs the exchanges and owns their
+// boxes, and the status line; null until the start-up wiring.
+Widget* LinkMainWindow();
+Widget* LinkStatusLine();
+
+// The receive buffer zeroed, then one read of up to its size from the port (or the file standing in
+// for it): how a streamed burst of sentences and a configuration file come in.
+platform::PortResult ReadIntoReceiveBuffer();
+const std::uint8_t* ReceiveBuffer();
 
 // Writes count bytes from the image buffer to the port (or the file standing in for it).
 platform::PortResult WriteImageBuffer(std::int32_t count);

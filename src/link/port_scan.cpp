@@ -4,6 +4,7 @@
 #include "link/converter_query.h"
 #include "link/detection_status.h"
 #include "link/exchange_owner.h"
+#include "link/link_hooks.h"
 #include "link/link_state.h"
 #include "link/timed_job.h"
 #include "toolkit/decimal_text.h"
@@ -71,7 +72,7 @@ void StartPortScan() {
     CloseLinkPort();
     setScanning(true);
     converterLink.scanPortNumber = firstScanPortNumber;
-    if (converterLink.hooks.clearIndicatorBlinks != nullptr) converterLink.hooks.clearIndicatorBlinks();
+    FormClearIndicatorBlinks();
     SetJob(mainWindow(), scanStepPeriodMs, ScanStep);
 }
 

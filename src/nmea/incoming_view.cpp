@@ -8,8 +8,6 @@
 #include "nmea/sentence_picker.h"
 #include "toolkit/layout.h"
 
-#include <cstring>
-
 namespace zor {
 namespace {
 
@@ -93,13 +91,11 @@ void ToggleIncomingPause() {
 
 void IncomingReadingJob(Widget&) {
     if (!view.active || view.paused) return;
-    std::uint8_t* buffer = converterLink.receiveBuffer;
-    std::memset(buffer, 0, sizeof converterLink.receiveBuffer);
-    const platform::PortResult read =
-        platform::readPort(converterLink.portHandle, buffer, sizeof converterLink.receiveBuffer);
+    const platform::PortResult read = ReadIntoReceiveBuffer();
     if (!read.ok()) return;
     const auto received = static_cast<std::int32_t>(read.count);
-    if (ShowIncomingSentences(view.rows, reinterpret_cast<const char*>(buffer), received) == 0) return;
+    if (ShowIncomingSentences(view.rows, reinterpret_cast<const char*>(ReceiveBuffer()), received) == 0)
+        return;
     // The rows take their texts quietly; the group repaints them all at once.
     for (std::int32_t k = 0; k < pickerRowCount; ++k)
         if (sentencePicker.row[k].text != nullptr)

@@ -1,5 +1,6 @@
-// What the NMEA tools need of the main form, handed over once at start-up: nmea/ never names the
-// form's widgets, it asks the form through these.
+// The NMEA tools' calls up into the form. nmea/ never names the form's widgets: app/wiring.cpp puts
+// the form's functions into these slots once at start-up, and the tools call the functions below,
+// never a slot, so each slot is checked in one place.
 #pragma once
 
 #include <cstdint>
@@ -7,19 +8,26 @@
 namespace zor {
 
 struct NmeaHooks {
-    // The picker's "OK": the form shows the identifier and selects exactly the parameter slots of the
-    // mask (bit k: slot k + 1) for the current register set.
     void (*takePickedSentence)(const char16_t* id, std::uint32_t parameterMask) = nullptr;
-    // The sentence identifier of the current register set; never null.
     const char16_t* (*currentSentenceId)() = nullptr;
-    // The slot the real-time view shows (1..32), -1 while it is off; kept by the form.
-    std::int32_t* viewedParameter = nullptr;
-    // The real-time view takes the form's controls out of use while it runs, and gives each back the
-    // state it had before.
+    std::int32_t* viewedParameter = nullptr; // kept by the form
     void (*enterRealtimeView)() = nullptr;
     void (*leaveRealtimeView)() = nullptr;
 };
 
 extern NmeaHooks nmeaHooks;
+
+// The picker's "OK": the form shows the identifier and selects exactly the parameter slots of the
+// mask (bit k: slot k + 1) for the current register set.
+void FormTakePickedSentence(const char16_t* id, std::uint32_t parameterMask);
+// The sentence identifier of the current register set; empty while nothing is wired.
+const char16_t* FormCurrentSentenceId();
+// The slot the real-time view shows (1..32), -1 while it is off.
+std::int32_t FormViewedParameter();
+void FormSetViewedParameter(std::int32_t slot);
+// The real-time view takes the form's controls out of use while it runs, and gives each back the
+// state it had before.
+void FormEnterRealtimeView();
+void FormLeaveRealtimeView();
 
 } // namespace zor

@@ -31,10 +31,6 @@ constexpr std::uint32_t emptyRowBeepMs = 100;
 
 SentencePicker& picker = sentencePicker;
 
-Widget* mainWindow() {
-    return converterLink.widgets.mainWindow;
-}
-
 // The sentence buttons take the selectors group's colours again: none is marked picked.
 void unmarkSentenceButtons() {
     copyColoursToDescendants(picker.selectorsGroup);
@@ -91,7 +87,7 @@ void onRowClicked(Widget& row) {
 
 void closePicker() {
     hide(pickerWindow);
-    if (Widget* main = mainWindow()) {
+    if (Widget* main = LinkMainWindow()) {
         // The window alone was taken out of use: its widgets kept their own states.
         enableWindowOnly(*main);
         bringToFront(*main);
@@ -99,9 +95,9 @@ void closePicker() {
 }
 
 void onOk(Widget&) {
-    if (picker.pickedSentence != 0 && nmeaHooks.takePickedSentence != nullptr) {
+    if (picker.pickedSentence != 0) {
         const SentenceEntry& entry = sentenceCatalogue.entries[picker.pickedSentence - 1];
-        nmeaHooks.takePickedSentence(entry.id.c_str(), picker.pickedParameterMask);
+        FormTakePickedSentence(entry.id.c_str(), picker.pickedParameterMask);
     }
     closePicker();
 }

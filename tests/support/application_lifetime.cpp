@@ -1,5 +1,6 @@
 #include "support/application_lifetime.h"
 
+#include "app/program_state.h"
 #include "platform/test_input.h"
 #include "platform/window.h"
 #include "support/pump.h"
@@ -23,7 +24,7 @@ void closeApplication(Widget& mainWindow, std::span<Widget* const> widgets) {
     mainWindow.destroy();
     mainWindow.construct();
     platform::testing::destroyAllWindows();
-    toolkit = ToolkitState{};
+    ResetProgramState();
 }
 
 } // namespace zor::testing

@@ -20,7 +20,8 @@ void enterLoop();
 // (its children go with it), handles the messages left up to the quit message, runs the loop's end
 // (exit hook, drawing library shut down), destroys every given widget record and constructs it
 // anew (so colours, texts and callbacks of this test are gone), then destroys whatever window is
-// left, resets the platform (headless: queue, timers, focus, clock) and the toolkit's state.
+// left, resets the platform (headless: queue, timers, focus, clock) and the program's state
+// (app/program_state.h).
 // The main window's record must be among the widgets or given alone; list every global widget.
 void closeApplication(Widget& mainWindow, std::span<Widget* const> widgets);
 

@@ -1,5 +1,6 @@
 #include "support/toolkit_fixture.h"
 
+#include "app/program_state.h"
 #include "platform/window.h"
 
 namespace zor::testing {
@@ -7,14 +8,14 @@ namespace zor::testing {
 void ToolkitTest::SetUp() {
     platform::testing::mouseAway();
     platform::testing::destroyAllWindows();
-    toolkit = ToolkitState{};
+    ResetProgramState();
 }
 
 void ToolkitTest::TearDown() {
     main.destroy();
     platform::testing::destroyAllWindows();
     pumpPending();
-    toolkit = ToolkitState{};
+    ResetProgramState();
 }
 
 void ToolkitTest::openMainWindow(std::int32_t width, std::int32_t height) {

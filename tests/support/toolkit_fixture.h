@@ -1,5 +1,6 @@
-// A clean toolkit for each test: no windows left from the test before, fresh global state, and a
-// main window to put widgets in. Works on the headless backend and under Wine alike.
+// A clean toolkit for each test: no windows left from the test before, the program's state at its
+// start values (app/program_state.h), and a main window to put widgets in. Works on the headless backend and
+// under Wine alike.
 #pragma once
 
 #include "platform/test_input.h"

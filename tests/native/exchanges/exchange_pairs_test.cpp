@@ -2,7 +2,6 @@
 // exchange runs, through real input at a chosen moment of that exchange. Each case checks what reached
 // the converter, the port label, the "Rescan Ports" button and the status line, and that the chain
 // ends: nothing armed and every button enabled again, or a view that the user then ends.
-#include "exchange_fixture.h"
 
 #include "form/form_model.h"
 #include "nmea/sentence_picker.h"
@@ -13,12 +12,16 @@
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
 #include "platform/window.h"
+#include "support/headless/machine.h"
+#include "support/program_fixture.h"
 
 namespace zor {
 namespace {
 
 using namespace platform::headless;
-using testing::ExchangeTest;
+using ExchangeTest = testing::ProgramTest;
+using testing::connectedTo;
+using testing::converterOn;
 using testing::pumpFor;
 using testing::pumpPending;
 using testing::pumpUntil;

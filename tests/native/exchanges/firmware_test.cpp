@@ -1,6 +1,5 @@
 // A firmware file chosen with "Open Config": the warning, the buttons disabled while it runs, the
 // packets the converter takes, and how an update that goes wrong ends.
-#include "exchange_fixture.h"
 
 #include "platform/dialogs.h"
 #include "platform/headless/headless.h"
@@ -8,14 +7,18 @@
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
+#include "support/headless/machine.h"
+#include "support/program_fixture.h"
 #include "toolkit/decimal_text.h"
 
 namespace zor {
 namespace {
 
 using namespace platform::headless;
+using ExchangeTest = testing::ProgramTest;
 using testing::click;
-using testing::ExchangeTest;
+using testing::connectedTo;
+using testing::converterOn;
 using testing::lastBoxText;
 using testing::pumpUntil;
 using testing::textOf;

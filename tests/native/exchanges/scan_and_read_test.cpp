@@ -1,19 +1,23 @@
 // Finding the converter and reading its settings, as the user sees it: the port label, the "Rescan
 // Ports" button, the status line and the form.
-#include "exchange_fixture.h"
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_dialogs.h"
+#include "support/headless/machine.h"
+#include "support/program_fixture.h"
 #include "toolkit/decimal_text.h"
 
 namespace zor {
 namespace {
 
+using ExchangeTest = testing::ProgramTest;
 using testing::click;
-using testing::ExchangeTest;
+using testing::connectedTo;
+using testing::converterOn;
 using testing::portOpen;
 using testing::pumpFor;
 using testing::pumpUntil;
+using testing::statusBecomes;
 using testing::textOf;
 using Bytes = std::vector<std::uint8_t>;
 

@@ -1,7 +1,6 @@
 // "Send Settings", "Save Config" and "Open Config" for the three main functions, "Restart Converter"
 // and "Test LEDs": the bytes the converter or the file receives, the checks' boxes, and the form after
 // a file is opened.
-#include "exchange_fixture.h"
 
 #include "image/byte_order.h"
 #include "platform/dialogs.h"
@@ -9,6 +8,8 @@
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
+#include "support/headless/machine.h"
+#include "support/program_fixture.h"
 #include "support/random_nmea_image.h"
 #include "toolkit/decimal_text.h"
 
@@ -18,10 +19,12 @@ namespace zor {
 namespace {
 
 using namespace platform::headless;
+using ExchangeTest = testing::ProgramTest;
 using testing::boxCount;
 using testing::click;
+using testing::connectedTo;
+using testing::converterOn;
 using testing::enterText;
-using testing::ExchangeTest;
 using testing::lastBoxText;
 using testing::textOf;
 using Bytes = std::vector<std::uint8_t>;

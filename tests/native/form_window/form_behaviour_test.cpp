@@ -10,7 +10,7 @@
 #include "platform/headless/headless_paths.h"
 #include "platform/test_input.h"
 #include "platform/window.h"
-#include "support/form_fixture.h"
+#include "support/program_fixture.h"
 
 #include <climits>
 #include <string>
@@ -51,12 +51,8 @@ std::u16string statusLine() {
     return textOf(mainForm.status.line);
 }
 
-class FormBehaviourTest : public testing::FormWindowTest {
+class FormBehaviourTest : public testing::StartedProgramTest {
   protected:
-    void SetUp() override {
-        FormWindowTest::SetUp();
-        platform::headless::clearDialogLog();
-    }
     ControlOutputPanel& output = mainForm.controlOutput;
     RegisterSetPanel& sets = mainForm.registerSets;
 };
@@ -243,8 +239,7 @@ TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber
     // In a folder whose name the ANSI code page cannot write.
     platform::headless::setModulePath(u"C:\\Склад-Ω\\ZOR-MX-410.exe");
     platform::headless::setFileExists(u"C:\\Склад-Ω\\service", true);
-    TearDown();
-    SetUp();
+    restartProgram();
     Widget& serial = mainForm.identity.serialNumberField;
     EXPECT_TRUE(usable(serial));
     typeInto(serial, u"1234567");
@@ -256,7 +251,6 @@ TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber
     EXPECT_EQ(statusLine(), u"Serial# must be 8 characters");
     typeInto(serial, u"\u20AC1234567");
     EXPECT_EQ(statusLine(), u"Serial# character out of range");
-    platform::headless::resetPaths();
 }
 
 TEST_F(FormBehaviourTest, ClearConfigEmptiesSentencesSlotsAndTheTableOnly) {

@@ -1,7 +1,6 @@
 // The NMEA tools in the whole program, through the pointer only: the picker filling the form, the
 // incoming view listing what a streaming converter sends, and the real-time view of one slot. The
 // converter model sits on COM3; the catalogue is the one we ship.
-#include "app/application.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
 #include "link/link_state.h"
@@ -15,12 +14,11 @@
 #include "platform/test_input.h"
 #include "platform/window.h"
 #include "support/converter_device.h"
-#include "support/form_fixture.h"
+#include "support/program_fixture.h"
 #include "toolkit/theme.h"
 
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,40 +36,17 @@ std::u16string text(const Widget& w) {
     return w.caption();
 }
 
-// The program started as the form's tests start it, with the catalogue file and the converter in
-// place before start-up (the headless reset forgets both).
-class NmeaToolsTest : public ::testing::Test {
+// The program started with the catalogue file and the converter in place before start-up.
+class NmeaToolsTest : public ProgramTest {
   protected:
     void SetUp() override {
-        platform::testing::mouseAway();
-        platform::testing::destroyAllWindows();
-        toolkit = ToolkitState{};
-        forgetWidgets();
-        platform::headless::resetPorts();
-        converterLink.portHandle = platform::invalidPortHandle;
+        ProgramTest::SetUp();
         std::ifstream in(ZOR_SHIPPED_CATALOGUE, std::ios::binary);
         platform::headless::putFile(u"C:\\ZOR-MX-410\\nmea.txt",
                                     std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}));
         converter.model.setSentences(streamed);
         platform::headless::attachSerialDevice("\\\\.\\COM3", converter);
-        StartApplication();
-        platform::setForegroundWindow(mainForm.window.window);
-        toolkit.eventsEnabled = true;
-        pumpPending();
-    }
-    void TearDown() override {
-        forgetWidgets();
-        platform::testing::destroyAllWindows();
-        pumpPending();
-        toolkit = ToolkitState{};
-        ResetFormModel(formModel);
-    }
-    static void forgetWidgets() {
-        std::destroy_at(&mainForm);
-        std::construct_at(&mainForm);
-        std::destroy_at(&sentencePicker);
-        std::construct_at(&sentencePicker);
-        pickerWindow.destroy();
+        startProgram();
     }
 
     void waitForConverter() {

@@ -2,7 +2,7 @@
 // built and in each main function's layout, switched by clicking the main function radios.
 #include "form/main_function_layout.h"
 #include "platform/window.h"
-#include "support/form_fixture.h"
+#include "support/program_fixture.h"
 
 #include <string>
 #include <vector>
@@ -139,7 +139,7 @@ void ExpectLayout(Layout layout) {
     }
 }
 
-using FormLayoutTest = testing::FormWindowTest;
+using FormLayoutTest = testing::StartedProgramTest;
 
 TEST_F(FormLayoutTest, MainWindowIsCentredAtItsFixedSize) {
     const platform::Rect r = platform::windowRect(mainForm.window.window);

@@ -1,12 +1,11 @@
 // "Stop Scanning" stops the scan, even when the next scan step's timer message is already queued
 // behind the click (Windows delivers it after the timer was killed).
 #include "form/main_form.h"
-#include "support/form_fixture.h"
+#include "support/program_fixture.h"
 
 namespace zor {
 namespace {
 
-using testing::FormWindowTest;
 using testing::pumpFor;
 using testing::pumpPending;
 using testing::pumpUntil;
@@ -14,6 +13,8 @@ using testing::pumpUntil;
 std::u16string label() {
     return mainForm.commPort.portLabel.caption();
 }
+
+using FormWindowTest = testing::StartedProgramTest;
 
 TEST_F(FormWindowTest, StopScanningStopsTheScan) {
     // No port exists: the scan walks the numbers every 50 ms.

@@ -1,0 +1,15 @@
+#include "link/link_hooks.h"
+
+namespace zor {
+
+LinkHooks linkHooks;
+
+void FormClearIndicatorBlinks() {
+    if (linkHooks.clearIndicatorBlinks != nullptr) linkHooks.clearIndicatorBlinks();
+}
+
+void FormApplyReply(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
+    if (linkHooks.applyReply != nullptr) linkHooks.applyReply(buffer, count, fromFile);
+}
+
+} // namespace zor

@@ -1,0 +1,23 @@
+// The link's calls up into the form. The link never names the form: app/wiring.cpp puts the form's
+// functions into these slots once at start-up, and the link calls the functions below, never a slot,
+// so each slot is checked in one place.
+#pragma once
+
+#include <cstdint>
+
+namespace zor {
+
+struct LinkHooks {
+    void (*clearIndicatorBlinks)() = nullptr;
+    void (*applyReply)(const std::uint8_t* buffer, std::int32_t count, bool fromFile) = nullptr;
+};
+
+extern LinkHooks linkHooks;
+
+// A scan starts: the converter state lights stop blinking.
+void FormClearIndicatorBlinks();
+// A reply tag was found in the first count bytes of the receive buffer: decode the image into the
+// form, show the final status, beep and refresh as the image asks.
+void FormApplyReply(const std::uint8_t* buffer, std::int32_t count, bool fromFile);
+
+} // namespace zor
