@@ -11,7 +11,7 @@
 #include "nmea/nmea_hooks.h"
 #include "nmea/sentence_catalogue.h"
 #include "nmea/sentence_picker.h"
-#include "render/theme.h"
+#include "toolkit/theme.h"
 #include "toolkit/widget.h"
 
 #include <memory>

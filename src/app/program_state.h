@@ -4,7 +4,7 @@
 //
 //   toolkit            toolkit/widget.cpp            event gate, open windows, focus, radio group being
 //                                                    built, default font, exit hook, drawing library token
-//   theme              render/theme_apply.cpp        the colours every top-level window copies
+//   theme              toolkit/theme_apply.cpp       the colours every top-level window copies
 //   mainForm           form/main_form_build.cpp      every widget record of the main window
 //   formModel          form/form_model.cpp           the values behind the form (viewedParameter too)
 //   saved controls     form/realtime_view_widgets.cpp  the controls' states from before the real-time view
@@ -13,7 +13,9 @@
 //   linkHooks          link/link_hooks.cpp           the form functions the link calls
 //   port holder        link/exchange_owner.cpp       which exchange holds the port, and how to stop it
 //   firmware update    link/firmware_update.cpp      the update's packets, cursor and state
-//   sentenceCatalogue  nmea/sentence_catalogue.cpp   the entries read from "nmea.txt"
+//   sentenceCatalogue  nmea/sentence_catalogue.cpp   the entries read from "nmea.txt"; how many of them
+//                                                    caption a sentence button (nmea/sentence_picker.cpp),
+//                                                    both set anew by LoadSentenceCatalogue at start-up
 //   pickerWindow,      nmea/sentence_picker.cpp      the picker window, its widget records, the picked
 //   sentencePicker                                   sentence and parameters
 //   incoming view      nmea/incoming_view.cpp        on, paused, and the rows shown
