@@ -4,6 +4,7 @@
 // functions, so that the image built from it is the one "Send Settings" would write.
 #pragma once
 
+#include "image/baud_rates.h"
 #include "image/image_build.h"
 #include "image/nmea_settings.h"
 #include "image/reply_outcome.h"
@@ -32,7 +33,7 @@ struct FormState {
     std::u16string serialNumber;
     NmeaSettings nmea;
     ModbusCells modbus;
-    std::int32_t modbusBaudIndex = 4;
+    std::int32_t modbusBaudIndex = startBaudIndex;
     std::optional<std::string> modbusFirmwareVersion; // from a Modbus reply, shown only
 };
 

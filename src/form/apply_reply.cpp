@@ -21,7 +21,7 @@ void applyIdentity(const std::u16string& address, const std::optional<std::u16st
     if (serialNumber) setText(mainForm.identity.serialNumberField, *serialNumber);
 }
 
-// All five radios deselected, then the one of a valid index selected.
+// Every baud radio deselected, then the one of a valid index selected.
 void applyBaud(const std::optional<std::int32_t>& index) {
     for (Widget& radio : mainForm.modbusSerial.baudRadio)
         radio.setChecked(false);
@@ -55,25 +55,10 @@ void applySerial(const DecodedSerialImage& image) {
     ApplySerialImage(formModel, image);
 }
 
-void selectMainFunction(MainFunction function) {
-    mainForm.mainFunction.nmeaRadio.setChecked(function == MainFunction::NmeaToSdi12);
-    mainForm.mainFunction.modbusRadio.setChecked(function == MainFunction::ModbusToSdi12);
-    mainForm.mainFunction.serialRadio.setChecked(function == MainFunction::Sdi12ToRs232);
-}
-
 void switchTo(MainFunction function) {
-    switch (function) {
-    case MainFunction::NmeaToSdi12:
-        ApplyNmeaLayout();
-        break;
-    case MainFunction::ModbusToSdi12:
-        ApplyModbusLayout();
-        break;
-    case MainFunction::Sdi12ToRs232:
-        ApplySerialLayout();
-        break;
-    }
-    selectMainFunction(function);
+    ApplyMainFunctionLayout(function);
+    for (const MainFunction each : allMainFunctions)
+        MainFunctionRadio(each).setChecked(each == function);
 }
 
 } // namespace

@@ -31,7 +31,7 @@ void ResetFormModel(FormModel& model) {
     model.secondSampleCount = 0;
     model.thresholdDecimals = 0;
     model.averagingBufferLength = 1;
-    model.modbusBaudIndex = 4;
+    model.modbusBaudIndex = startBaudIndex;
     model.converterStateFlags = 0;
     model.firmwareVersion.assign("");
     model.viewedParameter = -1;

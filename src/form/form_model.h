@@ -2,6 +2,7 @@
 // from it (and from the fields that hold their own text) and a received image is written back into it.
 #pragma once
 
+#include "image/baud_rates.h"
 #include "image/image_layout.h"
 #include "toolkit/text_buffer.h"
 
@@ -16,7 +17,7 @@ struct FormModel {
     WideText sentenceId[registerSetCount];
     std::uint32_t parameterSelectMask[registerSetCount] = {}; // bit j: parameter slot j + 1
     std::int32_t monitoredParameter[registerSetCount] = {};
-    std::int32_t thresholdFunction[registerSetCount] = {}; // 0 "<", 1 ">", 2 "=", 3 "<=", 4 ">="
+    std::int32_t thresholdFunction[registerSetCount] = {}; // an index of thresholdFunctionSymbols
     float threshold[registerSetCount] = {};
     float hysteresis[registerSetCount] = {};
     std::int32_t triggeredOutputOn = 1;
@@ -30,7 +31,7 @@ struct FormModel {
     std::int32_t secondSampleCount = 0;
     std::int32_t thresholdDecimals = 0;
     std::int32_t averagingBufferLength = 1;
-    std::int32_t modbusBaudIndex = 4; // 1 = 1200, 2 = 2400, 3 = 4800, 4 = 9600, 5 = 19200 baud
+    std::int32_t modbusBaudIndex = startBaudIndex; // 1 for baudRates[0]
     std::int32_t converterStateFlags = 0;
     NarrowText firmwareVersion;
     std::int32_t viewedParameter = -1;

@@ -2,7 +2,9 @@
 // the link and the NMEA tools reach the few widgets they drive through pointers handed over at start-up.
 #pragma once
 
+#include "image/baud_rates.h"
 #include "image/image_layout.h"
+#include "image/threshold_functions.h"
 #include "toolkit/widget.h"
 
 #include <cstdint>
@@ -10,9 +12,7 @@
 namespace zor {
 
 inline constexpr std::int32_t parameterSlotCount = 32;
-inline constexpr std::int32_t thresholdFunctionCount = 5;
 inline constexpr std::int32_t indicatorLightCount = 8; // the eighth, "(undefined)", stays hidden
-inline constexpr std::int32_t baudChoiceCount = 5;
 
 // "SDI12 Register Set Select": the set radios, and in the Modbus layouts the Modbus table.
 struct RegisterSetPanel {
@@ -33,9 +33,10 @@ struct IdentityPanel {
 
 struct MainFunctionPanel {
     Widget group;
-    Widget nmeaRadio;   // "NMEA0183 to SDI12 Slave"
-    Widget modbusRadio; // "Modbus Master to SDI12 Slave"
-    Widget serialRadio; // "SDI12 to RS232"
+    // One radio per main function, captioned by its name; MainFunctionRadio picks the one of a function.
+    Widget nmeaRadio;
+    Widget modbusRadio;
+    Widget serialRadio;
 };
 
 struct SentencePanel {
@@ -48,7 +49,7 @@ struct ControlOutputPanel {
     Widget group; // "Control Output Parameters"
     Widget monitoredGroup, monitoredField;
     Widget thresholdFunctionGroup;
-    Widget thresholdFunctionRadio[thresholdFunctionCount]; // by tag: "<", ">", "=" (hidden), "<=", ">="
+    Widget thresholdFunctionRadio[thresholdFunctionCount]; // tag: the function; "=" hidden
     Widget thresholdGroup, thresholdField;
     Widget hysteresisGroup, hysteresisField;
     Widget outputStateGroup, outputStateButton; // "Triggered Output State", "ON"/"OFF"
@@ -89,7 +90,7 @@ struct ConverterStatePanel {
 
 struct ModbusSerialPanel {
     Widget baudGroup;                  // "Modbus Baud Rate" / "Serial Baud Rate"
-    Widget baudRadio[baudChoiceCount]; // tags 1..5: 1200, 2400, 4800, 9600, 19200
+    Widget baudRadio[baudChoiceCount]; // tag: the baud index, 1 for baudRates[0]
     Widget timeoutGroup, timeoutField; // "Modbus Timeout"
 };
 
