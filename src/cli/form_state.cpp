@@ -39,12 +39,9 @@ std::size_t tagPosition(const ReplyOutcome& outcome) {
 }
 
 void writeModbusCells(FormState& form, const DecodedModbusImage& image) {
-    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        form.modbus.address[row] = DecimalText(image.rows[row].address);
-        form.modbus.command[row] = DecimalText(image.rows[row].command);
-        form.modbus.startReg[row] = DecimalText(image.rows[row].startReg);
-        form.modbus.regCount[row] = DecimalText(image.rows[row].regCount);
-    }
+    for (std::int32_t row = 0; row < modbusRowCount; ++row)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            form.modbus.columns[c][row] = DecimalText(image.rows[row].*modbusColumns[c].cell);
     form.modbus.timeout = DecimalText(image.timeout);
 }
 
@@ -95,12 +92,21 @@ std::string describeModbus(const FormState& form) {
     std::string out;
     if (form.modbusFirmwareVersion)
         out += "Firmware Version: " + Latin1ToUtf8(*form.modbusFirmwareVersion) + "\n";
+    // Each column as wide as its title and two blanks; the last one unpadded.
     out += "Modbus rows:\n";
-    out += "  Row  Address  Command  Start Reg  Reg Count\n";
-    for (std::int32_t row = 0; row < modbusRowCount; ++row)
-        out += "  " + pad(std::to_string(row + 1), 5) + pad(Utf8(form.modbus.address[row]), 9) +
-               pad(Utf8(form.modbus.command[row]), 9) + pad(Utf8(form.modbus.startReg[row]), 11) +
-               Utf8(form.modbus.regCount[row]) + "\n";
+    out += "  Row";
+    for (const ModbusColumn& column : modbusColumns)
+        out += "  " + Utf8(column.rule->field);
+    out += "\n";
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        out += "  " + pad(std::to_string(row + 1), 5);
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
+            const std::string cell = Utf8(form.modbus.columns[c][row]);
+            out +=
+                c + 1 < modbusColumnCount ? pad(cell, Utf8(modbusColumns[c].rule->field).size() + 2) : cell;
+        }
+        out += "\n";
+    }
     out += "Modbus Timeout: " + Utf8(form.modbus.timeout) + "\n";
     return out;
 }
@@ -188,12 +194,9 @@ BuildResult BuildImage(FormState& form) {
         return BuildNmeaImage(identity, form.nmea);
     case MainFunction::ModbusToSdi12: {
         ModbusTableTexts table;
-        for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-            table.address[row] = form.modbus.address[row].c_str();
-            table.command[row] = form.modbus.command[row].c_str();
-            table.startReg[row] = form.modbus.startReg[row].c_str();
-            table.regCount[row] = form.modbus.regCount[row].c_str();
-        }
+        for (std::int32_t row = 0; row < modbusRowCount; ++row)
+            for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+                (table.*modbusColumns[c].texts)[row] = form.modbus.columns[c][row].c_str();
         table.timeout = form.modbus.timeout.c_str();
         return BuildModbusImage(identity, table, form.modbusBaudIndex);
     }

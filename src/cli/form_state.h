@@ -6,6 +6,7 @@
 
 #include "image/baud_rates.h"
 #include "image/image_build.h"
+#include "image/modbus_columns.h"
 #include "image/nmea_settings.h"
 #include "image/reply_outcome.h"
 
@@ -18,10 +19,8 @@
 namespace zor::cli {
 
 struct ModbusCells {
-    std::array<std::u16string, modbusRowCount> address;
-    std::array<std::u16string, modbusRowCount> command;
-    std::array<std::u16string, modbusRowCount> startReg;
-    std::array<std::u16string, modbusRowCount> regCount;
+    // Column by column in the order of modbusColumns; row 1 at index 0.
+    std::array<std::array<std::u16string, modbusRowCount>, modbusColumnCount> columns;
     std::u16string timeout;
 };
 

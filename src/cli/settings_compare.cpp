@@ -3,6 +3,7 @@
 #include "cli/text.h"
 #include "image/byte_order.h"
 #include "image/image_layout.h"
+#include "image/modbus_columns.h"
 #include "image/nmea_number_fields.h"
 
 #include <algorithm>
@@ -68,10 +69,9 @@ std::vector<Field> modbusFields() {
     std::vector<Field> fields = identityFields();
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         const std::string name = "modbusRows[" + std::to_string(row) + "].";
-        fields.push_back({name + "address", zor2::addressColumnOffset + row, 1, Kind::Byte});
-        fields.push_back({name + "command", zor2::commandColumnOffset + row, 1, Kind::Byte});
-        fields.push_back({name + "startReg", zor2::startRegColumnOffset + 2 * row, 2, Kind::U16BE});
-        fields.push_back({name + "regCount", zor2::regCountColumnOffset + 2 * row, 2, Kind::U16BE});
+        for (const ModbusColumn& column : modbusColumns)
+            fields.push_back({name + std::string(column.key), ModbusCellOffset(column, row), column.width,
+                              column.width == 1 ? Kind::Byte : Kind::U16BE});
     }
     fields.push_back({"modbusTimeout", zor2::timeoutOffset, 2, Kind::U16BE});
     fields.push_back({"baudIndex", zor2::baudOffset, 1, Kind::Byte});

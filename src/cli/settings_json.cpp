@@ -284,18 +284,16 @@ bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
         for (std::size_t row = 0; row < rows.size(); ++row) {
             const std::string where = "modbusRows[" + std::to_string(row) + "]";
             const json& cellsOfRow = rows[row];
-            if (!r.object(cellsOfRow, where, {"address", "command", "startReg", "regCount"})) return false;
-            struct Column {
-                const char* key;
-                std::u16string* cell;
-            };
-            const Column columns[] = {{"address", &cells.address[row]},
-                                      {"command", &cells.command[row]},
-                                      {"startReg", &cells.startReg[row]},
-                                      {"regCount", &cells.regCount[row]}};
-            for (const Column& c : columns)
-                if (cellsOfRow.contains(c.key) && !r.cell(cellsOfRow[c.key], where + "." + c.key, *c.cell))
+            std::vector<std::string_view> keys;
+            for (const ModbusColumn& column : modbusColumns)
+                keys.push_back(column.key);
+            if (!r.object(cellsOfRow, where, keys)) return false;
+            for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
+                const std::string key(modbusColumns[c].key);
+                if (cellsOfRow.contains(key) &&
+                    !r.cell(cellsOfRow[key], where + "." + key, cells.columns[c][row]))
                     return false;
+            }
         }
     }
     if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.timeout))
@@ -343,11 +341,8 @@ void writeModbus(ordered_json& out, const ModbusCells& modbus) {
     ordered_json rows = ordered_json::array();
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         ordered_json cells;
-        const std::u16string* columns[] = {&modbus.address[row], &modbus.command[row], &modbus.startReg[row],
-                                           &modbus.regCount[row]};
-        const char* keys[] = {"address", "command", "startReg", "regCount"};
-        for (int c = 0; c < 4; ++c)
-            cells[keys[c]] = FieldNumber(columns[c]->c_str());
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            cells[std::string(modbusColumns[c].key)] = FieldNumber(modbus.columns[c][row].c_str());
         rows.push_back(cells);
     }
     out["modbusRows"] = rows;

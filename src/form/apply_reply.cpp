@@ -39,10 +39,8 @@ void applyModbus(const DecodedModbusImage& image) {
     RegisterSetPanel& table = mainForm.registerSets;
     for (std::int32_t r = 0; r < modbusRowCount; ++r) {
         const ModbusRow& row = image.rows[static_cast<std::size_t>(r)];
-        setText(table.address[r], DecimalText(row.address));
-        setText(table.command[r], DecimalText(row.command));
-        setText(table.startReg[r], DecimalText(row.startReg));
-        setText(table.regCount[r], DecimalText(row.regCount));
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            setText((table.*modbusCellColumns[c])[r], DecimalText(row.*modbusColumns[c].cell));
     }
     setText(mainForm.modbusSerial.timeoutField, DecimalText(image.timeout));
     applyBaud(image.modbusBaudIndex);

@@ -4,10 +4,12 @@
 
 #include "image/baud_rates.h"
 #include "image/image_layout.h"
+#include "image/modbus_columns.h"
 #include "image/threshold_functions.h"
 #include "toolkit/widget.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace zor {
 
@@ -25,6 +27,16 @@ struct RegisterSetPanel {
     Widget regCount[registerSetCount];
     Widget pipelineButton[registerSetCount]; // "PLT"
 };
+
+// The Modbus table's column group boxes and cells, in the order of modbusColumns.
+inline constexpr Widget RegisterSetPanel::*modbusColumnGroups[] = {
+    &RegisterSetPanel::addressColumn, &RegisterSetPanel::commandColumn, &RegisterSetPanel::startRegColumn,
+    &RegisterSetPanel::regCountColumn};
+inline constexpr Widget (RegisterSetPanel::*modbusCellColumns[])[registerSetCount] = {
+    &RegisterSetPanel::address, &RegisterSetPanel::command, &RegisterSetPanel::startReg,
+    &RegisterSetPanel::regCount};
+static_assert(std::size(modbusColumnGroups) == modbusColumnCount &&
+              std::size(modbusCellColumns) == modbusColumnCount);
 
 struct IdentityPanel {
     Widget addressGroup, addressField;           // "SDI12 Address"

@@ -13,15 +13,13 @@ RegisterSetPanel& sets() {
 }
 
 void ShowTable(bool visible) {
-    for (Widget* column :
-         {&sets().addressColumn, &sets().commandColumn, &sets().startRegColumn, &sets().regCountColumn})
-        visible ? show(*column) : hide(*column);
+    for (Widget RegisterSetPanel::*column : modbusColumnGroups)
+        visible ? show(sets().*column) : hide(sets().*column);
 }
 
 void EnableTable(bool enabled) {
-    for (Widget* column :
-         {&sets().addressColumn, &sets().commandColumn, &sets().startRegColumn, &sets().regCountColumn})
-        setEnabled(*column, enabled);
+    for (Widget RegisterSetPanel::*column : modbusColumnGroups)
+        setEnabled(sets().*column, enabled);
 }
 
 void ShowSentenceGroups(bool visible) {

@@ -18,12 +18,9 @@ IdentityFields IdentityFromForm() {
 ModbusTableTexts ModbusTableFromForm() {
     ModbusTableTexts table;
     const RegisterSetPanel& panel = mainForm.registerSets;
-    for (std::size_t r = 0; r < static_cast<std::size_t>(modbusRowCount); ++r) {
-        table.address[r] = panel.address[r].caption();
-        table.command[r] = panel.command[r].caption();
-        table.startReg[r] = panel.startReg[r].caption();
-        table.regCount[r] = panel.regCount[r].caption();
-    }
+    for (std::int32_t r = 0; r < modbusRowCount; ++r)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            (table.*modbusColumns[c].texts)[r] = (panel.*modbusCellColumns[c])[r].caption();
     table.timeout = mainForm.modbusSerial.timeoutField.caption();
     return table;
 }

@@ -1,6 +1,7 @@
 #include "image/image_build.h"
 
 #include "image/byte_order.h"
+#include "image/modbus_columns.h"
 #include "image/nmea_number_fields.h"
 #include "image/scaled_value.h"
 #include "image/value_rules.h"
@@ -95,14 +96,9 @@ CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
 // The table row by row, each row left to right, then "Modbus Timeout".
 CheckFailure checkModbusTable(const ModbusTableTexts& table) {
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        const ValuePlace place = InRow(row + 1);
-        const std::pair<const char16_t*, const WholeNumberRule*> cells[] = {
-            {table.address[row], &modbusAddressRule},
-            {table.command[row], &modbusCommandRule},
-            {table.startReg[row], &startRegRule},
-            {table.regCount[row], &regCountRule}};
-        for (const auto& [text, rule] : cells) {
-            const CheckFailure failure = CheckWholeNumberText(text, *rule, place);
+        for (const ModbusColumn& column : modbusColumns) {
+            const CheckFailure failure =
+                CheckWholeNumberText((table.*column.texts)[row], *column.rule, InRow(row + 1));
             if (failure.step != 0) return failure;
         }
     }
@@ -184,10 +180,14 @@ BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTe
 
     std::uint8_t* at = result.image.bytes.data();
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        at[zor2::addressColumnOffset + row] = lowByte(FieldNumber(table.address[row]));
-        at[zor2::commandColumnOffset + row] = lowByte(FieldNumber(table.command[row]));
-        WriteU16BE(at + zor2::startRegColumnOffset + 2 * row, low16(FieldNumber(table.startReg[row])));
-        WriteU16BE(at + zor2::regCountColumnOffset + 2 * row, low16(FieldNumber(table.regCount[row])));
+        for (const ModbusColumn& column : modbusColumns) {
+            const std::int32_t value = FieldNumber((table.*column.texts)[row]);
+            std::uint8_t* cell = at + ModbusCellOffset(column, row);
+            if (column.width == 1)
+                *cell = lowByte(value);
+            else
+                WriteU16BE(cell, low16(value));
+        }
     }
     WriteU16BE(at + zor2::timeoutOffset, low16(FieldNumber(table.timeout)));
     at[zor2::baudOffset] = lowByte(modbusBaudIndex);

@@ -1,5 +1,6 @@
 #include "image/image_decode.h"
 
+#include "image/modbus_columns.h"
 #include "image/nmea_number_fields.h"
 #include "image/scaled_value.h"
 
@@ -114,11 +115,11 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
 DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin) {
     DecodedModbusImage decoded = decodeIdentity<DecodedModbusImage>(image, origin, serialNumberOffset);
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        ModbusRow& r = decoded.rows[row];
-        r.address = image.at(zor2::addressColumnOffset + row);
-        r.command = image.at(zor2::commandColumnOffset + row);
-        r.startReg = readU16BE(image, zor2::startRegColumnOffset + 2 * row);
-        r.regCount = readU16BE(image, zor2::regCountColumnOffset + 2 * row);
+        for (const ModbusColumn& column : modbusColumns) {
+            const std::int32_t at = ModbusCellOffset(column, row);
+            decoded.rows[row].*column.cell =
+                column.width == 1 ? static_cast<std::uint16_t>(image.at(at)) : readU16BE(image, at);
+        }
     }
     decoded.timeout = readU16BE(image, zor2::timeoutOffset);
     decoded.baudByte = image.at(zor2::baudOffset);

@@ -40,9 +40,10 @@ struct DecodedNmeaImage {
     bool complete = false; // "END" at 323..325
 };
 
+// One row of the Modbus table; address and command are one byte each (modbus_columns.h).
 struct ModbusRow {
-    std::uint8_t address = 0;
-    std::uint8_t command = 0;
+    std::uint16_t address = 0;
+    std::uint16_t command = 0;
     std::uint16_t startReg = 0;
     std::uint16_t regCount = 0;
 };
