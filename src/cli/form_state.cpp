@@ -64,6 +64,32 @@ std::string pad(std::string text, std::size_t width) {
     return text;
 }
 
+// The window's steps after a reply or a file: fields, FormModel, register set 0 shown, main function
+// switched. The decoded records of a file carry no serial number; only a reply's Modbus firmware
+// version is shown.
+void applyOutcome(FormState& form, const ReplyOutcome& outcome, ReplyOrigin origin) {
+    FormModel model;
+    loadModel(model, form);
+    if (outcome.nmea) {
+        form.address = outcome.nmea->address;
+        if (outcome.nmea->serialNumber) form.serialNumber = *outcome.nmea->serialNumber;
+        ApplyNmeaImage(model, *outcome.nmea);
+    } else if (outcome.modbus) {
+        form.address = outcome.modbus->address;
+        if (outcome.modbus->serialNumber) form.serialNumber = *outcome.modbus->serialNumber;
+        writeModbusCells(form, *outcome.modbus);
+        ApplyModbusImage(model, *outcome.modbus);
+        if (origin == ReplyOrigin::Port) form.modbusFirmwareVersion = outcome.modbus->firmwareVersion;
+    } else if (outcome.serial) {
+        form.address = outcome.serial->address;
+        if (outcome.serial->serialNumber) form.serialNumber = *outcome.serial->serialNumber;
+        ApplySerialImage(model, *outcome.serial);
+    }
+    if (outcome.showRegisterSet0) showRegisterSet0(model);
+    if (outcome.switchTo) form.function = *outcome.switchTo;
+    storeModel(model, form);
+}
+
 std::string describeNmea(const NmeaSettings& s) {
     std::string out;
     out += "Firmware Version: " + Latin1ToUtf8(s.firmwareVersion) + "\n";
@@ -119,45 +145,11 @@ FormState::FormState() {
 }
 
 void ReadReply(FormState& form, const ReplyOutcome& reply) {
-    FormModel model;
-    loadModel(model, form);
-    if (reply.nmea) {
-        form.address = reply.nmea->address;
-        if (reply.nmea->serialNumber) form.serialNumber = *reply.nmea->serialNumber;
-        ApplyNmeaImage(model, *reply.nmea);
-    } else if (reply.modbus) {
-        form.address = reply.modbus->address;
-        if (reply.modbus->serialNumber) form.serialNumber = *reply.modbus->serialNumber;
-        writeModbusCells(form, *reply.modbus);
-        ApplyModbusImage(model, *reply.modbus);
-        form.modbusFirmwareVersion = reply.modbus->firmwareVersion;
-    } else if (reply.serial) {
-        form.address = reply.serial->address;
-        if (reply.serial->serialNumber) form.serialNumber = *reply.serial->serialNumber;
-        ApplySerialImage(model, *reply.serial);
-    }
-    if (reply.showRegisterSet0) showRegisterSet0(model);
-    if (reply.switchTo) form.function = *reply.switchTo;
-    storeModel(model, form);
+    applyOutcome(form, reply, ReplyOrigin::Port);
 }
 
 void OpenConfigFile(FormState& form, const ReplyOutcome& file) {
-    FormModel model;
-    loadModel(model, form);
-    if (file.nmea) {
-        form.address = file.nmea->address;
-        ApplyNmeaImage(model, *file.nmea);
-    } else if (file.modbus) {
-        form.address = file.modbus->address;
-        writeModbusCells(form, *file.modbus);
-        ApplyModbusImage(model, *file.modbus);
-    } else if (file.serial) {
-        form.address = file.serial->address;
-        ApplySerialImage(model, *file.serial);
-    }
-    if (file.showRegisterSet0) showRegisterSet0(model);
-    if (file.switchTo) form.function = *file.switchTo;
-    storeModel(model, form);
+    applyOutcome(form, file, ReplyOrigin::File);
 }
 
 FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {

@@ -51,9 +51,10 @@ CheckFailure checkShownTexts() {
 std::optional<BuildResult> BuildSelectedImage() {
     const std::optional<MainFunction> function = SelectedMainFunction();
     if (!function) return std::nullopt;
-    if (*function == MainFunction::NmeaToSdi12) CheckAveragingFields();
+    const bool registerSets = FactsOf(*function).registerSets;
+    if (registerSets) CheckAveragingFields();
     BuildResult result = BuildSettingsImage(formModel, *function, IdentityFromForm(), ModbusTableFromForm());
-    if (*function == MainFunction::NmeaToSdi12) {
+    if (registerSets) {
         Widget& field = mainForm.sentence.sentenceIdField;
         const char16_t* lengthened = formModel.sentenceId[CurrentRegisterSet()].c_str();
         if (std::u16string_view(field.caption()) != lengthened) field.setText(lengthened);
