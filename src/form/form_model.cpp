@@ -1,5 +1,7 @@
 #include "form/form_model.h"
 
+#include "image/baud_rates.h"
+
 namespace zor {
 
 FormModel formModel;

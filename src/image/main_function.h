@@ -24,16 +24,17 @@ struct MainFunctionFacts {
     std::string_view settingsName; // "mainFunction" in settings text (JSON), which also takes name
     std::string_view baudTitle;    // the baud group's title; empty where the function has no baud choice
     bool registerSets;             // its image carries the register sets, so their fields are checked
+    bool showsRegisterSet0;        // a complete reply or file shows register set 0 before the switch
 };
 
 constexpr MainFunctionFacts FactsOf(MainFunction function) {
     switch (function) {
     case MainFunction::NmeaToSdi12:
-        return {"NMEA0183 to SDI12 Slave", "nmea", "", true};
+        return {"NMEA0183 to SDI12 Slave", "nmea", "", true, true};
     case MainFunction::ModbusToSdi12:
-        return {"Modbus Master to SDI12 Slave", "modbus", "Modbus Baud Rate", false};
+        return {"Modbus Master to SDI12 Slave", "modbus", "Modbus Baud Rate", false, false};
     case MainFunction::Sdi12ToRs232:
-        return {"SDI12 to RS232", "serial", "Serial Baud Rate", false};
+        return {"SDI12 to RS232", "serial", "Serial Baud Rate", false, true};
     }
     return {};
 }
