@@ -27,8 +27,12 @@ std::string oneOfExpected(const Choices& choices, Write write) {
     return text + " is expected";
 }
 
+// Appended rather than concatenated: GCC 12 warns (wrongly) of an overlap on the MinGW build.
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result(1, '"');
+    result += text;
+    result += '"';
+    return result;
 }
 
 // The shortest decimal that reads back as the same float, as a JSON number.
