@@ -101,7 +101,7 @@ struct ConverterStatePanel {
 };
 
 struct ModbusSerialPanel {
-    Widget baudGroup;                  // "Modbus Baud Rate" / "Serial Baud Rate"
+    Widget baudGroup;                  // titled with the main function's baudTitle
     Widget baudRadio[baudChoiceCount]; // tag: the baud index, 1 for baudRates[0]
     Widget timeoutGroup, timeoutField; // "Modbus Timeout"
 };
