@@ -4,6 +4,8 @@
 #include "form/form_model.h"
 #include "form/register_set_display.h"
 #include "form/settings_image.h"
+#include "image/baud_rates.h"
+#include "image/threshold_functions.h"
 #include "toolkit/decimal_text.h"
 
 namespace zor::cli {
@@ -37,27 +39,14 @@ std::size_t tagPosition(const ReplyOutcome& outcome) {
 }
 
 void writeModbusCells(FormState& form, const DecodedModbusImage& image) {
-    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        form.modbus.address[row] = DecimalText(image.rows[row].address);
-        form.modbus.command[row] = DecimalText(image.rows[row].command);
-        form.modbus.startReg[row] = DecimalText(image.rows[row].startReg);
-        form.modbus.regCount[row] = DecimalText(image.rows[row].regCount);
-    }
+    for (std::int32_t row = 0; row < modbusRowCount; ++row)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            form.modbus.columns[c][row] = DecimalText(image.rows[row].*modbusColumns[c].cell);
     form.modbus.timeout = DecimalText(image.timeout);
 }
 
 void showRegisterSet0(FormModel& model) {
     (void)PrepareRegisterSetDisplay(model, 0);
-}
-
-const char* functionSymbol(std::int32_t f) {
-    static const char* const symbols[] = {"<", ">", "=", "<=", ">="};
-    return f >= 0 && f <= 4 ? symbols[f] : nullptr;
-}
-
-const char* baudText(std::int32_t index) {
-    static const char* const bauds[] = {"1200", "2400", "4800", "9600", "19200"};
-    return index >= 1 && index <= 5 ? bauds[index - 1] : nullptr;
 }
 
 std::string slots(std::uint32_t mask) {
@@ -75,6 +64,79 @@ std::string pad(std::string text, std::size_t width) {
     return text;
 }
 
+// The window's steps after a reply or a file: fields, FormModel, register set 0 shown, main function
+// switched. The decoded records of a file carry no serial number; only a reply's Modbus firmware
+// version is shown.
+void applyOutcome(FormState& form, const ReplyOutcome& outcome, ReplyOrigin origin) {
+    FormModel model;
+    loadModel(model, form);
+    if (outcome.nmea) {
+        form.address = outcome.nmea->address;
+        if (outcome.nmea->serialNumber) form.serialNumber = *outcome.nmea->serialNumber;
+        ApplyNmeaImage(model, *outcome.nmea);
+    } else if (outcome.modbus) {
+        form.address = outcome.modbus->address;
+        if (outcome.modbus->serialNumber) form.serialNumber = *outcome.modbus->serialNumber;
+        writeModbusCells(form, *outcome.modbus);
+        ApplyModbusImage(model, *outcome.modbus);
+        if (origin == ReplyOrigin::Port) form.modbusFirmwareVersion = outcome.modbus->firmwareVersion;
+    } else if (outcome.serial) {
+        form.address = outcome.serial->address;
+        if (outcome.serial->serialNumber) form.serialNumber = *outcome.serial->serialNumber;
+        ApplySerialImage(model, *outcome.serial);
+    }
+    if (outcome.showRegisterSet0) showRegisterSet0(model);
+    if (outcome.switchTo) form.function = *outcome.switchTo;
+    storeModel(model, form);
+}
+
+std::string describeNmea(const NmeaSettings& s) {
+    std::string out;
+    out += "Firmware Version: " + Latin1ToUtf8(s.firmwareVersion) + "\n";
+    out += "Threshold decimals: " + std::to_string(s.thresholdDecimals) + "\n";
+    out += "Register sets:\n";
+    out += "  Set  Sentence  Parameters          Monitored  Function  Threshold       Hysteresis\n";
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        const std::string_view symbol = ThresholdFunctionSymbol(s.thresholdFunction[k]);
+        out += "  " + pad(std::to_string(k), 5) + pad(Utf8(s.sentenceId[k]), 10) +
+               pad(slots(s.parameterSelectMask[k]), 20) + pad(std::to_string(s.monitoredParameter[k]), 11) +
+               pad(!symbol.empty() ? std::string(symbol) : std::to_string(s.thresholdFunction[k]), 10) +
+               pad(Utf8(SixDecimalText(s.threshold[k])), 16) + Utf8(SixDecimalText(s.hysteresis[k])) + "\n";
+    }
+    out += "Triggered output: " + std::string(s.triggeredOutputOn != 0 ? "ON" : "OFF") +
+           ", reflected in LED: " + (s.reflectOutputInLed != 0 ? "yes" : "no") + "\n";
+    const std::int64_t period = static_cast<std::int64_t>(s.averagingSampleCount) * s.averagingSampleRate;
+    out += "Averaging: " + std::string(s.flagBytes[0] != 0 ? "enabled" : "disabled") + ", period " +
+           std::to_string(period) + " s (" + std::to_string(s.averagingSampleCount) + " samples every " +
+           std::to_string(s.averagingSampleRate) + " s), buffer length " +
+           std::to_string(s.averagingBufferLength) + "\n";
+    out += "Converter state word: " + std::to_string(s.converterStateFlags) + "\n";
+    return out;
+}
+
+std::string describeModbus(const FormState& form) {
+    std::string out;
+    if (form.modbusFirmwareVersion)
+        out += "Firmware Version: " + Latin1ToUtf8(*form.modbusFirmwareVersion) + "\n";
+    // Each column as wide as its title and two blanks; the last one unpadded.
+    out += "Modbus rows:\n";
+    out += "  Row";
+    for (const ModbusColumn& column : modbusColumns)
+        out += "  " + Utf8(column.rule->field);
+    out += "\n";
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        out += "  " + pad(std::to_string(row + 1), 5);
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
+            const std::string cell = Utf8(form.modbus.columns[c][row]);
+            out +=
+                c + 1 < modbusColumnCount ? pad(cell, Utf8(modbusColumns[c].rule->field).size() + 2) : cell;
+        }
+        out += "\n";
+    }
+    out += "Modbus Timeout: " + Utf8(form.modbus.timeout) + "\n";
+    return out;
+}
+
 } // namespace
 
 FormState::FormState() {
@@ -83,45 +145,11 @@ FormState::FormState() {
 }
 
 void ReadReply(FormState& form, const ReplyOutcome& reply) {
-    FormModel model;
-    loadModel(model, form);
-    if (reply.nmea) {
-        form.address = reply.nmea->address;
-        if (reply.nmea->serialNumber) form.serialNumber = *reply.nmea->serialNumber;
-        ApplyNmeaImage(model, *reply.nmea);
-    } else if (reply.modbus) {
-        form.address = reply.modbus->address;
-        if (reply.modbus->serialNumber) form.serialNumber = *reply.modbus->serialNumber;
-        writeModbusCells(form, *reply.modbus);
-        ApplyModbusImage(model, *reply.modbus);
-        form.modbusFirmwareVersion = reply.modbus->firmwareVersion;
-    } else if (reply.serial) {
-        form.address = reply.serial->address;
-        if (reply.serial->serialNumber) form.serialNumber = *reply.serial->serialNumber;
-        ApplySerialImage(model, *reply.serial);
-    }
-    if (reply.showRegisterSet0) showRegisterSet0(model);
-    if (reply.switchTo) form.function = *reply.switchTo;
-    storeModel(model, form);
+    applyOutcome(form, reply, ReplyOrigin::Port);
 }
 
 void OpenConfigFile(FormState& form, const ReplyOutcome& file) {
-    FormModel model;
-    loadModel(model, form);
-    if (file.nmea) {
-        form.address = file.nmea->address;
-        ApplyNmeaImage(model, *file.nmea);
-    } else if (file.modbus) {
-        form.address = file.modbus->address;
-        writeModbusCells(form, *file.modbus);
-        ApplyModbusImage(model, *file.modbus);
-    } else if (file.serial) {
-        form.address = file.serial->address;
-        ApplySerialImage(model, *file.serial);
-    }
-    if (file.showRegisterSet0) showRegisterSet0(model);
-    if (file.switchTo) form.function = *file.switchTo;
-    storeModel(model, form);
+    applyOutcome(form, file, ReplyOrigin::File);
 }
 
 FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {
@@ -146,10 +174,7 @@ FormState FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>&
         form.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
         form.modbusBaudIndex = file.serial->baudByte;
     }
-    if (file.complete)
-        form.function = file.nmea     ? MainFunction::NmeaToSdi12
-                        : file.modbus ? MainFunction::ModbusToSdi12
-                                      : MainFunction::Sdi12ToRs232;
+    if (file.complete) form.function = file.switchTo;
     return form;
 }
 
@@ -161,12 +186,9 @@ BuildResult BuildImage(FormState& form) {
         return BuildNmeaImage(identity, form.nmea);
     case MainFunction::ModbusToSdi12: {
         ModbusTableTexts table;
-        for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-            table.address[row] = form.modbus.address[row].c_str();
-            table.command[row] = form.modbus.command[row].c_str();
-            table.startReg[row] = form.modbus.startReg[row].c_str();
-            table.regCount[row] = form.modbus.regCount[row].c_str();
-        }
+        for (std::int32_t row = 0; row < modbusRowCount; ++row)
+            for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+                (table.*modbusColumns[c].texts)[row] = form.modbus.columns[c][row].c_str();
         table.timeout = form.modbus.timeout.c_str();
         return BuildModbusImage(identity, table, form.modbusBaudIndex);
     }
@@ -177,15 +199,8 @@ BuildResult BuildImage(FormState& form) {
 }
 
 const char* MainFunctionName(MainFunction function) {
-    switch (function) {
-    case MainFunction::NmeaToSdi12:
-        return "NMEA0183 to SDI12 Slave";
-    case MainFunction::ModbusToSdi12:
-        return "Modbus Master to SDI12 Slave";
-    case MainFunction::Sdi12ToRs232:
-        return "SDI12 to RS232";
-    }
-    return "";
+    const std::string_view name = FactsOf(function).name;
+    return name.empty() ? "" : name.data();
 }
 
 std::string Describe(const FormState& form) {
@@ -195,44 +210,21 @@ std::string Describe(const FormState& form) {
     out += "SDI12 Address:  " + (form.address.empty() ? std::string("(empty)") : Utf8(form.address)) + "\n";
     out += "Serial Number:  " + Utf8(form.serialNumber) + "\n";
     if (!form.function) return out;
-    if (*form.function == MainFunction::NmeaToSdi12) {
-        const NmeaSettings& s = form.nmea;
-        out += "Firmware Version: " + Latin1ToUtf8(s.firmwareVersion) + "\n";
-        out += "Threshold decimals: " + std::to_string(s.thresholdDecimals) + "\n";
-        out += "Register sets:\n";
-        out += "  Set  Sentence  Parameters          Monitored  Function  Threshold       Hysteresis\n";
-        for (std::int32_t k = 0; k < registerSetCount; ++k) {
-            const char* symbol = functionSymbol(s.thresholdFunction[k]);
-            out +=
-                "  " + pad(std::to_string(k), 5) + pad(Utf8(s.sentenceId[k]), 10) +
-                pad(slots(s.parameterSelectMask[k]), 20) + pad(std::to_string(s.monitoredParameter[k]), 11) +
-                pad(symbol != nullptr ? symbol : std::to_string(s.thresholdFunction[k]), 10) +
-                pad(Utf8(SixDecimalText(s.threshold[k])), 16) + Utf8(SixDecimalText(s.hysteresis[k])) + "\n";
-        }
-        out += "Triggered output: " + std::string(s.triggeredOutputOn != 0 ? "ON" : "OFF") +
-               ", reflected in LED: " + (s.reflectOutputInLed != 0 ? "yes" : "no") + "\n";
-        const std::int64_t period = static_cast<std::int64_t>(s.averagingSampleCount) * s.averagingSampleRate;
-        out += "Averaging: " + std::string(s.flagBytes[0] != 0 ? "enabled" : "disabled") + ", period " +
-               std::to_string(period) + " s (" + std::to_string(s.averagingSampleCount) + " samples every " +
-               std::to_string(s.averagingSampleRate) + " s), buffer length " +
-               std::to_string(s.averagingBufferLength) + "\n";
-        out += "Converter state word: " + std::to_string(s.converterStateFlags) + "\n";
-    } else if (*form.function == MainFunction::ModbusToSdi12) {
-        if (form.modbusFirmwareVersion)
-            out += "Firmware Version: " + Latin1ToUtf8(*form.modbusFirmwareVersion) + "\n";
-        out += "Modbus rows:\n";
-        out += "  Row  Address  Command  Start Reg  Reg Count\n";
-        for (std::int32_t row = 0; row < modbusRowCount; ++row)
-            out += "  " + pad(std::to_string(row + 1), 5) + pad(Utf8(form.modbus.address[row]), 9) +
-                   pad(Utf8(form.modbus.command[row]), 9) + pad(Utf8(form.modbus.startReg[row]), 11) +
-                   Utf8(form.modbus.regCount[row]) + "\n";
-        out += "Modbus Timeout: " + Utf8(form.modbus.timeout) + "\n";
+    switch (*form.function) {
+    case MainFunction::NmeaToSdi12:
+        out += describeNmea(form.nmea);
+        break;
+    case MainFunction::ModbusToSdi12:
+        out += describeModbus(form);
+        break;
+    case MainFunction::Sdi12ToRs232:
+        break;
     }
-    if (*form.function != MainFunction::NmeaToSdi12) {
-        const char* baud = baudText(form.modbusBaudIndex);
-        out += std::string(*form.function == MainFunction::Sdi12ToRs232 ? "Serial Baud Rate: "
-                                                                        : "Modbus Baud Rate: ") +
-               (baud != nullptr ? baud : "(byte " + std::to_string(form.modbusBaudIndex) + ")") + "\n";
+    const std::string_view baudTitle = FactsOf(*form.function).baudTitle;
+    if (!baudTitle.empty()) {
+        const std::optional<std::int32_t> baud = BaudRateOfIndex(form.modbusBaudIndex);
+        out += std::string(baudTitle) + ": " +
+               (baud ? std::to_string(*baud) : "(byte " + std::to_string(form.modbusBaudIndex) + ")") + "\n";
     }
     return out;
 }

@@ -4,7 +4,9 @@
 // functions, so that the image built from it is the one "Send Settings" would write.
 #pragma once
 
+#include "image/baud_rates.h"
 #include "image/image_build.h"
+#include "image/modbus_columns.h"
 #include "image/nmea_settings.h"
 #include "image/reply_outcome.h"
 
@@ -17,10 +19,8 @@
 namespace zor::cli {
 
 struct ModbusCells {
-    std::array<std::u16string, modbusRowCount> address;
-    std::array<std::u16string, modbusRowCount> command;
-    std::array<std::u16string, modbusRowCount> startReg;
-    std::array<std::u16string, modbusRowCount> regCount;
+    // Column by column in the order of modbusColumns; row 1 at index 0.
+    std::array<std::array<std::u16string, modbusRowCount>, modbusColumnCount> columns;
     std::u16string timeout;
 };
 
@@ -32,7 +32,7 @@ struct FormState {
     std::u16string serialNumber;
     NmeaSettings nmea;
     ModbusCells modbus;
-    std::int32_t modbusBaudIndex = 4;
+    std::int32_t modbusBaudIndex = startBaudIndex;
     std::optional<std::string> modbusFirmwareVersion; // from a Modbus reply, shown only
 };
 

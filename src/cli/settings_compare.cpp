@@ -3,7 +3,10 @@
 #include "cli/text.h"
 #include "image/byte_order.h"
 #include "image/image_layout.h"
+#include "image/modbus_columns.h"
+#include "image/nmea_number_fields.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -19,9 +22,29 @@ struct Field {
     Kind kind;
 };
 
+// "SDI12 Address" and "Serial Number" where the NMEA and the Modbus layouts hold them.
+std::vector<Field> identityFields() {
+    return {{"sdi12Address", addressOffset, 1, Kind::Text},
+            {"serialNumber", serialNumberOffset, serialNumberLength, Kind::Text}};
+}
+
+// The numbers that travel as they stand, and "Enable Averaging", in the image's order.
+std::vector<Field> nmeaNumbers() {
+    std::vector<Field> fields = {{"averaging.enabled", zor1::flagBytesOffset, 1, Kind::Byte}};
+    for (const NmeaNumberField& number : nmeaNumberFields) {
+        if (number.converterOwned) continue;
+        std::string name(number.group);
+        if (!name.empty()) name += ".";
+        name += number.key;
+        fields.push_back({name, number.offset, 4, Kind::I32});
+    }
+    std::stable_sort(fields.begin(), fields.end(),
+                     [](const Field& a, const Field& b) { return a.offset < b.offset; });
+    return fields;
+}
+
 std::vector<Field> nmeaFields() {
-    std::vector<Field> fields = {{"sdi12Address", addressOffset, 1, Kind::Text},
-                                 {"serialNumber", serialNumberOffset, serialNumberLength, Kind::Text}};
+    std::vector<Field> fields = identityFields();
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         const std::string set = "registerSets[" + std::to_string(k) + "].";
         fields.push_back({set + "sentenceId", zor1::sentenceIdOffset + sentenceSlotLength * k,
@@ -34,17 +57,8 @@ std::vector<Field> nmeaFields() {
         fields.push_back({set + "thresholdFunction", zor1::thresholdFunctionOffset + 4 * k, 4, Kind::I32});
         fields.push_back({set + "hysteresis", zor1::hysteresisOffset + 4 * k, 4, Kind::Scaled});
     }
-    const std::vector<Field> rest = {
-        {"thresholdDecimals", zor1::thresholdDecimalsOffset, 4, Kind::I32},
-        {"triggeredOutputOn", zor1::triggeredOutputOnOffset, 4, Kind::I32},
-        {"reflectOutputInLed", zor1::reflectOutputInLedOffset, 4, Kind::I32},
-        {"averaging.sampleRate", zor1::averagingSampleRateOffset, 4, Kind::I32},
-        {"averaging.secondSampleRate", zor1::secondSampleRateOffset, 4, Kind::I32},
-        {"averaging.sampleCount", zor1::averagingSampleCountOffset, 4, Kind::I32},
-        {"averaging.secondSampleCount", zor1::secondSampleCountOffset, 4, Kind::I32},
-        {"averaging.enabled", zor1::flagBytesOffset, 1, Kind::Byte},
-        {"averaging.bufferLength", zor1::averagingBufferLengthOffset, 4, Kind::I32}};
-    fields.insert(fields.end(), rest.begin(), rest.end());
+    const std::vector<Field> numbers = nmeaNumbers();
+    fields.insert(fields.end(), numbers.begin(), numbers.end());
     for (std::int32_t k = 1; k < registerSetCount; ++k)
         fields.push_back(
             {"flagBytes1to9[" + std::to_string(k - 1) + "]", zor1::flagBytesOffset + k, 1, Kind::Byte});
@@ -52,14 +66,12 @@ std::vector<Field> nmeaFields() {
 }
 
 std::vector<Field> modbusFields() {
-    std::vector<Field> fields = {{"sdi12Address", addressOffset, 1, Kind::Text},
-                                 {"serialNumber", serialNumberOffset, serialNumberLength, Kind::Text}};
+    std::vector<Field> fields = identityFields();
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         const std::string name = "modbusRows[" + std::to_string(row) + "].";
-        fields.push_back({name + "address", zor2::addressColumnOffset + row, 1, Kind::Byte});
-        fields.push_back({name + "command", zor2::commandColumnOffset + row, 1, Kind::Byte});
-        fields.push_back({name + "startReg", zor2::startRegColumnOffset + 2 * row, 2, Kind::U16BE});
-        fields.push_back({name + "regCount", zor2::regCountColumnOffset + 2 * row, 2, Kind::U16BE});
+        for (const ModbusColumn& column : modbusColumns)
+            fields.push_back({name + std::string(column.key), ModbusCellOffset(column, row), column.width,
+                              column.width == 1 ? Kind::Byte : Kind::U16BE});
     }
     fields.push_back({"modbusTimeout", zor2::timeoutOffset, 2, Kind::U16BE});
     fields.push_back({"baudIndex", zor2::baudOffset, 1, Kind::Byte});
@@ -70,6 +82,18 @@ std::vector<Field> serialFields() {
     return {{"sdi12Address", addressOffset, 1, Kind::Text},
             {"baudIndex", zor3::baudOffset, 1, Kind::Byte},
             {"serialNumber", zor3::serialNumberOffset, serialNumberLength, Kind::Text}};
+}
+
+std::vector<Field> fieldsOf(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return nmeaFields();
+    case MainFunction::ModbusToSdi12:
+        return modbusFields();
+    case MainFunction::Sdi12ToRs232:
+        return serialFields();
+    }
+    return {};
 }
 
 std::uint8_t at(const std::vector<std::uint8_t>& bytes, std::int32_t position) {
@@ -133,9 +157,8 @@ std::vector<FieldDifference> CompareSettings(const std::vector<std::uint8_t>& se
     if (at(reply, tagLength - 1) != tag)
         return {{"mainFunction", std::string(1, static_cast<char>(tag)),
                  std::string(1, static_cast<char>(at(reply, tagLength - 1)))}};
-    const std::vector<Field> fields = tag == ImageTagDigit(MainFunction::NmeaToSdi12)     ? nmeaFields()
-                                      : tag == ImageTagDigit(MainFunction::ModbusToSdi12) ? modbusFields()
-                                                                                          : serialFields();
+    const std::optional<MainFunction> function = MainFunctionOfTagDigit(static_cast<char>(tag));
+    const std::vector<Field> fields = function ? fieldsOf(*function) : std::vector<Field>{};
     std::vector<FieldDifference> differences;
     for (const Field& field : fields)
         if (!sameBytes(sent, reply, field))

@@ -1,6 +1,9 @@
 #include "cli/settings_json.h"
 
 #include "cli/text.h"
+#include "image/baud_rates.h"
+#include "image/nmea_number_fields.h"
+#include "image/threshold_functions.h"
 #include "toolkit/decimal_text.h"
 
 #include <charconv>
@@ -13,9 +16,24 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-constexpr const char* functionIds[] = {"nmea", "modbus", "serial"};
-constexpr std::int32_t baudRates[] = {1200, 2400, 4800, 9600, 19200};
-constexpr const char* functionSymbols[] = {"<", ">", "=", "<=", ">="};
+// "a, b or c is expected", each choice written by write.
+template <typename Choices, typename Write>
+std::string oneOfExpected(const Choices& choices, Write write) {
+    std::string text;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (i > 0) text += i + 1 == choices.size() ? " or " : ", ";
+        text += write(choices[i]);
+    }
+    return text + " is expected";
+}
+
+// Appended rather than concatenated: GCC 12 warns (wrongly) of an overlap on the MinGW build.
+std::string quoted(std::string_view text) {
+    std::string result(1, '"');
+    result += text;
+    result += '"';
+    return result;
+}
 
 // The shortest decimal that reads back as the same float, as a JSON number.
 double shortestDecimal(float value) {
@@ -25,12 +43,11 @@ double shortestDecimal(float value) {
     return std::strtod(text, nullptr);
 }
 
-ordered_json baudJson(ordered_json& out, std::int32_t index) {
-    if (index >= 1 && index <= 5)
-        out["baud"] = baudRates[index - 1];
+void baudJson(ordered_json& out, std::int32_t index) {
+    if (const std::optional<std::int32_t> rate = BaudRateOfIndex(index))
+        out["baud"] = *rate;
     else
         out["baudIndex"] = index;
-    return out;
 }
 
 // Reading with the name of the value in every message.
@@ -97,11 +114,11 @@ class Reader {
         if (read.ec != std::errc{}) return fail(where, "out of range");
         return true;
     }
-    bool object(const json& value, const std::string& where, std::initializer_list<const char*> keys) {
+    bool object(const json& value, const std::string& where, const std::vector<std::string_view>& keys) {
         if (!value.is_object()) return fail(where, "an object is expected");
         for (const auto& item : value.items()) {
             bool known = false;
-            for (const char* key : keys)
+            for (const std::string_view key : keys)
                 known = known || item.key() == key;
             if (!known) return fail(where.empty() ? item.key() : where + "." + item.key(), "unknown value");
         }
@@ -120,28 +137,29 @@ class Reader {
 bool readFunction(Reader& r, const json& value, std::optional<MainFunction>& out) {
     if (!value.is_string()) return r.fail("mainFunction", "a text is expected");
     const std::string name = value.get<std::string>();
-    const MainFunction functions[] = {MainFunction::NmeaToSdi12, MainFunction::ModbusToSdi12,
-                                      MainFunction::Sdi12ToRs232};
-    for (int i = 0; i < 3; ++i) {
-        if (name == functionIds[i] || name == MainFunctionName(functions[i])) {
-            out = functions[i];
+    for (const MainFunction function : allMainFunctions) {
+        if (name == FactsOf(function).settingsName || name == FactsOf(function).name) {
+            out = function;
             return true;
         }
     }
-    return r.fail("mainFunction", "\"nmea\", \"modbus\" or \"serial\" is expected");
+    return r.fail("mainFunction", oneOfExpected(allMainFunctions, [](MainFunction function) {
+                      return quoted(FactsOf(function).settingsName);
+                  }));
 }
 
 bool readBaud(Reader& r, const json& j, std::int32_t& index) {
     if (j.contains("baud")) {
         std::int32_t rate = 0;
         if (!r.int32(j["baud"], "baud", rate)) return false;
-        for (std::int32_t i = 0; i < 5; ++i) {
-            if (baudRates[i] == rate) {
+        for (std::int32_t i = 0; i < baudChoiceCount; ++i) {
+            if (baudRates[static_cast<std::size_t>(i)] == rate) {
                 index = i + 1;
                 return true;
             }
         }
-        return r.fail("baud", "1200, 2400, 4800, 9600 or 19200 is expected");
+        return r.fail("baud",
+                      oneOfExpected(baudRates, [](std::int32_t choice) { return std::to_string(choice); }));
     }
     if (j.contains("baudIndex")) {
         std::int64_t v = 0;
@@ -183,15 +201,14 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
         const json& f = set["thresholdFunction"];
         if (f.is_string()) {
             bool found = false;
-            for (std::int32_t i = 0; i < 5; ++i) {
-                if (f.get<std::string>() == functionSymbols[i]) {
+            for (std::int32_t i = 0; i < thresholdFunctionCount; ++i) {
+                if (f.get<std::string>() == thresholdFunctionSymbols[static_cast<std::size_t>(i)]) {
                     s.thresholdFunction[k] = i;
                     found = true;
                 }
             }
             if (!found)
-                return r.fail(where + ".thresholdFunction",
-                              "\"<\", \">\", \"=\", \"<=\" or \">=\" is expected");
+                return r.fail(where + ".thresholdFunction", oneOfExpected(thresholdFunctionSymbols, quoted));
         } else if (!r.int32(f, where + ".thresholdFunction", s.thresholdFunction[k])) {
             return false;
         }
@@ -203,6 +220,25 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
     return true;
 }
 
+// The numbers of the group that object holds, each where the settings text names it.
+bool readNumbers(Reader& r, const json& object, std::string_view group, NmeaSettings& s) {
+    for (const NmeaNumberField& field : nmeaNumberFields) {
+        if (field.group != group) continue;
+        const std::string key(field.key);
+        const std::string where = group.empty() ? key : std::string(group) + "." + key;
+        if (object.contains(key) && !r.int32(object[key], where, s.*field.value)) return false;
+    }
+    return true;
+}
+
+// The numbers of the group as the settings text writes them; the converter's own words only when
+// converterOwned is set.
+void writeNumbers(ordered_json& object, std::string_view group, bool converterOwned, const NmeaSettings& s) {
+    for (const NmeaNumberField& field : nmeaNumberFields)
+        if (field.group == group && field.converterOwned == converterOwned)
+            object[std::string(field.key)] = s.*field.value;
+}
+
 bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
     if (j.contains("registerSets")) {
         const json& sets = j["registerSets"];
@@ -210,22 +246,13 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
         for (std::size_t k = 0; k < sets.size(); ++k)
             if (!readRegisterSet(r, sets[k], "registerSets[" + std::to_string(k) + "]", s, k)) return false;
     }
-    struct Field {
-        const char* key;
-        std::int32_t* value;
-    };
-    const Field fields[] = {{"thresholdDecimals", &s.thresholdDecimals},
-                            {"triggeredOutputOn", &s.triggeredOutputOn},
-                            {"reflectOutputInLed", &s.reflectOutputInLed},
-                            {"converterStateFlags", &s.converterStateFlags}};
-    for (const Field& f : fields)
-        if (j.contains(f.key) && !r.int32(j[f.key], f.key, *f.value)) return false;
+    if (!readNumbers(r, j, "", s)) return false;
     if (j.contains("averaging")) {
         const json& a = j["averaging"];
-        if (!r.object(a, "averaging",
-                      {"enabled", "sampleRate", "sampleCount", "bufferLength", "secondSampleRate",
-                       "secondSampleCount"}))
-            return false;
+        std::vector<std::string_view> keys = {"enabled"};
+        for (const NmeaNumberField& field : nmeaNumberFields)
+            if (field.group == "averaging") keys.push_back(field.key);
+        if (!r.object(a, "averaging", keys)) return false;
         if (a.contains("enabled")) {
             if (a["enabled"].is_boolean()) {
                 s.flagBytes[0] = a["enabled"].get<bool>() ? 1 : 0;
@@ -235,14 +262,7 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
                 s.flagBytes[0] = static_cast<std::int32_t>(v);
             }
         }
-        const Field averaging[] = {{"sampleRate", &s.averagingSampleRate},
-                                   {"sampleCount", &s.averagingSampleCount},
-                                   {"bufferLength", &s.averagingBufferLength},
-                                   {"secondSampleRate", &s.secondSampleRate},
-                                   {"secondSampleCount", &s.secondSampleCount}};
-        for (const Field& f : averaging)
-            if (a.contains(f.key) && !r.int32(a[f.key], std::string("averaging.") + f.key, *f.value))
-                return false;
+        if (!readNumbers(r, a, "averaging", s)) return false;
     }
     if (j.contains("flagBytes1to9")) {
         const json& flags = j["flagBytes1to9"];
@@ -268,18 +288,16 @@ bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
         for (std::size_t row = 0; row < rows.size(); ++row) {
             const std::string where = "modbusRows[" + std::to_string(row) + "]";
             const json& cellsOfRow = rows[row];
-            if (!r.object(cellsOfRow, where, {"address", "command", "startReg", "regCount"})) return false;
-            struct Column {
-                const char* key;
-                std::u16string* cell;
-            };
-            const Column columns[] = {{"address", &cells.address[row]},
-                                      {"command", &cells.command[row]},
-                                      {"startReg", &cells.startReg[row]},
-                                      {"regCount", &cells.regCount[row]}};
-            for (const Column& c : columns)
-                if (cellsOfRow.contains(c.key) && !r.cell(cellsOfRow[c.key], where + "." + c.key, *c.cell))
+            std::vector<std::string_view> keys;
+            for (const ModbusColumn& column : modbusColumns)
+                keys.push_back(column.key);
+            if (!r.object(cellsOfRow, where, keys)) return false;
+            for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
+                const std::string key(modbusColumns[c].key);
+                if (cellsOfRow.contains(key) &&
+                    !r.cell(cellsOfRow[key], where + "." + key, cells.columns[c][row]))
                     return false;
+            }
         }
     }
     if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.timeout))
@@ -287,83 +305,84 @@ bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
     return true;
 }
 
+void writeNmea(ordered_json& out, const NmeaSettings& s) {
+    ordered_json sets = ordered_json::array();
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        ordered_json set;
+        set["sentenceId"] = Utf8(s.sentenceId[k]);
+        ordered_json slots = ordered_json::array();
+        for (int bit = 0; bit < 32; ++bit)
+            if ((s.parameterSelectMask[k] & (1u << bit)) != 0) slots.push_back(bit + 1);
+        set["parameters"] = slots;
+        set["monitoredParameter"] = s.monitoredParameter[k];
+        const std::string_view symbol = ThresholdFunctionSymbol(s.thresholdFunction[k]);
+        if (!symbol.empty())
+            set["thresholdFunction"] = std::string(symbol);
+        else
+            set["thresholdFunction"] = s.thresholdFunction[k];
+        set["threshold"] = shortestDecimal(s.threshold[k]);
+        set["hysteresis"] = shortestDecimal(s.hysteresis[k]);
+        sets.push_back(set);
+    }
+    out["registerSets"] = sets;
+    writeNumbers(out, "", false, s);
+    ordered_json averaging;
+    if (s.flagBytes[0] == 0 || s.flagBytes[0] == 1)
+        averaging["enabled"] = s.flagBytes[0] == 1;
+    else
+        averaging["enabled"] = s.flagBytes[0];
+    writeNumbers(averaging, "averaging", false, s);
+    out["averaging"] = averaging;
+    ordered_json flags = ordered_json::array();
+    for (std::int32_t k = 1; k < registerSetCount; ++k)
+        flags.push_back(s.flagBytes[k] & 0xFF);
+    out["flagBytes1to9"] = flags;
+    writeNumbers(out, "", true, s);
+    out["firmwareVersion"] = Latin1ToUtf8(s.firmwareVersion);
+}
+
+void writeModbus(ordered_json& out, const ModbusCells& modbus) {
+    ordered_json rows = ordered_json::array();
+    for (std::int32_t row = 0; row < modbusRowCount; ++row) {
+        ordered_json cells;
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            cells[std::string(modbusColumns[c].key)] = FieldNumber(modbus.columns[c][row].c_str());
+        rows.push_back(cells);
+    }
+    out["modbusRows"] = rows;
+    out["modbusTimeout"] = FieldNumber(modbus.timeout.c_str());
+}
+
 } // namespace
 
 ordered_json SettingsToJson(const FormState& form) {
     ordered_json out;
-    if (form.function) out["mainFunction"] = functionIds[static_cast<int>(*form.function) - 1];
+    if (form.function) out["mainFunction"] = std::string(FactsOf(*form.function).settingsName);
     out["sdi12Address"] = Utf8(form.address);
     out["serialNumber"] = Utf8(form.serialNumber);
     if (!form.function) return out;
-    if (*form.function == MainFunction::NmeaToSdi12) {
-        const NmeaSettings& s = form.nmea;
-        ordered_json sets = ordered_json::array();
-        for (std::int32_t k = 0; k < registerSetCount; ++k) {
-            ordered_json set;
-            set["sentenceId"] = Utf8(s.sentenceId[k]);
-            ordered_json slots = ordered_json::array();
-            for (int bit = 0; bit < 32; ++bit)
-                if ((s.parameterSelectMask[k] & (1u << bit)) != 0) slots.push_back(bit + 1);
-            set["parameters"] = slots;
-            set["monitoredParameter"] = s.monitoredParameter[k];
-            const std::int32_t f = s.thresholdFunction[k];
-            if (f >= 0 && f <= 4)
-                set["thresholdFunction"] = functionSymbols[f];
-            else
-                set["thresholdFunction"] = f;
-            set["threshold"] = shortestDecimal(s.threshold[k]);
-            set["hysteresis"] = shortestDecimal(s.hysteresis[k]);
-            sets.push_back(set);
-        }
-        out["registerSets"] = sets;
-        out["thresholdDecimals"] = s.thresholdDecimals;
-        out["triggeredOutputOn"] = s.triggeredOutputOn;
-        out["reflectOutputInLed"] = s.reflectOutputInLed;
-        ordered_json averaging;
-        if (s.flagBytes[0] == 0 || s.flagBytes[0] == 1)
-            averaging["enabled"] = s.flagBytes[0] == 1;
-        else
-            averaging["enabled"] = s.flagBytes[0];
-        averaging["sampleRate"] = s.averagingSampleRate;
-        averaging["sampleCount"] = s.averagingSampleCount;
-        averaging["bufferLength"] = s.averagingBufferLength;
-        averaging["secondSampleRate"] = s.secondSampleRate;
-        averaging["secondSampleCount"] = s.secondSampleCount;
-        out["averaging"] = averaging;
-        ordered_json flags = ordered_json::array();
-        for (std::int32_t k = 1; k < registerSetCount; ++k)
-            flags.push_back(s.flagBytes[k] & 0xFF);
-        out["flagBytes1to9"] = flags;
-        out["converterStateFlags"] = s.converterStateFlags;
-        out["firmwareVersion"] = Latin1ToUtf8(s.firmwareVersion);
-    } else if (*form.function == MainFunction::ModbusToSdi12) {
-        ordered_json rows = ordered_json::array();
-        for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-            ordered_json cells;
-            const std::u16string* columns[] = {&form.modbus.address[row], &form.modbus.command[row],
-                                               &form.modbus.startReg[row], &form.modbus.regCount[row]};
-            const char* keys[] = {"address", "command", "startReg", "regCount"};
-            for (int c = 0; c < 4; ++c)
-                cells[keys[c]] = FieldNumber(columns[c]->c_str());
-            rows.push_back(cells);
-        }
-        out["modbusRows"] = rows;
-        out["modbusTimeout"] = FieldNumber(form.modbus.timeout.c_str());
-        baudJson(out, form.modbusBaudIndex);
-    } else {
-        baudJson(out, form.modbusBaudIndex);
+    switch (*form.function) {
+    case MainFunction::NmeaToSdi12:
+        writeNmea(out, form.nmea);
+        break;
+    case MainFunction::ModbusToSdi12:
+        writeModbus(out, form.modbus);
+        break;
+    case MainFunction::Sdi12ToRs232:
+        break;
     }
+    if (!FactsOf(*form.function).baudTitle.empty()) baudJson(out, form.modbusBaudIndex);
     return out;
 }
 
 bool ApplySettingsJson(FormState& form, const json& j, bool takeSerial, std::string& error) {
     Reader r(error);
-    if (!r.object(j, "",
-                  {"mainFunction", "sdi12Address", "serialNumber", "registerSets", "thresholdDecimals",
-                   "triggeredOutputOn", "reflectOutputInLed", "averaging", "flagBytes1to9",
-                   "converterStateFlags", "firmwareVersion", "modbusRows", "modbusTimeout", "baud",
-                   "baudIndex"}))
-        return false;
+    std::vector<std::string_view> keys = {"mainFunction",  "sdi12Address",    "serialNumber", "registerSets",
+                                          "flagBytes1to9", "firmwareVersion", "modbusRows",   "modbusTimeout",
+                                          "baud",          "baudIndex"};
+    for (const NmeaNumberField& field : nmeaNumberFields)
+        keys.push_back(field.group.empty() ? field.key : field.group);
+    if (!r.object(j, "", keys)) return false;
     if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.function)) return false;
     if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;
     if (j.contains("serialNumber")) {

@@ -21,7 +21,7 @@ void applyIdentity(const std::u16string& address, const std::optional<std::u16st
     if (serialNumber) setText(mainForm.identity.serialNumberField, *serialNumber);
 }
 
-// All five radios deselected, then the one of a valid index selected.
+// Every baud radio deselected, then the one of a valid index selected.
 void applyBaud(const std::optional<std::int32_t>& index) {
     for (Widget& radio : mainForm.modbusSerial.baudRadio)
         radio.setChecked(false);
@@ -39,10 +39,8 @@ void applyModbus(const DecodedModbusImage& image) {
     RegisterSetPanel& table = mainForm.registerSets;
     for (std::int32_t r = 0; r < modbusRowCount; ++r) {
         const ModbusRow& row = image.rows[static_cast<std::size_t>(r)];
-        setText(table.address[r], DecimalText(row.address));
-        setText(table.command[r], DecimalText(row.command));
-        setText(table.startReg[r], DecimalText(row.startReg));
-        setText(table.regCount[r], DecimalText(row.regCount));
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            setText((table.*modbusCellColumns[c])[r], DecimalText(row.*modbusColumns[c].cell));
     }
     setText(mainForm.modbusSerial.timeoutField, DecimalText(image.timeout));
     applyBaud(image.modbusBaudIndex);
@@ -55,25 +53,10 @@ void applySerial(const DecodedSerialImage& image) {
     ApplySerialImage(formModel, image);
 }
 
-void selectMainFunction(MainFunction function) {
-    mainForm.mainFunction.nmeaRadio.setChecked(function == MainFunction::NmeaToSdi12);
-    mainForm.mainFunction.modbusRadio.setChecked(function == MainFunction::ModbusToSdi12);
-    mainForm.mainFunction.serialRadio.setChecked(function == MainFunction::Sdi12ToRs232);
-}
-
 void switchTo(MainFunction function) {
-    switch (function) {
-    case MainFunction::NmeaToSdi12:
-        ApplyNmeaLayout();
-        break;
-    case MainFunction::ModbusToSdi12:
-        ApplyModbusLayout();
-        break;
-    case MainFunction::Sdi12ToRs232:
-        ApplySerialLayout();
-        break;
-    }
-    selectMainFunction(function);
+    ApplyMainFunctionLayout(function);
+    for (const MainFunction each : allMainFunctions)
+        MainFunctionRadio(each).setChecked(each == function);
 }
 
 } // namespace

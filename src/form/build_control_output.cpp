@@ -1,6 +1,7 @@
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
+#include "image/ascii_text.h"
 #include "toolkit/layout.h"
 #include "toolkit/widget_create.h"
 
@@ -22,21 +23,24 @@ void CentredField(Widget& group, Widget& field, const char16_t* text, WidgetCall
                     onChange);
 }
 
-// "<", ">", "=", "<=", ">=" by tag, in no radio group (their handler keeps them exclusive). "=" is never
-// offered: it stays hidden and disabled, and "<=" takes its place.
+// One radio per threshold function, tagged with its number and captioned with its symbol, in no radio
+// group (their handler keeps them exclusive). "=" is never offered: it stays hidden and disabled, and
+// "<=" takes its place.
 void BuildThresholdFunctions(ControlOutputPanel& panel) {
     Widget* radios = panel.thresholdFunctionRadio;
-    const char16_t* captions[thresholdFunctionCount] = {u"<", u">", u"=", u"<=", u">="};
-    createRadioButton(panel.thresholdFunctionGroup, radios[0], captions[0], 5, 25, 45, 25,
+    std::u16string captions[thresholdFunctionCount];
+    for (std::int32_t t = 0; t < thresholdFunctionCount; ++t)
+        captions[t] = WideAscii(thresholdFunctionSymbols[static_cast<std::size_t>(t)]);
+    createRadioButton(panel.thresholdFunctionGroup, radios[0], captions[0].c_str(), 5, 25, 45, 25,
                       ThresholdFunctionClicked);
-    createRadioButton(panel.thresholdFunctionGroup, radios[1], captions[1], rightOf(radios[0], 10), 25, 45,
-                      25, ThresholdFunctionClicked);
-    createRadioButton(panel.thresholdFunctionGroup, radios[2], captions[2], rightOf(radios[1], 10), 25, 45,
-                      25, ThresholdFunctionClicked);
-    createRadioButton(panel.thresholdFunctionGroup, radios[3], captions[3], rightOf(radios[1], 10), 25, 45,
-                      25, ThresholdFunctionClicked);
-    createRadioButton(panel.thresholdFunctionGroup, radios[4], captions[4], rightOf(radios[3], 10), 25, 45,
-                      25, ThresholdFunctionClicked);
+    createRadioButton(panel.thresholdFunctionGroup, radios[1], captions[1].c_str(), rightOf(radios[0], 10),
+                      25, 45, 25, ThresholdFunctionClicked);
+    createRadioButton(panel.thresholdFunctionGroup, radios[2], captions[2].c_str(), rightOf(radios[1], 10),
+                      25, 45, 25, ThresholdFunctionClicked);
+    createRadioButton(panel.thresholdFunctionGroup, radios[3], captions[3].c_str(), rightOf(radios[1], 10),
+                      25, 45, 25, ThresholdFunctionClicked);
+    createRadioButton(panel.thresholdFunctionGroup, radios[4], captions[4].c_str(), rightOf(radios[3], 10),
+                      25, 45, 25, ThresholdFunctionClicked);
     for (std::int32_t t = 0; t < thresholdFunctionCount; ++t)
         radios[t].setTag(t);
     hide(radios[2]);

@@ -1,6 +1,8 @@
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
+#include "form/main_function_layout.h"
+#include "image/ascii_text.h"
 #include "platform/dialogs.h"
 #include "toolkit/layout.h"
 #include "toolkit/paths.h"
@@ -38,14 +40,23 @@ void BuildMainFunctionPanel() {
     MainFunctionPanel& panel = mainForm.mainFunction;
     createGroupBox(mainForm.window, panel.group, u"Main Function", 10,
                    bottomOf(mainForm.identity.addressGroup, 10), 2 * 150 + 5, 80);
-    createRadioButton(panel.group, panel.nmeaRadio, u"NMEA0183 to SDI12 Slave", 5, 15, 250, 30,
-                      MainFunctionClicked);
-    panel.nmeaRadio.beginGroup();
-    RadioBelow(panel.group, panel.modbusRadio, u"Modbus Master to SDI12 Slave", panel.nmeaRadio);
-    RadioBelow(panel.group, panel.serialRadio, u"SDI12 to RS232", panel.modbusRadio);
-    panel.serialRadio.endGroup();
-    panel.nmeaRadio.setChecked(true);
-    encloseBelow(panel.group, panel.serialRadio, 5);
+    Widget& first = MainFunctionRadio(allMainFunctions.front());
+    Widget& last = MainFunctionRadio(allMainFunctions.back());
+    const Widget* previous = nullptr;
+    for (const MainFunction function : allMainFunctions) {
+        Widget& radio = MainFunctionRadio(function);
+        const std::u16string caption = WideAscii(FactsOf(function).name);
+        if (previous == nullptr) {
+            createRadioButton(panel.group, radio, caption.c_str(), 5, 15, 250, 30, MainFunctionClicked);
+            radio.beginGroup();
+        } else {
+            RadioBelow(panel.group, radio, caption.c_str(), *previous);
+        }
+        previous = &radio;
+    }
+    last.endGroup();
+    first.setChecked(true);
+    encloseBelow(panel.group, last, 5);
 }
 
 void BuildSerialNumberPanel() {

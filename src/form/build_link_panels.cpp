@@ -2,7 +2,9 @@
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
+#include "image/ascii_text.h"
 #include "link/timed_job.h"
+#include "toolkit/decimal_text.h"
 #include "toolkit/layout.h"
 #include "toolkit/widget_create.h"
 
@@ -71,23 +73,26 @@ void BuildConverterStatePanel() {
 void BuildModbusSerialPanel() {
     ModbusSerialPanel& panel = mainForm.modbusSerial;
     const Widget& sentence = mainForm.sentence.sentenceIdGroup;
-    createGroupBox(mainForm.window, panel.baudGroup, u"Modbus Baud Rate", rightOf(sentence, 20), sentence.y,
+    const std::u16string baudTitle = WideAscii(FactsOf(MainFunction::ModbusToSdi12).baudTitle);
+    createGroupBox(mainForm.window, panel.baudGroup, baudTitle.c_str(), rightOf(sentence, 20), sentence.y,
                    150, 440);
-    const char16_t* captions[baudChoiceCount] = {u"1200", u"2400", u"4800", u"9600", u"19200"};
+    std::u16string captions[baudChoiceCount];
+    for (std::int32_t i = 0; i < baudChoiceCount; ++i)
+        captions[i] = DecimalText(baudRates[static_cast<std::size_t>(i)]);
     Widget* radios = panel.baudRadio;
-    createRadioButton(panel.baudGroup, radios[0], captions[0], 5, 20, 100, 25, BaudClicked);
+    createRadioButton(panel.baudGroup, radios[0], captions[0].c_str(), 5, 20, 100, 25, BaudClicked);
     radios[0].beginGroup();
     stretchInside(radios[0], panel.baudGroup, 5);
     setHeight(radios[0], 25);
     for (std::int32_t i = 1; i < baudChoiceCount; ++i) {
         const Widget& above = radios[i - 1];
-        createRadioButton(panel.baudGroup, radios[i], captions[i], above.x, bottomOf(above, 0), above.width,
-                          above.height, BaudClicked);
+        createRadioButton(panel.baudGroup, radios[i], captions[i].c_str(), above.x, bottomOf(above, 0),
+                          above.width, above.height, BaudClicked);
     }
     radios[baudChoiceCount - 1].endGroup();
     for (std::int32_t i = 0; i < baudChoiceCount; ++i)
         radios[i].setTag(i + 1);
-    radios[3].setChecked(true); // 9600
+    radios[startBaudIndex - 1].setChecked(true);
     encloseBelow(panel.baudGroup, radios[baudChoiceCount - 1], 5);
     hide(panel.baudGroup);
 

@@ -33,13 +33,11 @@ void BuildSetRadios(RegisterSetPanel& panel) {
 // The Modbus table: four columns, each a group box, hidden until a Modbus layout shows them.
 void BuildTableColumns(RegisterSetPanel& panel) {
     const Widget& first = panel.setRadio[0];
-    Widget* columns[] = {&panel.addressColumn, &panel.commandColumn, &panel.startRegColumn,
-                         &panel.regCountColumn};
-    const char16_t* titles[] = {u"Address", u"Command", u"Start Reg", u"Reg Count"};
-    for (std::size_t c = 0; c < 4; ++c) {
-        const std::int32_t x = c == 0 ? rightOf(first, 0) : rightOf(*columns[c - 1], 5);
-        createGroupBox(panel.group, *columns[c], titles[c], x, first.y - 20, 100, 305);
-        hide(*columns[c]);
+    for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
+        Widget& column = panel.*modbusColumnGroups[c];
+        const std::int32_t x = c == 0 ? rightOf(first, 0) : rightOf(panel.*modbusColumnGroups[c - 1], 5);
+        createGroupBox(panel.group, column, modbusColumns[c].rule->field, x, first.y - 20, 100, 305);
+        hide(column);
     }
 }
 
@@ -48,10 +46,9 @@ void BuildTableColumns(RegisterSetPanel& panel) {
 void BuildTableRows(RegisterSetPanel& panel) {
     for (std::int32_t j = 0; j < modbusRowCount; ++j) {
         const std::int32_t y = 20 + 28 * j;
-        createTextField(panel.addressColumn, panel.address[j], u"", 20, y, 50, 25, 0, nullptr);
-        createTextField(panel.commandColumn, panel.command[j], u"", 20, y, 50, 25, 0, nullptr);
-        createTextField(panel.startRegColumn, panel.startReg[j], u"", 20, y, 50, 25, 0, nullptr);
-        createTextField(panel.regCountColumn, panel.regCount[j], u"", 20, y, 50, 25, 0, nullptr);
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            createTextField(panel.*modbusColumnGroups[c], (panel.*modbusCellColumns[c])[j], u"", 20, y, 50,
+                            25, 0, nullptr);
         const Widget& radio = panel.setRadio[j];
         Widget& button = createButton(panel.group, panel.pipelineButton[j], u"PLT", rightOf(radio, 430),
                                       radio.y, 40, 25, PipelineClicked);

@@ -1,5 +1,7 @@
 #include "form/form_model.h"
 
+#include "image/baud_rates.h"
+
 namespace zor {
 
 FormModel formModel;
@@ -31,7 +33,7 @@ void ResetFormModel(FormModel& model) {
     model.secondSampleCount = 0;
     model.thresholdDecimals = 0;
     model.averagingBufferLength = 1;
-    model.modbusBaudIndex = 4;
+    model.modbusBaudIndex = startBaudIndex;
     model.converterStateFlags = 0;
     model.firmwareVersion.assign("");
     model.viewedParameter = -1;

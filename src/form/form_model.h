@@ -9,31 +9,32 @@
 
 namespace zor {
 
+// The start values are ResetFormModel's, which the constructor runs.
 struct FormModel {
     FormModel();
 
-    std::int32_t currentRegisterSet = 0;
+    std::int32_t currentRegisterSet;
     WideText sentenceId[registerSetCount];
-    std::uint32_t parameterSelectMask[registerSetCount] = {}; // bit j: parameter slot j + 1
-    std::int32_t monitoredParameter[registerSetCount] = {};
-    std::int32_t thresholdFunction[registerSetCount] = {}; // 0 "<", 1 ">", 2 "=", 3 "<=", 4 ">="
-    float threshold[registerSetCount] = {};
-    float hysteresis[registerSetCount] = {};
-    std::int32_t triggeredOutputOn = 1;
-    std::int32_t reflectOutputInLed = 0;
-    std::int32_t flagBytes[registerSetCount] = {}; // [0] is averagingEnabled
-    std::int32_t averagingPeriod = 1;
-    std::int32_t secondAveragingPeriod = 1;
-    std::int32_t averagingSampleRate = 1;
-    std::int32_t secondSampleRate = 1;
-    std::int32_t averagingSampleCount = 0;
-    std::int32_t secondSampleCount = 0;
-    std::int32_t thresholdDecimals = 0;
-    std::int32_t averagingBufferLength = 1;
-    std::int32_t modbusBaudIndex = 4; // 1 = 1200, 2 = 2400, 3 = 4800, 4 = 9600, 5 = 19200 baud
-    std::int32_t converterStateFlags = 0;
+    std::uint32_t parameterSelectMask[registerSetCount]; // bit j: parameter slot j + 1
+    std::int32_t monitoredParameter[registerSetCount];
+    std::int32_t thresholdFunction[registerSetCount]; // an index of thresholdFunctionSymbols
+    float threshold[registerSetCount];
+    float hysteresis[registerSetCount];
+    std::int32_t triggeredOutputOn;
+    std::int32_t reflectOutputInLed;
+    std::int32_t flagBytes[registerSetCount]; // [0] is averagingEnabled
+    std::int32_t averagingPeriod;
+    std::int32_t secondAveragingPeriod;
+    std::int32_t averagingSampleRate;
+    std::int32_t secondSampleRate;
+    std::int32_t averagingSampleCount;
+    std::int32_t secondSampleCount;
+    std::int32_t thresholdDecimals;
+    std::int32_t averagingBufferLength;
+    std::int32_t modbusBaudIndex; // 1 for baudRates[0]
+    std::int32_t converterStateFlags;
     NarrowText firmwareVersion;
-    std::int32_t viewedParameter = -1;
+    std::int32_t viewedParameter;
 
     // "Enable Averaging" shares its storage with flagBytes[0].
     std::int32_t& averagingEnabled() { return flagBytes[0]; }

@@ -47,13 +47,8 @@ void ClearConfigClicked(Widget&) {
 }
 
 void MainFunctionClicked(Widget& radio) {
-    MainFunctionPanel& panel = mainForm.mainFunction;
-    if (&radio == &panel.nmeaRadio)
-        ApplyNmeaLayout();
-    else if (&radio == &panel.modbusRadio)
-        ApplyModbusLayout();
-    else if (&radio == &panel.serialRadio)
-        ApplySerialLayout();
+    for (const MainFunction function : allMainFunctions)
+        if (&radio == &MainFunctionRadio(function)) ApplyMainFunctionLayout(function);
 }
 
 } // namespace zor

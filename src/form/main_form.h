@@ -2,17 +2,19 @@
 // the link and the NMEA tools reach the few widgets they drive through pointers handed over at start-up.
 #pragma once
 
+#include "image/baud_rates.h"
 #include "image/image_layout.h"
+#include "image/modbus_columns.h"
+#include "image/threshold_functions.h"
 #include "toolkit/widget.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace zor {
 
 inline constexpr std::int32_t parameterSlotCount = 32;
-inline constexpr std::int32_t thresholdFunctionCount = 5;
 inline constexpr std::int32_t indicatorLightCount = 8; // the eighth, "(undefined)", stays hidden
-inline constexpr std::int32_t baudChoiceCount = 5;
 
 // "SDI12 Register Set Select": the set radios, and in the Modbus layouts the Modbus table.
 struct RegisterSetPanel {
@@ -26,6 +28,16 @@ struct RegisterSetPanel {
     Widget pipelineButton[registerSetCount]; // "PLT"
 };
 
+// The Modbus table's column group boxes and cells, in the order of modbusColumns.
+inline constexpr Widget RegisterSetPanel::*modbusColumnGroups[] = {
+    &RegisterSetPanel::addressColumn, &RegisterSetPanel::commandColumn, &RegisterSetPanel::startRegColumn,
+    &RegisterSetPanel::regCountColumn};
+inline constexpr Widget (RegisterSetPanel::*modbusCellColumns[])[registerSetCount] = {
+    &RegisterSetPanel::address, &RegisterSetPanel::command, &RegisterSetPanel::startReg,
+    &RegisterSetPanel::regCount};
+static_assert(std::size(modbusColumnGroups) == modbusColumnCount &&
+              std::size(modbusCellColumns) == modbusColumnCount);
+
 struct IdentityPanel {
     Widget addressGroup, addressField;           // "SDI12 Address"
     Widget serialNumberGroup, serialNumberField; // "Serial Number"
@@ -33,9 +45,10 @@ struct IdentityPanel {
 
 struct MainFunctionPanel {
     Widget group;
-    Widget nmeaRadio;   // "NMEA0183 to SDI12 Slave"
-    Widget modbusRadio; // "Modbus Master to SDI12 Slave"
-    Widget serialRadio; // "SDI12 to RS232"
+    // One radio per main function, captioned by its name; MainFunctionRadio picks the one of a function.
+    Widget nmeaRadio;
+    Widget modbusRadio;
+    Widget serialRadio;
 };
 
 struct SentencePanel {
@@ -48,7 +61,7 @@ struct ControlOutputPanel {
     Widget group; // "Control Output Parameters"
     Widget monitoredGroup, monitoredField;
     Widget thresholdFunctionGroup;
-    Widget thresholdFunctionRadio[thresholdFunctionCount]; // by tag: "<", ">", "=" (hidden), "<=", ">="
+    Widget thresholdFunctionRadio[thresholdFunctionCount]; // tag: the function; "=" hidden
     Widget thresholdGroup, thresholdField;
     Widget hysteresisGroup, hysteresisField;
     Widget outputStateGroup, outputStateButton; // "Triggered Output State", "ON"/"OFF"
@@ -88,8 +101,8 @@ struct ConverterStatePanel {
 };
 
 struct ModbusSerialPanel {
-    Widget baudGroup;                  // "Modbus Baud Rate" / "Serial Baud Rate"
-    Widget baudRadio[baudChoiceCount]; // tags 1..5: 1200, 2400, 4800, 9600, 19200
+    Widget baudGroup;                  // titled with the main function's baudTitle
+    Widget baudRadio[baudChoiceCount]; // tag: the baud index, 1 for baudRates[0]
     Widget timeoutGroup, timeoutField; // "Modbus Timeout"
 };
 

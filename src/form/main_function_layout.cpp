@@ -1,6 +1,7 @@
 #include "form/main_function_layout.h"
 
 #include "form/main_form.h"
+#include "image/ascii_text.h"
 #include "toolkit/layout.h"
 
 namespace zor {
@@ -12,15 +13,13 @@ RegisterSetPanel& sets() {
 }
 
 void ShowTable(bool visible) {
-    for (Widget* column :
-         {&sets().addressColumn, &sets().commandColumn, &sets().startRegColumn, &sets().regCountColumn})
-        visible ? show(*column) : hide(*column);
+    for (Widget RegisterSetPanel::*column : modbusColumnGroups)
+        visible ? show(sets().*column) : hide(sets().*column);
 }
 
 void EnableTable(bool enabled) {
-    for (Widget* column :
-         {&sets().addressColumn, &sets().commandColumn, &sets().startRegColumn, &sets().regCountColumn})
-        setEnabled(*column, enabled);
+    for (Widget RegisterSetPanel::*column : modbusColumnGroups)
+        setEnabled(sets().*column, enabled);
 }
 
 void ShowSentenceGroups(bool visible) {
@@ -82,7 +81,7 @@ namespace {
 
 // The two layouts with the Modbus table: the register-set group widened by extraWidth beyond the
 // parameter-select group, the baud and timeout groups to its right.
-void ShowTableLayout(std::int32_t extraWidth, const char16_t* baudTitle, bool tableInUse) {
+void ShowTableLayout(std::int32_t extraWidth, MainFunction function, bool tableInUse) {
     show(sets().group);
     ShowSentenceGroups(false);
     SetSetGroupWidth(mainForm.sentence.parameterGroup.width + extraWidth);
@@ -91,7 +90,7 @@ void ShowTableLayout(std::int32_t extraWidth, const char16_t* baudTitle, bool ta
     show(mainForm.identity.addressGroup);
     sets().group.setText(u"SDI12");
     ShowOutputGroups(false);
-    mainForm.modbusSerial.baudGroup.setText(baudTitle);
+    mainForm.modbusSerial.baudGroup.setText(WideAscii(FactsOf(function).baudTitle).c_str());
     ShowBaudAndTimeout(true);
 
     EnableLayoutGroups(tableInUse);
@@ -100,21 +99,46 @@ void ShowTableLayout(std::int32_t extraWidth, const char16_t* baudTitle, bool ta
 } // namespace
 
 void ApplyModbusLayout() {
-    ShowTableLayout(290, u"Modbus Baud Rate", true);
+    ShowTableLayout(290, MainFunction::ModbusToSdi12, true);
 }
 
 // The register-set group is 480 wide here; the baud and timeout groups go to its right so that nothing
 // overlaps (left where the NMEA layout put them they would sit inside the table). The table and the
 // timeout are shown but out of use: the converter takes only the address and the baud rate.
 void ApplySerialLayout() {
-    ShowTableLayout(230, u"Serial Baud Rate", false);
+    ShowTableLayout(230, MainFunction::Sdi12ToRs232, false);
+}
+
+void ApplyMainFunctionLayout(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        ApplyNmeaLayout();
+        break;
+    case MainFunction::ModbusToSdi12:
+        ApplyModbusLayout();
+        break;
+    case MainFunction::Sdi12ToRs232:
+        ApplySerialLayout();
+        break;
+    }
+}
+
+Widget& MainFunctionRadio(MainFunction function) {
+    MainFunctionPanel& panel = mainForm.mainFunction;
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return panel.nmeaRadio;
+    case MainFunction::ModbusToSdi12:
+        return panel.modbusRadio;
+    case MainFunction::Sdi12ToRs232:
+        return panel.serialRadio;
+    }
+    return panel.nmeaRadio;
 }
 
 std::optional<MainFunction> SelectedMainFunction() {
-    const MainFunctionPanel& panel = mainForm.mainFunction;
-    if (panel.nmeaRadio.checked) return MainFunction::NmeaToSdi12;
-    if (panel.modbusRadio.checked) return MainFunction::ModbusToSdi12;
-    if (panel.serialRadio.checked) return MainFunction::Sdi12ToRs232;
+    for (const MainFunction function : allMainFunctions)
+        if (MainFunctionRadio(function).checked) return function;
     return std::nullopt;
 }
 

@@ -2,7 +2,8 @@
 // which main function radio is selected.
 #pragma once
 
-#include "image/image_layout.h"
+#include "image/main_function.h"
+#include "toolkit/widget.h"
 
 #include <optional>
 
@@ -11,6 +12,11 @@ namespace zor {
 void ApplyNmeaLayout();
 void ApplyModbusLayout();
 void ApplySerialLayout();
+// The arrangement of a main function.
+void ApplyMainFunctionLayout(MainFunction function);
+
+// The radio that selects a main function.
+Widget& MainFunctionRadio(MainFunction function);
 
 // The main function whose radio is selected; none while no radio is.
 std::optional<MainFunction> SelectedMainFunction();

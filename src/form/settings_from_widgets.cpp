@@ -18,12 +18,9 @@ IdentityFields IdentityFromForm() {
 ModbusTableTexts ModbusTableFromForm() {
     ModbusTableTexts table;
     const RegisterSetPanel& panel = mainForm.registerSets;
-    for (std::size_t r = 0; r < static_cast<std::size_t>(modbusRowCount); ++r) {
-        table.address[r] = panel.address[r].caption();
-        table.command[r] = panel.command[r].caption();
-        table.startReg[r] = panel.startReg[r].caption();
-        table.regCount[r] = panel.regCount[r].caption();
-    }
+    for (std::int32_t r = 0; r < modbusRowCount; ++r)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            (table.*modbusColumns[c].texts)[r] = (panel.*modbusCellColumns[c])[r].caption();
     table.timeout = mainForm.modbusSerial.timeoutField.caption();
     return table;
 }
@@ -54,9 +51,10 @@ CheckFailure checkShownTexts() {
 std::optional<BuildResult> BuildSelectedImage() {
     const std::optional<MainFunction> function = SelectedMainFunction();
     if (!function) return std::nullopt;
-    if (*function == MainFunction::NmeaToSdi12) CheckAveragingFields();
+    const bool registerSets = FactsOf(*function).registerSets;
+    if (registerSets) CheckAveragingFields();
     BuildResult result = BuildSettingsImage(formModel, *function, IdentityFromForm(), ModbusTableFromForm());
-    if (*function == MainFunction::NmeaToSdi12) {
+    if (registerSets) {
         Widget& field = mainForm.sentence.sentenceIdField;
         const char16_t* lengthened = formModel.sentenceId[CurrentRegisterSet()].c_str();
         if (std::u16string_view(field.caption()) != lengthened) field.setText(lengthened);

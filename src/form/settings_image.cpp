@@ -3,33 +3,53 @@
 namespace zor {
 namespace {
 
-void assignWide(WideText& target, const std::u16string& text) {
-    target.assign(text.c_str());
+void copyValue(std::u16string& to, const WideText& from) {
+    to = from.c_str();
+}
+void copyValue(WideText& to, const std::u16string& from) {
+    to.assign(from.c_str());
+}
+void copyValue(std::string& to, const NarrowText& from) {
+    to = from.c_str();
+}
+void copyValue(NarrowText& to, const std::string& from) {
+    to.assign(from.c_str());
+}
+template <typename Number>
+void copyValue(Number& to, const Number& from) {
+    to = from;
+}
+
+// Every value the FormModel and NmeaSettings both hold, as pairs of the model's value and the settings'
+// one; the buffer length and the state word are not among them, since a decoded image may not apply them.
+template <typename Model, typename Settings, typename Pair>
+void pairValues(Model& model, Settings& s, Pair pair) {
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        pair(model.sentenceId[k], s.sentenceId[k]);
+        pair(model.parameterSelectMask[k], s.parameterSelectMask[k]);
+        pair(model.monitoredParameter[k], s.monitoredParameter[k]);
+        pair(model.threshold[k], s.threshold[k]);
+        pair(model.thresholdFunction[k], s.thresholdFunction[k]);
+        pair(model.hysteresis[k], s.hysteresis[k]);
+        pair(model.flagBytes[k], s.flagBytes[k]);
+    }
+    pair(model.thresholdDecimals, s.thresholdDecimals);
+    pair(model.triggeredOutputOn, s.triggeredOutputOn);
+    pair(model.reflectOutputInLed, s.reflectOutputInLed);
+    pair(model.averagingSampleRate, s.averagingSampleRate);
+    pair(model.secondSampleRate, s.secondSampleRate);
+    pair(model.averagingSampleCount, s.averagingSampleCount);
+    pair(model.secondSampleCount, s.secondSampleCount);
+    pair(model.firmwareVersion, s.firmwareVersion);
 }
 
 } // namespace
 
 NmeaSettings NmeaSettingsFromForm(const FormModel& model) {
     NmeaSettings s;
-    for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        s.sentenceId[k] = model.sentenceId[k].c_str();
-        s.parameterSelectMask[k] = model.parameterSelectMask[k];
-        s.monitoredParameter[k] = model.monitoredParameter[k];
-        s.threshold[k] = model.threshold[k];
-        s.thresholdFunction[k] = model.thresholdFunction[k];
-        s.hysteresis[k] = model.hysteresis[k];
-        s.flagBytes[k] = model.flagBytes[k];
-    }
-    s.thresholdDecimals = model.thresholdDecimals;
-    s.triggeredOutputOn = model.triggeredOutputOn;
-    s.reflectOutputInLed = model.reflectOutputInLed;
-    s.averagingSampleRate = model.averagingSampleRate;
-    s.secondSampleRate = model.secondSampleRate;
-    s.averagingSampleCount = model.averagingSampleCount;
-    s.secondSampleCount = model.secondSampleCount;
+    pairValues(model, s, [](const auto& fromModel, auto& toSettings) { copyValue(toSettings, fromModel); });
     s.averagingBufferLength = model.averagingBufferLength;
     s.converterStateFlags = model.converterStateFlags;
-    s.firmwareVersion = model.firmwareVersion.c_str();
     return s;
 }
 
@@ -42,7 +62,7 @@ BuildResult BuildSettingsImage(FormModel& model, MainFunction function, const Id
         // Identifiers are lengthened only once the address and serial number passed.
         if (result.ok || result.failure.step >= sentenceIdOutOfRangeFailure.step)
             for (std::int32_t k = 0; k < registerSetCount; ++k)
-                assignWide(model.sentenceId[k], settings.sentenceId[k]);
+                copyValue(model.sentenceId[k], settings.sentenceId[k]);
         return result;
     }
     case MainFunction::ModbusToSdi12:
@@ -54,28 +74,12 @@ BuildResult BuildSettingsImage(FormModel& model, MainFunction function, const Id
 }
 
 void ApplyNmeaImage(FormModel& model, const DecodedNmeaImage& image) {
-    const NmeaSettings& s = image.settings;
-    for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        assignWide(model.sentenceId[k], s.sentenceId[k]);
-        model.parameterSelectMask[k] = s.parameterSelectMask[k];
-        model.monitoredParameter[k] = s.monitoredParameter[k];
-        model.threshold[k] = s.threshold[k];
-        model.thresholdFunction[k] = s.thresholdFunction[k];
-        model.hysteresis[k] = s.hysteresis[k];
-        model.flagBytes[k] = s.flagBytes[k];
-    }
-    model.thresholdDecimals = s.thresholdDecimals;
-    model.triggeredOutputOn = s.triggeredOutputOn;
-    model.reflectOutputInLed = s.reflectOutputInLed;
-    model.averagingSampleRate = s.averagingSampleRate;
-    model.secondSampleRate = s.secondSampleRate;
-    model.averagingSampleCount = s.averagingSampleCount;
-    model.secondSampleCount = s.secondSampleCount;
+    pairValues(model, image.settings,
+               [](auto& toModel, const auto& fromSettings) { copyValue(toModel, fromSettings); });
     model.averagingPeriod = image.averagingPeriod;
     model.secondAveragingPeriod = image.secondAveragingPeriod;
     if (image.averagingBufferLength) model.averagingBufferLength = *image.averagingBufferLength;
     if (image.converterStateFlags) model.converterStateFlags = *image.converterStateFlags;
-    model.firmwareVersion.assign(s.firmwareVersion.c_str());
 }
 
 void ApplyModbusImage(FormModel& model, const DecodedModbusImage& image) {

@@ -1,6 +1,8 @@
 #include "image/image_build.h"
 
 #include "image/byte_order.h"
+#include "image/modbus_columns.h"
+#include "image/nmea_number_fields.h"
 #include "image/scaled_value.h"
 #include "image/value_rules.h"
 #include "toolkit/text_buffer.h"
@@ -55,6 +57,26 @@ std::int32_t monitoredForImage(std::int32_t monitored) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(monitored) - 1u);
 }
 
+// Checks 1 to 4, then the tag, "SDI12 Address" and "Serial Number" (at serialOffset) written: every
+// layout starts so.
+bool startImage(BuildResult& result, MainFunction function, const IdentityFields& identity,
+                std::int32_t serialOffset) {
+    result.failure = checkIdentity(identity);
+    if (result.failure.step != 0) return false;
+    writeTag(result.image, function);
+    writeAddress(result.image, identity.address);
+    writeSerialNumber(result.image, serialOffset, identity.serialNumber);
+    return true;
+}
+
+// "END" at trailerOffset, which makes the image complete.
+BuildResult& finishImage(BuildResult& result, std::int32_t trailerOffset, std::int32_t length) {
+    writeTrailer(result.image, trailerOffset);
+    result.image.length = length;
+    result.ok = true;
+    return result;
+}
+
 // The monitored parameter and the scaled values of every register set, set 0 first.
 CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
@@ -74,14 +96,9 @@ CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
 // The table row by row, each row left to right, then "Modbus Timeout".
 CheckFailure checkModbusTable(const ModbusTableTexts& table) {
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        const ValuePlace place = InRow(row + 1);
-        const std::pair<const char16_t*, const WholeNumberRule*> cells[] = {
-            {table.address[row], &modbusAddressRule},
-            {table.command[row], &modbusCommandRule},
-            {table.startReg[row], &startRegRule},
-            {table.regCount[row], &regCountRule}};
-        for (const auto& [text, rule] : cells) {
-            const CheckFailure failure = CheckWholeNumberText(text, *rule, place);
+        for (const ModbusColumn& column : modbusColumns) {
+            const CheckFailure failure =
+                CheckWholeNumberText((table.*column.texts)[row], *column.rule, InRow(row + 1));
             if (failure.step != 0) return failure;
         }
     }
@@ -104,13 +121,8 @@ std::int32_t FieldNumber(const char16_t* text) {
 
 BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& settings) {
     BuildResult result;
-    result.failure = checkIdentity(identity);
-    if (result.failure.step != 0) return result;
-
+    if (!startImage(result, MainFunction::NmeaToSdi12, identity, serialNumberOffset)) return result;
     ConfigImage& image = result.image;
-    writeTag(image, MainFunction::NmeaToSdi12);
-    writeAddress(image, identity.address);
-    writeSerialNumber(image, serialNumberOffset, identity.serialNumber);
 
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         std::u16string& id = settings.sentenceId[k];
@@ -144,71 +156,49 @@ BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& setting
         WriteI32(at + zor1::hysteresisOffset + 4 * k,
                  ScaleForImage(settings.hysteresis[k], settings.thresholdDecimals));
     }
-    WriteI32(image.bytes.data() + zor1::thresholdDecimalsOffset, settings.thresholdDecimals);
     writeI32Array(image, zor1::thresholdFunctionOffset, settings.thresholdFunction.data());
 
     std::uint8_t* at = image.bytes.data();
-    WriteI32(at + zor1::triggeredOutputOnOffset, settings.triggeredOutputOn);
-    WriteI32(at + zor1::reflectOutputInLedOffset, settings.reflectOutputInLed);
-    WriteI32(at + zor1::averagingSampleRateOffset, settings.averagingSampleRate);
-    WriteI32(at + zor1::secondSampleRateOffset, settings.secondSampleRate);
-    WriteI32(at + zor1::averagingSampleCountOffset, settings.averagingSampleCount);
-    WriteI32(at + zor1::secondSampleCountOffset, settings.secondSampleCount);
+    for (const NmeaNumberField& field : nmeaNumberFields)
+        WriteI32(at + field.offset, settings.*field.value);
     for (std::int32_t k = 0; k < registerSetCount; ++k)
         at[zor1::flagBytesOffset + k] = lowByte(settings.flagBytes[k]);
-    WriteI32(at + zor1::averagingBufferLengthOffset, settings.averagingBufferLength);
-    WriteI32(at + zor1::converterStateFlagsOffset, settings.converterStateFlags);
     for (std::int32_t i = 0; i < firmwareVersionLength; ++i) {
         const bool present = static_cast<std::size_t>(i) < settings.firmwareVersion.size();
         at[zor1::firmwareVersionOffset + i] =
             present ? static_cast<std::uint8_t>(settings.firmwareVersion[static_cast<std::size_t>(i)]) : 0;
     }
-    writeTrailer(image, zor1::trailerOffset);
-    image.length = zor1::length;
-    result.ok = true;
-    return result;
+    return finishImage(result, zor1::trailerOffset, zor1::length);
 }
 
 BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTexts& table,
                              std::int32_t modbusBaudIndex) {
     BuildResult result;
-    result.failure = checkIdentity(identity);
-    if (result.failure.step == 0) result.failure = checkModbusTable(table);
+    if (!startImage(result, MainFunction::ModbusToSdi12, identity, serialNumberOffset)) return result;
+    result.failure = checkModbusTable(table);
     if (result.failure.step != 0) return result;
 
-    ConfigImage& image = result.image;
-    std::uint8_t* at = image.bytes.data();
-    writeTag(image, MainFunction::ModbusToSdi12);
-    writeAddress(image, identity.address);
-    writeSerialNumber(image, serialNumberOffset, identity.serialNumber);
+    std::uint8_t* at = result.image.bytes.data();
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        at[zor2::addressColumnOffset + row] = lowByte(FieldNumber(table.address[row]));
-        at[zor2::commandColumnOffset + row] = lowByte(FieldNumber(table.command[row]));
-        WriteU16BE(at + zor2::startRegColumnOffset + 2 * row, low16(FieldNumber(table.startReg[row])));
-        WriteU16BE(at + zor2::regCountColumnOffset + 2 * row, low16(FieldNumber(table.regCount[row])));
+        for (const ModbusColumn& column : modbusColumns) {
+            const std::int32_t value = FieldNumber((table.*column.texts)[row]);
+            std::uint8_t* cell = at + ModbusCellOffset(column, row);
+            if (column.width == 1)
+                *cell = lowByte(value);
+            else
+                WriteU16BE(cell, low16(value));
+        }
     }
     WriteU16BE(at + zor2::timeoutOffset, low16(FieldNumber(table.timeout)));
     at[zor2::baudOffset] = lowByte(modbusBaudIndex);
-    writeTrailer(image, zor2::sentTrailerOffset);
-    image.length = zor2::sentLength;
-    result.ok = true;
-    return result;
+    return finishImage(result, zor2::sentTrailerOffset, zor2::sentLength);
 }
 
 BuildResult BuildSerialImage(const IdentityFields& identity, std::int32_t modbusBaudIndex) {
     BuildResult result;
-    result.failure = checkIdentity(identity);
-    if (result.failure.step != 0) return result;
-
-    ConfigImage& image = result.image;
-    writeTag(image, MainFunction::Sdi12ToRs232);
-    writeAddress(image, identity.address);
-    image.bytes[zor3::baudOffset] = lowByte(modbusBaudIndex);
-    writeSerialNumber(image, zor3::serialNumberOffset, identity.serialNumber);
-    writeTrailer(image, zor3::trailerOffset);
-    image.length = zor3::length;
-    result.ok = true;
-    return result;
+    if (!startImage(result, MainFunction::Sdi12ToRs232, identity, zor3::serialNumberOffset)) return result;
+    result.image.bytes[zor3::baudOffset] = lowByte(modbusBaudIndex);
+    return finishImage(result, zor3::trailerOffset, zor3::length);
 }
 
 } // namespace zor

@@ -1,5 +1,7 @@
 #include "image/image_decode.h"
 
+#include "image/modbus_columns.h"
+#include "image/nmea_number_fields.h"
 #include "image/scaled_value.h"
 
 #include <limits>
@@ -58,10 +60,20 @@ std::int32_t monitoredFromImage(std::int32_t raw) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(raw) + 1u);
 }
 
+// "SDI12 Address" and, from the port only, "Serial Number" at serialOffset: every layout has both.
+template <typename Decoded>
+Decoded decodeIdentity(const ReceivedBytes& image, ReplyOrigin origin, std::int32_t serialOffset) {
+    Decoded decoded;
+    decoded.address = readWideText(image, addressOffset, 1);
+    if (origin == ReplyOrigin::Port)
+        decoded.serialNumber = readWideText(image, serialOffset, serialNumberLength);
+    return decoded;
+}
+
 } // namespace
 
 std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte) {
-    if (baudByte >= 1 && baudByte <= 5) return baudByte;
+    if (BaudRateOfIndex(baudByte)) return baudByte;
     return std::nullopt;
 }
 
@@ -73,11 +85,8 @@ std::u16string ConverterStateTitle(const std::string& firmwareVersion) {
 }
 
 DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin) {
-    DecodedNmeaImage decoded;
+    DecodedNmeaImage decoded = decodeIdentity<DecodedNmeaImage>(image, origin, serialNumberOffset);
     NmeaSettings& s = decoded.settings;
-    decoded.address = readWideText(image, addressOffset, 1);
-    if (origin == ReplyOrigin::Port)
-        decoded.serialNumber = readWideText(image, serialNumberOffset, serialNumberLength);
     for (std::int32_t k = 0; k < registerSetCount; ++k)
         s.sentenceId[k] = readWideText(image, zor1::sentenceIdOffset + sentenceSlotLength * k, 5);
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
@@ -85,25 +94,18 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
             static_cast<std::uint32_t>(readI32(image, zor1::parameterSelectMaskOffset + 4 * k));
         s.monitoredParameter[k] = monitoredFromImage(readI32(image, zor1::monitoredParameterOffset + 4 * k));
     }
-    s.thresholdDecimals = readI32(image, zor1::thresholdDecimalsOffset);
+    for (const NmeaNumberField& field : nmeaNumberFields)
+        s.*field.value = readI32(image, field.offset);
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         s.threshold[k] = ScaleFromImage(readI32(image, zor1::thresholdOffset + 4 * k), s.thresholdDecimals);
         s.thresholdFunction[k] = readI32(image, zor1::thresholdFunctionOffset + 4 * k);
         s.hysteresis[k] = ScaleFromImage(readI32(image, zor1::hysteresisOffset + 4 * k), s.thresholdDecimals);
     }
-    s.triggeredOutputOn = readI32(image, zor1::triggeredOutputOnOffset);
-    s.reflectOutputInLed = readI32(image, zor1::reflectOutputInLedOffset);
-    s.averagingSampleRate = readI32(image, zor1::averagingSampleRateOffset);
-    s.secondSampleRate = readI32(image, zor1::secondSampleRateOffset);
-    s.averagingSampleCount = readI32(image, zor1::averagingSampleCountOffset);
-    s.secondSampleCount = readI32(image, zor1::secondSampleCountOffset);
     decoded.averagingPeriod = clampedProduct(s.averagingSampleCount, s.averagingSampleRate);
     decoded.secondAveragingPeriod = clampedProduct(s.secondSampleCount, s.secondSampleRate);
     for (std::int32_t k = 0; k < registerSetCount; ++k)
         s.flagBytes[k] = image.at(zor1::flagBytesOffset + k);
-    s.averagingBufferLength = readI32(image, zor1::averagingBufferLengthOffset);
     if (s.averagingBufferLength >= 1) decoded.averagingBufferLength = s.averagingBufferLength;
-    s.converterStateFlags = readI32(image, zor1::converterStateFlagsOffset);
     if (origin == ReplyOrigin::Port) decoded.converterStateFlags = s.converterStateFlags;
     s.firmwareVersion = readNarrowText(image, zor1::firmwareVersionOffset, firmwareVersionLength);
     decoded.complete = hasTrailer(image, zor1::trailerOffset);
@@ -111,16 +113,13 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
 }
 
 DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin) {
-    DecodedModbusImage decoded;
-    decoded.address = readWideText(image, addressOffset, 1);
-    if (origin == ReplyOrigin::Port)
-        decoded.serialNumber = readWideText(image, serialNumberOffset, serialNumberLength);
+    DecodedModbusImage decoded = decodeIdentity<DecodedModbusImage>(image, origin, serialNumberOffset);
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
-        ModbusRow& r = decoded.rows[row];
-        r.address = image.at(zor2::addressColumnOffset + row);
-        r.command = image.at(zor2::commandColumnOffset + row);
-        r.startReg = readU16BE(image, zor2::startRegColumnOffset + 2 * row);
-        r.regCount = readU16BE(image, zor2::regCountColumnOffset + 2 * row);
+        for (const ModbusColumn& column : modbusColumns) {
+            const std::int32_t at = ModbusCellOffset(column, row);
+            decoded.rows[row].*column.cell =
+                column.width == 1 ? static_cast<std::uint16_t>(image.at(at)) : readU16BE(image, at);
+        }
     }
     decoded.timeout = readU16BE(image, zor2::timeoutOffset);
     decoded.baudByte = image.at(zor2::baudOffset);
@@ -139,10 +138,7 @@ DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin ori
 }
 
 DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin) {
-    DecodedSerialImage decoded;
-    decoded.address = readWideText(image, addressOffset, 1);
-    if (origin == ReplyOrigin::Port)
-        decoded.serialNumber = readWideText(image, zor3::serialNumberOffset, serialNumberLength);
+    DecodedSerialImage decoded = decodeIdentity<DecodedSerialImage>(image, origin, zor3::serialNumberOffset);
     decoded.baudByte = image.at(zor3::baudOffset);
     decoded.modbusBaudIndex = BaudIndexFromByte(decoded.baudByte);
     decoded.complete = hasTrailer(image, zor3::trailerOffset);

@@ -3,6 +3,7 @@
 // which were refused; the form code applies it.
 #pragma once
 
+#include "image/baud_rates.h"
 #include "image/nmea_settings.h"
 
 #include <array>
@@ -39,9 +40,10 @@ struct DecodedNmeaImage {
     bool complete = false; // "END" at 323..325
 };
 
+// One row of the Modbus table; address and command are one byte each (modbus_columns.h).
 struct ModbusRow {
-    std::uint8_t address = 0;
-    std::uint8_t command = 0;
+    std::uint16_t address = 0;
+    std::uint16_t command = 0;
     std::uint16_t startReg = 0;
     std::uint16_t regCount = 0;
 };
@@ -52,7 +54,7 @@ struct DecodedModbusImage {
     std::array<ModbusRow, modbusRowCount> rows{};
     std::uint16_t timeout = 0;
     std::uint8_t baudByte = 0;
-    std::optional<std::int32_t> modbusBaudIndex;     // the baud byte when it is 1..5
+    std::optional<std::int32_t> modbusBaudIndex;     // the baud byte when it is a baud index
     std::optional<std::int32_t> converterStateFlags; // from the port only
     std::optional<std::string> firmwareVersion;      // not in the 80-byte layout of a saved file
     bool complete = false;
@@ -74,7 +76,7 @@ DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin ori
 // The converter answers in the 18-byte layout the program sends; a saved file holds the same.
 DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin);
 
-// 1..5 (1200, 2400, 4800, 9600, 19200 baud), or nothing for any other byte.
+// The baud index the byte holds (1 for baudRates[0]), or nothing for a byte that is none.
 std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte);
 
 // "Converter State:  Firmware Version " followed by the version characters.

@@ -2,17 +2,12 @@
 // byte of the tag. A configuration file holds exactly the image the program sends.
 #pragma once
 
+#include "image/main_function.h"
 #include "link/converter_detection.h"
 
 #include <cstdint>
 
 namespace zor {
-
-enum class MainFunction {
-    NmeaToSdi12 = 1,   // "NMEA0183 to SDI12 Slave", tag "~ZOR1"
-    ModbusToSdi12 = 2, // "Modbus Master to SDI12 Slave", tag "~ZOR2"
-    Sdi12ToRs232 = 3,  // "SDI12 to RS232", tag "~ZOR3"
-};
 
 inline constexpr std::int32_t registerSetCount = 10;
 inline constexpr std::int32_t modbusRowCount = 10;
@@ -76,11 +71,5 @@ inline constexpr std::int32_t trailerOffset = 15;
 } // namespace zor3
 
 inline constexpr std::int32_t largestImageLength = zor1::length;
-
-// The tag that opens the image of a main function: "~ZOR" and the function's digit.
-inline constexpr char imageTagPrefix[] = "~ZOR";
-inline constexpr char ImageTagDigit(MainFunction function) {
-    return static_cast<char>('0' + static_cast<int>(function));
-}
 
 } // namespace zor

@@ -283,7 +283,15 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
         {R"({"mainFunction": "nmea", "registerSets": [{"threshold": "high"}]})",
          "registerSets[0].threshold: a number is expected"},
         {R"({"mainFunction": "nmea", "serialNumber": "12345678", "registerSets": [{"sentenceId": "GP)",
-         "not valid JSON"}};
+         "not valid JSON"},
+        // The choices each refusal lists, and the names the settings text knows.
+        {R"({"mainFunction": "sdi12"})", R"(mainFunction: "nmea", "modbus" or "serial" is expected)"},
+        {R"({"mainFunction": "modbus", "baud": 9601})", "baud: 1200, 2400, 4800, 9600 or 19200 is expected"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"thresholdFunction": "=>"}]})",
+         R"(registerSets[0].thresholdFunction: "<", ">", "=", "<=" or ">=" is expected)"},
+        {R"({"mainFunction": "nmea", "averaging": {"sampleRat": 2}})", "averaging.sampleRat: unknown value"},
+        {R"({"mainFunction": "modbus", "modbusRows": [{"adress": 2}]})",
+         "modbusRows[0].adress: unknown value"}};
     for (const auto& [text, said] : notSettings) {
         writeText("bad.json", text);
         for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first

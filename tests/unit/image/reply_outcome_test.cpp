@@ -170,6 +170,7 @@ TEST(ConfigFile, SavedImagesOfEveryMainFunctionOpenComplete) {
                                  BuildSerialImage(identity, 4)};
     const MainFunction functions[] = {MainFunction::NmeaToSdi12, MainFunction::ModbusToSdi12,
                                       MainFunction::Sdi12ToRs232};
+    const bool showsRegisterSet0[] = {true, false, true}; // the Modbus table has no register set to show
     for (std::int32_t i = 0; i < 3; ++i) {
         ASSERT_TRUE(saved[i].ok);
         // The buffer still holds a complete, different reply from an earlier read.
@@ -179,6 +180,7 @@ TEST(ConfigFile, SavedImagesOfEveryMainFunctionOpenComplete) {
         const ReplyOutcome outcome = RecogniseConfigFile(buffer.bytes.get(), saved[i].image.length);
         EXPECT_TRUE(outcome.complete) << i;
         EXPECT_EQ(outcome.switchTo, functions[i]);
+        EXPECT_EQ(outcome.showRegisterSet0, showsRegisterSet0[i]) << i;
         EXPECT_EQ(outcome.status, DecimalText(saved[i].image.length) + u" bytes received OK");
         if (outcome.nmea) {
             EXPECT_FALSE(outcome.nmea->serialNumber.has_value());
