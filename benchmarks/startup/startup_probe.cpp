@@ -37,13 +37,13 @@ void drain() {
         if (message.message != platform::msg::Quit) handleLoopMessage(message);
 }
 
-// Handles messages until the first timer tick: the window system hands out a tick only once no window
-// is left to paint, so the form is on screen, painted. The tick is handled too.
+// Handles messages until the first timer tick, which is left unhandled: the window system hands out a
+// tick only once no window is left to paint, so the form is on screen, painted.
 void drainUntilPainted() {
     platform::Message message;
     while (platform::peekMessage(message)) {
-        if (message.message != platform::msg::Quit) handleLoopMessage(message);
         if (message.message == platform::msg::Timer) return;
+        if (message.message != platform::msg::Quit) handleLoopMessage(message);
     }
 }
 

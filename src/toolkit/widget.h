@@ -181,6 +181,9 @@ struct WidgetFields {
     Widget* modalOwner = nullptr;
     platform::GdiObject backOldBitmap = nullptr;
     platform::GdiObject backBitmap = nullptr;
+    // The first paint, as the window comes on screen, draws straight onto it; the back buffer is made
+    // at the next paint, for the repaints it can answer with a copy.
+    bool paintedOnScreen = false;
     platform::GdiObject ctlBrush = nullptr;
     platform::GdiObject editFont = nullptr;
     bool resized = false;

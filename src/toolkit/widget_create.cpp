@@ -155,8 +155,8 @@ bool createWidgetWindow(Widget& widget, WindowHandle parent, std::int32_t x, std
     widget.width = width;
     widget.height = height;
     widget.clientRect = clientRect(widget.window);
-    // The back buffer is made at the widget's first paint: a widget laid out after its creation, or
-    // never shown (the hidden picker, the panels of the other main functions), costs none before then.
+    // The back buffer is made at the widget's second paint (window_procedure.cpp): a widget laid out
+    // after its creation, or never shown (the panels of the other main functions), costs none before.
     if (kindStyle.shownAtCreation) {
         if (!visibleChild && showTopLevel) showWindow(widget.window, true);
         widget.visualState = Normal;

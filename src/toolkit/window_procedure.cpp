@@ -280,9 +280,11 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
             repaint(w);
         return 0;
     case msg::Paint: {
-        // Made before the erase that BeginPaint sends, so a buffered widget is not filled twice.
-        // Should it fail, the painters draw straight onto the window.
-        if (w.backDC == nullptr) makeBackBuffer(w);
+        // Made before the erase that BeginPaint sends, so a buffered widget is not filled twice; not for
+        // the first paint, which draws straight onto the window, so that the form shows sooner (a
+        // buffer costs as much as drawing the widget). Should it fail, the painters draw on the window.
+        if (w.backDC == nullptr && w.paintedOnScreen) makeBackBuffer(w);
+        w.paintedOnScreen = true;
         const PaintSession session = beginPaint(window);
         if (w.onPaint != nullptr && toolkit.eventsEnabled) {
             w.painted = PaintedLook{}; // the owner may draw on the back buffer too

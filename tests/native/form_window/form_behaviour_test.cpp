@@ -387,7 +387,7 @@ TEST_F(FormBehaviourTest, ConverterFaultsTurnTheirLightsRedAndBlinking) {
 
 // The picker's windows wait until the form has painted; a "Pick" that comes sooner makes them itself.
 TEST_F(FormBehaviourTest, ThePickerIsMadeAfterTheFirstPaintOrByAnEarlierPick) {
-    EXPECT_TRUE(mainForm.commands.readButton.painted.painted); // the form has painted
+    EXPECT_TRUE(mainForm.commands.readButton.paintedOnScreen); // the form has painted
     EXPECT_EQ(pickerWindow.window, nullptr);
     click(mainForm.sentence.pickButton);
     ASSERT_TRUE(usable(sentencePicker.okButton));
