@@ -22,7 +22,7 @@ class ProgramTest : public ::testing::Test {
     // The program closed, then the machine reset.
     void TearDown() override;
 
-    // The start-up of the program (state, theme, form, picker, scan), the main window in front and the
+    // The start-up of the program (state, theme, form, catalogue, scan), the main window in front and the
     // event gate opened as the message loop would open it.
     void startProgram();
     // The program closed and started again on the same machine: its converters, files and paths stay.
