@@ -128,10 +128,6 @@ platform::PortResult ConverterLink::read(std::uint8_t* buffer, std::uint32_t cap
     return platform::readPort(port_, buffer, capacity);
 }
 
-platform::PortResult ConverterLink::purgeReceive() {
-    return platform::purgeReceive(port_);
-}
-
 std::uint32_t LineTimeMs(std::uint32_t count) {
     return (count * 10 * 1000 + converterBaudRate - 1) / converterBaudRate;
 }

@@ -46,7 +46,6 @@ class ConverterLink {
     platform::PortResult write(const std::uint8_t* bytes, std::uint32_t count);
     platform::PortResult sendCommand(std::uint8_t command);
     platform::PortResult read(std::uint8_t* buffer, std::uint32_t capacity);
-    platform::PortResult purgeReceive();
 
   private:
     platform::PortHandle port_ = platform::invalidPortHandle;

@@ -5,7 +5,7 @@
 #include "cli/subcommand.h"
 #include "cli/text.h"
 #include "image/config_file.h"
-#include "link/converter_commands.h"
+#include "link/command_bytes.h"
 #include "link/detection_status.h"
 #include "link/firmware_job.h"
 #include "link/port_firmware_link.h"

@@ -1,6 +1,6 @@
 // led-test: the converter's LEDs lit by their command byte.
 #include "cli/command_byte.h"
-#include "link/converter_commands.h"
+#include "link/command_bytes.h"
 
 namespace zor::cli {
 

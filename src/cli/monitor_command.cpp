@@ -3,7 +3,7 @@
 #include "cli/session.h"
 #include "cli/stop_request.h"
 #include "cli/subcommand.h"
-#include "link/converter_commands.h"
+#include "link/streaming.h"
 
 #include <chrono>
 #include <cstdio>
@@ -26,9 +26,8 @@ int runMonitor(const MonitorOptions& options) {
     std::fprintf(stderr, "%s: incoming NMEA, stop with Ctrl-C\n", ConverterLine(converter).c_str());
 
     StopOnInterrupt();
-    // As the incoming view starts: an empty input queue, then the start byte.
-    (void)link.purgeReceive();
-    platform::PortResult written = link.sendCommand(startStreamingCommand);
+    const auto send = [&link](std::uint8_t command) { return link.sendCommand(command); };
+    platform::PortResult written = StartStreamingThrough(link.handle(), send);
     if (!written.ok()) {
         PrintError(WriteFailedText(written.error));
         return exitExchangeFailed;
@@ -52,9 +51,7 @@ int runMonitor(const MonitorOptions& options) {
             std::fflush(stdout);
         }
     }
-    // As the view stops: the stop byte, then the input queue emptied.
-    written = link.sendCommand(stopStreamingCommand);
-    (void)link.purgeReceive();
+    written = StopStreamingThrough(link.handle(), send);
     if (!written.ok()) {
         PrintError(WriteFailedText(written.error));
         return exitExchangeFailed;

@@ -1,6 +1,6 @@
 // restart: the converter restarted by its command byte.
 #include "cli/command_byte.h"
-#include "link/converter_commands.h"
+#include "link/command_bytes.h"
 
 namespace zor::cli {
 

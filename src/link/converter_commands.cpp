@@ -3,6 +3,7 @@
 #include "link/detection_status.h"
 #include "link/exchange_owner.h"
 #include "link/link_state.h"
+#include "link/streaming.h"
 
 #include <cstring>
 
@@ -25,14 +26,12 @@ void TestLedsClicked(Widget&) {
 }
 
 void StartStreaming() {
-    platform::purgeReceive(converterLink.portHandle);
     std::memset(converterLink.receiveBuffer, 0, sizeof converterLink.receiveBuffer);
-    SendCommandByte(startStreamingCommand);
+    StartStreamingThrough(converterLink.portHandle, SendCommandByte);
 }
 
 void StopStreaming() {
-    SendCommandByte(stopStreamingCommand);
-    platform::purgeReceive(converterLink.portHandle);
+    StopStreamingThrough(converterLink.portHandle, SendCommandByte);
 }
 
 platform::PortResult WriteSettingsImage(const std::uint8_t* bytes, std::int32_t length) {

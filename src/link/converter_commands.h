@@ -1,18 +1,13 @@
-// Single-byte commands the converter obeys without answering.
+// The window's single-byte commands: sent from the image buffer, a failure shown in the status line.
 #pragma once
 
+#include "link/command_bytes.h"
 #include "platform/port.h"
 #include "toolkit/widget.h"
 
 #include <cstdint>
 
 namespace zor {
-
-inline constexpr std::uint8_t restartCommand = 'b';
-inline constexpr std::uint8_t testLedsCommand = 'l';
-inline constexpr std::uint8_t startStreamingCommand = 's';
-inline constexpr std::uint8_t stopStreamingCommand = 'x';
-inline constexpr std::uint8_t endOfFirmwareCommand = 255;
 
 // Writes the byte from the image buffer to the open port. A failed write shows
 // "Error n (serial write failed)" and leaves the port open; success shows nothing. True when written.
