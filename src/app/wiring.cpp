@@ -45,12 +45,12 @@ void AttachHandlers() {
     commands.restartButton.onClick = RestartConverterClicked;
     commands.testLedsButton.onClick = TestLedsClicked;
     mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
-    mainForm.window.onCloseRequest = MainWindowMayClose;
+    mainForm.window.onCloseRequest = MainWindowCloseRequested;
 
     for (Widget& slot : mainForm.sentence.slot)
-        slot.onRightClick = StartRealtimeView;
-    mainForm.status.box.onClick = StopRealtimeView;
-    mainForm.status.line.onClick = StopRealtimeView;
+        slot.onRightClick = SlotRightClicked;
+    mainForm.status.box.onClick = StatusClicked;
+    mainForm.status.line.onClick = StatusClicked;
 
     toolkit.exitHook = CloseLinkPort;
 }

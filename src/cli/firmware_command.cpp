@@ -1,4 +1,5 @@
-// firmware: the window's firmware job driven on the real clock, with a progress bar on a terminal.
+// firmware: the firmware transfer stepped as the window's job steps it, on the real clock, with a
+// progress bar on a terminal.
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
@@ -7,8 +8,8 @@
 #include "image/config_file.h"
 #include "link/command_bytes.h"
 #include "link/detection_status.h"
-#include "link/firmware_job.h"
-#include "link/port_firmware_link.h"
+#include "link/firmware_transfer.h"
+#include "link/serial_firmware_port.h"
 #include "platform/terminal.h"
 
 #include <cstdio>
@@ -24,9 +25,9 @@ struct FirmwareOptions {
     bool yes = false;
 };
 
-void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
-    const std::int32_t total = update.image.size / firmwarePacketData + 1;
-    const std::int32_t done = update.acknowledged;
+void drawProgress(const FirmwareTransfer& transfer, std::int32_t resent) {
+    const std::int32_t total = transfer.image.size / firmwarePacketData + 1;
+    const std::int32_t done = transfer.acknowledged;
     constexpr std::int32_t width = 40;
     const std::int32_t filled = total > 0 ? done * width / total : width;
     std::string bar(static_cast<std::size_t>(filled), '#');
@@ -36,8 +37,8 @@ void drawProgress(const FirmwareUpdate& update, std::int32_t resent) {
     std::fflush(stderr);
 }
 
-// The update of one converter, the window's job run on the real clock.
-PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar) {
+// The update of one converter: its transfer stepped as the window's job does, on the real clock.
+PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool bar) {
     ConverterLink link;
     FoundConverter converter;
     std::string failure;
@@ -45,15 +46,15 @@ PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar
     if (found != exitOk) return {found, "", failure};
     const std::string name = PortDisplayName(converter.device);
     std::vector<std::uint8_t> receive(receiveBufferSize, 0);
-    PortFirmwareLink firmwareLink(link.handle(), receive.data());
+    SerialFirmwarePort firmwarePort(link.handle(), receive.data());
     std::int32_t resent = 0;
     std::u16string status;
     for (;;) {
-        const FirmwareStep step = RunFirmwareJob(update, firmwareLink);
+        const FirmwareTransferStep step = StepFirmwareTransfer(transfer, firmwarePort);
         if (step.statusChanged) {
             status = step.status;
             if (status == packetSendFailedStatus) ++resent;
-            if (bar && update.state >= firmwareSendPacket) drawProgress(update, resent);
+            if (bar && transfer.state >= firmwareSendPacket) drawProgress(transfer, resent);
         }
         if (step.finished) {
             if (bar) std::fputc('\n', stderr);
@@ -61,8 +62,8 @@ PortOutcome updatePort(const std::string& port, FirmwareUpdate& update, bool bar
             if (!ended.ok()) return {exitExchangeFailed, "", name + ": " + WriteFailedText(ended.error)};
             return {exitOk,
                     ConverterLine(converter) +
-                        ": Firmware update complete: " + std::to_string(update.image.size) + " bytes in " +
-                        std::to_string(update.acknowledged) + " packets, " + std::to_string(resent) +
+                        ": Firmware update complete: " + std::to_string(transfer.image.size) + " bytes in " +
+                        std::to_string(transfer.acknowledged) + " packets, " + std::to_string(resent) +
                         " resent\n",
                     ""};
         }
@@ -78,8 +79,8 @@ int runFirmware(const FirmwareOptions& options) {
     std::uint64_t size = 0;
     const int loaded = LoadFile(options.file, firmwareCapacity, bytes, &size);
     if (loaded != exitOk) return loaded;
-    auto update = std::make_unique<FirmwareUpdate>();
-    const FirmwareFileCheck check = StartFirmwareUpdate(*update, bytes.data(), size);
+    auto transfer = std::make_unique<FirmwareTransfer>();
+    const FirmwareFileCheck check = StartFirmwareTransfer(*transfer, bytes.data(), size);
     if (!check.ok) {
         PrintError(options.file + ": " + Utf8(check.message));
         return exitNotSettings;
@@ -93,7 +94,7 @@ int runFirmware(const FirmwareOptions& options) {
     const bool one = options.ports.size() <= 1;
     return ServePorts(options.ports,
                       [&](const std::string& port) {
-                          auto own = std::make_unique<FirmwareUpdate>(*update);
+                          auto own = std::make_unique<FirmwareTransfer>(*transfer);
                           return updatePort(port, *own,
                                             one && platform::isTerminal(platform::StandardStream::Error));
                       },

@@ -56,7 +56,7 @@ void BuildCommPortPanel() {
     createButton(panel.group, panel.rescanButton, u"Rescan Ports", rightOf(panel.portLabel, 25),
                  panel.portLabel.y, 120, 25, nullptr);
     panel.rescanButton.setTag(0);
-    SetJob(panel.group, blinkPeriodMs, BlinkLights);
+    SetJob(panel.group, blinkPeriodMs, BlinkLightsJob);
 }
 
 void BuildConverterStatePanel() {

@@ -43,7 +43,7 @@ void BuildSentencePanel() {
     createGroupBox(mainForm.window, panel.parameterGroup, u"NMEA to SDI12 Parameter Select", above.x,
                    bottomOf(above, 10), 250, 250);
     panel.parameterGroup.onMouseLeave = ParameterGroupLeft;
-    panel.parameterGroup.onTimer = ParameterStatusReset;
+    panel.parameterGroup.onTimer = ParameterStatusResetJob;
     BuildSlots(panel);
 }
 

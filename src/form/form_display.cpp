@@ -34,7 +34,7 @@ void ClearIndicatorBlinks() {
         mark = false;
 }
 
-void BlinkLights(Widget& group) {
+void BlinkLightsJob(Widget& group) {
     ConverterStatePanel& panel = mainForm.converterState;
     std::array<IndicatorLight, indicatorCount> lights{};
     for (std::int32_t i = 0; i < indicatorCount; ++i)

@@ -19,7 +19,7 @@ void SlotClicked(Widget& slot);
 void SlotEntered(Widget& slot);
 void SlotMoved(Widget& slot);
 void ParameterGroupLeft(Widget& group);
-void ParameterStatusReset(Widget& group);
+void ParameterStatusResetJob(Widget& group);
 void SentenceIdChanged(Widget& field);
 void PickClicked(Widget& button);
 
@@ -51,7 +51,7 @@ void PipelineClicked(Widget& button);
 void PipelineEntered(Widget& button);
 
 // The 300 ms job of the "Comm Port" group.
-void BlinkLights(Widget& group);
+void BlinkLightsJob(Widget& group);
 
 // The main window springs back to its size after the user resized it.
 void MainWindowResized(Widget& window);

@@ -34,7 +34,7 @@ void BuildMainWindow() {
 
 // The picker's hundred-odd windows wait until the form is on screen: a timer tick comes only once every
 // paint is done.
-void BuildPickerOnceFormPainted(Widget& pickButton) {
+void BuildPickerJob(Widget& pickButton) {
     KillJob(pickButton);
     EnsureSentencePicker();
 }
@@ -70,7 +70,7 @@ void BuildMainForm() {
     BuildModbusSerialPanel();
     LinkFormTabOrder();
     show(mainForm.window);
-    SetJob(mainForm.sentence.pickButton, pickerBuildDelayMs, BuildPickerOnceFormPainted);
+    SetJob(mainForm.sentence.pickButton, pickerBuildDelayMs, BuildPickerJob);
 }
 
 } // namespace zor

@@ -50,11 +50,11 @@ void SlotMoved(Widget&) {
 }
 
 void ParameterGroupLeft(Widget& group) {
-    SetJob(group, statusResetMs, ParameterStatusReset);
+    SetJob(group, statusResetMs, ParameterStatusResetJob);
 }
 
 // Once: a tick that went on repeating would also wipe the results of converter exchanges.
-void ParameterStatusReset(Widget& group) {
+void ParameterStatusResetJob(Widget& group) {
     KillJob(group);
     SetStatusTitle(u"Status");
     SetStatus(u"");

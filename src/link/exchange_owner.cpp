@@ -97,7 +97,7 @@ ScopedPortHold::~ScopedPortHold() {
     if (before_ == Exchange::Idle) ReleasePort(holder_);
 }
 
-bool MainWindowMayClose(Widget&) {
+bool MainWindowCloseRequested(Widget&) {
     return MayGoAhead(UserAction::CloseWindow);
 }
 

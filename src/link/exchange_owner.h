@@ -80,7 +80,7 @@ class ScopedPortHold {
 };
 
 // The main window's close request: during a firmware update the user is asked first.
-bool MainWindowMayClose(Widget& mainWindow);
+bool MainWindowCloseRequested(Widget& mainWindow);
 
 // Forgets every hold: a new start of the program (tests start it again in one process).
 void ResetPortOwner();

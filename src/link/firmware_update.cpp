@@ -1,9 +1,9 @@
 #include "link/firmware_update.h"
 
 #include "link/converter_commands.h"
-#include "link/firmware_job.h"
+#include "link/firmware_transfer.h"
 #include "link/link_state.h"
-#include "link/port_firmware_link.h"
+#include "link/serial_firmware_port.h"
 #include "link/timed_job.h"
 #include "platform/dialogs.h"
 #include "toolkit/layout.h"
@@ -11,7 +11,7 @@
 namespace zor {
 namespace {
 
-FirmwareUpdate firmwareUpdate;
+FirmwareTransfer firmwareTransfer;
 
 void enableDisabledSet(bool enabled) {
     for (Widget* widget : converterLink.widgets.firmwareDisabledSet)
@@ -21,7 +21,7 @@ void enableDisabledSet(bool enabled) {
 } // namespace
 
 FirmwareFileCheck BeginFirmwareUpdate(const std::uint8_t* bytes, std::size_t size) {
-    FirmwareFileCheck check = StartFirmwareUpdate(firmwareUpdate, bytes, size);
+    FirmwareFileCheck check = StartFirmwareTransfer(firmwareTransfer, bytes, size);
     if (check.ok) SetJob(*converterLink.widgets.mainWindow, firmwareStartPeriodMs, FirmwareJob);
     return check;
 }
@@ -29,8 +29,8 @@ FirmwareFileCheck BeginFirmwareUpdate(const std::uint8_t* bytes, std::size_t siz
 void FirmwareJob(Widget&) {
     Widget& mainWindow = *converterLink.widgets.mainWindow;
     KillJob(mainWindow);
-    PortFirmwareLink link(converterLink.portHandle, converterLink.receiveBuffer);
-    const FirmwareStep step = RunFirmwareJob(firmwareUpdate, link);
+    SerialFirmwarePort port(converterLink.portHandle, converterLink.receiveBuffer);
+    const FirmwareTransferStep step = StepFirmwareTransfer(firmwareTransfer, port);
     if (step.statusChanged) ShowLinkStatus(step.status);
     if (step.disableButtons) enableDisabledSet(false);
     if (step.finished) {
@@ -42,7 +42,7 @@ void FirmwareJob(Widget&) {
 }
 
 void ResetFirmwareUpdate() {
-    firmwareUpdate = FirmwareUpdate{};
+    firmwareTransfer = FirmwareTransfer{};
 }
 
 } // namespace zor

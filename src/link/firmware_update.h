@@ -1,5 +1,5 @@
-// The firmware update on the main window's timer: the update state, the port as its link, and the
-// disabled set of buttons while it runs.
+// The firmware update on the main window's timer: the transfer's state, the open port it goes over,
+// and the disabled set of buttons while it runs.
 #pragma once
 
 #include "link/firmware_packet.h"

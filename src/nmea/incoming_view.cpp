@@ -76,7 +76,7 @@ bool IncomingViewPaused() {
     return view.paused;
 }
 
-void ToggleIncomingView(Widget&) {
+void IncomingButtonClicked(Widget&) {
     view.paused = false;
     if (view.active)
         stopView();

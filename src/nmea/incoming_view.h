@@ -13,7 +13,7 @@ bool IncomingViewActive();
 bool IncomingViewPaused();
 
 // "View Incoming NMEA" / "Hide Incoming NMEA": starts the view or stops it.
-void ToggleIncomingView(Widget& button);
+void IncomingButtonClicked(Widget& button);
 // A click on a row while the view runs: the rows stop changing, or go on.
 void ToggleIncomingPause();
 // The picker window's timer job while the view runs: one read, its sentences into the rows.

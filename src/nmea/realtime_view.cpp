@@ -15,7 +15,7 @@ namespace {
 constexpr std::uint32_t viewPeriodMs = 100;
 constexpr std::uint32_t flashMs = 95;
 
-void endFlash(Widget& line) {
+void EndValueFlashJob(Widget& line) {
     KillJob(line);
     line.ctebg = valueRestColour;
     repaint(line);
@@ -27,7 +27,7 @@ void showValue(const char16_t* text) {
     line->setText(text);
     line->ctebg = valueFlashColour;
     repaint(*line);
-    SetJob(*line, flashMs, endFlash);
+    SetJob(*line, flashMs, EndValueFlashJob);
 }
 
 void rearm(Widget& mainWindow) {
@@ -46,7 +46,7 @@ void stopView() {
 
 } // namespace
 
-void StartRealtimeView(Widget& slot) {
+void SlotRightClicked(Widget& slot) {
     Widget* mainWindow = LinkMainWindow();
     if (mainWindow == nullptr) return;
     // The form's controls are out of use while the view runs, so a second start cannot come.
@@ -64,7 +64,7 @@ void StartRealtimeView(Widget& slot) {
     rearm(*mainWindow);
 }
 
-void StopRealtimeView(Widget&) {
+void StatusClicked(Widget&) {
     stopView();
 }
 

@@ -11,9 +11,9 @@ inline constexpr Argb valueFlashColour = 0xFF90EE90;
 inline constexpr Argb valueRestColour = 0xFFE0FFFF;
 
 // Right click on a slot check box; its tag is the slot index (0..31).
-void StartRealtimeView(Widget& slot);
+void SlotRightClicked(Widget& slot);
 // Click on the status box or the status line.
-void StopRealtimeView(Widget& clicked);
+void StatusClicked(Widget& clicked);
 // The main window's job while the view runs.
 void RealtimeViewJob(Widget& mainWindow);
 

@@ -44,11 +44,11 @@ void clearSelection() {
     repaint(picker.selectorsGroup);
 }
 
-void onClearSelection(Widget&) {
+void ClearSelectionClicked(Widget&) {
     clearSelection();
 }
 
-void onSentenceClicked(Widget& button) {
+void SentenceButtonClicked(Widget& button) {
     const std::int32_t e = button.tag;
     picker.pickedParameterMask = 0;
     picker.pickedSentence = e + 1;
@@ -60,11 +60,11 @@ void onSentenceClicked(Widget& button) {
     repaint(picker.selectorsGroup);
 }
 
-void onSentenceHovered(Widget& button) {
+void SentenceButtonEntered(Widget& button) {
     if (picker.pickedSentence == 0) ShowParameterList(button.tag);
 }
 
-void onRowClicked(Widget& row) {
+void ParameterRowClicked(Widget& row) {
     if (IncomingViewActive()) {
         ToggleIncomingPause();
         return;
@@ -94,7 +94,7 @@ void closePicker() {
     }
 }
 
-void onOk(Widget&) {
+void PickerOkClicked(Widget&) {
     if (picker.pickedSentence != 0) {
         const SentenceEntry& entry = sentenceCatalogue.entries[picker.pickedSentence - 1];
         FormTakePickedSentence(entry.id.c_str(), picker.pickedParameterMask);
@@ -102,23 +102,23 @@ void onOk(Widget&) {
     closePicker();
 }
 
-void onCancel(Widget&) {
+void PickerCancelClicked(Widget&) {
     closePicker();
 }
 
 // Closed by the window system (Alt+F4, a close box): the picker is only left as "Cancel" leaves it, and
 // not while "Cancel" cannot be pressed (the incoming view runs). The window itself is never destroyed.
-bool onPickerCloseRequest(Widget&) {
+bool PickerCloseRequested(Widget&) {
     if (picker.cancelButton.enabled && platform::isWindowEnabled(picker.cancelButton.window)) closePicker();
     return false;
 }
 
-void onPickerShown(Widget&) {
+void PickerShown(Widget&) {
     clearSelection();
     picker.pickedParameterMask = 0;
 }
 
-void onPointerEntersPicker(Widget&) {
+void PickerEntered(Widget&) {
     if (!IncomingViewActive()) ShowParameterList(picker.pickedSentence - 1);
 }
 
@@ -126,9 +126,9 @@ void buildSentenceButtons() {
     std::int32_t x = 10, y = 30;
     for (std::int32_t e = 0; e < catalogueEntryCount; ++e) {
         Widget& button = picker.sentenceButton[e];
-        createButton(picker.selectorsGroup, button, u"-----", x, y, 80, 22, onSentenceClicked);
+        createButton(picker.selectorsGroup, button, u"-----", x, y, 80, 22, SentenceButtonClicked);
         button.setTag(e);
-        button.onMouseEnter = onSentenceHovered;
+        button.onMouseEnter = SentenceButtonEntered;
         if (x + 164 < picker.selectorsGroup.width) {
             x += 85;
         } else {
@@ -145,7 +145,7 @@ void buildParameterRows() {
                     15, true, 0, 1);
         row.setOwnFont(u"Arial", 10);
         row.setTag(k);
-        row.onClick = onRowClicked;
+        row.onClick = ParameterRowClicked;
         row.ctbg = RowColour(k);
     }
 }
@@ -231,23 +231,23 @@ void BuildSentencePicker() {
                        pickerHeight, u"NMEA0183 Sentence Picker");
     // A top-level window takes its colours from the theme; its widgets copy them from it.
     ApplyTheme(pickerWindow, theme);
-    pickerWindow.onMouseEnter = onPointerEntersPicker;
-    pickerWindow.onShow = onPickerShown;
+    pickerWindow.onMouseEnter = PickerEntered;
+    pickerWindow.onShow = PickerShown;
     pickerWindow.onTimer = IncomingReadingJob;
 
-    createButton(pickerWindow, picker.cancelButton, u"Cancel", 0, 0, 50, 25, onCancel);
-    createButton(pickerWindow, picker.okButton, u"OK", 0, 0, 50, 25, onOk);
+    createButton(pickerWindow, picker.cancelButton, u"Cancel", 0, 0, 50, 25, PickerCancelClicked);
+    createButton(pickerWindow, picker.okButton, u"OK", 0, 0, 50, 25, PickerOkClicked);
     placeBottomRightPair(pickerWindow, picker.cancelButton, picker.okButton);
-    pickerWindow.onCloseRequest = onPickerCloseRequest;
+    pickerWindow.onCloseRequest = PickerCloseRequested;
     pickerWindow.enterButton = &picker.okButton;
     pickerWindow.escapeButton = &picker.cancelButton;
 
     createGroupBox(pickerWindow, picker.selectorsGroup, u"NMEA Sentence Selectors", 20, 15, 450, 470);
     buildSentenceButtons();
     createButton(pickerWindow, picker.clearButton, u"Clear Selection", 20,
-                 bottomOf(picker.selectorsGroup, 15), 150, 25, onClearSelection);
+                 bottomOf(picker.selectorsGroup, 15), 150, 25, ClearSelectionClicked);
     createButton(pickerWindow, picker.incomingButton, u"View Incoming NMEA", rightOf(picker.clearButton, 15),
-                 picker.clearButton.y, 250, 25, ToggleIncomingView);
+                 picker.clearButton.y, 250, 25, IncomingButtonClicked);
     createGroupBox(pickerWindow, picker.parametersGroup, u"Parameters", rightOf(picker.selectorsGroup, 10),
                    15, 550, pickerHeight - 50);
     buildParameterRows();

@@ -1,4 +1,4 @@
-#include "link/port_firmware_link.h"
+#include "link/serial_firmware_port.h"
 
 #include "platform/clock.h"
 
@@ -15,20 +15,20 @@ std::uint32_t byteCount(std::int32_t size) {
 
 } // namespace
 
-PortTransfer PortFirmwareLink::write(const std::uint8_t* bytes, std::int32_t size) {
+PortTransfer SerialFirmwarePort::write(const std::uint8_t* bytes, std::int32_t size) {
     return transfer(platform::writePort(port_, bytes, byteCount(size)));
 }
 
-PortTransfer PortFirmwareLink::read(std::uint8_t* buffer, std::int32_t capacity) {
+PortTransfer SerialFirmwarePort::read(std::uint8_t* buffer, std::int32_t capacity) {
     return transfer(platform::readPort(port_, buffer, byteCount(capacity)));
 }
 
-void PortFirmwareLink::purgeReceive() {
+void SerialFirmwarePort::purgeReceive() {
     // A failed purge shows up as a start answer that is not seen.
     (void)platform::purgeReceive(port_);
 }
 
-std::uint32_t PortFirmwareLink::nowMs() {
+std::uint32_t SerialFirmwarePort::nowMs() {
     return platform::tickCountMs();
 }
 

@@ -1,18 +1,18 @@
-// The firmware update as a four-state machine. Each run is one bounded step: it writes or reads once
-// and says what the window side does next (arm the job again, the status text, the buttons, the end).
+// The firmware transfer, the update's four-state machine without a window. Each step writes or reads
+// once and says what the window side does next (arm the job again, the status text, the buttons, the end).
 //   1: purge the input, write "~ZORf"   -> 2, 100 ms
 //   2: wait for "ACKFW"                 -> 3, 100 ms
 //   3: write the next packet            -> 4, 10 ms
 //   4: wait for the one-byte answer     -> 3 (more packets, 10 ms), 4 (nothing yet), end
-// A packet never follows the answer before it by less than 10 ms on the link's clock: a converter may
+// A packet never follows the answer before it by less than 10 ms on the port's clock: a converter may
 // still be busy (writing flash) after it answered, and has always had that pause.
 // A converter that never answers "ACKFW" or never acknowledges a packet ends the update after a
 // bounded wait, and one that rejects the same packet firmwareRejectLimit times in a row ends it too,
 // each with a status message and the buttons enabled again.
 #pragma once
 
-#include "link/firmware_link.h"
 #include "link/firmware_packet.h"
+#include "link/firmware_port.h"
 
 #include <cstdint>
 #include <string>
@@ -42,7 +42,7 @@ enum FirmwareState : std::int32_t {
     firmwareAwaitAnswer = 4,
 };
 
-struct FirmwareUpdate {
+struct FirmwareTransfer {
     FirmwareImage image;
     std::int32_t cursor = 0;                // offset of the next packet's data in the image
     std::int32_t packetStart = 0;           // offset of the data of the packet just sent
@@ -55,8 +55,8 @@ struct FirmwareUpdate {
     bool replySeen = false;                 // something arrived while waiting for "ACKFW"
 };
 
-// What one run asks of the window side, in this order: status, buttons, beep and restart, re-arm.
-struct FirmwareStep {
+// What one step asks of the window side, in this order: status, buttons, beep and restart, re-arm.
+struct FirmwareTransferStep {
     bool statusChanged = false;
     std::u16string status;
     bool disableButtons = false; // the update has begun: disable the disabled set
@@ -66,8 +66,9 @@ struct FirmwareStep {
 };
 
 // "Open Config" with a firmware file: the image is taken and the machine set to its first state.
-FirmwareFileCheck StartFirmwareUpdate(FirmwareUpdate& update, const std::uint8_t* bytes, std::size_t size);
+FirmwareFileCheck StartFirmwareTransfer(FirmwareTransfer& transfer, const std::uint8_t* bytes,
+                                        std::size_t size);
 
-FirmwareStep RunFirmwareJob(FirmwareUpdate& update, FirmwareLink& link);
+FirmwareTransferStep StepFirmwareTransfer(FirmwareTransfer& transfer, FirmwarePort& port);
 
 } // namespace zor

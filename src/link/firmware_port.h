@@ -1,4 +1,4 @@
-// What the firmware update needs from the converter's port and from the clock. The window side hands
+// What the firmware transfer needs from the converter's port and from the clock. The window side hands
 // in the open port; tests hand in a scripted converter and a clock they move by hand.
 #pragma once
 
@@ -12,9 +12,9 @@ struct PortTransfer {
     std::uint32_t error = 0; // the system's error code when not ok
 };
 
-class FirmwareLink {
+class FirmwarePort {
   public:
-    virtual ~FirmwareLink() = default;
+    virtual ~FirmwarePort() = default;
     // One write of all bytes.
     virtual PortTransfer write(const std::uint8_t* bytes, std::int32_t size) = 0;
     // One read of at most capacity bytes, returning what arrived before the port's read time-out
@@ -23,7 +23,7 @@ class FirmwareLink {
     // Throws away what has arrived and not been read (the tail of an earlier reply), so that the next
     // read holds only what the converter sends from now on.
     virtual void purgeReceive() = 0;
-    // The receive buffer of the link, receiveBufferSize bytes, that every exchange reads into.
+    // The receive buffer, receiveBufferSize bytes, that every exchange reads into.
     virtual std::uint8_t* receiveBuffer() = 0;
     // Milliseconds of a steady clock; only differences are used, so wrapping is harmless.
     virtual std::uint32_t nowMs() = 0;

@@ -1,18 +1,19 @@
-// The firmware update over an open port: one write or read of that port, the receive buffer the caller
-// gives, and the platform's steady clock. The window and zor-config run the update through it alike.
+// The firmware transfer's port over an open serial port: one write or read of that port, the receive
+// buffer the caller gives, and the platform's steady clock. The window and zor-config run the transfer
+// through it alike.
 #pragma once
 
-#include "link/firmware_link.h"
+#include "link/firmware_port.h"
 #include "platform/port.h"
 
 #include <cstdint>
 
 namespace zor {
 
-class PortFirmwareLink final : public FirmwareLink {
+class SerialFirmwarePort final : public FirmwarePort {
   public:
     // receive holds receiveBufferSize bytes.
-    PortFirmwareLink(const platform::PortHandle& port, std::uint8_t* receive)
+    SerialFirmwarePort(const platform::PortHandle& port, std::uint8_t* receive)
         : port_(port), receive_(receive) {}
     PortTransfer write(const std::uint8_t* bytes, std::int32_t size) override;
     PortTransfer read(std::uint8_t* buffer, std::int32_t capacity) override;
