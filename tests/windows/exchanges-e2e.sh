@@ -4,13 +4,11 @@
 # the converter gave, and a firmware file of a few kilobytes chosen with "Open Config" arrives whole.
 # Run inside scripts/wine-session:   exchanges-e2e.sh SIMULATOR EXE window_probe.exe [SCREENSHOT]
 set -euo pipefail
-ZOR_SIMULATOR="$(realpath "$1")"
-exe="$(realpath "$2")"
-probe="$(realpath "$3")"
-shot="${4:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine-driver.sh
 source "$here/wine-driver.sh"
+take_test_arguments "$@"
+shot="${4:-}"
 
 log="$work/simulator.log"
 [ -z "$shot" ] || before_stop='import -window root "$shot"'

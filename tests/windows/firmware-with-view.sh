@@ -7,12 +7,10 @@
 # the end byte.
 # Run inside scripts/wine-session:   firmware-with-view.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
-ZOR_SIMULATOR="$(realpath "$1")"
-exe="$(realpath "$2")"
-probe="$(realpath "$3")"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine-driver.sh
 source "$here/wine-driver.sh"
+take_test_arguments "$@"
 
 log="$work/simulator.log"
 write_nmea_image "$work/settings.cfg"

@@ -4,12 +4,10 @@
 # Settings" sends back exactly what the converter holds (not a 326-byte image of the form's start-up).
 # Run inside scripts/wine-session:   serial-reply-e2e.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
-ZOR_SIMULATOR="$(realpath "$1")"
-exe="$(realpath "$2")"
-probe="$(realpath "$3")"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine-driver.sh
 source "$here/wine-driver.sh"
+take_test_arguments "$@"
 
 log="$work/simulator.log"
 # Address "K", baud index 2 (2400), serial number "WINE0003".

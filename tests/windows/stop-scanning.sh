@@ -8,12 +8,10 @@
 # "Rescan Ports"), the same picture in every round.
 # Run inside scripts/wine-session:   stop-scanning.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
-ZOR_SIMULATOR="$(realpath "$1")"
-exe="$(realpath "$2")"
-probe="$(realpath "$3")"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine-driver.sh
 source "$here/wine-driver.sh"
+take_test_arguments "$@"
 
 marker="$work/com2.log"
 watch="$work/com40.log"

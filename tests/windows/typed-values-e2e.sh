@@ -5,12 +5,10 @@
 # before); 300 in a Modbus "Address" cell is refused with a box and nothing is written.
 # Run inside scripts/wine-session:   typed-values-e2e.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
-ZOR_SIMULATOR="$(realpath "$1")"
-exe="$(realpath "$2")"
-probe="$(realpath "$3")"
 here="$(cd "$(dirname "$0")" && pwd)"
 # shellcheck source=wine-driver.sh
 source "$here/wine-driver.sh"
+take_test_arguments "$@"
 
 step() { echo "== $*"; }
 images_accepted() { log_count "$1" "accepted ("; }

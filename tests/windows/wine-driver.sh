@@ -37,6 +37,14 @@ driver_exit() {
 }
 trap driver_exit EXIT
 
+# take_test_arguments SIMULATOR EXE PROBE: the three arguments every end-to-end test is started with
+# (the converter simulator, the program, window_probe.exe), as absolute paths.
+take_test_arguments() {
+    ZOR_SIMULATOR="$(realpath "$1")"
+    exe="$(realpath "$2")"
+    probe="$(realpath "$3")"
+}
+
 # set_screen_dpi DPI: the scale of the prefix's screen for programs started from now on (96 is 100 %).
 set_screen_dpi() {
     "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
