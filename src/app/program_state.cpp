@@ -35,6 +35,7 @@ void ResetProgramState() {
 
     ForgetRealtimeViewWidgets();
     ResetFormModel(formModel);
+    ResetFormModel(converterHeld);
     converterLink = LinkState{};
     linkHooks = LinkHooks{};
     ResetPortOwner();

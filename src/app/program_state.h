@@ -6,7 +6,8 @@
 //                                                    built, default font, exit hook, drawing library token
 //   theme              toolkit/theme_apply.cpp       the colours every top-level window copies
 //   mainForm           form/main_form_build.cpp      every widget record of the main window
-//   formModel          form/form_model.cpp           the values behind the form (viewedParameter too)
+//   formModel          form/form_model.cpp           the one record of the settings (viewedParameter too)
+//   converterHeld      form/form_model.cpp           what the converter holds, for the unsent changes
 //   saved controls     form/realtime_view_widgets.cpp  the controls' states from before the real-time view
 //   converterLink      link/link_state.cpp           port handle, scan number, receive and image buffers,
 //                                                    the widgets the link drives

@@ -1,5 +1,7 @@
 #include "app/wiring.h"
 
+#include "form/close_request.h"
+
 #include "form/apply_reply.h"
 #include "form/exchange_buttons.h"
 #include "form/form_display.h"
@@ -45,7 +47,7 @@ void AttachHandlers() {
     commands.restartButton.onClick = RestartConverterClicked;
     commands.testLedsButton.onClick = TestLedsClicked;
     mainForm.commPort.rescanButton.onClick = RescanPortsClicked;
-    mainForm.window.onCloseRequest = MainWindowCloseRequested;
+    mainForm.window.onCloseRequest = MainFormCloseRequested;
 
     for (Widget& slot : mainForm.sentence.slot)
         slot.onRightClick = SlotRightClicked;

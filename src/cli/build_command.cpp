@@ -3,7 +3,9 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "cli/settings_json.h"
+#include "cli/settings_text.h"
 #include "cli/subcommand.h"
+#include "form/settings_record.h"
 
 #include <memory>
 
@@ -28,13 +30,13 @@ int runBuild(const BuildOptions& options) {
         PrintError(options.input + " is not valid JSON");
         return exitNotSettings;
     }
-    FormState form;
+    FormModel form;
     std::string error;
     if (!ApplySettingsJson(form, json, true, error)) {
         PrintError(options.input + ": " + error);
         return exitNotSettings;
     }
-    if (!form.function) {
+    if (!form.mainFunction) {
         PrintError(options.input + ": mainFunction is missing");
         return exitNotSettings;
     }

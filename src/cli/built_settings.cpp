@@ -2,7 +2,9 @@
 
 #include "cli/exit_codes.h"
 #include "cli/session.h"
+#include "cli/settings_text.h"
 #include "cli/text.h"
+#include "form/settings_record.h"
 #include "link/detection_status.h"
 
 #include <cstdio>
@@ -14,7 +16,7 @@ std::string BuildRefusal(const BuildResult& built) {
                                    : "refused: " + Utf8(built.failure.message);
 }
 
-int SaveBuiltImage(FormState& form, const std::string& path) {
+int SaveBuiltImage(FormModel& form, const std::string& path) {
     const BuildResult built = BuildImage(form);
     if (!built.ok) {
         PrintError(BuildRefusal(built));

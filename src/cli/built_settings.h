@@ -2,7 +2,8 @@
 // image saved as "Save Config" saves it (read -o and build).
 #pragma once
 
-#include "cli/form_state.h"
+#include "form/form_model.h"
+#include "image/image_build.h"
 
 #include <string>
 
@@ -13,6 +14,6 @@ std::string BuildRefusal(const BuildResult& built);
 
 // exitOk with the bytes written said on standard error; exitCheckRefused or exitFile with a message
 // printed.
-int SaveBuiltImage(FormState& form, const std::string& path);
+int SaveBuiltImage(FormModel& form, const std::string& path);
 
 } // namespace zor::cli

@@ -4,7 +4,9 @@
 #include "cli/port_batch.h"
 #include "cli/session.h"
 #include "cli/settings_json.h"
+#include "cli/settings_text.h"
 #include "cli/subcommand.h"
+#include "form/settings_record.h"
 
 #include <cstdio>
 #include <memory>

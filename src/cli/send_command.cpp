@@ -7,9 +7,11 @@
 #include "cli/session.h"
 #include "cli/settings_compare.h"
 #include "cli/settings_json.h"
+#include "cli/settings_text.h"
 #include "cli/sha256.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
+#include "form/settings_record.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
 #include "link/detection_status.h"
@@ -50,7 +52,7 @@ int loadInput(const std::string& path, SettingsInput& input) {
             PrintError(path + " is not valid JSON");
             return exitNotSettings;
         }
-        FormState scratch;
+        FormModel scratch;
         std::string error;
         if (!ApplySettingsJson(scratch, input.json, false, error)) {
             PrintError(path + ": " + error);
@@ -95,13 +97,13 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     if (found != exitOk) return {found, "", failure};
     entry.serialNumber = Utf8(converter.form.serialNumber);
     entry.firmwareVersion = FirmwareVersion(converter);
-    if (converter.form.function) entry.mainFunction = MainFunctionName(*converter.form.function);
-    FormState form = converter.form;
+    if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
+    FormModel form = converter.form;
     if (input.isJson) {
         std::string error;
         (void)ApplySettingsJson(form, input.json, options.serialFromFile, error); // checked when loaded
     } else {
-        OpenConfigFile(form, input.file);
+        ApplyReply(form, input.file, ReplyOrigin::File);
         if (options.serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
     }
     const std::string serial = Utf8(form.serialNumber);
@@ -114,7 +116,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
                 written.ok() ? Utf8(BytesWrittenText(static_cast<std::int32_t>(written.count)))
                              : WriteFailedText(written.error)};
     entry.serialNumber = serial;
-    entry.mainFunction = MainFunctionName(*form.function);
+    entry.mainFunction = MainFunctionName(*form.mainFunction);
     entry.verify = "off";
     if (options.verify) {
         const PortOutcome verified = verifySent(link, converter.device, built);
@@ -125,7 +127,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     }
     return {exitOk,
             PortDisplayName(converter.device) + ": OK: serial " + serial + ", " +
-                MainFunctionName(*form.function) + ", " +
+                MainFunctionName(*form.mainFunction) + ", " +
                 Utf8(BytesWrittenText(static_cast<std::int32_t>(written.count))) +
                 (options.verify ? ", verified\n" : ", not verified\n"),
             ""};

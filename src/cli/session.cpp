@@ -1,7 +1,9 @@
 #include "cli/session.h"
 
 #include "cli/exit_codes.h"
+#include "cli/settings_text.h"
 #include "cli/text.h"
+#include "form/settings_record.h"
 #include "image/config_file.h"
 #include "link/detection_status.h"
 #include "link/file_start.h"
@@ -65,8 +67,8 @@ int AskConverter(const std::string& device, ConverterLink& link, FoundConverter&
     }
     found.device = device;
     found.reply = std::move(reply);
-    found.form = FormState();
-    ReadReply(found.form, found.reply.outcome);
+    found.form = FormModel();
+    ApplyReply(found.form, found.reply.outcome, ReplyOrigin::Port);
     return exitOk;
 }
 
@@ -103,9 +105,9 @@ std::string FirmwareVersion(const FoundConverter& found) {
 }
 
 std::string ConverterLine(const FoundConverter& found) {
-    const FormState& form = found.form;
+    const FormModel& form = found.form;
     std::string line = PortDisplayName(found.device) + ": " +
-                       (form.function ? MainFunctionName(*form.function) : "(unknown main function)");
+                       (form.mainFunction ? MainFunctionName(*form.mainFunction) : "(unknown main function)");
     const std::string version = FirmwareVersion(found);
     line += ", firmware " + (version.empty() ? std::string("-") : version);
     line += ", serial " + Utf8(form.serialNumber);
@@ -153,30 +155,21 @@ int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& byt
 }
 
 int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t count) {
-    const std::u16string target = widePath(path);
-    const std::u16string temporary = TemporarySavePath(target.c_str());
-    platform::PortOpenResult created = platform::createFile(temporary.c_str());
-    if (!created.ok()) {
-        PrintError("cannot create " + path + " (" + Utf8(handleInvalidText) + ", error " +
-                   std::to_string(created.error) + ")");
+    const SavedFile saved = SaveConfigImage(widePath(path).c_str(), bytes, count);
+    switch (saved.failure) {
+    case SavedFile::Failure::None:
+        return exitOk;
+    case SavedFile::Failure::Write:
+        PrintError(path + ": " + WriteFailedText(saved.error));
+        return exitFile;
+    case SavedFile::Failure::Create:
+    case SavedFile::Failure::Replace:
+        PrintError("cannot " +
+                   std::string(saved.failure == SavedFile::Failure::Create ? "create " : "write ") + path +
+                   " (" + Utf8(handleInvalidText) + ", error " + std::to_string(saved.error) + ")");
         return exitFile;
     }
-    const platform::PortResult written =
-        platform::writePort(created.handle, bytes, static_cast<std::uint32_t>(count));
-    (void)platform::closePort(created.handle);
-    if (!written.ok() || written.count != static_cast<std::uint32_t>(count)) {
-        (void)platform::deleteFile(temporary.c_str());
-        PrintError(path + ": " + WriteFailedText(written.error));
-        return exitFile;
-    }
-    const platform::PortResult replaced = platform::replaceFile(target.c_str(), temporary.c_str());
-    if (!replaced.ok()) {
-        (void)platform::deleteFile(temporary.c_str());
-        PrintError("cannot write " + path + " (" + Utf8(handleInvalidText) + ", error " +
-                   std::to_string(replaced.error) + ")");
-        return exitFile;
-    }
-    return exitOk;
+    return exitFile;
 }
 
 } // namespace zor::cli

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/converter_link.h"
-#include "cli/form_state.h"
+#include "form/form_model.h"
 
 #include <cstdint>
 #include <string>
@@ -21,7 +21,7 @@ std::string ReadFailedText(std::uint32_t error);
 struct FoundConverter {
     std::string device;
     QueryResult reply;
-    FormState form; // the reply read into a fresh form, as "Read Settings" does
+    FormModel form; // the reply read into a fresh form, as "Read Settings" does
 };
 
 // Opens the device and reads the converter's settings there. exitOk with the link left open, or the exit

@@ -1,6 +1,7 @@
 #include "cli/settings_json.h"
 
 #include "cli/text.h"
+#include "form/settings_record.h"
 #include "image/baud_rates.h"
 #include "image/nmea_number_fields.h"
 #include "image/threshold_functions.h"
@@ -281,7 +282,7 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
     return true;
 }
 
-bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
+bool readModbus(Reader& r, const json& j, FormModel& cells) {
     if (j.contains("modbusRows")) {
         const json& rows = j["modbusRows"];
         if (!r.list(rows, "modbusRows", modbusRowCount)) return false;
@@ -295,12 +296,12 @@ bool readModbus(Reader& r, const json& j, ModbusCells& cells) {
             for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
                 const std::string key(modbusColumns[c].key);
                 if (cellsOfRow.contains(key) &&
-                    !r.cell(cellsOfRow[key], where + "." + key, cells.columns[c][row]))
+                    !r.cell(cellsOfRow[key], where + "." + key, cells.modbusCells[c][row]))
                     return false;
             }
         }
     }
-    if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.timeout))
+    if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.modbusTimeout))
         return false;
     return true;
 }
@@ -341,41 +342,41 @@ void writeNmea(ordered_json& out, const NmeaSettings& s) {
     out["firmwareVersion"] = Latin1ToUtf8(s.firmwareVersion);
 }
 
-void writeModbus(ordered_json& out, const ModbusCells& modbus) {
+void writeModbus(ordered_json& out, const FormModel& modbus) {
     ordered_json rows = ordered_json::array();
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         ordered_json cells;
         for (std::int32_t c = 0; c < modbusColumnCount; ++c)
-            cells[std::string(modbusColumns[c].key)] = FieldNumber(modbus.columns[c][row].c_str());
+            cells[std::string(modbusColumns[c].key)] = FieldNumber(modbus.modbusCells[c][row].c_str());
         rows.push_back(cells);
     }
     out["modbusRows"] = rows;
-    out["modbusTimeout"] = FieldNumber(modbus.timeout.c_str());
+    out["modbusTimeout"] = FieldNumber(modbus.modbusTimeout.c_str());
 }
 
 } // namespace
 
-ordered_json SettingsToJson(const FormState& form) {
+ordered_json SettingsToJson(const FormModel& form) {
     ordered_json out;
-    if (form.function) out["mainFunction"] = std::string(FactsOf(*form.function).settingsName);
+    if (form.mainFunction) out["mainFunction"] = std::string(FactsOf(*form.mainFunction).settingsName);
     out["sdi12Address"] = Utf8(form.address);
     out["serialNumber"] = Utf8(form.serialNumber);
-    if (!form.function) return out;
-    switch (*form.function) {
+    if (!form.mainFunction) return out;
+    switch (*form.mainFunction) {
     case MainFunction::NmeaToSdi12:
-        writeNmea(out, form.nmea);
+        writeNmea(out, NmeaSettingsOf(form));
         break;
     case MainFunction::ModbusToSdi12:
-        writeModbus(out, form.modbus);
+        writeModbus(out, form);
         break;
     case MainFunction::Sdi12ToRs232:
         break;
     }
-    if (!FactsOf(*form.function).baudTitle.empty()) baudJson(out, form.modbusBaudIndex);
+    if (!FactsOf(*form.mainFunction).baudTitle.empty()) baudJson(out, form.modbusBaudIndex);
     return out;
 }
 
-bool ApplySettingsJson(FormState& form, const json& j, bool takeSerial, std::string& error) {
+bool ApplySettingsJson(FormModel& form, const json& j, bool takeSerial, std::string& error) {
     Reader r(error);
     std::vector<std::string_view> keys = {"mainFunction",  "sdi12Address",    "serialNumber", "registerSets",
                                           "flagBytes1to9", "firmwareVersion", "modbusRows",   "modbusTimeout",
@@ -383,14 +384,17 @@ bool ApplySettingsJson(FormState& form, const json& j, bool takeSerial, std::str
     for (const NmeaNumberField& field : nmeaNumberFields)
         keys.push_back(field.group.empty() ? field.key : field.group);
     if (!r.object(j, "", keys)) return false;
-    if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.function)) return false;
+    if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.mainFunction)) return false;
     if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;
     if (j.contains("serialNumber")) {
         std::u16string serial;
         if (!r.text(j["serialNumber"], "serialNumber", serial)) return false;
         if (takeSerial) form.serialNumber = serial;
     }
-    return readNmea(r, j, form.nmea) && readModbus(r, j, form.modbus) && readBaud(r, j, form.modbusBaudIndex);
+    NmeaSettings nmea = NmeaSettingsOf(form);
+    if (!readNmea(r, j, nmea)) return false;
+    TakeNmeaSettings(form, nmea);
+    return readModbus(r, j, form) && readBaud(r, j, form.modbusBaudIndex);
 }
 
 } // namespace zor::cli

@@ -13,7 +13,7 @@
 // may be numbers or the texts typed into the window's cells; they are read as the window reads them.
 #pragma once
 
-#include "cli/form_state.h"
+#include "form/form_model.h"
 
 #include <nlohmann/json.hpp>
 
@@ -21,10 +21,10 @@
 
 namespace zor::cli {
 
-nlohmann::ordered_json SettingsToJson(const FormState& form);
+nlohmann::ordered_json SettingsToJson(const FormModel& form);
 
 // Writes the values the JSON names into the form. "serialNumber" is taken only when takeSerial is
 // set. False with a message naming the value when the text is not settings.
-bool ApplySettingsJson(FormState& form, const nlohmann::json& json, bool takeSerial, std::string& error);
+bool ApplySettingsJson(FormModel& form, const nlohmann::json& json, bool takeSerial, std::string& error);
 
 } // namespace zor::cli

@@ -2,8 +2,10 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "cli/settings_json.h"
+#include "cli/settings_text.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
+#include "form/settings_record.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
 
@@ -29,7 +31,7 @@ int runShow(const ShowOptions& options) {
     ReplyOutcome file;
     const int recognised = RecogniseConfigBytes(options.file, bytes, file);
     if (recognised != exitOk) return recognised;
-    const FormState content = FileContent(file, bytes);
+    const FormModel content = FileContent(file, bytes);
     if (options.json)
         std::fputs((SettingsToJson(content).dump(2) + "\n").c_str(), stdout);
     else

@@ -5,9 +5,12 @@
 
 namespace zor {
 
-// The first count bytes of the receive buffer hold a reply tag: its image is decoded into the
-// FormModel and the fields that hold their own values, the final status is shown, and a complete
-// image beeps, refreshes the form and switches it to the image's main function.
+inline constexpr char16_t fileRefusedText[] = u"Configuration file refused";
+
+// The first count bytes of the receive buffer hold a reply tag: a complete image is written into the
+// record, the form shows it and switches to the image's main function, the final status is shown and the
+// form beeps. A complete reply is also what the converter holds; a file whose values a send would refuse
+// is refused, naming the first of them, and the record keeps what it held.
 void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromFile);
 
 } // namespace zor

@@ -1,5 +1,7 @@
 #include "form/averaging_rules.h"
 
+#include "toolkit/text_buffer.h"
+
 #include <limits>
 
 namespace zor {

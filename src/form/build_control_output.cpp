@@ -1,3 +1,4 @@
+#include "form/field_commit.h"
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
@@ -18,9 +19,11 @@ void GroupBelow(Widget& parent, Widget& group, const char16_t* title, const Widg
 }
 
 // A field centred in its group, 25 down.
+// A field of the record: typed into, then taken when it is left.
 void CentredField(Widget& group, Widget& field, const char16_t* text, WidgetCallback onChange) {
     createTextField(group, field, text, halfDifference(group.width, fieldWidth), 25, fieldWidth, 25, 0,
                     onChange);
+    field.onEditDone = FieldLeft;
 }
 
 // One radio per threshold function, tagged with its number and captioned with its symbol, in no radio
@@ -58,16 +61,16 @@ void BuildControlOutputPanel() {
     const std::int32_t innerWidth = group.width - 10;
 
     createGroupBox(group, panel.monitoredGroup, u"Monitored Parameter", 5, 25, innerWidth, subgroupHeight);
-    CentredField(panel.monitoredGroup, panel.monitoredField, u"0", MonitoredParameterChanged);
+    CentredField(panel.monitoredGroup, panel.monitoredField, u"0", FieldEdited);
 
     GroupBelow(group, panel.thresholdFunctionGroup, u"Threshold Function", panel.monitoredGroup);
     BuildThresholdFunctions(panel);
 
     GroupBelow(group, panel.thresholdGroup, u"Threshold (switch ON level)", panel.thresholdFunctionGroup);
-    CentredField(panel.thresholdGroup, panel.thresholdField, u"", ThresholdChanged);
+    CentredField(panel.thresholdGroup, panel.thresholdField, u"", FieldEdited);
 
     GroupBelow(group, panel.hysteresisGroup, u"Hysteresis (switch OFF level)", panel.thresholdGroup);
-    CentredField(panel.hysteresisGroup, panel.hysteresisField, u"", HysteresisChanged);
+    CentredField(panel.hysteresisGroup, panel.hysteresisField, u"", FieldEdited);
 
     GroupBelow(group, panel.outputStateGroup, u"Triggered Output State", panel.hysteresisGroup);
     createButton(panel.outputStateGroup, panel.outputStateButton, u"ON",
@@ -84,11 +87,9 @@ void BuildAveragingPanel() {
     const Widget& output = mainForm.controlOutput.group;
     createGroupBox(mainForm.window, panel.group, u"Averaging", rightOf(output, 5), output.y, 290, 170);
     createGroupBox(panel.group, panel.periodGroup, u"Averaging Period (s)", 5, 25, 280, subgroupHeight);
-    CentredField(panel.periodGroup, panel.periodField, u"0", AveragingPeriodFieldChanged);
-    panel.periodField.onEditDone = AveragingPeriodFieldDone;
+    CentredField(panel.periodGroup, panel.periodField, u"0", FieldEdited);
     GroupBelow(panel.group, panel.sampleRateGroup, u"Averaging Sample Rate (s)", panel.periodGroup);
-    CentredField(panel.sampleRateGroup, panel.sampleRateField, u"0", SampleRateFieldChanged);
-    panel.sampleRateField.onEditDone = SampleRateFieldDone;
+    CentredField(panel.sampleRateGroup, panel.sampleRateField, u"0", FieldEdited);
     setEnabled(panel.group, false);
 }
 

@@ -1,3 +1,4 @@
+#include "form/field_commit.h"
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
@@ -34,6 +35,7 @@ void BuildAddressPanel() {
                    bottomOf(mainForm.registerSets.group, 5), 150, 50);
     createTextField(panel.addressGroup, panel.addressField, u"x", 25, 20, 100, 25, 0, AddressChanged);
     panel.addressField.setText(u"0");
+    panel.addressField.onEditDone = FieldLeft;
 }
 
 void BuildMainFunctionPanel() {
@@ -65,6 +67,7 @@ void BuildSerialNumberPanel() {
                    panel.addressGroup.y, 150, 50);
     createTextField(panel.serialNumberGroup, panel.serialNumberField, u"0000000", 25, 20, 100, 25, 0,
                     SerialNumberChanged);
+    panel.serialNumberField.onEditDone = FieldLeft;
     setEnabled(panel.serialNumberField, ServiceMarkerPresent());
 }
 

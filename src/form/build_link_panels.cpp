@@ -1,4 +1,5 @@
 #include "form/converter_state_display.h"
+#include "form/field_commit.h"
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
@@ -100,7 +101,8 @@ void BuildModbusSerialPanel() {
                    bottomOf(panel.baudGroup, 5), panel.baudGroup.width, panel.baudGroup.height);
     hide(panel.timeoutGroup);
     createTextField(panel.timeoutGroup, panel.timeoutField, u"1000", 5, 20, panel.timeoutGroup.width - 20, 25,
-                    platform::style::EditNumber, nullptr);
+                    platform::style::EditNumber, FieldEdited);
+    panel.timeoutField.onEditDone = FieldLeft;
     encloseBelow(panel.timeoutGroup, panel.timeoutField, 10);
 }
 

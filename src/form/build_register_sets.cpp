@@ -1,3 +1,4 @@
+#include "form/field_commit.h"
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
@@ -48,7 +49,8 @@ void BuildTableRows(RegisterSetPanel& panel) {
         const std::int32_t y = 20 + 28 * j;
         for (std::int32_t c = 0; c < modbusColumnCount; ++c)
             createTextField(panel.*modbusColumnGroups[c], (panel.*modbusCellColumns[c])[j], u"", 20, y, 50,
-                            25, 0, nullptr);
+                            25, 0, FieldEdited)
+                .onEditDone = FieldLeft;
         const Widget& radio = panel.setRadio[j];
         Widget& button = createButton(panel.group, panel.pipelineButton[j], u"PLT", rightOf(radio, 430),
                                       radio.y, 40, 25, PipelineClicked);

@@ -1,5 +1,5 @@
 // "Save Config" and "Open Config": a configuration file is the image "Send Settings" would write, and
-// is read back as a reply; the file handle stands in the port handle's place for the one write or read.
+// is read back as a reply; the file handle stands in the port handle's place for the one read.
 #include "form/exchange_buttons.h"
 #include "form/form_display.h"
 #include "form/main_form.h"
@@ -76,40 +76,26 @@ void openFirmware(platform::PortHandle& file) {
 
 } // namespace
 
-// The settings are checked before any file is touched, and the image goes to a temporary file that
-// replaces the chosen one only when it was written whole: a failed save leaves the old file as it was.
+// The record as it stood at the click is what the file holds: it is taken and checked before the dialog,
+// since a reply may land while the dialog is up. The save itself never destroys the file that was there.
 void SaveConfigClicked(Widget&) {
     if (!MayGoAhead(UserAction::SaveConfig)) return;
+    const std::optional<BuildResult> built = BuildSelectedImage();
+    if (!built || !built->ok) return;
     if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath,
                     false))
         return;
-    const std::optional<BuildResult> built = BuildSelectedImage();
-    if (!built || !built->ok) return;
-    const std::u16string temporary = TemporarySavePath(configPath);
-    platform::PortOpenResult created = platform::createFile(temporary.c_str());
-    if (!created.ok()) {
-        showHandleInvalid(created.error);
-        return;
-    }
-    platform::PortResult written;
+    SavedFile saved;
     {
         const ScopedPortHold hold(Exchange::File);
-        const PortStandIn standIn(created.handle);
-        written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
+        saved = SaveConfigImage(configPath, built->image.bytes.data(), built->image.length);
     }
-    closeFile(created.handle);
-    if (!written.ok()) {
-        platform::deleteFile(temporary.c_str());
-        SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
+    if (saved.failure != SavedFile::Failure::None) {
+        SetStatus(FileWriteErrorText(saved.error).c_str());
+        if (saved.failure != SavedFile::Failure::Write) showHandleInvalid(saved.error);
         return;
     }
-    if (const platform::PortResult replaced = platform::replaceFile(configPath, temporary.c_str());
-        !replaced.ok()) {
-        platform::deleteFile(temporary.c_str());
-        showHandleInvalid(replaced.error);
-        return;
-    }
-    SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
+    SetStatus(BytesWrittenText(built->image.length).c_str());
 }
 
 void OpenConfigClicked(Widget&) {

@@ -1,6 +1,7 @@
 #include "form/exchange_buttons.h"
 
 #include "form/form_display.h"
+#include "form/form_model.h"
 #include "form/main_form.h"
 #include "form/settings_from_widgets.h"
 #include "link/converter_commands.h"
@@ -11,8 +12,15 @@
 
 namespace zor {
 
+inline constexpr char16_t noConverterConnectedText[] = u"No converter connected: Rescan Ports";
+
 void ReadSettingsClicked(Widget&) {
     if (!MayGoAhead(UserAction::ReadSettings)) return;
+    // No converter found and no scan looking for one: a query would go nowhere without a word.
+    if (converterLink.portHandle == platform::invalidPortHandle && mainForm.commPort.rescanButton.tag == 0) {
+        SetStatus(noConverterConnectedText);
+        return;
+    }
     ClearIndicatorBlinks();
     SendQuery();
 }
@@ -28,6 +36,7 @@ void SendSettingsClicked(Widget&) {
         written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
     }
     if (written.ok()) {
+        converterHeld = formModel;
         SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
         return;
     }

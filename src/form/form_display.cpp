@@ -1,9 +1,11 @@
 #include "form/form_display.h"
 
 #include "form/converter_state_display.h"
+#include "form/field_commit.h"
 #include "form/form_handlers.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
+#include "form/main_function_layout.h"
 #include "form/register_set_display.h"
 #include "toolkit/layout.h"
 
@@ -68,12 +70,34 @@ void ShowRegisterSet(std::int32_t k) {
     AveragingPanel& averaging = mainForm.averaging;
     averaging.periodField.setText(view.averagingPeriodText.c_str());
     averaging.sampleRateField.setText(view.sampleRateText.c_str());
-    CheckAveragingFields(); // an applied image may hold more samples than its buffer
+    for (const Widget* field : {&output.monitoredField, &output.thresholdField, &output.hysteresisField,
+                                &averaging.periodField, &averaging.sampleRateField})
+        ForgetFieldEdit(*field);
     output.averagingBox.setChecked(view.averagingChecked);
     setEnabled(averaging.group, view.averagingGroupEnabled);
 
     ShowConverterState();
     repaint(mainForm.window);
+}
+
+void ShowMainFunction() {
+    for (const MainFunction function : allMainFunctions)
+        MainFunctionRadio(function).setChecked(formModel.mainFunction == function);
+}
+
+void ShowRecord() {
+    mainForm.identity.addressField.setText(formModel.address.c_str());
+    mainForm.identity.serialNumberField.setText(formModel.serialNumber.c_str());
+    RegisterSetPanel& table = mainForm.registerSets;
+    for (std::int32_t row = 0; row < modbusRowCount; ++row)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            (table.*modbusCellColumns[c])[row].setText(formModel.modbusCells[c][row].c_str());
+    mainForm.modbusSerial.timeoutField.setText(formModel.modbusTimeout.c_str());
+    for (Widget& radio : mainForm.modbusSerial.baudRadio)
+        radio.setChecked(radio.tag == formModel.modbusBaudIndex);
+    ShowMainFunction();
+    ShowRegisterSet(formModel.currentRegisterSet);
+    ForgetFieldEdits();
 }
 
 } // namespace zor

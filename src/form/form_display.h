@@ -6,10 +6,15 @@
 
 namespace zor {
 
-// Shows register set k (0..9; anything else shows 0) in the fields, selects its radio, then shows the
-// converter state and repaints the main window. The fields' writes run their edit handlers, so the
-// averaging rules may warn here.
+// Shows register set k (0..9; anything else shows 0) of the record in the fields, selects its radio, then
+// shows the converter state and repaints the main window.
 void ShowRegisterSet(std::int32_t k);
+
+// The whole record in the fields: identity, the Modbus table and time-out, the baud and main function
+// radios and the current register set. Whatever was typed and not taken is gone.
+void ShowRecord();
+// The main function radios as the record holds the function.
+void ShowMainFunction();
 
 // One light per bit of converterStateFlags; bit 0 also takes the control output (and averaging)
 // groups out of use.

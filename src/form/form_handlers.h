@@ -23,21 +23,11 @@ void ParameterStatusResetJob(Widget& group);
 void SentenceIdChanged(Widget& field);
 void PickClicked(Widget& button);
 
-// "Control Output Parameters" and "Averaging".
-void MonitoredParameterChanged(Widget& field);
-void ThresholdChanged(Widget& field);
-void HysteresisChanged(Widget& field);
+// "Control Output Parameters" and "Averaging"; their fields are the record's views (field_commit.h).
 void ThresholdFunctionClicked(Widget& radio);
 void OutputStateClicked(Widget& button);
 void ReflectClicked(Widget& box);
 void EnableAveragingClicked(Widget& box);
-void AveragingPeriodFieldChanged(Widget& field);
-void SampleRateFieldChanged(Widget& field);
-// The field left or Enter pressed: the averaging rule of what was typed since the last check.
-void AveragingPeriodFieldDone(Widget& field);
-void SampleRateFieldDone(Widget& field);
-// The checks still due, period first: before settings are sent or saved, and after the fields are shown.
-void CheckAveragingFields();
 
 // Address, serial number, baud rate, "Clear Config" and the main function radios.
 void AddressChanged(Widget& field);

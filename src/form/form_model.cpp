@@ -5,12 +5,21 @@
 namespace zor {
 
 FormModel formModel;
+FormModel converterHeld;
 
 FormModel::FormModel() {
     ResetFormModel(*this);
 }
 
 void ResetFormModel(FormModel& model) {
+    model.mainFunction.reset();
+    model.address = u"0";
+    model.serialNumber.clear();
+    for (auto& column : model.modbusCells)
+        for (std::u16string& cell : column)
+            cell.clear();
+    model.modbusTimeout = u"1000";
+    model.modbusFirmwareVersion.reset();
     model.currentRegisterSet = 0;
     model.sentenceId[0].assign(u"");
     for (std::int32_t k = 1; k < registerSetCount; ++k)
@@ -35,7 +44,7 @@ void ResetFormModel(FormModel& model) {
     model.averagingBufferLength = 1;
     model.modbusBaudIndex = startBaudIndex;
     model.converterStateFlags = 0;
-    model.firmwareVersion.assign("");
+    model.firmwareVersion.clear();
     model.viewedParameter = -1;
 }
 

@@ -1,3 +1,4 @@
+#include "form/field_commit.h"
 #include "form/form_display.h"
 #include "form/form_handlers.h"
 #include "form/form_model.h"
@@ -10,6 +11,7 @@ namespace zor {
 // The address and serial number are refused only at Send and Save; while typing, the status line says
 // what the converter needs, and "Serial# OK" only for a number Send accepts.
 void AddressChanged(Widget& field) {
+    FieldEdited(field);
     const char16_t* address = field.caption();
     if (textLength(address) != 1)
         SetStatus(u"SDI12 address must be 1 character");
@@ -18,6 +20,7 @@ void AddressChanged(Widget& field) {
 }
 
 void SerialNumberChanged(Widget& field) {
+    FieldEdited(field);
     const CheckFailure failure = CheckSerialNumber(field.caption());
     SetStatus(failure.step == 0 ? u"Serial# OK" : failure.message.c_str());
 }
@@ -26,29 +29,30 @@ void BaudClicked(Widget& radio) {
     formModel.modbusBaudIndex = radio.tag;
 }
 
-// Only the form is cleared; nothing goes to the converter.
+// Only the record is cleared, and the form shows it; nothing goes to the converter.
 void ClearConfigClicked(Widget&) {
-    for (Widget& slot : mainForm.sentence.slot)
-        slot.setChecked(false);
-    RegisterSetPanel& table = mainForm.registerSets;
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        formModel.sentenceId[k].assign(u"");
+        formModel.sentenceId[k].clear();
         formModel.parameterSelectMask[k] = 0;
         formModel.monitoredParameter[k] = 0;
-        table.address[k].setText(u"1");
-        table.command[k].setText(u"0");
-        table.startReg[k].setText(u"0");
-        table.regCount[k].setText(u"0");
     }
-    mainForm.sentence.sentenceIdField.setText(u"");
-    // The field shows the monitored parameter that will be sent.
-    mainForm.controlOutput.monitoredField.setText(u"0");
-    mainForm.identity.serialNumberField.setText(u"");
+    for (std::int32_t row = 0; row < modbusRowCount; ++row)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            formModel.modbusCells[c][row] = c == 0 ? u"1" : u"0";
+    formModel.serialNumber.clear();
+    ShowRecord();
 }
 
+// The fields typed into are taken first: a refused one keeps the function, and its radio, as they were.
 void MainFunctionClicked(Widget& radio) {
+    std::optional<MainFunction> chosen;
     for (const MainFunction function : allMainFunctions)
-        if (&radio == &MainFunctionRadio(function)) ApplyMainFunctionLayout(function);
+        if (&radio == &MainFunctionRadio(function)) chosen = function;
+    if (chosen && CommitFormFields()) {
+        formModel.mainFunction = chosen;
+        ApplyMainFunctionLayout(*chosen);
+    }
+    ShowMainFunction();
 }
 
 } // namespace zor

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <vector>
 
 namespace zor {
 
@@ -73,9 +74,6 @@ struct AveragingPanel {
     Widget group; // "Averaging"
     Widget periodGroup, periodField;
     Widget sampleRateGroup, sampleRateField;
-    // Typed into but not yet checked against the buffer length.
-    bool periodUnchecked = false;
-    bool sampleRateUnchecked = false;
 };
 
 struct CommandPanel {
@@ -119,6 +117,8 @@ struct MainForm {
     CommPortPanel commPort;
     ConverterStatePanel converterState;
     ModbusSerialPanel modbusSerial;
+    // The fields typed into since the record was last shown in them (field_commit.h).
+    std::vector<const Widget*> editedFields;
 };
 
 // The program's one form; its widgets live for the whole run.

@@ -64,6 +64,10 @@ void BuildMainForm() {
     BuildFileButtons();
     BuildStatusPanel();
     mainForm.sentence.sentenceIdField.setText(formModel.sentenceId[0].c_str());
+    // The record starts as the form does: the first main function chosen, the serial number's placeholder.
+    formModel.mainFunction = allMainFunctions.front();
+    formModel.serialNumber = mainForm.identity.serialNumberField.caption();
+    converterHeld = formModel;
     LoadSentenceCatalogue();
     BuildCommPortPanel();
     BuildConverterStatePanel();

@@ -1,5 +1,6 @@
 #include "form/main_function_layout.h"
 
+#include "form/form_model.h"
 #include "form/main_form.h"
 #include "image/ascii_text.h"
 #include "toolkit/layout.h"
@@ -137,9 +138,7 @@ Widget& MainFunctionRadio(MainFunction function) {
 }
 
 std::optional<MainFunction> SelectedMainFunction() {
-    for (const MainFunction function : allMainFunctions)
-        if (MainFunctionRadio(function).checked) return function;
-    return std::nullopt;
+    return formModel.mainFunction;
 }
 
 } // namespace zor

@@ -1,3 +1,4 @@
+#include "form/field_commit.h"
 #include "form/form_display.h"
 #include "form/form_handlers.h"
 #include "form/form_model.h"
@@ -19,8 +20,12 @@ bool isSlot(std::int32_t j) {
 
 } // namespace
 
+// What was typed into the set shown is taken first; a refused text keeps that set on screen.
 void RegisterSetClicked(Widget& radio) {
-    ShowRegisterSet(radio.tag);
+    if (CommitFormFields())
+        ShowRegisterSet(radio.tag);
+    else
+        mainForm.registerSets.setRadio[CurrentRegisterSet()].selectInGroup();
 }
 
 // The box still shows its state before the click.
@@ -65,6 +70,7 @@ void SentenceIdChanged(Widget& field) {
 }
 
 void PickClicked(Widget&) {
+    if (!CommitFormFields()) return;
     EnsureSentencePicker();
     show(pickerWindow);
     bringToFront(pickerWindow);

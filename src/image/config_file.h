@@ -36,6 +36,23 @@ bool IsFirmwarePath(const char16_t* path);
 // SerialWriteFailedText; either deletes the temporary file.
 std::u16string TemporarySavePath(const char16_t* target);
 
+// A short write that the system reported as done is taken as a full disk, as Windows names it.
+inline constexpr std::uint32_t shortWriteError = 112;
+
+struct SavedFile {
+    enum class Failure { None, Create, Write, Replace };
+    Failure failure = Failure::None;
+    std::uint32_t error = 0; // the system's code when failure is not None
+};
+
+// The one safe save, for the window and zor-config: the bytes go to TemporarySavePath(target), every one of
+// them written, and only then the temporary file replaces the target; on any failure it is deleted and the
+// target is as it was.
+SavedFile SaveConfigImage(const char16_t* target, const std::uint8_t* bytes, std::int32_t count);
+
+// "File Write Error " code: what the status line says of a save that failed.
+std::u16string FileWriteErrorText(std::uint32_t code);
+
 // Opening a configuration: a pending scan step is stopped, the receive buffer is zeroed before the one
 // read (up to 8192 bytes), so nothing of an earlier read can be taken for part of the file, and the
 // bytes are recognised as a reply from a file. The file handle stands in the port handle's place only

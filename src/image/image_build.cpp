@@ -90,7 +90,7 @@ CheckFailure checkRegisterSetValues(const NmeaSettings& settings) {
                 CheckScaledValue(settings.hysteresis[k], settings.thresholdDecimals, hysteresisLabel, set);
         if (failure.step != 0) return failure;
     }
-    return {};
+    return CheckAveraging(settings);
 }
 
 // The table row by row, each row left to right, then "Modbus Timeout".
@@ -98,7 +98,7 @@ CheckFailure checkModbusTable(const ModbusTableTexts& table) {
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         for (const ModbusColumn& column : modbusColumns) {
             const CheckFailure failure =
-                CheckWholeNumberText((table.*column.texts)[row], *column.rule, InRow(row + 1));
+                CheckWholeNumberText((table.*column.texts)[row], *column.rule, InRow(row));
             if (failure.step != 0) return failure;
         }
     }

@@ -72,6 +72,10 @@ Decoded decodeIdentity(const ReceivedBytes& image, ReplyOrigin origin, std::int3
 
 } // namespace
 
+std::int32_t ClampedProduct(std::int32_t a, std::int32_t b) {
+    return clampedProduct(a, b);
+}
+
 std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte) {
     if (BaudRateOfIndex(baudByte)) return baudByte;
     return std::nullopt;

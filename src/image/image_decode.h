@@ -76,6 +76,9 @@ DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin ori
 // The converter answers in the 18-byte layout the program sends; a saved file holds the same.
 DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin);
 
+// a times b, held to the 32-bit range: an averaging period from its sample count and rate.
+std::int32_t ClampedProduct(std::int32_t a, std::int32_t b);
+
 // The baud index the byte holds (1 for baudRates[0]), or nothing for a byte that is none.
 std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte);
 

@@ -178,4 +178,13 @@ CheckFailure CheckDecimalText(const char16_t* text, std::int32_t decimals, const
     return CheckScaledValue(value.value_or(std::numeric_limits<float>::quiet_NaN()), decimals, field, place);
 }
 
+CheckFailure CheckAveraging(const NmeaSettings& settings) {
+    const std::int64_t rate = settings.averagingSampleRate;
+    CheckFailure failure = CheckWholeNumber(rate, sampleRateRule, {});
+    if (failure.step != 0 || settings.flagBytes[0] == 0) return failure;
+    const std::int64_t buffer = settings.averagingBufferLength < 1 ? 1 : settings.averagingBufferLength;
+    const WholeNumberRule period{averagingPeriodRule.field, rate, rate * buffer};
+    return CheckWholeNumber(rate * settings.averagingSampleCount, period, {});
+}
+
 } // namespace zor

@@ -4,6 +4,7 @@
 // and the range.
 #pragma once
 
+#include "image/nmea_settings.h"
 #include "image/settings_check.h"
 
 #include <cstdint>
@@ -32,7 +33,8 @@ inline constexpr WholeNumberRule sampleRateRule{u"Averaging Sample Rate (s)", 1,
 inline constexpr char16_t thresholdLabel[] = u"Threshold (switch ON level)";
 inline constexpr char16_t hysteresisLabel[] = u"Hysteresis (switch OFF level)";
 
-// Where the value stands: a row of the Modbus table (1..10), a register set (0..9), or a single field.
+// Where the value stands: a row of the Modbus table (0..9, as the screen numbers them), a register set
+// (0..9), or a single field.
 struct ValuePlace {
     enum class Kind { Field, Row, RegisterSet };
     Kind kind = Kind::Field;
@@ -60,5 +62,8 @@ CheckFailure CheckWholeNumber(std::int64_t value, const WholeNumberRule& rule, V
 CheckFailure CheckScaledValue(float value, std::int32_t decimals, const char16_t* field, ValuePlace place);
 CheckFailure CheckDecimalText(const char16_t* text, std::int32_t decimals, const char16_t* field,
                               ValuePlace place);
+// The averaging the converter can run: a sample rate of at least 1 s, and with averaging on at least one
+// sample and no more than its buffer holds (a period from one sample rate to the buffer's length of them).
+CheckFailure CheckAveraging(const NmeaSettings& settings);
 
 } // namespace zor

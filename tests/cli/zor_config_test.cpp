@@ -225,7 +225,7 @@ TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
     writeText("edited.json", R"({"mainFunction": "nmea", "sdi12Address": "7", "serialNumber": "AB12CD34",
         "registerSets": [{"sentenceId": "GA", "parameters": [1, 32], "threshold": 2.999, "hysteresis": -0.29,
                           "thresholdFunction": ">="}],
-        "thresholdDecimals": 3, "averaging": {"enabled": true, "sampleRate": 5, "sampleCount": 12}})");
+        "thresholdDecimals": 3, "averaging": {"enabled": true, "sampleRate": 5, "sampleCount": 12, "bufferLength": 60}})");
     ASSERT_EQ(run({"build", path("edited.json"), "-o", path("edited.cfg")}).code, 0);
 
     for (const char* name : {"nmea", "modbus", "serial", "edited"}) {
@@ -262,7 +262,7 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     // Numbers the image cannot carry, in the window's words.
     const std::pair<const char*, const char*> numbers[] = {
         {R"({"mainFunction": "modbus", "sdi12Address": "1", "serialNumber": "12345678", "modbusRows": [{}, {"regCount": 70000}]})",
-         R"("Reg Count" in row 2 must be a whole number from 0 to 65535)"},
+         R"("Reg Count" in row 1 must be a whole number from 0 to 65535)"},
         {R"({"mainFunction": "modbus", "sdi12Address": "1", "serialNumber": "12345678", "modbusTimeout": "10 s"})",
          R"("Modbus Timeout" must be a whole number from 0 to 65535)"},
         {R"({"mainFunction": "nmea", "sdi12Address": "1", "serialNumber": "12345678", "thresholdDecimals": 3,
@@ -321,7 +321,7 @@ TEST_F(ZorConfig, SendConfiguresEveryConverterWithItsOwnSerialNumber) {
     }
     writeText("line.json", R"({"mainFunction": "nmea", "sdi12Address": "4", "serialNumber": "FILE0000",
         "registerSets": [{"sentenceId": "WIMWV", "parameters": [2], "threshold": 30.5, "thresholdFunction": "<"}],
-        "thresholdDecimals": 1, "averaging": {"enabled": true, "sampleRate": 2, "sampleCount": 30}})");
+        "thresholdDecimals": 1, "averaging": {"enabled": true, "sampleRate": 2, "sampleCount": 30, "bufferLength": 60}})");
     ASSERT_EQ(run({"build", path("line.json"), "-o", path("line.cfg")}).code, 0);
 
     const Outcome r = run({"send", path("line.cfg"), "--port", converters[0]->port, "--port",

@@ -3,7 +3,7 @@
 // and applying, showing and sending back what was decoded must be safe for every value.
 #include "form/averaging_rules.h"
 #include "form/register_set_display.h"
-#include "form/settings_image.h"
+#include "form/settings_record.h"
 #include "image/reply_outcome.h"
 #include "link/converter_detection.h"
 
@@ -52,25 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static zor::FormModel model;
     zor::ResetFormModel(model);
-    zor::ModbusTableTexts table;
+    zor::ApplyReply(model, outcome, fromFile ? zor::ReplyOrigin::File : zor::ReplyOrigin::Port);
     if (outcome.nmea) {
-        zor::ApplyNmeaImage(model, *outcome.nmea);
         for (std::int32_t k = 0; k < zor::registerSetCount; ++k) {
             const zor::RegisterSetView view = zor::PrepareRegisterSetDisplay(model, k);
             zor::AveragingPeriodChanged(model, view.averagingPeriodText.c_str());
             zor::SampleRateChanged(model, view.sampleRateText.c_str());
         }
         if (model.averagingBufferLength < 1) std::abort();
-        const std::u16string serial = outcome.nmea->serialNumber.value_or(u"");
-        zor::BuildSettingsImage(model, zor::MainFunction::NmeaToSdi12,
-                                {outcome.nmea->address.c_str(), serial.c_str()}, table);
     }
-    if (outcome.modbus) {
-        zor::ApplyModbusImage(model, *outcome.modbus);
-        if (model.modbusBaudIndex < 1 || model.modbusBaudIndex > 5) std::abort();
-        zor::BuildSettingsImage(model, zor::MainFunction::ModbusToSdi12,
-                                {outcome.modbus->address.c_str(), u"12345678"}, table);
-    }
-    if (outcome.serial) zor::ApplySerialImage(model, *outcome.serial);
+    if (outcome.modbus && (model.modbusBaudIndex < 1 || model.modbusBaudIndex > 5)) std::abort();
+    if (model.serialNumber.empty()) model.serialNumber = u"12345678";
+    (void)zor::BuildImage(model);
     return 0;
 }

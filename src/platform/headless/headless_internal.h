@@ -60,6 +60,10 @@ struct Backend {
     bool altDown = false;
     WindowObject* pointerWindow = nullptr; // window the mouse is over
     std::u16string refusedCharacters;      // typed into edit controls that beeped and ignored them
+    // A message box that comes up while the left button is pressed takes the press: as on Windows, the
+    // release then reaches the box, not the window that was pressed.
+    bool leftButtonHeld = false;
+    bool pressTakenByBox = false;
 };
 
 Backend& backend();

@@ -34,6 +34,11 @@ std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t
         answer = log().answers.front();
         log().answers.pop_front();
     }
+    headless_detail::Backend& b = headless_detail::backend();
+    if (b.leftButtonHeld) {
+        b.leftButtonHeld = false;
+        b.pressTakenByBox = true;
+    }
     // Shown (and logged) before its modal loop runs: jobs that run under the box see it up.
     log().boxes.push_back(headless::ShownBox{owner, text != nullptr ? text : u"",
                                              caption != nullptr ? caption : u"", flags, answer.button});

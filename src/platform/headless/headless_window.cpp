@@ -494,6 +494,17 @@ void translateMessage(const Message& message) {
 
 LResult dispatchMessage(const Message& message) {
     if (message.window == nullptr) return 0;
+    Backend& b = backend();
+    if (message.message == msg::LeftDown) {
+        b.leftButtonHeld = true;
+        b.pressTakenByBox = false;
+    } else if (message.message == msg::LeftUp) {
+        b.leftButtonHeld = false;
+        if (b.pressTakenByBox) {
+            b.pressTakenByBox = false;
+            return 0;
+        }
+    }
     if (message.message == msg::Timer) {
         // The tick is due again a period later; a late timer does not pile up ticks. A tick of a
         // timer killed since it was queued is delivered all the same.

@@ -151,7 +151,7 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
     click(mainForm.mainFunction.modbusRadio);
     enterText(mainForm.registerSets.regCount[2], u"70000");
     click(mainForm.commands.sendButton);
-    EXPECT_EQ(lastBoxText(), u"\"Reg Count\" in row 3 must be a whole number from 0 to 65535");
+    EXPECT_EQ(lastBoxText(), u"\"Reg Count\" in row 2 must be a whole number from 0 to 65535");
     EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
 }
 
@@ -252,7 +252,7 @@ TEST_F(SendAndFiles, AFailedSaveLeavesTheOldFileAsItWas) {
     putFile(path, old);
     failFileOperation(path + u".TMP", FileOperation::Write, 112);
     save(path);
-    EXPECT_EQ(textOf(mainForm.status.line), u"Error 112 (serial write failed)");
+    EXPECT_EQ(textOf(mainForm.status.line), u"File Write Error 112");
     EXPECT_EQ(*fileContents(path), old);
     EXPECT_FALSE(fileContents(path + u".TMP"));
     EXPECT_TRUE(testing::portOpen(1)); // the port connection is not affected

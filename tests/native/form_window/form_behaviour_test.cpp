@@ -70,11 +70,13 @@ TEST_F(FormBehaviourTest, EachRegisterSetKeepsItsOwnValuesAndTheFieldsReloadOnSe
     EXPECT_EQ(textOf(output.hysteresisGroup), u"Hysteresis (switch OFF level)");
     EXPECT_EQ(textOf(mainForm.averaging.periodGroup), u"Averaging Period (s)");
     EXPECT_EQ(textOf(mainForm.averaging.sampleRateGroup), u"Averaging Sample Rate (s)");
+    // Nothing is stored while a field is typed into; leaving it takes the text into the record.
     typeInto(output.hysteresisField, u"0,25");
-    EXPECT_FLOAT_EQ(formModel.hysteresis[0], 0.25f);
+    EXPECT_FLOAT_EQ(formModel.hysteresis[0], 0.0f);
     typeInto(output.thresholdField, u"0.0000004");
-    EXPECT_FLOAT_EQ(formModel.threshold[0], 0.0000004f);
+    EXPECT_FLOAT_EQ(formModel.hysteresis[0], 0.25f);
     typeInto(output.monitoredField, u"12");
+    EXPECT_FLOAT_EQ(formModel.threshold[0], 0.0000004f);
     click(mainForm.sentence.slot[2]);
     click(output.thresholdFunctionRadio[4]);
     EXPECT_EQ(formModel.parameterSelectMask[0], 4u);
@@ -99,9 +101,9 @@ TEST_F(FormBehaviourTest, EachRegisterSetKeepsItsOwnValuesAndTheFieldsReloadOnSe
     EXPECT_TRUE(output.thresholdFunctionRadio[4].checked);
     EXPECT_EQ(textOf(output.monitoredField), u"12");
     EXPECT_EQ(textOf(output.hysteresisField), u"0.250000");
-    // Shown with six decimals and stored again as shown.
+    // Shown with six decimals; showing is not typing, so the record keeps what was typed.
     EXPECT_EQ(textOf(output.thresholdField), u"0.000000");
-    EXPECT_EQ(formModel.threshold[0], 0.0f);
+    EXPECT_FLOAT_EQ(formModel.threshold[0], 0.0000004f);
 
     click(mainForm.sentence.slot[2]);
     EXPECT_EQ(formModel.parameterSelectMask[0], 0u);
@@ -188,14 +190,19 @@ TEST_F(FormBehaviourTest, AveragingFollowsItsBoxAndItsRulesWarnAndCorrectTheFiel
     ASSERT_EQ(platform::headless::shownBoxes().size(), 2u);
     EXPECT_EQ(textOf(period), u"20");
 
-    typeInto(period, u"-5");
-    EXPECT_EQ(formModel.averagingPeriod, 1);
-    EXPECT_EQ(textOf(period), u"-5");
-    typeInto(period, u"\b");
-    EXPECT_EQ(formModel.averagingPeriod, 0);
-    typeInto(rate, u"\b");
-    EXPECT_EQ(formModel.averagingSampleRate, 1);
-    EXPECT_EQ(platform::headless::shownBoxes().size(), 2u);
+    // A text the rules refuse: the box names the field and its range when the field is left, the focus
+    // goes back to it and the record keeps its value; an emptied field is refused the same way.
+    for (const char16_t* refused : {u"-5", u"\b", u"12abc"}) {
+        const std::size_t boxes = platform::headless::shownBoxes().size();
+        typeInto(period, refused);
+        clickAt(mainForm.status.line, 5, 5);
+        ASSERT_EQ(platform::headless::shownBoxes().size(), boxes + 1);
+        EXPECT_EQ(platform::headless::shownBoxes().back().text,
+                  u"\"Averaging Period (s)\" must be a whole number from 1 to 2147483647");
+        EXPECT_EQ(platform::focusedWindow(), period.editWindow);
+        EXPECT_EQ(formModel.averagingPeriod, 20);
+        typeInto(period, u"20");
+    }
 
     click(output.averagingBox);
     EXPECT_EQ(formModel.averagingEnabled(), 0);

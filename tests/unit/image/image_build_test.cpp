@@ -205,19 +205,19 @@ TEST(ModbusImage, NumbersGoOutBigEndianAndWhatTheirBitsCannotCarryIsRefused) {
         std::u16string message;
     };
     const Refusal refusals[] = {
-        {&ModbusTableTexts::address, 1, u"256", u"\"Address\" in row 1 must be a whole number from 0 to 255"},
-        {&ModbusTableTexts::address, 3, u"-1", u"\"Address\" in row 3 must be a whole number from 0 to 255"},
-        {&ModbusTableTexts::address, 4, u"17x", u"\"Address\" in row 4 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::address, 1, u"256", u"\"Address\" in row 0 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::address, 3, u"-1", u"\"Address\" in row 2 must be a whole number from 0 to 255"},
+        {&ModbusTableTexts::address, 4, u"17x", u"\"Address\" in row 3 must be a whole number from 0 to 255"},
         {&ModbusTableTexts::command, 10, u"259",
-         u"\"Command\" in row 10 must be a whole number from 0 to 255"},
+         u"\"Command\" in row 9 must be a whole number from 0 to 255"},
         {&ModbusTableTexts::startReg, 4, u"65536",
-         u"\"Start Reg\" in row 4 must be a whole number from 0 to 65535"},
+         u"\"Start Reg\" in row 3 must be a whole number from 0 to 65535"},
         {&ModbusTableTexts::startReg, 6, u"99999999999",
-         u"\"Start Reg\" in row 6 must be a whole number from 0 to 65535"},
+         u"\"Start Reg\" in row 5 must be a whole number from 0 to 65535"},
         {&ModbusTableTexts::regCount, 1, u"70000",
-         u"\"Reg Count\" in row 1 must be a whole number from 0 to 65535"},
+         u"\"Reg Count\" in row 0 must be a whole number from 0 to 65535"},
         {&ModbusTableTexts::regCount, 7, u"1,5",
-         u"\"Reg Count\" in row 7 must be a whole number from 0 to 65535"},
+         u"\"Reg Count\" in row 6 must be a whole number from 0 to 65535"},
     };
     for (const Refusal& r : refusals) {
         ModbusTableTexts refused = table;
