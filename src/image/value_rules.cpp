@@ -4,6 +4,7 @@
 #include "toolkit/decimal_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <initializer_list>
 #include <limits>
 #include <string>
@@ -174,6 +175,18 @@ CheckFailure CheckScaledValue(float value, std::int32_t decimals, const char16_t
 CheckFailure CheckDecimalText(const char16_t* text, std::int32_t decimals, const char16_t* field,
                               ValuePlace place) {
     const std::optional<float> value = DecimalFieldValue(text);
+    // The text itself against the range the box states: a float rounds 21474836.48 down into it.
+    if (value && text != nullptr && *skipBlanks(text) != 0 && decimals >= -largestShownPlaces &&
+        decimals <= largestShownPlaces) {
+        const char16_t* end = text;
+        const std::string narrow = decimalPrefix(text, end);
+        double typed = 0.0;
+        (void)std::from_chars(narrow.data(), narrow.data() + narrow.size(), typed);
+        const double scaled = std::round(typed * std::pow(10.0, decimals));
+        if (!(scaled >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
+              scaled <= static_cast<double>(std::numeric_limits<std::int32_t>::max())))
+            return CheckScaledValue(std::numeric_limits<float>::quiet_NaN(), decimals, field, place);
+    }
     // Not a number at all: the range says what is expected.
     return CheckScaledValue(value.value_or(std::numeric_limits<float>::quiet_NaN()), decimals, field, place);
 }

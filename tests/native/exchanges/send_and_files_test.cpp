@@ -3,7 +3,9 @@
 // a file is opened.
 
 #include "image/byte_order.h"
+#include "form/form_model.h"
 #include "platform/dialogs.h"
+#include "platform/window.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
@@ -350,6 +352,104 @@ TEST_F(SendAndFiles, RestartAndTestLedsSendOneByteEach) {
     EXPECT_EQ(converter.model.counters().ledTests, 1u);
     EXPECT_EQ(converter.model.counters().unknownBytes, 0u);
     EXPECT_EQ(textOf(mainForm.status.line), status);
+}
+
+} // namespace
+} // namespace zor
+
+namespace zor {
+namespace {
+
+// Into a field as the technician types: a click elsewhere, a click into the field (which selects its
+// whole text), then the characters over it.
+void typeIntoField(Widget& field, const char16_t* text) {
+    click(mainForm.status.line);
+    click(field);
+    platform::testing::typeText(text);
+    testing::pumpFor(20);
+}
+
+void closeMainWindow(std::int32_t answer) {
+    answerNextBoxAfter(answer, 0);
+    platform::postMessage(mainForm.window.window, platform::msg::Close, 0, 0);
+    testing::pumpFor(20);
+}
+
+// What was typed is what goes out: a text that does not fit is refused when its field is left, before
+// another register set is shown, and never sent as a number nobody typed.
+TEST_F(SendAndFiles, ATextThatDoesNotFitIsRefusedWhenItsFieldIsLeftAndNeverSent) {
+    testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
+    ControlOutputPanel& output = mainForm.controlOutput;
+    const std::u16string threshold =
+        u"\"Threshold (switch ON level)\" of register set 0 must be a number from -21474836.48 to 21474836.47";
+    const std::u16string monitored =
+        u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32";
+    struct Case {
+        Widget* field;
+        const char16_t* typed;
+        const std::u16string& box;
+    };
+    const Case cases[] = {{&output.thresholdField, u"abc", threshold},
+                          {&output.thresholdField, u"12abc", threshold},
+                          {&output.thresholdField, u"21474836.48", threshold},
+                          {&output.monitoredField, u"abc", monitored}};
+    const float held = formModel.threshold[0];
+    const std::int32_t heldMonitored = formModel.monitoredParameter[0];
+    for (const Case& c : cases) {
+        const std::u16string before = textOf(*c.field);
+        typeIntoField(*c.field, c.typed);
+        const std::size_t boxes = boxCount();
+        click(mainForm.registerSets.setRadio[1]);
+        ASSERT_EQ(boxCount(), boxes + 1) << std::string(c.typed, c.typed + 3);
+        EXPECT_EQ(lastBoxText(), c.box);
+        EXPECT_EQ(formModel.currentRegisterSet, 0);
+        EXPECT_TRUE(mainForm.registerSets.setRadio[0].checked);
+        EXPECT_EQ(platform::focusedWindow(), c.field->editWindow);
+        EXPECT_EQ(textOf(*c.field), c.typed);
+        EXPECT_EQ(formModel.threshold[0], held);
+        EXPECT_EQ(formModel.monitoredParameter[0], heldMonitored);
+        // Nor does it go out with the next "Send Settings".
+        click(mainForm.commands.sendButton);
+        EXPECT_EQ(boxCount(), boxes + 2);
+        EXPECT_EQ(converter.model.counters().imagesAccepted, 0u);
+        enterText(*c.field, before); // in the field that still has the focus
+    }
+    click(mainForm.registerSets.setRadio[1]);
+    EXPECT_EQ(formModel.currentRegisterSet, 1);
+}
+
+// A warning that corrects the averaging period does not eat the click that left the field: the send
+// goes on with the corrected value.
+TEST_F(SendAndFiles, AnAveragingCorrectionAtSendStillSends) {
+    testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
+    if (formModel.averagingEnabled() == 0) click(mainForm.controlOutput.averagingBox);
+    typeIntoField(mainForm.averaging.periodField, u"500000");
+    const std::size_t boxes = boxCount();
+    click(mainForm.commands.sendButton);
+    ASSERT_EQ(boxCount(), boxes + 1);
+    EXPECT_EQ(shownBoxes().back().caption, u"Averaging Period");
+    EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
+    EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes written");
+    EXPECT_EQ(textOf(mainForm.averaging.periodField), DecimalText(formModel.averagingPeriod));
+}
+
+// Closing with settings typed and not sent asks first; Cancel keeps them. After a send nothing is asked.
+TEST_F(SendAndFiles, ClosingWithUnsentChangesAsksFirst) {
+    connectedConverter(sim::Function::Nmea);
+    typeIntoField(mainForm.controlOutput.thresholdField, u"7");
+    const std::size_t boxes = boxCount();
+    closeMainWindow(platform::box::AnswerCancel);
+    ASSERT_EQ(boxCount(), boxes + 1);
+    EXPECT_EQ(shownBoxes().back().caption, u"Unsent Settings");
+    EXPECT_EQ(lastBoxText().substr(0, 20), u"1 setting was change");
+    EXPECT_TRUE(platform::isWindow(mainForm.window.window));
+    EXPECT_FLOAT_EQ(formModel.threshold[0], 7.0f);
+
+    click(mainForm.commands.sendButton);
+    EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes written");
+    closeMainWindow(platform::box::AnswerCancel);
+    EXPECT_EQ(boxCount(), boxes + 1);
+    EXPECT_FALSE(platform::isWindow(mainForm.window.window));
 }
 
 } // namespace
