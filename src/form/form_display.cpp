@@ -51,7 +51,7 @@ void ShowRegisterSet(std::int32_t k) {
     const RegisterSetView view = PrepareRegisterSetDisplay(formModel, k);
     mainForm.registerSets.setRadio[view.registerSet].selectInGroup();
 
-    // Each write runs the field's edit handler, which stores the text in the model again.
+    // Showing is not typing: what these writes mark as typed is forgotten below.
     SentencePanel& sentence = mainForm.sentence;
     sentence.sentenceIdField.setText(view.sentenceId.c_str());
     for (std::int32_t j = 0; j < parameterSlotCount; ++j)

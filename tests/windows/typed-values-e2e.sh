@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The program under Wine against the converter simulator on COM7, values typed into the real window:
-# "abc" in the threshold is refused with a box and nothing is written, "12,75" goes out as 12.75; a
-# reply cut by a pause applies nothing, so "Send Settings" then sends what the form shows (the image sent
-# before); 300 in a Modbus "Address" cell is refused with a box and nothing is written.
+# "abc" in the threshold is refused with a box and nothing is written, also when another register set is
+# chosen; "12,75" goes out as 12.75; an averaging period the buffer cannot hold is corrected at "Send
+# Settings" and the send goes on; a reply cut by a pause applies nothing, so "Send Settings" then sends what
+# the form shows (the image sent before); 300 in a Modbus "Address" cell is refused with a box and nothing
+# is written; Alt+F4 after an edit asks first and Cancel keeps the edit, after a send it closes at once.
 # Run inside scripts/wine-session:   typed-values-e2e.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -28,9 +30,9 @@ type_into() {
     sleep 0.5
 }
 
-# refused_by_box: "Send Settings" shows an "Error" box, answered with Enter.
+# refused_by_box [BUTTON]: "Send Settings" (or BUTTON) shows an "Error" box, answered with Enter.
 refused_by_box() {
-    press 1 "$mainTitle" "Send Settings"
+    press 1 "$mainTitle" "${1:-Send Settings}"
     wait_for 10 window_shown "^Error$" || fail "no Error box"
     sleep 0.5
     xdotool key Return
@@ -54,6 +56,13 @@ refused_by_box
 sleep 1
 [ "$(images_accepted "$log")" = 0 ] || fail "an image was written"
 
+step "\"abc\" in register set 0's threshold is refused when register set 1 is chosen, and never sent"
+type_into "Threshold (switch ON level)" "abc"
+refused_by_box "1"
+refused_by_box
+sleep 1
+[ "$(images_accepted "$log")" = 0 ] || fail "an image was written"
+
 step "\"12,75\" in the threshold goes out as 12.75"
 type_into "Threshold (switch ON level)" "12,75"
 press 1 "$mainTitle" "Send Settings"
@@ -62,6 +71,16 @@ wait_for 20 test -s "$work/sent.cfg" || fail "no image reached the simulator"
 # Everything else as the converter gave it.
 cmp <(head -c 158 "$work/settings.cfg") <(head -c 158 "$work/sent.cfg") || fail "bytes before it differ"
 cmp <(tail -c +163 "$work/settings.cfg") <(tail -c +163 "$work/sent.cfg") || fail "bytes after it differ"
+
+step "an averaging period beyond the buffer is corrected at Send Settings, and the send goes on"
+rm -f "$work/sent.cfg"
+type_into "Averaging Period (s)" "5000"
+press 1 "$mainTitle" "Send Settings"
+wait_for 10 window_shown "^Averaging Period$" || fail "no averaging warning"
+sleep 0.5
+xdotool key Return
+wait_for 20 test -s "$work/sent.cfg" || fail "the click that left the field sent nothing"
+[ "$(i32_at "$work/sent.cfg" 294)" = 60 ] || fail "sample count sent as $(i32_at "$work/sent.cfg" 294)"
 cp "$work/sent.cfg" "$work/shown.cfg"
 
 step "a cut reply applies nothing; Send Settings sends what the form shows"
@@ -88,4 +107,25 @@ type_into "Address" "300"
 refused_by_box
 sleep 1
 [ "$(images_accepted "$log")" = 1 ] || fail "an image was written"
+
+step "Alt+F4 after an edit asks first; Cancel keeps the edit"
+type_into "Address" "1"
+press 1 "$mainTitle" "NMEA0183 to SDI12 Slave"
+type_into "Threshold (switch ON level)" "7"
+xdotool key alt+F4
+wait_for 10 window_shown "^Unsent Settings$" || fail "closing with an unsent edit did not ask"
+sleep 0.5
+xdotool key Escape
+wait_for 10 eval '! window_shown "^Unsent Settings$"' || fail "the box stayed"
+sleep 1
+shown "$mainTitle" || fail "Cancel closed the program"
+
+step "after Send Settings, Alt+F4 closes at once"
+rm -f "$work/sent.cfg"
+press 1 "$mainTitle" "Send Settings"
+wait_for 20 test -s "$work/sent.cfg" || fail "no image reached the simulator"
+[ "$(i32_at "$work/sent.cfg" 158)" = 700 ] || fail "the kept edit was sent as $(i32_at "$work/sent.cfg" 158)"
+xdotool key alt+F4
+wait_for 10 eval '! shown "$mainTitle"' || fail "the program did not close after a send"
+window_shown "^Unsent Settings$" && fail "closing after a send asked"
 echo "typed values went out as shown or were refused"
