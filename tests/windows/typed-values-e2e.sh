@@ -15,10 +15,12 @@ take_test_arguments "$@"
 step() { echo "== $*"; }
 images_accepted() { log_count "$1" "accepted ("; }
 
-# type_into GROUP TEXT: the first field listed after the group GROUP clicked, its text replaced by TEXT.
+# type_into GROUP TEXT [CAPTION]: the first field listed after the group GROUP (created with the text
+# CAPTION, empty when not given) clicked, its text replaced by TEXT.
 type_into() {
     local at
-    at="$(probe "$mainTitle" | awk -F'|' -v g="$1" 'found && $1 == "" { print $3; exit } $1 == g { found = 1 }')"
+    at="$(probe "$mainTitle" |
+        awk -F'|' -v g="$1" -v c="${3:-}" 'found && $1 == c { print $3; exit } $1 == g { found = 1 }')"
     [ -n "$at" ] || fail "no field in \"$1\""
     # shellcheck disable=SC2086
     xdotool mousemove ${at/,/ }
@@ -74,7 +76,7 @@ cmp <(tail -c +163 "$work/settings.cfg") <(tail -c +163 "$work/sent.cfg") || fai
 
 step "an averaging period beyond the buffer is corrected at Send Settings, and the send goes on"
 rm -f "$work/sent.cfg"
-type_into "Averaging Period (s)" "5000"
+type_into "Averaging Period (s)" "5000" "0"
 press 1 "$mainTitle" "Send Settings"
 wait_for 10 window_shown "^Averaging Period$" || fail "no averaging warning"
 sleep 0.5
