@@ -9,6 +9,7 @@
 #include "form/main_form.h"
 #include "form/realtime_view_widgets.h"
 #include "form/take_picked_sentence.h"
+#include "image/reply_trailer.h"
 #include "link/converter_commands.h"
 #include "link/exchange_owner.h"
 #include "link/link_hooks.h"
@@ -30,6 +31,7 @@ void WireSubsystems() {
         &mainForm.sentence.pickButton, &mainForm.commPort.rescanButton};
     linkHooks.clearIndicatorBlinks = ClearIndicatorBlinks;
     linkHooks.applyReply = ApplyReplyToForm;
+    linkHooks.replyComplete = ReplyReachedTrailer;
 
     nmeaHooks.takePickedSentence = TakePickedSentence;
     nmeaHooks.currentSentenceId = CurrentSentenceId;

@@ -3,6 +3,7 @@
 #include "link/converter_detection.h"
 #include "link/converter_port.h"
 #include "link/query_write.h"
+#include "platform/clock.h"
 
 #include <chrono>
 #include <thread>
@@ -101,17 +102,24 @@ QueryResult ConverterLink::query() {
         result.error = written.error;
         return result;
     }
+    const std::uint32_t queryAtMs = platform::tickCountMs();
     result.written = true;
     SleepMs(replyWaitMs);
-    const platform::PortResult read = ReadQueryReply(port_, buffer.data());
-    if (!read.ok()) {
-        result.error = read.error;
-        return result;
+    std::int32_t count = 0;
+    for (;;) {
+        const platform::PortResult read = ReadQueryReply(port_, buffer.data(), count);
+        if (!read.ok()) {
+            result.error = read.error;
+            return result;
+        }
+        count += static_cast<std::int32_t>(read.count);
+        result.outcome = RecogniseReply(buffer.data(), count, ReplyOrigin::Port);
+        if (!ReplyReadsOn(buffer.data(), count, result.outcome.complete, platform::tickCountMs() - queryAtMs))
+            break;
+        SleepMs(replyReadOnStepMs);
     }
     result.readOk = true;
-    const auto count = static_cast<std::int32_t>(read.count);
-    result.outcome = RecogniseReply(buffer.data(), count, ReplyOrigin::Port);
-    buffer.resize(read.count);
+    buffer.resize(static_cast<std::size_t>(count));
     result.bytes = std::move(buffer);
     return result;
 }

@@ -22,7 +22,7 @@ struct QueryResult {
     bool written = false;
     bool readOk = false;
     std::uint32_t error = 0;         // of the failed write or read
-    std::vector<std::uint8_t> bytes; // what the one read returned
+    std::vector<std::uint8_t> bytes; // what the reads returned
     ReplyOutcome outcome;            // recognised as a reply from the port
 };
 
@@ -39,8 +39,9 @@ class ConverterLink {
     bool isOpen() const { return port_ != platform::invalidPortHandle; }
     const platform::PortHandle& handle() const { return port_; }
 
-    // The query as the window writes it (stale input purged first), the reply wait, one read of up to
-    // 8192 bytes into a zeroed buffer, the recognition.
+    // The query as the window writes it (stale input purged first), the reply wait, the reads of up to
+    // 8192 bytes into a zeroed buffer (a reply read on to its trailer, as the window does), the
+    // recognition.
     QueryResult query();
     // One write of all bytes.
     platform::PortResult write(const std::uint8_t* bytes, std::uint32_t count);

@@ -7,6 +7,7 @@
 #include "link/port_scan.h"
 #include "link/query_write.h"
 #include "link/timed_job.h"
+#include "platform/clock.h"
 
 namespace zor {
 
@@ -14,14 +15,33 @@ bool SendQuery() {
     const platform::PortResult written =
         WriteQuery(converterLink.portHandle, converterLink.receiveBuffer, converterLink.imageBuffer);
     if (!written.ok()) return false;
+    converterLink.replyReceived = 0;
+    converterLink.queryAtMs = platform::tickCountMs();
     ShowLinkStatus(BytesSentText(static_cast<std::int32_t>(written.count)));
     SetJob(*converterLink.widgets.mainWindow, replyWaitMs, ReplyJob);
     return true;
 }
 
 void ReplyJob(Widget&) {
-    KillJob(*converterLink.widgets.mainWindow);
-    HandleReplyRead(ReadQueryReply(converterLink.portHandle, converterLink.receiveBuffer), false);
+    Widget& mainWindow = *converterLink.widgets.mainWindow;
+    KillJob(mainWindow);
+    const std::int32_t before = converterLink.replyReceived;
+    platform::PortResult read = ReadQueryReply(converterLink.portHandle, converterLink.receiveBuffer, before);
+    converterLink.replyReceived = 0;
+    if (read.ok()) {
+        read.count += static_cast<std::uint32_t>(before);
+        const auto count = static_cast<std::int32_t>(read.count);
+        const std::uint8_t* received = converterLink.receiveBuffer;
+        const std::uint32_t sinceQuery = platform::tickCountMs() - converterLink.queryAtMs;
+        if (ReplyReadsOn(received, count, ReplyComplete(received, count), sinceQuery)) {
+            // The tag is in, the rest is still on its way: one more bounded read, nothing sent.
+            converterLink.replyReceived = count;
+            ShowLinkStatus(BytesReadText(count));
+            SetJob(mainWindow, replyReadOnStepMs, ReplyJob);
+            return;
+        }
+    }
+    HandleReplyRead(read, false);
 }
 
 void HandleReplyRead(const platform::PortResult& read, bool fromFile) {

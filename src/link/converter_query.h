@@ -13,7 +13,9 @@ namespace zor {
 // false when the write failed (nothing is shown then).
 bool SendQuery();
 
-// The reply job: one read of up to 8192 bytes from the port, then HandleReplyRead.
+// The reply job: one read of up to 8192 bytes from the port; a reply whose tag has come but not yet
+// its trailer is read on, the job arming itself again for one more bounded read (query_write.h), then
+// HandleReplyRead with all the bytes read.
 void ReplyJob(Widget& mainWindow);
 
 // What follows the one read into the receive buffer: the read error, the tag search and its status,

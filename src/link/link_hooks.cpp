@@ -12,4 +12,9 @@ void FormApplyReply(const std::uint8_t* buffer, std::int32_t count, bool fromFil
     if (linkHooks.applyReply != nullptr) linkHooks.applyReply(buffer, count, fromFile);
 }
 
+bool ReplyComplete(const std::uint8_t* buffer, std::int32_t count) {
+    if (linkHooks.replyComplete == nullptr) return true;
+    return linkHooks.replyComplete(buffer, count);
+}
+
 } // namespace zor

@@ -10,6 +10,7 @@ namespace zor {
 struct LinkHooks {
     void (*clearIndicatorBlinks)() = nullptr;
     void (*applyReply)(const std::uint8_t* buffer, std::int32_t count, bool fromFile) = nullptr;
+    bool (*replyComplete)(const std::uint8_t* buffer, std::int32_t count) = nullptr;
 };
 
 extern LinkHooks linkHooks;
@@ -19,5 +20,9 @@ void FormClearIndicatorBlinks();
 // A reply tag was found in the first count bytes of the receive buffer: decode the image into the
 // form, show the final status, beep and refresh as the image asks.
 void FormApplyReply(const std::uint8_t* buffer, std::int32_t count, bool fromFile);
+// Whether the first count bytes of the receive buffer hold a reply up to its trailer; the image
+// layouts know where that stands. Without the slot a reply counts as complete, as it did before the
+// reply job read on.
+bool ReplyComplete(const std::uint8_t* buffer, std::int32_t count);
 
 } // namespace zor

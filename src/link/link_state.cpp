@@ -29,6 +29,16 @@ platform::PortResult ReadIntoReceiveBuffer() {
                               sizeof converterLink.receiveBuffer);
 }
 
+platform::PortResult ReadIntoReceiveBufferKeeping(std::int32_t keepFrom, std::int32_t keepTo) {
+    std::uint8_t* buffer = converterLink.receiveBuffer;
+    if (keepFrom < 0 || keepTo > receiveBufferSize || keepFrom >= keepTo) keepFrom = keepTo = 0;
+    const std::int32_t kept = keepTo - keepFrom;
+    std::memmove(buffer, buffer + keepFrom, static_cast<std::size_t>(kept));
+    std::memset(buffer + kept, 0, static_cast<std::size_t>(receiveBufferSize - kept));
+    return platform::readPort(converterLink.portHandle, buffer + kept,
+                              static_cast<std::uint32_t>(receiveBufferSize - kept));
+}
+
 const std::uint8_t* ReceiveBuffer() {
     return converterLink.receiveBuffer;
 }

@@ -30,6 +30,10 @@ struct LinkWidgets {
 struct LinkState {
     platform::PortHandle portHandle = platform::invalidPortHandle;
     std::int32_t scanPortNumber = 0;
+    // The reply being read: the bytes earlier reads put into the receive buffer, and when the query
+    // went out (the reply is read on to its trailer for at most replyReadLimitMs after it).
+    std::int32_t replyReceived = 0;
+    std::uint32_t queryAtMs = 0;
     std::uint8_t receiveBuffer[receiveBufferSize] = {};
     std::uint8_t imageBuffer[imageBufferSize] = {};
     LinkWidgets widgets;
@@ -67,6 +71,10 @@ Widget* LinkStatusLine();
 // The receive buffer zeroed, then one read of up to its size from the port (or the file standing in
 // for it): how a streamed burst of sentences and a configuration file come in.
 platform::PortResult ReadIntoReceiveBuffer();
+// The same, keeping the bytes from keepFrom up to keepTo of the last read: they move to the buffer's
+// start and the read goes in after them (a sentence the last read cut off gets its rest). The count is
+// that of the new bytes.
+platform::PortResult ReadIntoReceiveBufferKeeping(std::int32_t keepFrom, std::int32_t keepTo);
 const std::uint8_t* ReceiveBuffer();
 
 // Writes count bytes from the image buffer to the port (or the file standing in for it).

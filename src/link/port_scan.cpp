@@ -33,24 +33,30 @@ void setScanning(bool on) {
     setScanButton(on ? stopScanningText : rescanText);
 }
 
-// Opens port n and sets it up; true when the query went out and the reply job is armed.
-bool tryPort(std::int32_t number) {
+enum class PortTry {
+    NotOpened, // no such port, or in use: nothing reached a line
+    Failed,    // opened, but the line could not be set up or the query not written
+    QuerySent, // the reply job is armed
+};
+
+// Opens port n and sets it up, then sends the query.
+PortTry tryPort(std::int32_t number) {
     const platform::PortOpenResult opened = OpenConverterPort(number);
     converterLink.portHandle = opened.handle;
-    if (!opened.ok()) return false;
+    if (!opened.ok()) return PortTry::NotOpened;
     const LineSetup line = SetConverterLine(converterLink.portHandle);
     if (line.readSettingsError != 0)
         ShowLinkStatus(GetCommStateFailedText(static_cast<std::int32_t>(line.readSettingsError)));
     if (!line.applied.ok()) {
         CloseLinkPort();
-        return false;
+        return PortTry::Failed;
     }
     KillJob(mainWindow());
     SetConverterTimeouts(converterLink.portHandle);
     setPortLabel(u"COM" + DecimalText(number));
-    if (SendQuery()) return true;
+    if (SendQuery()) return PortTry::QuerySent;
     CloseLinkPort();
-    return false;
+    return PortTry::Failed;
 }
 
 // Every number was tried: the status line says so and names the range, beside the "---" of the label.
@@ -99,9 +105,18 @@ void ScanStep(Widget&) {
         endScanWithoutConverter();
         return;
     }
-    setPortLabel(u"Scanning " + DecimalText(number));
-    if (tryPort(number)) return;
-    converterLink.scanPortNumber = number + 1;
+    // A number that cannot be opened costs only its failed open, and nothing reached any line: the same
+    // step goes on with the next number. Only after a port that opened does the scan wait its step, so
+    // a converter sees what it always saw, when it always saw it.
+    PortTry tried = PortTry::NotOpened;
+    for (std::int32_t next = number; next <= lastScanPortNumber; ++next) {
+        converterLink.scanPortNumber = next;
+        setPortLabel(u"Scanning " + DecimalText(next));
+        tried = tryPort(next);
+        if (tried != PortTry::NotOpened) break;
+    }
+    if (tried == PortTry::QuerySent) return;
+    ++converterLink.scanPortNumber;
     if (converterLink.scanPortNumber > lastScanPortNumber) {
         endScanWithoutConverter();
         return;

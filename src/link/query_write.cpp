@@ -13,8 +13,18 @@ platform::PortResult WriteQuery(platform::PortHandle port, std::uint8_t* receive
     return platform::writePort(port, send, static_cast<std::uint32_t>(queryLength));
 }
 
-platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* receive) {
-    return platform::readPort(port, receive, static_cast<std::uint32_t>(receiveBufferSize));
+platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* receive, std::int32_t received) {
+    if (received < 0) received = 0;
+    if (received >= receiveBufferSize) return {};
+    return platform::readPort(port, receive + received,
+                              static_cast<std::uint32_t>(receiveBufferSize - received));
+}
+
+bool ReplyReadsOn(const std::uint8_t* receive, std::int32_t received, bool complete,
+                  std::uint32_t sinceQueryMs) {
+    if (complete || received >= receiveBufferSize || sinceQueryMs + replyReadOnStepMs >= replyReadLimitMs)
+        return false;
+    return DetectConverter(receive, received).detection == Detection::Detected;
 }
 
 } // namespace zor

@@ -14,7 +14,22 @@ namespace zor {
 // receive buffer (receiveBufferSize bytes) is zeroed and "~ZOR0" is put in send and written in one write.
 platform::PortResult WriteQuery(platform::PortHandle port, std::uint8_t* receive, std::uint8_t* send);
 
-// One read of up to receiveBufferSize bytes into the receive buffer WriteQuery zeroed.
-platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* receive);
+// One read into the receive buffer WriteQuery zeroed, after the received bytes earlier reads of the
+// same reply put there, of up to what is left of its receiveBufferSize bytes.
+platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* receive,
+                                    std::int32_t received = 0);
+
+// A converter busy for a moment (writing its EEPROM, behind a USB adapter's latency) starts its reply
+// late, and a 326-byte reply takes 340 ms on the line: more than one read's 200 ms. So once the tag has
+// arrived, a reply short of its trailer is read on in further reads, each bounded by the port's
+// time-outs, with nothing sent, until the trailer arrives or replyReadLimitMs have passed since the
+// query; only then is it called cut. Between two reads the window's timer waits replyReadOnStepMs.
+inline constexpr std::uint32_t replyReadLimitMs = 1000;
+inline constexpr std::uint32_t replyReadOnStepMs = 10;
+
+// Whether one more read is due: a reply tag among the received bytes, the reply not complete (its
+// trailer has not arrived), room left in the buffer, and time left since the query.
+bool ReplyReadsOn(const std::uint8_t* receive, std::int32_t received, bool complete,
+                  std::uint32_t sinceQueryMs);
 
 } // namespace zor

@@ -19,8 +19,9 @@ struct IncomingRows {
 // Back to the state of a freshly started view: no sentence shown, every row empty.
 void ResetIncomingRows(IncomingRows& view);
 
-// Puts the sentences of one read into the rows. A sentence runs from its "$" to the byte before the
-// next "$" (normally leaving out the line feed), the last one to the end of the data. Returns the
+// Puts the sentences of one read into the rows, each in its own row. A sentence starts with "$", or
+// with "!" (AIS and other encapsulated sentences), and runs to the byte before the next sentence's start
+// (normally leaving out the line feed), the last one to the end of the data. Returns the
 // number of sentences shown; a read of five bytes or fewer shows none.
 std::int32_t ShowIncomingSentences(IncomingRows& view, const char* buffer, std::int32_t received);
 

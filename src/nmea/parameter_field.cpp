@@ -7,8 +7,12 @@
 namespace zor {
 namespace {
 
+bool endsLine(char c) {
+    return c == '\r' || c == '\n';
+}
+
 bool endsSentence(char c) {
-    return c == '$' || c == '\r' || c == '\n';
+    return StartsSentence(c) || endsLine(c);
 }
 
 bool endsField(char c) {
@@ -47,6 +51,15 @@ ParameterField fieldOfSentence(const char* data, std::int32_t length, std::int32
     return field;
 }
 
+// Whether the sentence whose start is at start has its line end within the data.
+bool sentenceComplete(const char* data, std::int32_t length, std::int32_t start) {
+    for (std::int32_t i = start + 1; i < length; ++i) {
+        if (endsLine(data[i])) return true;
+        if (StartsSentence(data[i])) return false;
+    }
+    return false;
+}
+
 } // namespace
 
 ParameterField FindParameterField(const char* buffer, std::int32_t received, const char16_t* sentenceId,
@@ -54,15 +67,27 @@ ParameterField FindParameterField(const char* buffer, std::int32_t received, con
     if (received < sentenceHeadLength || sentenceId == nullptr) return {};
     if (textLength(sentenceId) < sentenceIdLength || n < 1 || n > catalogueParameterCount) return {};
     const std::int32_t length = ReceivedLength(buffer, received);
-    std::int32_t start = FindSentenceStart(buffer, length, 0);
-    while (start >= 0) {
-        if (length - start < sentenceHeadLength) return {};
-        if (!identifierMatches(buffer + start + 1, sentenceId)) return {};
+    ParameterField newest;
+    for (std::int32_t start = FindSentenceStart(buffer, length, 0);
+         start >= 0 && length - start >= sentenceHeadLength;
+         start = FindSentenceStart(buffer, length, start + 1)) {
+        if (!identifierMatches(buffer + start + 1, sentenceId) || !sentenceComplete(buffer, length, start))
+            continue;
         const ParameterField field = fieldOfSentence(buffer, length, start, n);
-        if (field.found) return field;
-        start = FindSentenceStart(buffer, length, start + 1);
+        if (field.found) newest = field;
     }
-    return {};
+    return newest;
+}
+
+std::int32_t UnfinishedSentenceStart(const char* buffer, std::int32_t received) {
+    if (buffer == nullptr) return -1;
+    const std::int32_t length = ReceivedLength(buffer, received);
+    std::int32_t last = -1;
+    for (std::int32_t start = FindSentenceStart(buffer, length, 0); start >= 0;
+         start = FindSentenceStart(buffer, length, start + 1))
+        last = start;
+    if (last < 0 || sentenceComplete(buffer, length, last) || length - last > longestSentence) return -1;
+    return last;
 }
 
 std::u16string ParameterValueText(const SentenceCatalogue& catalogue, const char16_t* sentenceId,

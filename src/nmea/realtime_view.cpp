@@ -15,6 +15,14 @@ namespace {
 constexpr std::uint32_t viewPeriodMs = 100;
 constexpr std::uint32_t flashMs = 95;
 
+// The sentence the last read ended in, still without its line end: where it starts and where the
+// read's data end. Its rest comes with the next read, so it is kept in front of it.
+struct UnfinishedSentence {
+    std::int32_t start = -1;
+    std::int32_t end = 0;
+};
+UnfinishedSentence unfinished;
+
 void EndValueFlashJob(Widget& line) {
     KillJob(line);
     line.ctebg = valueRestColour;
@@ -59,6 +67,7 @@ void SlotRightClicked(Widget& slot) {
     }
     FormSetViewedParameter(slot.tag + 1);
     FormEnterRealtimeView();
+    unfinished = {};
     HoldPort(Exchange::RealtimeView, stopView);
     StartStreaming();
     rearm(*mainWindow);
@@ -72,13 +81,16 @@ void RealtimeViewJob(Widget& mainWindow) {
     KillJob(mainWindow);
     const std::int32_t n = FormViewedParameter();
     if (n < 1) return;
-    const platform::PortResult read = ReadIntoReceiveBuffer();
+    const std::int32_t kept = unfinished.start >= 0 ? unfinished.end - unfinished.start : 0;
+    const platform::PortResult read = ReadIntoReceiveBufferKeeping(unfinished.start, unfinished.end);
+    unfinished = {};
     if (read.ok()) {
         const char* data = reinterpret_cast<const char*>(ReceiveBuffer());
-        const auto received = static_cast<std::int32_t>(read.count);
+        const auto received = kept + static_cast<std::int32_t>(read.count);
         const char16_t* id = FormCurrentSentenceId();
         const ParameterField field = FindParameterField(data, received, id, n);
         if (field.found) showValue(ParameterValueText(sentenceCatalogue, id, n, data, field).c_str());
+        unfinished = {UnfinishedSentenceStart(data, received), received};
     }
     rearm(mainWindow);
 }

@@ -7,10 +7,16 @@
 
 namespace zor {
 
-// The index of the first "$" at or after from, or -1.
+// A sentence starts with "$", or with "!" for the encapsulated ones (AIS "!AIVDM"); neither character
+// stands inside a sentence.
+inline bool StartsSentence(char c) {
+    return c == '$' || c == '!';
+}
+
+// The index of the first sentence start at or after from, or -1.
 inline std::int32_t FindSentenceStart(const char* data, std::int32_t length, std::int32_t from) {
     for (std::int32_t i = from; i < length; ++i)
-        if (data[i] == '$') return i;
+        if (StartsSentence(data[i])) return i;
     return -1;
 }
 

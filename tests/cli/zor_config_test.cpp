@@ -204,11 +204,16 @@ TEST_F(ZorConfig, ReadSavesTheConvertersImageInEveryMainFunction) {
         zor::sim::ConverterModel factory;
         EXPECT_EQ(readBytes(saved), factory.image(models[i])) << functions[i];
     }
-    Simulator converter(dir, "json", {});
+    // A converter busy for a moment starts its reply 250 ms late: the reply is read on to its end, and
+    // the next command finds the line clear.
+    Simulator converter(dir, "json", {"--reply-delay", "250"});
     const Outcome json = run({"read", "--port", converter.port, "--json"});
-    EXPECT_EQ(json.code, 0);
+    EXPECT_EQ(json.code, 0) << json.err;
     EXPECT_NE(json.out.find("\"sentenceId\": \"GPGGA\""), std::string::npos) << json.out;
     EXPECT_NE(json.out.find("\"threshold\": 12.5"), std::string::npos);
+    const Outcome again = run({"read", "--port", converter.port, "-o", path("late.cfg")});
+    EXPECT_EQ(again.code, 0) << again.err;
+    EXPECT_EQ(readBytes(path("late.cfg")), zor::sim::ConverterModel().image(zor::sim::Function::Nmea));
 
     const Outcome noConverter = run({"read", "--port", path("no-such-port")});
     EXPECT_EQ(noConverter.code, 3);

@@ -52,5 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::u16string text = zor::ParameterValueText(catalogue(), sentenceId, n, buffer, field);
         if (text.empty()) std::abort();
     }
+    const std::int32_t unfinished = zor::UnfinishedSentenceStart(buffer, received);
+    if (unfinished >= received || unfinished < -1) std::abort();
+    if (unfinished >= 0 && received - unfinished > zor::longestSentence) std::abort();
     return 0;
 }

@@ -2,6 +2,8 @@
 # The program under Wine against the converter simulator on COM5, driven by clicks on the real window:
 # the scan finds the converter, "Read Settings" asks again, "Send Settings" sends back exactly the image
 # the converter gave, and a firmware file of a few kilobytes chosen with "Open Config" arrives whole.
+# Then "Rescan Ports" finds a second converter on COM3 that starts its 326-byte reply 250 ms late (busy
+# writing its EEPROM): the reply is read whole, so "Send Settings" sends back exactly its settings.
 # Run inside scripts/wine-session:   exchanges-e2e.sh SIMULATOR EXE window_probe.exe [SCREENSHOT]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -46,4 +48,15 @@ confirm_firmware_warning || fail "no firmware warning"
 wait_for 120 test -s "$work/firmware.out" || fail "the firmware update did not end"
 cmp "$work/expected-firmware" "$work/firmware.out" || fail "the firmware kept differs from the file"
 packets_accepted "$log" 94 || fail "fewer than 94 packets accepted"
+step "a reply starting 250 ms late is read whole"
+cp "$work/settings.cfg" "$work/late.cfg"
+printf 'LATE0003' | dd of="$work/late.cfg" bs=1 seek=6 conv=notrunc status=none
+late="$work/late.log"
+start_simulator 3 "$late" --settings "$work/late.cfg" --settings-out "$work/late-sent.cfg" --reply-delay 250
+press 1 "$mainTitle" "Rescan Ports"
+wait_for 20 queries_answered "$late" 1 || fail "Rescan Ports sent no query to COM3"
+sleep 1.5
+press 1 "$mainTitle" "Send Settings"
+wait_for 20 test -s "$work/late-sent.cfg" || fail "no image reached the late converter"
+cmp "$work/late.cfg" "$work/late-sent.cfg" || fail "the late converter's reply was not read whole"
 echo "all exchanges went through"

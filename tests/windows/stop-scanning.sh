@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# "Stop Scanning" stops the port scan of the real program under Wine, whenever it is clicked. A
-# converter that never answers sits on COM2 and shows where the scan is; one that answers sits on
-# COM40, which the scan reaches about two seconds after COM2 and must never reach once stopped. Each
-# round starts the scan ("Rescan Ports"), stops it a different time after COM2 was asked (while the
-# reply is awaited, and while ports without a device are stepped through), and then for two seconds
+# "Stop Scanning" stops the port scan of the real program under Wine, whenever it is clicked.
+# Converters that never answer sit on COM2, COM10, COM20 and COM30 (the numbers between have no port
+# and are passed at once); COM2 shows where the scan is. One that answers sits on COM40, which the scan
+# reaches about two seconds after COM2 (half a second for each silent port) and must never reach once
+# stopped. Each round starts the scan ("Rescan Ports"), stops it a different time after COM2 was asked
+# (while a reply is awaited, and in the step after a silent port), and then for two seconds
 # nothing may reach COM40 and the port label and the button must stay as the stop left them ("---",
 # "Rescan Ports"), the same picture in every round.
 # Run inside scripts/wine-session:   stop-scanning.sh SIMULATOR EXE window_probe.exe
@@ -16,6 +17,7 @@ take_test_arguments "$@"
 marker="$work/com2.log"
 watch="$work/com40.log"
 start_simulator 2 "$marker" --silent
+for number in 10 20 30; do start_simulator "$number" "$work/com$number.log" --silent; done
 start_simulator 40 "$watch"
 start_program "$exe"
 wait_for_form || fail "the program's form did not appear"

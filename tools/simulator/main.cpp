@@ -82,6 +82,7 @@ bool setUpModel(const Options& options, ConverterModel& model, std::string& erro
     }
     Timing timing;
     if (options.sentencePeriodMs) timing.sentencePeriodMs = *options.sentencePeriodMs;
+    if (options.replyDelayMs) timing.replyDelayMs = *options.replyDelayMs;
     if (options.unpaced) timing.byteMicros = 0;
     model.setTiming(timing);
     if (options.stateFlags) model.setStateFlags(*options.stateFlags);

@@ -32,6 +32,8 @@ Converter:
   --sentences FILE               NMEA sentences streamed between "s" and "x", one a line
                                  (default: a few built-in sentences)
   --sentence-period MS           time between streamed sentences (default 250)
+  --reply-delay MS               from the end of a request to the first byte of its answer
+                                 (default 20; a converter writing its EEPROM takes longer)
   --state-flags N                converter state word sent in the reply (default 0)
   --firmware-version ABC         three characters sent as firmware version (default "1.7")
   --firmware-out FILE            write the firmware of each completed update to FILE
@@ -111,6 +113,9 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--sentence-period") {
             if (!needNumber(3600000, n)) return false;
             options.sentencePeriodMs = static_cast<std::uint32_t>(n);
+        } else if (arg == "--reply-delay") {
+            if (!needNumber(60000, n)) return false;
+            options.replyDelayMs = static_cast<std::uint32_t>(n);
         } else if (arg == "--state-flags") {
             if (!needNumber(0xFFFFFFFFu, n)) return false;
             options.stateFlags = static_cast<std::int32_t>(static_cast<std::uint32_t>(n));

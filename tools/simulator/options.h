@@ -18,6 +18,7 @@ struct Options {
     std::optional<std::int32_t> stateFlags;
     std::string firmwareVersion;
     std::optional<std::uint32_t> sentencePeriodMs;
+    std::optional<std::uint32_t> replyDelayMs;
     bool unpaced = false;    // send replies at once instead of at 9600 baud
     bool pacedInput = false; // take what the program writes at 9600 baud too
     Faults faults;

@@ -343,6 +343,14 @@ class ExchangePairs : public ExchangeTest, public ::testing::WithParamInterface<
 
     void run(const Case& c) {
         testing::ConverterDevice& converter = converterOn(3);
+        // COM1 and COM2 open but cannot be set up: the scan waits a step after each, showing
+        // "Scanning 1" and "Scanning 2", before it reaches the converter.
+        SerialPortFaults noSetup;
+        noSetup.applySettingsError = 31;
+        for (const std::int32_t number : {1, 2}) {
+            converterOn(number);
+            setSerialPortFaults("\\\\.\\COM" + std::to_string(number), noSetup);
+        }
         putFile(settingsPath, sim::ConverterModel().image(sim::Function::Modbus));
         putFile(firmwarePath, firmwareImage());
         startProgram();

@@ -3,6 +3,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_port.h"
 #include "support/headless/machine.h"
 #include "support/program_fixture.h"
 #include "toolkit/decimal_text.h"
@@ -49,6 +50,52 @@ TEST_F(ExchangeTest, SilentConverterOnTheLastNumberEndsTheScanWithoutOne) {
     EXPECT_EQ(textOf(mainForm.commPort.portLabel), u"---");
     EXPECT_EQ(textOf(mainForm.status.line), u"No converter found (COM0 to COM200)");
     EXPECT_FALSE(mainJobPending());
+}
+
+// A converter whose requests are stamped with the virtual time they reach it.
+class StampedConverter final : public platform::headless::SerialDevice {
+  public:
+    testing::ConverterDevice device;
+    std::vector<std::uint64_t> writtenAt;
+
+    explicit StampedConverter(std::int32_t number) {
+        platform::headless::attachSerialDevice("\\\\.\\COM" + std::to_string(number), *this);
+    }
+    void written(const std::uint8_t* bytes, std::size_t count, std::uint64_t atMs) override {
+        writtenAt.push_back(atMs);
+        device.written(bytes, count, atMs);
+    }
+    std::optional<std::uint64_t> nextByteTime() override { return device.nextByteTime(); }
+    std::uint8_t takeByte() override { return device.takeByte(); }
+    void purgeArrived(std::uint64_t atMs) override { device.purgeArrived(atMs); }
+};
+
+// Numbers where no port opens are passed within the step; only a port that opened is followed by the
+// 50 ms step. Silent ports on COM3 and COM4, one on COM10 that opens but cannot be set up, the converter
+// on COM20: from one query to the next the scan takes the reply wait, the read and one step, whether
+// the numbers between have ports or not, plus one step for COM10.
+TEST_F(ExchangeTest, NumbersWithoutAPortArePassedWithinTheStep) {
+    sim::Faults silent;
+    silent.silent = true;
+    StampedConverter com3(3), com4(4), com20(20);
+    com3.device.model.setFaults(silent);
+    com4.device.model.setFaults(silent);
+    converterOn(10).model.setFaults(silent);
+    platform::headless::SerialPortFaults noSetup;
+    noSetup.applySettingsError = 31;
+    platform::headless::setSerialPortFaults("\\\\.\\COM10", noSetup);
+    const std::uint64_t startedAt = platform::headless::now();
+    startProgram();
+    ASSERT_TRUE(connectedTo(20));
+    ASSERT_EQ(com3.writtenAt.size(), 1u);
+    ASSERT_EQ(com4.writtenAt.size(), 1u);
+    ASSERT_EQ(com20.writtenAt.size(), 1u);
+    EXPECT_EQ(com20.device.model.counters().queries, 1u);
+    // COM0 to COM2 cost no step: COM3 is asked on the first one.
+    EXPECT_LE(com3.writtenAt[0] - startedAt, 2u * 50u);
+    const std::uint64_t portToPort = com4.writtenAt[0] - com3.writtenAt[0];
+    EXPECT_GE(portToPort, 200u + 200u + 50u);
+    EXPECT_EQ(com20.writtenAt[0] - com4.writtenAt[0], portToPort + 50u);
 }
 
 TEST_F(ExchangeTest, ConverterOnTheLastNumberIsStillFound) {
@@ -113,7 +160,7 @@ TEST_F(ExchangeTest, RescanWhileConnectedClosesThePortBeforeTryingAgain) {
     startProgram();
     ASSERT_TRUE(connectedTo(3));
     click(mainForm.commPort.rescanButton);
-    EXPECT_FALSE(portOpen(3));
+    // A port still held would refuse the scan's open (no sharing): found again, it was closed first.
     EXPECT_EQ(textOf(mainForm.commPort.rescanButton), u"Stop Scanning");
     ASSERT_TRUE(connectedTo(3));
     EXPECT_EQ(converter.model.counters().queries, 2u);
@@ -153,15 +200,47 @@ TEST_F(ExchangeTest, ReadSettingsAppliesTheReplyOfEachMainFunction) {
     EXPECT_EQ(converter.model.counters().queries, 3u);
 }
 
+// A converter busy for a moment starts its reply late, or pauses in it; the reply is read on to its
+// trailer, nothing sent meanwhile, for about a second after the query.
+TEST_F(ExchangeTest, AReplyStartingLateOrPausingIsReadToItsEnd) {
+    testing::ConverterDevice& converter = converterOn(1);
+    startProgram();
+    ASSERT_TRUE(connectedTo(1));
+    const struct {
+        std::uint32_t delayMs;
+        std::uint32_t splitAfter;
+        std::uint32_t pauseMs;
+    } cases[] = {{20, 0, 0}, {100, 0, 0}, {150, 0, 0}, {250, 0, 0}, {300, 0, 0}, {20, 40, 400}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "delay " << c.delayMs << " ms, pause " << c.pauseMs << " ms");
+        sim::Timing timing;
+        timing.replyDelayMs = c.delayMs;
+        converter.model.setTiming(timing);
+        sim::Faults faults;
+        faults.splitAfter = c.splitAfter;
+        faults.splitPauseMs = c.pauseMs;
+        converter.model.setFaults(faults);
+        const std::uint32_t queries = converter.model.counters().queries;
+        const std::uint32_t unknown = converter.model.counters().unknownBytes;
+        click(mainForm.commands.readButton);
+        EXPECT_TRUE(statusBecomes(u"326 bytes received OK"));
+        EXPECT_EQ(converter.model.counters().queries, queries + 1);
+        EXPECT_EQ(converter.model.counters().unknownBytes, unknown);
+        EXPECT_FALSE(mainJobPending());
+        pumpFor(500);
+    }
+}
+
 TEST_F(ExchangeTest, AReplySplitByAPauseIsIncompleteAndOneBehindNoiseIsRead) {
     testing::ConverterDevice& converter = converterOn(1);
     startProgram();
     ASSERT_TRUE(connectedTo(1));
     converter.model.setFunction(sim::Function::Modbus);
 
+    // A pause longer than the reply is read on for.
     sim::Faults split;
     split.splitAfter = 40;
-    split.splitPauseMs = 400;
+    split.splitPauseMs = 1300;
     converter.model.setFaults(split);
     const std::u16string title = textOf(mainForm.converterState.group);
     click(mainForm.commands.readButton);

@@ -247,6 +247,8 @@ TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber
     platform::headless::setModulePath(u"C:\\Склад-Ω\\ZOR-MX-410.exe");
     platform::headless::setFileExists(u"C:\\Склад-Ω\\service", true);
     restartProgram();
+    // The scan (no port here) ends at once and says so in the status line, which the checks below use.
+    ASSERT_TRUE(pumpUntil([] { return mainForm.commPort.rescanButton.tag == 0; }));
     Widget& serial = mainForm.identity.serialNumberField;
     EXPECT_TRUE(usable(serial));
     typeInto(serial, u"1234567");

@@ -15,10 +15,12 @@
 #include "platform/window.h"
 #include "support/converter_device.h"
 #include "support/program_fixture.h"
+#include "toolkit/decimal_text.h"
 #include "toolkit/theme.h"
 
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,7 @@ namespace {
 const std::vector<std::string> streamed = {
     "$GPGGA,092750.00,5321.6802,N,00630.3372,W,1,08,1.03,61.7,M,55.2,M,,*76",
     "$WIMWV,214.8,R,7.5,N,A*2E",
+    "!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0*24",
     "$GPGGA,092751.00,,N,00630.3371,W,1,08,1.03,61.8,M,55.2,M,,*7A",
     "$SDDPT,12.4,0.5,*49",
 };
@@ -185,18 +188,27 @@ TEST_F(NmeaToolsTest, IncomingViewListsAndScrollsWhatTheConverterSends) {
     ASSERT_TRUE(pumpUntil([&] { return converter.model.counters().sentencesSent >= 20; }, 20000));
     pumpFor(600);
     std::int32_t cutBeforeNext = 0;
+    std::int32_t aisRows = 0;
     for (std::int32_t k = 0; k < pickerRowCount; k += 2) {
         const std::u16string row = text(sentencePicker.row[k]);
         ASSERT_GE(row.size(), 6u) << "row " << k;
-        EXPECT_EQ(row[0], u'$');
-        EXPECT_EQ(row.find(u'$', 1), std::u16string::npos);
+        EXPECT_TRUE(row[0] == u'$' || row[0] == u'!') << "row " << k;
+        EXPECT_EQ(row.find_first_of(u"$!", 1), std::u16string::npos) << "row " << k;
+        // An AIS sentence, started by "!", has a row of its own.
+        aisRows += row.starts_with(u"!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0*24") ? 1 : 0;
         // The line feed before the next "$" of a read is left out; the last sentence keeps it.
         cutBeforeNext += row.back() == u'\r' ? 1 : 0;
         EXPECT_EQ(text(sentencePicker.row[k + 1]), u"");
     }
     EXPECT_GT(cutBeforeNext, 0);
-    // Rows follow the converter's order: four sentences repeat.
-    EXPECT_EQ(text(sentencePicker.row[0]), text(sentencePicker.row[8]));
+    EXPECT_GE(aisRows, 2);
+    // Rows follow the converter's order: five sentences repeat (the last of a read keeps its line feed).
+    const auto withoutLineEnd = [](std::u16string row) {
+        while (!row.empty() && (row.back() == u'\r' || row.back() == u'\n'))
+            row.pop_back();
+        return row;
+    };
+    EXPECT_EQ(withoutLineEnd(text(sentencePicker.row[0])), withoutLineEnd(text(sentencePicker.row[10])));
     EXPECT_NE(text(sentencePicker.row[0]), text(sentencePicker.row[2]));
 
     // A click on a row pauses the rows; a second one lets them go on.
@@ -306,6 +318,54 @@ TEST_F(NmeaToolsTest, RealtimeViewShowsTheSlotsValueAndGivesEveryWidgetItsStateB
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_TRUE(after[i] == before[i]) << "window " << i << " of the main form";
     EXPECT_FALSE(usable(mainForm.identity.serialNumberField));
+}
+
+// A receiver's burst, GGA, GSA, three GSV, RMC and VTG, sent back to back: reads end anywhere in it,
+// and the RMC may stand behind other sentences or be cut by a read's end. Every RMC is shown.
+TEST_F(NmeaToolsTest, RealtimeViewShowsEveryRmcOfABurst) {
+    waitForConverter();
+    std::vector<std::string> bursts;
+    const int seconds = 8;
+    for (int second = 0; second < seconds; ++second) {
+        const std::string time = "0927" + std::to_string(10 + second) + ".00";
+        bursts.push_back("$GPGGA," + time + ",5321.6802,N,00630.3372,W,1,08,1.03,61.7,M,55.2,M,,*76");
+        bursts.push_back("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1*39");
+        bursts.push_back("$GPGSV,3,1,11,03,03,111,00,04,15,270,00,06,01,010,00,13,06,292,00*74");
+        bursts.push_back("$GPGSV,3,2,11,14,25,170,00,16,57,208,39,18,67,296,40,19,40,246,00*74");
+        bursts.push_back("$GPGSV,3,3,11,22,42,067,42,24,14,311,43,27,05,244,00,,,,*4D");
+        bursts.push_back("$GPRMC," + time + ",A,5321.6802,N,00630.3372,W,0.06,31.66,280511,,,A*43");
+        bursts.push_back("!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0*24");
+        bursts.push_back("$GPVTG,31.66,T,,M,0.06,N,0.11,K,A*36");
+    }
+    converter.model.setSentences(bursts);
+    sim::Timing backToBack;
+    backToBack.sentencePeriodMs = 1;
+    converter.model.setTiming(backToBack);
+    click(mainForm.sentence.sentenceIdField);
+    platform::setWindowText(mainForm.sentence.sentenceIdField.editWindow, u"GPRMC");
+    pumpPending();
+    hover(mainForm.sentence.slot[0]);
+    platform::testing::rightDown(mainForm.sentence.slot[0].window, 5, 5);
+    platform::testing::rightUp(mainForm.sentence.slot[0].window, 5, 5);
+    pumpFor(50);
+    ASSERT_EQ(formModel.viewedParameter, 1);
+
+    std::set<std::u16string> shown;
+    pumpUntil(
+        [&] {
+            shown.insert(text(mainForm.status.line));
+            return converter.model.counters().sentencesSent >= bursts.size();
+        },
+        20000);
+    pumpFor(500);
+    click(mainForm.status.line);
+    for (int second = 0; second < seconds; ++second) {
+        const std::u16string time = u"0927" + DecimalText(10 + second) + u".00";
+        bool found = false;
+        for (const std::u16string& line : shown)
+            found = found || (line.size() > time.size() && line.ends_with(u" = " + time));
+        EXPECT_TRUE(found) << "the RMC of second " << second;
+    }
 }
 
 } // namespace

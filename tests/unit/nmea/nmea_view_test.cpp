@@ -19,11 +19,14 @@ std::int32_t show(IncomingRows& view, const std::string& read) {
 TEST(IncomingSentences, SentencesOfOneReadFillEvenRowsWithoutTheLineFeedBeforeTheNext) {
     IncomingRows view;
     ResetIncomingRows(view);
-    EXPECT_EQ(show(view, "noise$GPGGA,1\r\n$GPRMC,2\r\n"), 2);
+    EXPECT_EQ(show(view, "noise$GPGGA,1\r\n!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0*24\r\n$GPRMC,2\r\n"),
+              3);
     EXPECT_EQ(str(view.rows[0]), u"$GPGGA,1\r");
-    EXPECT_EQ(str(view.rows[2]), u"$GPRMC,2\r\n");
+    // An AIS sentence, started by "!", has its own row.
+    EXPECT_EQ(str(view.rows[2]), u"!AIVDM,1,1,,A,13u?etPv2;0n:dDPwUM1U1Cb069D,0*24\r");
+    EXPECT_EQ(str(view.rows[4]), u"$GPRMC,2\r\n");
     EXPECT_EQ(str(view.rows[1]), u"");
-    EXPECT_EQ(view.incomingRow, 2);
+    EXPECT_EQ(view.incomingRow, 4);
 }
 
 TEST(IncomingSentences, SeventeenthSentenceScrollsTheRowsUp) {
@@ -79,19 +82,40 @@ TEST(ParameterField, NamesTheValueOfTheConfiguredField) {
     EXPECT_EQ(value("$GPGGA,1,2\r\n", u"GPGGA", 2), u"Latitude = 2");
 }
 
-TEST(ParameterField, OnlyTheFirstSentenceDecidesAndFieldsNeverRunIntoTheNext) {
-    EXPECT_EQ(value("$GPRMC,1,2\r\n$GPGGA,1,2\r\n", u"GPGGA", 1), u"-");
-    // The first sentence has too few fields: the next one with the same identifier supplies it.
+// A receiver sends a burst of sentences at a time: the newest complete one of the identifier counts.
+TEST(ParameterField, TheNewestCompleteSentenceOfTheIdentifierCounts) {
+    EXPECT_EQ(value("$GPRMC,1,2\r\n$GPGGA,1,2\r\n", u"GPGGA", 1), u"UTC time = 1");
+    EXPECT_EQ(value("$GPGGA,1,2\r\n$GPRMC,5\r\n$GPGGA,7,8\r\n$GPVTG,9\r\n", u"GPGGA", 2), u"Latitude = 8");
+    EXPECT_EQ(value("$GPGGA,1,2\r\n!AIVDM,1,1\r\n$GPGGA,7,8,", u"GPGGA", 2),
+              u"Latitude = 2"); // newest unfinished
+    // A newer sentence with too few fields leaves the value to an older one.
+    EXPECT_EQ(value("$GPGGA,7,8,9\r\n$GPGGA,1*00\r\n", u"GPGGA", 3), u"N/S = 9");
     EXPECT_EQ(value("$GPGGA,1*00\r\n$GPGGA,7,8,9\r\n", u"GPGGA", 3), u"N/S = 9");
     EXPECT_EQ(value("$GPGGA,1\r\n$GPRMC,7,8,9\r\n", u"GPGGA", 3), u"-");
-    // A field cut off by the end of the read is not shown half.
+    // A sentence cut off, by the end of the read or by another one, is not shown half.
     EXPECT_EQ(value("$GPGGA,1,48", u"GPGGA", 2), u"-");
-    EXPECT_EQ(value("$GPGGA,1,48$GPGGA", u"GPGGA", 2), u"Latitude = 48");
+    EXPECT_EQ(value("$GPGGA,1,48,N", u"GPGGA", 2), u"-");
+    EXPECT_EQ(value("$GPGGA,1,48$GPGGA,1\r\n", u"GPGGA", 2), u"-");
     EXPECT_EQ(value(std::string("$GPGGA,1,2\0,3\r\n", 15), u"GPGGA", 3), u"-");
     EXPECT_EQ(value("$GPGG", u"GPGGA", 1), u"-");
     EXPECT_EQ(value("$GPGGA,1\r\n", u"GPGG", 1), u"-");
     EXPECT_EQ(value("$GPGGA,1\r\n", u"GPGGA", 0), u"-");
     EXPECT_EQ(value("$GPGGA,1\r\n", u"GPGGA", 33), u"-");
+}
+
+// The sentence a read ends in before its line end is kept for the next read to finish.
+TEST(ParameterField, TheUnfinishedLastSentenceIsFound) {
+    const auto start = [](const std::string& read) {
+        return UnfinishedSentenceStart(read.data(), static_cast<std::int32_t>(read.size()));
+    };
+    EXPECT_EQ(start("$GPGGA,1\r\n$GPRMC,7"), 10);
+    EXPECT_EQ(start("xx!AIVD"), 2);
+    EXPECT_EQ(start("$GPGGA,1\r\n"), -1);
+    EXPECT_EQ(start("$GPGGA,1\r"), -1);
+    EXPECT_EQ(start("noise"), -1);
+    EXPECT_EQ(start(std::string("$GPRMC,7\0", 9) + "$GPGGA"), 0); // the data end at the zero byte
+    EXPECT_EQ(start("$GPRMC," + std::string(200, '1')), -1);      // longer than any sentence
+    EXPECT_EQ(UnfinishedSentenceStart(nullptr, 10), -1);
 }
 
 } // namespace
