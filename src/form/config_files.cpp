@@ -93,7 +93,6 @@ void SaveConfigClicked(Widget&) {
     }
     platform::PortResult written;
     {
-        const ScopedPortHold hold(Exchange::File);
         const PortStandIn standIn(created.handle);
         written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
     }
@@ -137,7 +136,6 @@ void OpenConfigClicked(Widget&) {
     }
     platform::PortResult read;
     {
-        const ScopedPortHold hold(Exchange::File);
         const PortStandIn standIn(opened.handle);
         read = ReadIntoReceiveBuffer();
     }

@@ -4,6 +4,7 @@
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
 #include "image/settings_check.h"
+#include "link/exchange_owner.h"
 
 namespace zor {
 
@@ -28,6 +29,7 @@ void BaudClicked(Widget& radio) {
 
 // Only the form is cleared; nothing goes to the converter.
 void ClearConfigClicked(Widget&) {
+    if (!MayGoAhead(UserAction::ClearConfig)) return;
     for (Widget& slot : mainForm.sentence.slot)
         slot.setChecked(false);
     RegisterSetPanel& table = mainForm.registerSets;
@@ -46,7 +48,12 @@ void ClearConfigClicked(Widget&) {
     mainForm.identity.serialNumberField.setText(u"");
 }
 
+// The toolkit has already selected the radio: a refusal selects the one before it again.
 void MainFunctionClicked(Widget& radio) {
+    if (!MayGoAhead(UserAction::MainFunction)) {
+        RestoreMainFunctionRadios();
+        return;
+    }
     for (const MainFunction function : allMainFunctions)
         if (&radio == &MainFunctionRadio(function)) ApplyMainFunctionLayout(function);
 }

@@ -53,6 +53,13 @@ std::u16string statusLine() {
 
 class FormBehaviourTest : public testing::StartedProgramTest {
   protected:
+    // No converter is attached: the technician stops the scan, which would otherwise read a converter
+    // it found over the form, and the form's changes are refused while it runs.
+    void SetUp() override {
+        StartedProgramTest::SetUp();
+        click(mainForm.commPort.rescanButton);
+    }
+
     ControlOutputPanel& output = mainForm.controlOutput;
     RegisterSetPanel& sets = mainForm.registerSets;
 };
@@ -240,6 +247,7 @@ TEST_F(FormBehaviourTest, TheServiceMarkerBesideTheProgramUnlocksTheSerialNumber
     platform::headless::setModulePath(u"C:\\Склад-Ω\\ZOR-MX-410.exe");
     platform::headless::setFileExists(u"C:\\Склад-Ω\\service", true);
     restartProgram();
+    click(mainForm.commPort.rescanButton); // the scan of the new start stopped
     Widget& serial = mainForm.identity.serialNumberField;
     EXPECT_TRUE(usable(serial));
     typeInto(serial, u"1234567");
@@ -386,7 +394,9 @@ TEST_F(FormBehaviourTest, ConverterFaultsTurnTheirLightsRedAndBlinking) {
 }
 
 // The picker's windows wait until the form has painted; a "Pick" that comes sooner makes them itself.
-TEST_F(FormBehaviourTest, ThePickerIsMadeAfterTheFirstPaintOrByAnEarlierPick) {
+using FormAtStartTest = testing::StartedProgramTest;
+
+TEST_F(FormAtStartTest, ThePickerIsMadeAfterTheFirstPaintOrByAnEarlierPick) {
     EXPECT_TRUE(mainForm.commands.readButton.paintedOnScreen); // the form has painted
     EXPECT_EQ(pickerWindow.window, nullptr);
     click(mainForm.sentence.pickButton);
