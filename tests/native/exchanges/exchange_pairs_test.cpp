@@ -381,6 +381,14 @@ Bytes firmwareImage() {
     return bytes;
 }
 
+// What the address field shows on screen and what the program took from it: they must agree.
+std::u16string addressShown() {
+    const Widget& field = mainForm.identity.addressField;
+    char16_t shown[64] = {};
+    platform::windowText(field.editWindow, shown, 64);
+    return textOf(field) == shown ? shown : u"(the field shows " + std::u16string(shown) + u")";
+}
+
 bool formShows(Form form, bool modbus) {
     const std::optional<MainFunction> function = SelectedMainFunction();
     const RegisterSetPanel& table = mainForm.registerSets;
@@ -402,9 +410,9 @@ bool formShows(Form form, bool modbus) {
     case Form::Preset:
         return textOf(table.command[0]) == u"4" && textOf(table.startReg[0]) == u"2";
     case Form::Typed:
-        return textOf(mainForm.identity.addressField) == u"7";
+        return addressShown() == u"7";
     case Form::Untyped:
-        return textOf(mainForm.identity.addressField) != u"7";
+        return addressShown() != u"7" && addressShown().find(u"(the field") == std::u16string::npos;
     case Form::ViewEnded:
         return formModel.viewedParameter <= 0 && mainForm.commands.readButton.enabled;
     }
