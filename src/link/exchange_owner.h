@@ -1,6 +1,7 @@
 // One exchange at a time: which exchange holds the converter's port and the main window's job slot,
 // and what each user action does while it runs. Every button, right click and close that would touch
-// the port asks here first; one table decides (exchange_rules.cpp).
+// the port, and every action that changes the settings in the form, asks here first; one table decides
+// (exchange_rules.cpp).
 #pragma once
 
 #include "toolkit/widget.h"
