@@ -57,6 +57,7 @@ void AttachHandlers() {
     mainForm.status.line.onClick = StatusClicked;
 
     toolkit.exitHook = CloseLinkPort;
+    toolkit.mayTypeIntoField = [](Widget&) { return MayGoAhead(UserAction::TypeIntoField); };
 }
 
 } // namespace zor

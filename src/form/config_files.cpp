@@ -87,7 +87,6 @@ void SaveConfigClicked(Widget&) {
         return;
     SavedFile saved;
     {
-        const ScopedPortHold hold(Exchange::File);
         saved = SaveConfigImage(configPath, built->image.bytes.data(), built->image.length);
     }
     if (saved.failure != SavedFile::Failure::None) {
@@ -123,7 +122,6 @@ void OpenConfigClicked(Widget&) {
     }
     platform::PortResult read;
     {
-        const ScopedPortHold hold(Exchange::File);
         const PortStandIn standIn(opened.handle);
         read = ReadIntoReceiveBuffer();
     }

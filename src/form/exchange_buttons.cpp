@@ -30,11 +30,7 @@ void SendSettingsClicked(Widget&) {
     if (!MayGoAhead(UserAction::SendSettings)) return;
     const std::optional<BuildResult> built = BuildSelectedImage();
     if (!built || !built->ok) return;
-    platform::PortResult written;
-    {
-        const ScopedPortHold hold(Exchange::Send);
-        written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
-    }
+    const platform::PortResult written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
     if (written.ok()) {
         converterHeld = formModel;
         SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());

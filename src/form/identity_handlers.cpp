@@ -5,6 +5,7 @@
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
 #include "image/settings_check.h"
+#include "link/exchange_owner.h"
 
 namespace zor {
 
@@ -31,6 +32,7 @@ void BaudClicked(Widget& radio) {
 
 // Only the record is cleared, and the form shows it; nothing goes to the converter.
 void ClearConfigClicked(Widget&) {
+    if (!MayGoAhead(UserAction::ClearConfig)) return;
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         formModel.sentenceId[k].clear();
         formModel.parameterSelectMask[k] = 0;
@@ -43,8 +45,12 @@ void ClearConfigClicked(Widget&) {
     ShowRecord();
 }
 
-// The fields typed into are taken first: a refused one keeps the function, and its radio, as they were.
+// The toolkit has already selected the radio: a refusal, or a refused text, shows the record's again.
 void MainFunctionClicked(Widget& radio) {
+    if (!MayGoAhead(UserAction::MainFunction)) {
+        ShowMainFunction();
+        return;
+    }
     std::optional<MainFunction> chosen;
     for (const MainFunction function : allMainFunctions)
         if (&radio == &MainFunctionRadio(function)) chosen = function;

@@ -4,12 +4,14 @@
 
 #include "image/baud_rates.h"
 #include "image/image_layout.h"
+#include "image/main_function.h"
 #include "image/modbus_columns.h"
 #include "image/threshold_functions.h"
 #include "toolkit/widget.h"
 
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 namespace zor {
@@ -50,6 +52,8 @@ struct MainFunctionPanel {
     Widget nmeaRadio;
     Widget modbusRadio;
     Widget serialRadio;
+    // The function whose arrangement the form shows: a refused click on a radio selects its radio again.
+    std::optional<MainFunction> shown;
 };
 
 struct SentencePanel {

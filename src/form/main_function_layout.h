@@ -18,6 +18,9 @@ void ApplyMainFunctionLayout(MainFunction function);
 // The radio that selects a main function.
 Widget& MainFunctionRadio(MainFunction function);
 
+// Selects the radio of the arrangement shown, none before the first: after a refused click.
+void RestoreMainFunctionRadios();
+
 // The main function whose radio is selected; none while no radio is.
 std::optional<MainFunction> SelectedMainFunction();
 

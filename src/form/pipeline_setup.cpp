@@ -1,6 +1,7 @@
 #include "form/form_display.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
+#include "link/exchange_owner.h"
 #include "platform/dialogs.h"
 #include "toolkit/layout.h"
 
@@ -24,7 +25,7 @@ void PipelineEntered(Widget& button) {
 // The preset of a pipeline temperature probe: everything but the slave address, which the user types.
 void PipelineClicked(Widget& button) {
     const std::int32_t k = button.tag;
-    if (!isRow(k)) return;
+    if (!isRow(k) || !MayGoAhead(UserAction::PipelinePreset)) return;
     RegisterSetPanel& table = mainForm.registerSets;
     table.command[k].setText(u"4");
     table.startReg[k].setText(u"2");

@@ -16,6 +16,7 @@ struct PortHolder {
 };
 
 PortHolder held;
+RuleSeam ruleSeam = nullptr;
 
 // The exchanges on the main window's slot are known by the job armed there.
 Exchange mainSlotExchange() {
@@ -23,7 +24,7 @@ Exchange mainSlotExchange() {
     if (mainWindow != nullptr && JobArmed(*mainWindow)) {
         if (mainWindow->onTimer == FirmwareJob) return Exchange::Firmware;
         if (mainWindow->onTimer == ScanStep) return Exchange::Scan;
-        if (mainWindow->onTimer == ReplyJob) return IsScanning() ? Exchange::Scan : Exchange::ReplyWait;
+        if (mainWindow->onTimer == ReplyJob) return IsScanning() ? Exchange::ScanReply : Exchange::ReadReply;
     }
     // A scan left switched on after a read error: "Stop Scanning" still ends it.
     return IsScanning() ? Exchange::Scan : Exchange::Idle;
@@ -32,23 +33,25 @@ Exchange mainSlotExchange() {
 void stopRunning(Exchange running) {
     switch (running) {
     case Exchange::Scan:
+    case Exchange::ScanReply:
         StopPortScan();
         return;
-    case Exchange::ReplyWait:
+    case Exchange::ReadReply:
         KillJob(*converterLink.widgets.mainWindow);
         return;
     case Exchange::RealtimeView:
     case Exchange::IncomingView:
         if (held.stop != nullptr) held.stop();
         return;
-    default:
+    case Exchange::Idle:
+    case Exchange::Firmware:
         return;
     }
 }
 
-platform::WindowHandle boxOwner() {
-    const Widget* mainWindow = converterLink.widgets.mainWindow;
-    return mainWindow != nullptr ? mainWindow->window : nullptr;
+platform::WindowHandle ownerWindow(const Widget* owner) {
+    if (owner == nullptr) owner = converterLink.widgets.mainWindow;
+    return owner != nullptr ? owner->window : nullptr;
 }
 
 } // namespace
@@ -58,9 +61,10 @@ Exchange RunningExchange() {
     return mainSlotExchange();
 }
 
-bool MayGoAhead(UserAction action) {
+bool MayGoAhead(UserAction action, const Widget* boxOwner) {
     const Exchange running = RunningExchange();
-    const ExchangeRule rule = RuleFor(running, action);
+    ExchangeRule rule = RuleFor(running, action);
+    if (ruleSeam != nullptr) rule = ruleSeam(running, action, rule);
     switch (rule.verdict) {
     case Verdict::Allow:
         return true;
@@ -68,17 +72,19 @@ bool MayGoAhead(UserAction action) {
         stopRunning(running);
         return true;
     case Verdict::Ask:
-        return platform::messageBox(boxOwner(), rule.text, rule.boxCaption,
+        return platform::messageBox(ownerWindow(boxOwner), rule.text, rule.boxCaption,
                                     platform::box::IconWarning | platform::box::OkCancel) ==
                platform::box::AnswerOk;
     case Verdict::Refuse:
         if (rule.boxCaption != nullptr)
-            platform::messageBox(boxOwner(), rule.text, rule.boxCaption, platform::box::Ok);
+            platform::messageBox(ownerWindow(boxOwner), rule.text, rule.boxCaption, platform::box::Ok);
         else if (rule.text != nullptr)
             ShowLinkStatus(rule.text);
         return false;
+    case Verdict::Unreachable:
+        return false;
     }
-    return false;
+    return false; // a verdict that is no enumerator: refused
 }
 
 void HoldPort(Exchange holder, void (*stop)()) {
@@ -89,12 +95,8 @@ void ReleasePort(Exchange holder) {
     if (held.holder == holder) held = {};
 }
 
-ScopedPortHold::ScopedPortHold(Exchange holder) : holder_(holder), before_(held.holder) {
-    if (before_ == Exchange::Idle) HoldPort(holder);
-}
-
-ScopedPortHold::~ScopedPortHold() {
-    if (before_ == Exchange::Idle) ReleasePort(holder_);
+void SetRuleSeam(RuleSeam seam) {
+    ruleSeam = seam;
 }
 
 bool MainWindowCloseRequested(Widget&) {

@@ -1,5 +1,6 @@
 #include "nmea/sentence_picker.h"
 
+#include "link/exchange_owner.h"
 #include "link/link_state.h"
 #include "nmea/incoming_view.h"
 #include "nmea/nmea_hooks.h"
@@ -94,7 +95,9 @@ void closePicker() {
     }
 }
 
+// Refused while a reply that would overwrite the picked sentence is on its way: the picker stays up.
 void PickerOkClicked(Widget&) {
+    if (!MayGoAhead(UserAction::PickSentence, &pickerWindow)) return;
     if (picker.pickedSentence != 0) {
         const SentenceEntry& entry = sentenceCatalogue.entries[picker.pickedSentence - 1];
         FormTakePickedSentence(entry.id.c_str(), picker.pickedParameterMask);

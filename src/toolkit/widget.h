@@ -247,6 +247,9 @@ struct ToolkitState {
     char16_t defaultFontFace[33] = u"Arial";
     std::int32_t defaultFontSize = 10;
     void (*exitHook)() = nullptr;
+    // Asked before what the user typed into a field is taken (not for a text the program sets); false
+    // puts the field's text back as it was.
+    bool (*mayTypeIntoField)(Widget& field) = nullptr;
     std::uintptr_t graphicsToken = 0;
     bool graphicsStarted = false;
 };

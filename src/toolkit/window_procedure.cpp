@@ -7,6 +7,8 @@
 #include "toolkit/widget_create.h"
 #include "toolkit/widget_painter.h"
 
+#include <string>
+
 namespace zor {
 
 namespace {
@@ -92,6 +94,23 @@ void onSizeMessage(Widget& w) {
         w.visualState = Disabled;
 }
 
+// Set while a refused field gets its text back: that change is no input.
+bool puttingTextBack = false;
+
+// A text the program sets is in the widget's buffer before the edit control reports it; one that
+// differs came from the keyboard or a paste.
+bool typedAndRefused(Widget& w, std::int32_t n) {
+    if (!toolkit.eventsEnabled || toolkit.mayTypeIntoField == nullptr) return false;
+    std::u16string shown(static_cast<std::size_t>(n), u'\0');
+    windowText(w.editWindow, shown.data(), n);
+    shown.resize(std::char_traits<char16_t>::length(shown.c_str()));
+    if (shown == w.text->c_str() || toolkit.mayTypeIntoField(w)) return false;
+    puttingTextBack = true;
+    setWindowText(w.editWindow, w.text->c_str());
+    puttingTextBack = false;
+    return true;
+}
+
 void onTextFieldCommand(Widget& w, WParam first) {
     if (w.kind != WidgetKind::TextField || w.editWindow == nullptr) return;
     const std::uint32_t code = highWord(first);
@@ -100,7 +119,9 @@ void onTextFieldCommand(Widget& w, WParam first) {
     } else if (code == editNotify::KillFocus) {
         gated(w.onEditDone, w);
     } else if (code == editNotify::Change) {
+        if (puttingTextBack) return;
         const std::int32_t n = windowTextLength(w.editWindow) + 1;
+        if (typedAndRefused(w, n)) return;
         if (w.text->resize(n)) windowText(w.editWindow, w.text->data, n);
         gated(w.onTextChange, w);
     }

@@ -26,12 +26,14 @@
 //   its width whatever its style (Windows stops a field without auto-scroll there: tests/unit shows it);
 // - files (headless_port.h): the read-only attribute (no opening for writing, replacing, deleting) and
 //   the sharing of each open handle with the others, refused with 5 and 32 as Windows does;
-// - the move/size loop's messages for testing::userResize, message boxes answered from a script.
+// - the move/size loop's messages for testing::userResize, message boxes answered from a script;
+// - a box with an owner disables the owner's top-level window while it is up (a click on it is
+//   dropped), a box without one leaves every window usable.
 //
 // What it does not: painting to a screen (surfaces record drawing, see headless_graphics.h), z order
 // changes of child windows, mouse capture, double clicks, the wheel, non-client messages, hover,
-// caret and scrolling, clipboard, shortcuts and balloons of the edit control, the owner of a box
-// being disabled while it is up, the real frame drag, keyboard layouts (shift with
+// caret and scrolling, clipboard, shortcuts and balloons of the edit control, the focus moving to
+// a box, the real frame drag, keyboard layouts (shift with
 // digits gives nothing). A test that depends on one of these belongs in tests/windows or in
 // tests/unit, where it also runs under Wine.
 #pragma once

@@ -4,6 +4,7 @@
 #include "platform/types.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,10 @@ struct ShownBox {
 // The next box stays up for upForMs on the virtual clock, its modal loop dispatching what falls due
 // (jobs run under the box, as on Windows), then is closed with the answer.
 void answerNextBoxAfter(std::int32_t answer, std::uint32_t upForMs);
+
+// The test's input (clicks, keys) made once the next box is up, before its modal loop runs: what a
+// user does while a box stands in front of the window.
+void whileNextBoxIsUp(std::function<void()> input);
 
 const std::vector<ShownBox>& shownBoxes();
 const std::vector<std::pair<std::uint32_t, std::uint32_t>>& beeps();

@@ -6,6 +6,7 @@
 #include "platform/test_input.h"
 
 #include <deque>
+#include <functional>
 
 namespace zor::platform {
 
@@ -17,7 +18,8 @@ struct DialogLog {
         std::int32_t button = box::AnswerOk;
         std::uint32_t upForMs = 0;
     };
-    std::deque<Answer> answers; // scripted by the test, for the next boxes
+    std::deque<Answer> answers;    // scripted by the test, for the next boxes
+    std::function<void()> whileUp; // the test's input while the next box is up
     bool graphicsRunning = false;
     int graphicsStarts = 0;
 };
@@ -43,7 +45,20 @@ std::int32_t messageBox(WindowHandle owner, const char16_t* text, const char16_t
     log().boxes.push_back(headless::ShownBox{owner, text != nullptr ? text : u"",
                                              caption != nullptr ? caption : u"", flags, answer.button});
     const std::size_t shown = log().boxes.size() - 1;
+    // As Windows does: a box with an owner takes the owner's top-level window out of use while it is
+    // up; one without leaves every window usable.
+    WindowHandle root = owner;
+    while (root != nullptr && !headless_detail::isTopLevel(*root) && headless_detail::alive(root->parent))
+        root = root->parent;
+    const bool disable = root != nullptr && isWindowEnabled(root);
+    if (disable) enableWindow(root, false);
+    if (log().whileUp) {
+        const std::function<void()> input = std::move(log().whileUp);
+        log().whileUp = nullptr;
+        input();
+    }
     headless_detail::runModalLoop(answer.upForMs);
+    if (disable) enableWindow(root, true);
     log().boxes[shown].closed = true;
     return answer.button;
 }
@@ -65,6 +80,7 @@ void shutdownGraphics(std::uintptr_t) {
 namespace headless_detail {
 void forgetBoxAnswers() {
     log().answers.clear();
+    log().whileUp = nullptr;
 }
 } // namespace headless_detail
 
@@ -76,6 +92,9 @@ void answerNextBoxes(std::initializer_list<std::int32_t> answers) {
 } // namespace testing
 
 namespace headless {
+void whileNextBoxIsUp(std::function<void()> input) {
+    log().whileUp = std::move(input);
+}
 void answerNextBoxAfter(std::int32_t answer, std::uint32_t upForMs) {
     log().answers.push_back({answer, upForMs});
 }

@@ -53,6 +53,13 @@ std::u16string statusLine() {
 
 class FormBehaviourTest : public testing::StartedProgramTest {
   protected:
+    // No converter is attached: the technician stops the scan, which would otherwise read a converter
+    // it found over the form, and the form's changes are refused while it runs.
+    void SetUp() override {
+        StartedProgramTest::SetUp();
+        click(mainForm.commPort.rescanButton);
+    }
+
     ControlOutputPanel& output = mainForm.controlOutput;
     RegisterSetPanel& sets = mainForm.registerSets;
 };
@@ -395,7 +402,9 @@ TEST_F(FormBehaviourTest, ConverterFaultsTurnTheirLightsRedAndBlinking) {
 }
 
 // The picker's windows wait until the form has painted; a "Pick" that comes sooner makes them itself.
-TEST_F(FormBehaviourTest, ThePickerIsMadeAfterTheFirstPaintOrByAnEarlierPick) {
+using FormAtStartTest = testing::StartedProgramTest;
+
+TEST_F(FormAtStartTest, ThePickerIsMadeAfterTheFirstPaintOrByAnEarlierPick) {
     EXPECT_TRUE(mainForm.commands.readButton.paintedOnScreen); // the form has painted
     EXPECT_EQ(pickerWindow.window, nullptr);
     click(mainForm.sentence.pickButton);

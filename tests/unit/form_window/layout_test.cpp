@@ -158,6 +158,7 @@ TEST_F(FormLayoutTest, MainWindowIsCentredAtItsFixedSize) {
 TEST_F(FormLayoutTest, EachMainFunctionRadioRearrangesTheSameWidgets) {
     ExpectLayout(Layout::Built);
     EXPECT_EQ(SelectedMainFunction(), MainFunction::NmeaToSdi12);
+    click(mainForm.commPort.rescanButton); // the scan stopped: no converter will answer
 
     click(mainForm.mainFunction.modbusRadio);
     EXPECT_EQ(SelectedMainFunction(), MainFunction::ModbusToSdi12);
