@@ -2,6 +2,7 @@
 // real-time parameter view must stay inside the data, and a found field must lie within it.
 #include "nmea/incoming_sentences.h"
 #include "nmea/parameter_field.h"
+#include "nmea/received_text.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -54,6 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::int32_t unfinished = zor::UnfinishedSentenceStart(buffer, received);
     if (unfinished >= received || unfinished < -1) std::abort();
-    if (unfinished >= 0 && received - unfinished > zor::longestSentence) std::abort();
+    // The unfinished sentence lies within the data, which end at the first zero byte.
+    if (unfinished >= 0 && zor::ReceivedLength(buffer, received) - unfinished > zor::longestSentence)
+        std::abort();
     return 0;
 }
