@@ -1,8 +1,11 @@
 // firmware: the firmware transfer stepped as the window's job steps it, on the real clock, with a
 // progress bar on a terminal.
+#include "cli/batch_report.h"
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/sha256.h"
+#include "cli/stop_request.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
 #include "image/config_file.h"
@@ -12,8 +15,11 @@
 #include "link/serial_firmware_port.h"
 #include "platform/terminal.h"
 
+#include <chrono>
 #include <cstdio>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 namespace zor::cli {
@@ -23,10 +29,62 @@ struct FirmwareOptions {
     std::string file;
     std::vector<std::string> ports;
     bool yes = false;
+    std::string report; // a JSON line per converter appended to it
+};
+
+std::int32_t packetCount(const FirmwareTransfer& transfer) {
+    return transfer.image.size / firmwarePacketData + 1;
+}
+
+// The updates under way, for the last words of a second Ctrl-C: a converter stopped mid-update keeps
+// no working firmware, and the technician must know which one and how far it got.
+class UpdatesInHand {
+  public:
+    explicit UpdatesInHand(BatchReport& report) : report_(report) {}
+
+    void begin(const std::string& port, const ReportEntry& entry, std::int32_t total) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        updates_[port] = {entry, total, 0, std::chrono::steady_clock::now()};
+    }
+    void reached(const std::string& port, std::int32_t acknowledged) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        updates_[port].acknowledged = acknowledged;
+    }
+    void end(const std::string& port) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        updates_.erase(port);
+    }
+    // Each converter left half-flashed, printed and reported.
+    void sayHalfFlashed() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        for (auto& [port, update] : updates_) {
+            const std::string why =
+                "half-flashed, stopped at packet " + std::to_string(update.acknowledged + 1) + " of " +
+                std::to_string(update.total) + ": send the firmware again before the converter is used";
+            std::printf("%s: INTERRUPTED: %s\n", port.c_str(), why.c_str());
+            update.entry.exitCode = exitInterrupted;
+            update.entry.message = why;
+            update.entry.seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - update.start).count();
+            report_.append(update.entry);
+        }
+        std::fflush(stdout);
+    }
+
+  private:
+    struct Update {
+        ReportEntry entry;
+        std::int32_t total = 0;
+        std::int32_t acknowledged = 0;
+        std::chrono::steady_clock::time_point start;
+    };
+    BatchReport& report_;
+    std::mutex mutex_;
+    std::map<std::string, Update> updates_;
 };
 
 void drawProgress(const FirmwareTransfer& transfer, std::int32_t resent) {
-    const std::int32_t total = transfer.image.size / firmwarePacketData + 1;
+    const std::int32_t total = packetCount(transfer);
     const std::int32_t done = transfer.acknowledged;
     constexpr std::int32_t width = 40;
     const std::int32_t filled = total > 0 ? done * width / total : width;
@@ -37,14 +95,27 @@ void drawProgress(const FirmwareTransfer& transfer, std::int32_t resent) {
     std::fflush(stderr);
 }
 
-// The update of one converter: its transfer stepped as the window's job does, on the real clock.
-PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool bar) {
+// The update of one converter: its transfer stepped as the window's job does, on the real clock. Once
+// the start is written it runs to its end or is given up, whatever Ctrl-C comes.
+PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool bar, UpdatesInHand& inHand,
+                       ReportEntry& entry) {
+    if (StopRequested()) return NotStarted();
     ConverterLink link;
     FoundConverter converter;
     std::string failure;
     const int found = FindConverter(port, link, converter, &failure);
     if (found != exitOk) return {found, "", failure};
+    entry.serialNumber = Utf8(converter.form.serialNumber);
+    entry.firmwareVersion = FirmwareVersion(converter);
+    if (converter.form.function) entry.mainFunction = MainFunctionName(*converter.form.function);
+    if (StopRequested()) return NotStarted();
     const std::string name = PortDisplayName(converter.device);
+    inHand.begin(name, entry, packetCount(transfer));
+    struct OutOfHand {
+        UpdatesInHand& inHand;
+        const std::string& name;
+        ~OutOfHand() { inHand.end(name); }
+    } outOfHand{inHand, name};
     std::vector<std::uint8_t> receive(receiveBufferSize, 0);
     SerialFirmwarePort firmwarePort(link.handle(), receive.data());
     std::int32_t resent = 0;
@@ -55,6 +126,7 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
             status = step.status;
             if (status == packetSendFailedStatus) ++resent;
             if (bar && transfer.state >= firmwareSendPacket) drawProgress(transfer, resent);
+            inHand.reached(name, transfer.acknowledged);
         }
         if (step.finished) {
             if (bar) std::fputc('\n', stderr);
@@ -85,20 +157,40 @@ int runFirmware(const FirmwareOptions& options) {
         PrintError(options.file + ": " + Utf8(check.message));
         return exitNotSettings;
     }
-    std::fprintf(stderr, "%s\n", Utf8(firmwareWarningText).c_str());
+    // The window's warning, with the terminal's way of saying OK.
+    std::fprintf(stderr,
+                 "A firmware file was selected.\nFirmware updates may cause the converter to fail!\n");
     if (!options.yes) {
-        PrintError("give --yes to send the firmware");
+        PrintError("give --yes to proceed");
         return exitUsage;
     }
+    std::fprintf(stderr, "Proceeding, as --yes was given.\n");
+    BatchReport report;
+    const int opened = report.open(options.report, options.file, Sha256Hex(bytes), "firmwareFile");
+    if (opened != exitOk) return opened;
+    UpdatesInHand inHand(report);
+    SetLastWords([&inHand] { inHand.sayHalfFlashed(); });
 
     const bool one = options.ports.size() <= 1;
-    return ServePorts(options.ports,
-                      [&](const std::string& port) {
-                          auto own = std::make_unique<FirmwareTransfer>(*transfer);
-                          return updatePort(port, *own,
-                                            one && platform::isTerminal(platform::StandardStream::Error));
-                      },
-                      {"updated"});
+    const int code = ServePorts(
+        options.ports,
+        [&](const std::string& port) {
+            const auto start = std::chrono::steady_clock::now();
+            ReportEntry entry;
+            entry.port = port;
+            entry.verify.clear();
+            auto own = std::make_unique<FirmwareTransfer>(*transfer);
+            const PortOutcome outcome = updatePort(
+                port, *own, one && platform::isTerminal(platform::StandardStream::Error), inHand, entry);
+            entry.exitCode = outcome.code;
+            entry.message = outcome.failure;
+            entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            report.append(entry);
+            return outcome;
+        },
+        {"updated"});
+    SetLastWords({});
+    return code;
 }
 
 } // namespace
@@ -109,6 +201,9 @@ Subcommand AddFirmwareCommand(CLI::App& program) {
     command->add_option("file", options->file, "FILE.binary (at most 32768 bytes)")->required();
     AddPortsOption(*command, options->ports);
     command->add_flag("-y,--yes", options->yes, "Proceed: firmware updates may cause the converter to fail");
+    command->add_option("--report", options->report,
+                        "Append a JSON line per converter to FILE, as send --report does (with firmwareFile\n"
+                        "for settingsFile and no verify)");
     return {command, [options] { return runFirmware(*options); }};
 }
 

@@ -241,6 +241,12 @@ TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
     const Bytes edited = readBytes(path("edited.cfg"));
     EXPECT_EQ(std::string(edited.begin() + 14, edited.begin() + 20), std::string("***GA\0", 6));
 
+    // Notepad saves UTF-8 with a byte-order mark in front.
+    writeText("notepad.json", "\xEF\xBB\xBF{\"mainFunction\": \"serial\", \"sdi12Address\": \"1\", "
+                              "\"serialNumber\": \"12345678\", \"baud\": 2400}");
+    const Outcome notepad = run({"build", path("notepad.json"), "-o", path("notepad.cfg")});
+    EXPECT_EQ(notepad.code, 0) << notepad.err;
+
     writeText("noise.cfg", "no tag in here");
     EXPECT_EQ(run({"show", path("noise.cfg")}).code, 6);
     EXPECT_EQ(run({"show", path("missing.cfg")}).code, 5);
@@ -291,7 +297,10 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
          R"(registerSets[0].thresholdFunction: "<", ">", "=", "<=" or ">=" is expected)"},
         {R"({"mainFunction": "nmea", "averaging": {"sampleRat": 2}})", "averaging.sampleRat: unknown value"},
         {R"({"mainFunction": "modbus", "modbusRows": [{"adress": 2}]})",
-         "modbusRows[0].adress: unknown value"}};
+         "modbusRows[0].adress: unknown value"},
+        // The last of two would silently win.
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": 1, "hysteresis": 0, "threshold": 2}]})",
+         R"("threshold" is given twice)"}};
     for (const auto& [text, said] : notSettings) {
         writeText("bad.json", text);
         for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first
@@ -356,6 +365,8 @@ TEST_F(ZorConfig, FirmwareIsSentAgainWhereAPacketIsRejected) {
     ASSERT_EQ(r.code, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("Firmware update complete: 100 bytes in 4 packets, 3 resent"), std::string::npos)
         << r.out;
+    EXPECT_NE(r.err.find("Proceeding, as --yes was given."), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Click"), std::string::npos) << "no window's buttons on a terminal";
     // What the converter kept is the packets' data: the file and the zero filling of the last packet.
     Bytes expected = firmware;
     expected.resize(128, 0);
@@ -484,6 +495,14 @@ TEST_F(ZorConfig, PortsByLinkAndWithoutPermission) {
     const Outcome linked = run({"read", "--port", path("usb-converter-if00")});
     EXPECT_EQ(linked.code, 0) << linked.err;
     EXPECT_NE(linked.out.find("serial ZS410001"), std::string::npos) << linked.out;
+
+    // One port by two names would be served twice at once.
+    const Outcome twice = run({"read", "--port", path("usb-converter-if00"), "--port", converter.port});
+    EXPECT_EQ(twice.code, 2);
+    EXPECT_NE(twice.err.find("--port " + path("usb-converter-if00") + " and --port " + converter.port +
+                             " are the same port"),
+              std::string::npos)
+        << twice.err;
 
     ASSERT_EQ(chmod(converter.port.c_str(), 0), 0);
     ASSERT_EQ(chmod(dir.c_str(), 0755), 0); // the link itself may be followed

@@ -1,0 +1,52 @@
+#include "cli/settings_text.h"
+
+#include "cli/exit_codes.h"
+#include "cli/session.h"
+
+#include <set>
+
+namespace zor::cli {
+namespace {
+
+constexpr std::uint8_t byteOrderMark[] = {0xEF, 0xBB, 0xBF};
+
+std::size_t textStart(const std::vector<std::uint8_t>& bytes) {
+    const bool marked = bytes.size() >= 3 && std::equal(byteOrderMark, byteOrderMark + 3, bytes.begin());
+    return marked ? 3 : 0;
+}
+
+} // namespace
+
+bool IsSettingsText(const std::vector<std::uint8_t>& bytes) {
+    return StartsLikeJson(std::vector<std::uint8_t>(
+        bytes.begin() + static_cast<std::ptrdiff_t>(textStart(bytes)), bytes.end()));
+}
+
+int ParseSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json) {
+    // The keys met so far in each object open around the parser.
+    std::vector<std::set<std::string>> keysOfObject;
+    std::string twice;
+    const nlohmann::json::parser_callback_t each = [&](int, nlohmann::json::parse_event_t event,
+                                                       nlohmann::json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (event == Event::object_start) keysOfObject.emplace_back();
+        if (event == Event::object_end && !keysOfObject.empty()) keysOfObject.pop_back();
+        if (event == Event::key && !keysOfObject.empty() && twice.empty() &&
+            !keysOfObject.back().insert(parsed.get<std::string>()).second)
+            twice = parsed.get<std::string>();
+        return true;
+    };
+    json = nlohmann::json::parse(bytes.begin() + static_cast<std::ptrdiff_t>(textStart(bytes)), bytes.end(),
+                                 each, false);
+    if (json.is_discarded()) {
+        PrintError(path + " is not valid JSON");
+        return exitNotSettings;
+    }
+    if (!twice.empty()) {
+        PrintError(path + ": \"" + twice + "\" is given twice in one object; give each value once");
+        return exitNotSettings;
+    }
+    return exitOk;
+}
+
+} // namespace zor::cli

@@ -1,0 +1,20 @@
+// A settings text (JSON) as read from a file: a UTF-8 byte-order mark in front (Notepad writes one) is
+// skipped, and a value named twice in one object is refused rather than the last one silently taken.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zor::cli {
+
+// Whether the bytes, after a byte-order mark, open a JSON object.
+bool IsSettingsText(const std::vector<std::uint8_t>& bytes);
+
+// The text parsed into json. exitOk, or exitNotSettings with a message printed that names the file and
+// what is wrong (invalid JSON, a key given twice).
+int ParseSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json);
+
+} // namespace zor::cli
