@@ -714,6 +714,9 @@ TEST_F(ZorConfig, AChangeOfMainFunctionIsNeverSilent) {
     writeText("bare.json", R"({"mainFunction": "modbus"})");
     writeText("no-timeout.json", R"({"mainFunction": "modbus", "baud": 9600,
         "modbusRows": [{"address": 1, "command": 3, "regCount": 2}], "modbusTimeout": "0"})");
+    writeText(
+        "zero-rows.json",
+        R"({"mainFunction": "modbus", "baud": 9600, "modbusRows": [{"address": 0}], "modbusTimeout": 500})");
     struct Case {
         const char* file;
         bool change;
@@ -726,6 +729,7 @@ TEST_F(ZorConfig, AChangeOfMainFunctionIsNeverSilent) {
          "Slave: give --change-function to switch it"},
         {"bare.json", true, 7, "and the file does not give baud"},
         {"no-timeout.json", true, 7, "and the file does not give modbusTimeout (a time-out that is not 0)"},
+        {"zero-rows.json", true, 7, "and the file does not give modbusRows (a row that is not all zero)"},
         {"modbus.cfg", true, 0,
          "OK: serial ZS410001, Modbus Master to SDI12 Slave (was NMEA0183 to SDI12 Slave), 80 bytes written, "
          "verified"},
