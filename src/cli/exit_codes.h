@@ -39,8 +39,8 @@ inline constexpr ExitCodeMeaning exitCodeMeanings[] = {
     {exitVerifyFailed,
      "verify: the converter read back after send holds other settings (the fields are named)"},
     {exitInterrupted,
-     "Ctrl-C or SIGTERM: converters not yet started were left alone (their lines say \"interrupted\");\n"
-     "     a second Ctrl-C ends at once, naming each converter left half-flashed"},
+     "Ctrl-C or SIGTERM: converters not yet started were left alone (their lines say \"interrupted\")\n"
+     "     and none failed; or a second Ctrl-C ended the run at once"},
 };
 
 // "Exit codes:" and a line per code, for the end of --help.
