@@ -8,6 +8,7 @@
 #include "cli/stop_request.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
+#include "cli/work_in_hand.h"
 #include "image/config_file.h"
 #include "link/command_bytes.h"
 #include "link/detection_status.h"
@@ -17,9 +18,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 namespace zor::cli {
@@ -36,52 +35,11 @@ std::int32_t packetCount(const FirmwareTransfer& transfer) {
     return transfer.image.size / firmwarePacketData + 1;
 }
 
-// The updates under way, for the last words of a second Ctrl-C: a converter stopped mid-update keeps
-// no working firmware, and the technician must know which one and how far it got.
-class UpdatesInHand {
-  public:
-    explicit UpdatesInHand(BatchReport& report) : report_(report) {}
-
-    void begin(const std::string& port, const ReportEntry& entry, std::int32_t total) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        updates_[port] = {entry, total, 0, std::chrono::steady_clock::now()};
-    }
-    void reached(const std::string& port, std::int32_t acknowledged) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        updates_[port].acknowledged = acknowledged;
-    }
-    void end(const std::string& port) {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        updates_.erase(port);
-    }
-    // Each converter left half-flashed, printed and reported.
-    void sayHalfFlashed() {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        for (auto& [port, update] : updates_) {
-            const std::string why =
-                "half-flashed, stopped at packet " + std::to_string(update.acknowledged + 1) + " of " +
-                std::to_string(update.total) + ": send the firmware again before the converter is used";
-            std::printf("%s: INTERRUPTED: %s\n", port.c_str(), why.c_str());
-            update.entry.exitCode = exitInterrupted;
-            update.entry.message = why;
-            update.entry.seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - update.start).count();
-            report_.append(update.entry);
-        }
-        std::fflush(stdout);
-    }
-
-  private:
-    struct Update {
-        ReportEntry entry;
-        std::int32_t total = 0;
-        std::int32_t acknowledged = 0;
-        std::chrono::steady_clock::time_point start;
-    };
-    BatchReport& report_;
-    std::mutex mutex_;
-    std::map<std::string, Update> updates_;
-};
+// What a second Ctrl-C says of a converter whose update is under way.
+std::string halfFlashed(const FirmwareTransfer& transfer) {
+    return "half-flashed, stopped at packet " + std::to_string(transfer.acknowledged + 1) + " of " +
+           std::to_string(packetCount(transfer)) + ": send the firmware again before the converter is used";
+}
 
 void drawProgress(const FirmwareTransfer& transfer, std::int32_t resent) {
     const std::int32_t total = packetCount(transfer);
@@ -97,7 +55,7 @@ void drawProgress(const FirmwareTransfer& transfer, std::int32_t resent) {
 
 // The update of one converter: its transfer stepped as the window's job does, on the real clock. Once
 // the start is written it runs to its end or is given up, whatever Ctrl-C comes.
-PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool bar, UpdatesInHand& inHand,
+PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool bar, WorkInHand& inHand,
                        ReportEntry& entry) {
     if (StopRequested()) return NotStarted();
     ConverterLink link;
@@ -110,12 +68,7 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
     if (converter.form.function) entry.mainFunction = MainFunctionName(*converter.form.function);
     if (StopRequested()) return NotStarted();
     const std::string name = PortDisplayName(converter.device);
-    inHand.begin(name, entry, packetCount(transfer));
-    struct OutOfHand {
-        UpdatesInHand& inHand;
-        const std::string& name;
-        ~OutOfHand() { inHand.end(name); }
-    } outOfHand{inHand, name};
+    const HeldWork held(inHand, name, entry, halfFlashed(transfer));
     std::vector<std::uint8_t> receive(receiveBufferSize, 0);
     SerialFirmwarePort firmwarePort(link.handle(), receive.data());
     std::int32_t resent = 0;
@@ -126,7 +79,7 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
             status = step.status;
             if (status == packetSendFailedStatus) ++resent;
             if (bar && transfer.state >= firmwareSendPacket) drawProgress(transfer, resent);
-            inHand.reached(name, transfer.acknowledged);
+            inHand.update(name, halfFlashed(transfer));
         }
         if (step.finished) {
             if (bar) std::fputc('\n', stderr);
@@ -168,8 +121,8 @@ int runFirmware(const FirmwareOptions& options) {
     BatchReport report;
     const int opened = report.open(options.report, options.file, Sha256Hex(bytes), "firmwareFile");
     if (opened != exitOk) return opened;
-    UpdatesInHand inHand(report);
-    SetLastWords([&inHand] { inHand.sayHalfFlashed(); });
+    WorkInHand inHand(report);
+    SetLastWords([&inHand] { inHand.sayLastWords(); });
 
     const bool one = options.ports.size() <= 1;
     const int code = ServePorts(
