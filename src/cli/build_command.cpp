@@ -25,7 +25,7 @@ int runBuild(const BuildOptions& options) {
         return exitNotSettings;
     }
     nlohmann::json json;
-    const int parsed = ParseSettingsText(options.input, bytes, json);
+    const int parsed = ReadSettingsText(options.input, bytes, json);
     if (parsed != exitOk) return parsed;
     FormState form;
     std::string error;

@@ -52,7 +52,7 @@ int loadInput(const std::string& path, SettingsInput& input) {
             PrintError(path + " is not valid JSON");
             return exitNotSettings;
         }
-        const int parsed = ParseSettingsText(path, input.bytes, input.json);
+        const int parsed = ReadSettingsText(path, input.bytes, input.json);
         if (parsed != exitOk) return parsed;
         FormState scratch;
         std::string error;

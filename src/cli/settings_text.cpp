@@ -22,7 +22,7 @@ bool IsSettingsText(const std::vector<std::uint8_t>& bytes) {
         bytes.begin() + static_cast<std::ptrdiff_t>(textStart(bytes)), bytes.end()));
 }
 
-int ParseSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json) {
+bool ParseSettingsText(const std::vector<std::uint8_t>& bytes, nlohmann::json& json, std::string& error) {
     // The keys met so far in each object open around the parser.
     std::vector<std::set<std::string>> keysOfObject;
     std::string twice;
@@ -39,14 +39,21 @@ int ParseSettingsText(const std::string& path, const std::vector<std::uint8_t>& 
     json = nlohmann::json::parse(bytes.begin() + static_cast<std::ptrdiff_t>(textStart(bytes)), bytes.end(),
                                  each, false);
     if (json.is_discarded()) {
-        PrintError(path + " is not valid JSON");
-        return exitNotSettings;
+        error = "not valid JSON";
+        return false;
     }
     if (!twice.empty()) {
-        PrintError(path + ": \"" + twice + "\" is given twice in one object; give each value once");
-        return exitNotSettings;
+        error = "\"" + twice + "\" is given twice in one object; give each value once";
+        return false;
     }
-    return exitOk;
+    return true;
+}
+
+int ReadSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json) {
+    std::string error;
+    if (ParseSettingsText(bytes, json, error)) return exitOk;
+    PrintError(path + (json.is_discarded() ? " is " : ": ") + error);
+    return exitNotSettings;
 }
 
 } // namespace zor::cli

@@ -13,8 +13,10 @@ namespace zor::cli {
 // Whether the bytes, after a byte-order mark, open a JSON object.
 bool IsSettingsText(const std::vector<std::uint8_t>& bytes);
 
-// The text parsed into json. exitOk, or exitNotSettings with a message printed that names the file and
-// what is wrong (invalid JSON, a key given twice).
-int ParseSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json);
+// The text parsed into json; false with what is wrong (invalid JSON, a key given twice) in error.
+bool ParseSettingsText(const std::vector<std::uint8_t>& bytes, nlohmann::json& json, std::string& error);
+
+// As ParseSettingsText, for the file at path: exitOk, or exitNotSettings with the message printed.
+int ReadSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json);
 
 } // namespace zor::cli

@@ -3,16 +3,24 @@
 // a buffer.
 #include "cli/form_state.h"
 #include "cli/settings_json.h"
+#include "cli/settings_text.h"
 
 #include <nlohmann/json.hpp>
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const nlohmann::json json = nlohmann::json::parse(data, data + size, nullptr, false);
-    if (json.is_discarded()) return 0;
+    nlohmann::json json;
+    std::string refused;
+    if (!zor::cli::ParseSettingsText(std::vector<std::uint8_t>(data, data + size), json, refused)) {
+        if (refused.empty()) __builtin_trap();
+        return 0;
+    }
+    for (const zor::MainFunction function : zor::allMainFunctions)
+        (void)zor::cli::MissingForFunction(json, function);
     zor::cli::FormState form;
     std::string error;
     if (!zor::cli::ApplySettingsJson(form, json, true, error)) {
