@@ -583,7 +583,7 @@ int occurrences(const std::string& text, const std::string& part) {
 // starts no new converter and lets those in hand finish; a second one ends at once, saying where each
 // update was left. Either way the summary, the report lines and an exit code of the table.
 TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
-    Bytes firmware(1600);
+    Bytes firmware(3200);
     for (std::size_t i = 0; i < firmware.size(); ++i)
         firmware[i] = static_cast<std::uint8_t>(i * 13 + 5);
     writeBytes(path("update.binary"), firmware);
@@ -607,7 +607,7 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         {false, "query (~ZOR0) answered", 1, 11, ": INTERRUPTED: not started",
          "0 of 3 converter(s) configured, 3 interrupted", "interrupted"},
         // An update under way is finished, never left half done.
-        {true, "packet 3 accepted", 1, 0, ": Firmware update complete: 1600 bytes in 51 packets",
+        {true, "packet 3 accepted", 1, 0, ": Firmware update complete: 3200 bytes in 101 packets",
          "3 of 3 converter(s) updated", "ok"},
         // A second Ctrl-C: at once, with each converter left half-flashed named.
         {true, "packet 3 accepted", 2, 11, ": INTERRUPTED: half-flashed, stopped at packet ", "",
@@ -653,7 +653,7 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
             const std::string log = line[static_cast<std::size_t>(i)]->logText();
             if (c.code == 0 && c.firmware) {
                 Bytes kept = firmware;
-                kept.resize(51 * 32, 0);
+                kept.resize(101 * 32, 0);
                 EXPECT_EQ(awaitBytes(path(which + "-" + std::to_string(i) + ".binary")), kept) << which;
             }
             if (c.code != 0 && c.signals == 1) {
