@@ -12,6 +12,7 @@
 #include "cli/stop_request.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
+#include "cli/work_in_hand.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
 #include "link/detection_status.h"
@@ -115,7 +116,7 @@ PortOutcome verifySent(ConverterLink& link, const std::string& device, const Bui
 // One converter: its settings read, the file opened onto them as the window opens a file, the image
 // "Send Settings" would write, written, and with verify read back and compared.
 PortOutcome sendTo(const std::string& port, const SettingsInput& input, const SendOptions& options,
-                   ReportEntry& entry) {
+                   ReportEntry& entry, WorkInHand& inHand) {
     if (StopRequested()) return NotStarted();
     ConverterLink link;
     FoundConverter converter;
@@ -156,6 +157,8 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     entry.mainFunction = MainFunctionName(*form.function);
     entry.verify = "off";
     if (options.verify) {
+        const HeldWork held(inHand, PortDisplayName(converter.device), entry,
+                            "the settings were sent, the converter was not read back to verify them");
         const PortOutcome verified = verifySent(link, converter.device, built);
         entry.verify = verified.code == exitOk             ? "match"
                        : verified.code == exitVerifyFailed ? "mismatch"
@@ -178,11 +181,13 @@ int runSend(const SendOptions& options) {
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;
+    WorkInHand inHand(report);
+    SetLastWords([&inHand] { inHand.sayLastWords(); });
     const ServePort serve = [&](const std::string& port) {
         const auto start = std::chrono::steady_clock::now();
         ReportEntry entry;
         entry.port = port;
-        const PortOutcome outcome = sendTo(port, input, options, entry);
+        const PortOutcome outcome = sendTo(port, input, options, entry, inHand);
         entry.exitCode = outcome.code;
         entry.message = outcome.failure;
         entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -195,9 +200,13 @@ int runSend(const SendOptions& options) {
         const MatchesFile matches = [&](const FoundConverter& converter) {
             return holdsFile(converter, input, options);
         };
-        return WatchPorts(options.ports, serve, matches, {"configured", true});
+        const int code = WatchPorts(options.ports, serve, matches, {"configured", true});
+        SetLastWords({});
+        return code;
     }
-    return ServePorts(options.ports, serve, {"configured", true});
+    const int code = ServePorts(options.ports, serve, {"configured", true});
+    SetLastWords({});
+    return code;
 }
 
 } // namespace
