@@ -23,8 +23,10 @@ std::string utcNow() {
 
 } // namespace
 
-int BatchReport::open(const std::string& path, const std::string& settingsName, const std::string& sha256) {
+int BatchReport::open(const std::string& path, const std::string& settingsName, const std::string& sha256,
+                      const char* fileKey) {
     path_ = path;
+    fileKey_ = fileKey;
     settingsName_ = settingsName;
     sha256_ = sha256;
     if (path_.empty()) return exitOk;
@@ -39,18 +41,20 @@ int BatchReport::open(const std::string& path, const std::string& settingsName, 
 void BatchReport::append(const ReportEntry& entry) {
     if (path_.empty()) return;
     const std::lock_guard<std::mutex> lock(mutex_);
-    const nlohmann::ordered_json line = {
-        {"time", utcNow()},
-        {"port", entry.port},
-        {"serialNumber", entry.serialNumber},
-        {"firmwareVersion", entry.firmwareVersion},
-        {"mainFunction", entry.mainFunction},
-        {"settingsFile", {{"name", settingsName_}, {"sha256", sha256_}}},
-        {"result", entry.exitCode == exitOk ? "ok" : "failed"},
-        {"exitCode", entry.exitCode},
-        {"message", entry.message},
-        {"verify", entry.verify},
-        {"seconds", static_cast<double>(static_cast<long long>(entry.seconds * 100 + 0.5)) / 100}};
+    const char* result = entry.exitCode == exitOk            ? "ok"
+                         : entry.exitCode == exitInterrupted ? "interrupted"
+                                                             : "failed";
+    nlohmann::ordered_json line = {{"time", utcNow()},
+                                   {"port", entry.port},
+                                   {"serialNumber", entry.serialNumber},
+                                   {"firmwareVersion", entry.firmwareVersion},
+                                   {"mainFunction", entry.mainFunction},
+                                   {fileKey_, {{"name", settingsName_}, {"sha256", sha256_}}},
+                                   {"result", result},
+                                   {"exitCode", entry.exitCode},
+                                   {"message", entry.message}};
+    if (!entry.verify.empty()) line["verify"] = entry.verify;
+    line["seconds"] = static_cast<double>(static_cast<long long>(entry.seconds * 100 + 0.5)) / 100;
     std::ofstream file(path_, std::ios::binary | std::ios::app);
     file << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     if (!file) PrintError("cannot append to the report " + path_);

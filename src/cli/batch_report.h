@@ -2,9 +2,9 @@
 //   time             when the converter was done, UTC, "2025-01-31T14:05:09Z"
 //   port             the port as given
 //   serialNumber, firmwareVersion, mainFunction   as the converter answered (empty when it did not)
-//   settingsFile     {"name": the file as given, "sha256": its bytes' SHA-256}
-//   result           "ok" or "failed"; exitCode and message say why
-//   verify           "match", "mismatch", "off" (--no-verify) or "not reached"
+//   settingsFile     {"name": the file as given, "sha256": its bytes' SHA-256} (firmware: firmwareFile)
+//   result           "ok", "failed" or "interrupted" (Ctrl-C); exitCode and message say why
+//   verify           "match", "mismatch", "off" (--no-verify) or "not reached"; none for firmware
 //   seconds          how long the converter took
 #pragma once
 
@@ -20,7 +20,7 @@ struct ReportEntry {
     std::string mainFunction;
     int exitCode = 0;
     std::string message;
-    std::string verify = "not reached";
+    std::string verify = "not reached"; // empty: no such field
     double seconds = 0;
 };
 
@@ -28,7 +28,8 @@ class BatchReport {
   public:
     // Whether path can be appended to; exitOk, or exitFile with a message printed. An empty path is
     // no report.
-    int open(const std::string& path, const std::string& settingsName, const std::string& sha256);
+    int open(const std::string& path, const std::string& settingsName, const std::string& sha256,
+             const char* fileKey = "settingsFile");
     // One line, from any thread.
     void append(const ReportEntry& entry);
 
@@ -37,6 +38,7 @@ class BatchReport {
     std::string path_;
     std::string settingsName_;
     std::string sha256_;
+    const char* fileKey_ = "settingsFile";
 };
 
 } // namespace zor::cli

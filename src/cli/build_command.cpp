@@ -3,6 +3,7 @@
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "cli/settings_json.h"
+#include "cli/settings_description.h"
 #include "cli/settings_text.h"
 #include "cli/subcommand.h"
 #include "form/settings_record.h"
@@ -21,15 +22,13 @@ int runBuild(const BuildOptions& options) {
     std::vector<std::uint8_t> bytes;
     const int loaded = LoadFile(options.input, largestSettingsText, bytes);
     if (loaded != exitOk) return loaded;
-    if (bytes.size() > largestSettingsText || !StartsLikeJson(bytes)) {
+    if (bytes.size() > largestSettingsText || !IsSettingsText(bytes)) {
         PrintError(options.input + " is not a settings text (JSON)");
         return exitNotSettings;
     }
-    const nlohmann::json json = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
-    if (json.is_discarded()) {
-        PrintError(options.input + " is not valid JSON");
-        return exitNotSettings;
-    }
+    nlohmann::json json;
+    const int parsed = ReadSettingsText(options.input, bytes, json);
+    if (parsed != exitOk) return parsed;
     FormModel form;
     std::string error;
     if (!ApplySettingsJson(form, json, true, error)) {

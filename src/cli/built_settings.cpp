@@ -2,6 +2,7 @@
 
 #include "cli/exit_codes.h"
 #include "cli/session.h"
+#include "cli/settings_description.h"
 #include "cli/settings_text.h"
 #include "cli/text.h"
 #include "form/settings_record.h"

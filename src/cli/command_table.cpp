@@ -27,8 +27,14 @@ int RunCommandLine(int argc, char** argv) {
         std::string(
             "\nPorts: COM3 (or 3) on Windows, a device path (/dev/ttyUSB0, /dev/serial/by-id/...) on Linux.\n"
             "Without --port the ports are tried in turn and the first converter that answers is used;\n"
-            "with several, the converters are served at the same time, a line each as it finishes.\n"
-            "send --watch waits for converters to be plugged in and configures each, until Ctrl-C.\n\n") +
+            "with several, the converters are served at the same time, a line each as it finishes; a port\n"
+            "named twice (by a link and by its device) is refused.\n"
+            "send --watch asks each idle port for its converter every 2 s and configures each converter\n"
+            "new to the run or not holding the file, until Ctrl-C.\n"
+            "Ctrl-C (or SIGTERM) starts no new converter: the sends and firmware updates under way finish,\n"
+            "then the summary and the --report lines (\"interrupted\" for those not started). A second\n"
+            "Ctrl-C ends at once, naming each converter left half-flashed and the packet it stopped at.\n"
+            "send refuses to switch a converter's main function unless --change-function is given.\n\n") +
         ExitCodesHelp());
 
     std::vector<Subcommand> commands;

@@ -17,6 +17,7 @@ enum ExitCode : int {
     exitExchangeFailed = 8,
     exitBatchFailed = 9,
     exitVerifyFailed = 10,
+    exitInterrupted = 11,
 };
 
 struct ExitCodeMeaning {
@@ -37,6 +38,9 @@ inline constexpr ExitCodeMeaning exitCodeMeanings[] = {
      "several converters (--port more than once, or send --watch): at least one failed (its line says why)"},
     {exitVerifyFailed,
      "verify: the converter read back after send holds other settings (the fields are named)"},
+    {exitInterrupted,
+     "Ctrl-C or SIGTERM: converters not yet started were left alone (their lines say \"interrupted\")\n"
+     "     and none failed; or a second Ctrl-C ended the run at once"},
 };
 
 // "Exit codes:" and a line per code, for the end of --help.

@@ -2,6 +2,8 @@
 
 #include "cli/exit_codes.h"
 #include "cli/session.h"
+#include "cli/stop_request.h"
+#include "platform/port_list.h"
 
 #include <cstdio>
 #include <mutex>
@@ -9,16 +11,40 @@
 
 namespace zor::cli {
 
-std::string PortLine(const std::string& port, const PortOutcome& outcome) {
-    if (outcome.code == exitOk) return outcome.out;
-    return outcome.out + port + ": FAILED: " + outcome.failure + "\n";
+int RefuseSamePortTwice(const std::vector<std::string>& ports) {
+    std::vector<std::string> identities;
+    for (const std::string& port : ports)
+        identities.push_back(platform::serialPortIdentity(PortDeviceName(port)));
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        for (std::size_t j = i + 1; j < ports.size(); ++j) {
+            if (identities[i] != identities[j]) continue;
+            PrintError("--port " + ports[i] + " and --port " + ports[j] + " are the same port; give it once");
+            return exitUsage;
+        }
+    }
+    return exitOk;
 }
 
-void PrintSummary(std::size_t succeeded, std::size_t served, const char* done) {
-    std::printf("%zu of %zu converter(s) %s\n", succeeded, served, done);
+PortOutcome NotStarted() {
+    return {exitInterrupted, "", "not started: Ctrl-C came first"};
+}
+
+std::string PortLine(const std::string& port, const PortOutcome& outcome) {
+    if (outcome.code == exitOk) return outcome.out;
+    const char* said = outcome.code == exitInterrupted ? ": INTERRUPTED: " : ": FAILED: ";
+    return outcome.out + port + said + outcome.failure + "\n";
+}
+
+void PrintSummary(std::size_t succeeded, std::size_t served, const char* done, std::size_t interrupted) {
+    std::printf("%zu of %zu converter(s) %s", succeeded, served, done);
+    if (interrupted > 0) std::printf(", %zu interrupted", interrupted);
+    std::printf("\n");
 }
 
 int ServePorts(std::vector<std::string> ports, const ServePort& serve, const BatchStyle& style) {
+    const int named = RefuseSamePortTwice(ports);
+    if (named != exitOk) return named;
+    StopOnInterrupt();
     if (ports.empty()) ports.emplace_back();
     const bool lines = ports.size() > 1 || style.summaryForOne;
     std::mutex printing;
@@ -44,17 +70,20 @@ int ServePorts(std::vector<std::string> ports, const ServePort& serve, const Bat
         for (std::thread& thread : threads)
             thread.join();
     }
-    std::size_t succeeded = 0;
+    std::size_t succeeded = 0, interrupted = 0;
     int failure = exitOk;
     for (const int code : codes) {
         if (code == exitOk)
             ++succeeded;
+        else if (code == exitInterrupted)
+            ++interrupted;
         else
             failure = code;
     }
-    if (lines) PrintSummary(succeeded, ports.size(), style.done);
-    if (ports.size() == 1) return failure;
-    return succeeded == ports.size() ? exitOk : exitBatchFailed;
+    if (lines) PrintSummary(succeeded, ports.size(), style.done, interrupted);
+    // A failed converter needs a look first; one left unstarted only needs the run again.
+    if (failure != exitOk) return ports.size() == 1 ? failure : exitBatchFailed;
+    return interrupted > 0 ? exitInterrupted : exitOk;
 }
 
 } // namespace zor::cli

@@ -5,15 +5,23 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zor::cli {
 
 struct PortOutcome {
-    int code = 0;        // exit_codes.h
-    std::string out;     // printed to standard output when the port is done
-    std::string failure; // what went wrong, when code is not exitOk (empty: already said)
+    PortOutcome(int code_ = 0, std::string out_ = {}, std::string failure_ = {})
+        : code(code_), out(std::move(out_)), failure(std::move(failure_)) {}
+
+    int code = 0;             // exit_codes.h
+    std::string out;          // printed to standard output when the port is done
+    std::string failure;      // what went wrong, when code is not exitOk (empty: already said)
+    std::string serialNumber; // the serial number the converter holds afterwards, when it answered
 };
+
+// The outcome of a converter not started because Ctrl-C came first.
+PortOutcome NotStarted();
 
 struct BatchStyle {
     const char* done = "served"; // the summary: "3 of 3 converter(s) configured"
@@ -23,14 +31,19 @@ struct BatchStyle {
 // An empty port name is the first converter a scan finds, and is served alone.
 using ServePort = std::function<PortOutcome(const std::string& port)>;
 
-// What is printed for a port: its output, or "PORT: FAILED: failure" after it.
+// What is printed for a port: its output, or "PORT: FAILED: failure" (or "PORT: INTERRUPTED: ...")
+// after it.
 std::string PortLine(const std::string& port, const PortOutcome& outcome);
-// "3 of 4 converter(s) configured"
-void PrintSummary(std::size_t succeeded, std::size_t served, const char* done);
+// One port named twice (by a link and by its device, "COM3" and "3"...) would be served by two
+// threads at once: exitUsage with both names said, or exitOk.
+int RefuseSamePortTwice(const std::vector<std::string>& ports);
+// "3 of 4 converter(s) configured", and ", 1 interrupted" when Ctrl-C left some unstarted.
+void PrintSummary(std::size_t succeeded, std::size_t served, const char* done, std::size_t interrupted = 0);
 
 // Each port's output, or "PORT: FAILED: failure", as it finishes, then the summary. With one port
 // (and no summary asked for) its failure is an error message. The exit code is that of the one port,
-// or exitBatchFailed when any of several failed.
+// or exitBatchFailed when any of several failed; when none failed but Ctrl-C left some unstarted,
+// exitInterrupted. Ctrl-C is taken as a request to stop (stop_request.h) for the whole run.
 int ServePorts(std::vector<std::string> ports, const ServePort& serve, const BatchStyle& style);
 
 } // namespace zor::cli

@@ -2,14 +2,15 @@
 
 #include "cli/converter_link.h"
 #include "cli/exit_codes.h"
-#include "cli/session.h"
 #include "cli/stop_request.h"
+#include "cli/text.h"
 #include "platform/port_list.h"
 #include "platform/terminal.h"
 
 #include <chrono>
 #include <cstdio>
 #include <map>
+#include <set>
 
 namespace zor::cli {
 namespace {
@@ -18,7 +19,10 @@ using Clock = std::chrono::steady_clock;
 
 struct WatchedPort {
     Clock::time_point appeared;
-    bool done = false; // served, or given up: left alone until it goes away
+    bool asked = false;
+    Clock::time_point lastAsked;
+    bool leftAlone = false; // cannot be opened: left alone until it goes away
+    std::string answering;  // the serial number of the converter that answered last; empty: none
 };
 
 std::vector<std::string> presentPorts(const std::vector<std::string>& given) {
@@ -29,52 +33,83 @@ std::vector<std::string> presentPorts(const std::vector<std::string>& given) {
     return present;
 }
 
-// Whether a converter answers on the port now. The link is closed again, for serve to open.
-int probe(const std::string& port, std::string& failure) {
-    ConverterLink link;
-    FoundConverter converter;
-    return FindConverter(port, link, converter, &failure);
-}
-
 void pause() {
     for (unsigned waited = 0; waited < watchPollMs && !StopRequested(); waited += 100)
         SleepMs(100);
 }
 
+void say(const std::string& port, const std::string& what) {
+    std::printf("%s: %s\n", PortDisplayName(port).c_str(), what.c_str());
+    std::fflush(stdout);
+}
+
 } // namespace
 
-int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, const BatchStyle& style) {
+int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, const MatchesFile& matches,
+               const BatchStyle& style) {
+    const int named = RefuseSamePortTwice(ports);
+    if (named != exitOk) return named;
     StopOnInterrupt();
     std::fprintf(stderr, "zor-config: waiting for converters on %s, stop with Ctrl-C\n",
                  ports.empty() ? "the system's ports" : "the ports given");
     const bool bell = platform::isTerminal(platform::StandardStream::Output);
     std::map<std::string, WatchedPort> watched;
+    std::set<std::string> servedSerials;
     std::size_t served = 0, succeeded = 0;
     while (!StopRequested()) {
         const std::vector<std::string> present = presentPorts(ports);
         std::map<std::string, WatchedPort> still; // ports that went away are forgotten
         for (const std::string& port : present) {
             const auto known = watched.find(port);
-            still[port] = known != watched.end() ? known->second : WatchedPort{Clock::now(), false};
+            if (known != watched.end()) {
+                still[port] = known->second;
+            } else {
+                still[port].appeared = Clock::now();
+            }
         }
         watched.swap(still);
         for (const std::string& port : present) {
             WatchedPort& state = watched[port];
-            if (state.done || StopRequested()) continue;
+            if (state.leftAlone || StopRequested()) continue;
+            if (state.asked && Clock::now() - state.lastAsked < std::chrono::milliseconds(watchQueryEveryMs))
+                continue;
+            state.asked = true;
+            state.lastAsked = Clock::now();
             std::string failure;
-            const int answered = probe(port, failure);
-            if (answered != exitOk) {
+            FoundConverter converter;
+            int answered = exitOk;
+            {
+                ConverterLink link; // closed again, for serve to open
+                answered = FindConverter(port, link, converter, &failure);
+            }
+            if (answered == exitPort) {
                 if (Clock::now() - state.appeared >= std::chrono::milliseconds(watchAnswerWindowMs)) {
-                    state.done = true;
-                    if (answered == exitPort)
-                        PrintError(failure + " (left alone until it is plugged in again)");
+                    state.leftAlone = true;
+                    PrintError(failure + " (left alone until it is plugged in again)");
                 }
                 continue;
             }
-            state.done = true;
+            const std::string serial = answered == exitOk ? Utf8(converter.form.serialNumber) : "";
+            if (answered == exitOk && serial == state.answering) continue; // still the one handled
+            if (!state.answering.empty()) say(port, "serial " + state.answering + " no longer answers");
+            state.answering.clear();
+            if (answered != exitOk) continue;
+            state.answering = serial;
+            if (servedSerials.count(serial) != 0 && matches(converter)) {
+                say(port,
+                    "serial " + serial + " was configured in this run and matches the file: left alone");
+                continue;
+            }
             const PortOutcome outcome = serve(port);
+            if (outcome.code == exitInterrupted) break;
             ++served;
             if (outcome.code == exitOk) ++succeeded;
+            servedSerials.insert(serial);
+            if (!outcome.serialNumber.empty()) {
+                servedSerials.insert(outcome.serialNumber);
+                state.answering = outcome.serialNumber;
+            }
+            state.lastAsked = Clock::now();
             std::fputs(PortLine(PortDisplayName(port), outcome).c_str(), stdout);
             if (bell) std::fputc('\a', stdout);
             std::fflush(stdout);

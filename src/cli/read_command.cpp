@@ -4,6 +4,7 @@
 #include "cli/port_batch.h"
 #include "cli/session.h"
 #include "cli/settings_json.h"
+#include "cli/settings_description.h"
 #include "cli/settings_text.h"
 #include "cli/subcommand.h"
 #include "form/settings_record.h"

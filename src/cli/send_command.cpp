@@ -7,10 +7,13 @@
 #include "cli/session.h"
 #include "cli/settings_compare.h"
 #include "cli/settings_json.h"
+#include "cli/settings_description.h"
 #include "cli/settings_text.h"
 #include "cli/sha256.h"
+#include "cli/stop_request.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
+#include "cli/work_in_hand.h"
 #include "form/settings_record.h"
 #include "image/config_file.h"
 #include "link/converter_detection.h"
@@ -27,9 +30,10 @@ struct SendOptions {
     std::string input;
     std::vector<std::string> ports;
     bool serialFromFile = false;
-    bool verify = true; // read each converter back and compare
-    std::string report; // a JSON line per converter appended to it
-    bool watch = false; // serve each converter plugged in, until Ctrl-C
+    bool verify = true;          // read each converter back and compare
+    std::string report;          // a JSON line per converter appended to it
+    bool watch = false;          // serve each converter plugged in, until Ctrl-C
+    bool changeFunction = false; // a file of another main function may switch the converter to it
 };
 
 // The settings to send, as read from the file once.
@@ -45,13 +49,14 @@ int loadInput(const std::string& path, SettingsInput& input) {
     const int loaded = LoadFile(path, largestSettingsText, input.bytes);
     if (loaded != exitOk) return loaded;
     input.sha256 = Sha256Hex(input.bytes);
-    input.isJson = StartsLikeJson(input.bytes);
+    input.isJson = IsSettingsText(input.bytes);
     if (input.isJson) {
-        input.json = nlohmann::json::parse(input.bytes.begin(), input.bytes.end(), nullptr, false);
-        if (input.bytes.size() > largestSettingsText || input.json.is_discarded()) {
+        if (input.bytes.size() > largestSettingsText) {
             PrintError(path + " is not valid JSON");
             return exitNotSettings;
         }
+        const int parsed = ReadSettingsText(path, input.bytes, input.json);
+        if (parsed != exitOk) return parsed;
         FormModel scratch;
         std::string error;
         if (!ApplySettingsJson(scratch, input.json, false, error)) {
@@ -68,6 +73,30 @@ std::vector<std::uint8_t> replyImage(const QueryResult& reply) {
     const auto at = static_cast<std::size_t>(reply.outcome.found.position);
     return std::vector<std::uint8_t>(reply.bytes.begin() + static_cast<std::ptrdiff_t>(at),
                                      reply.bytes.end());
+}
+
+// The converter's settings with the file opened onto them, as the window has them before "Send Settings".
+FormModel withFile(const FoundConverter& converter, const SettingsInput& input, const SendOptions& options) {
+    FormModel form = converter.form;
+    if (input.isJson) {
+        std::string error;
+        (void)ApplySettingsJson(form, input.json, options.serialFromFile, error); // checked when loaded
+    } else {
+        ApplyReply(form, input.file, ReplyOrigin::File);
+        if (options.serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
+    }
+    return form;
+}
+
+// Whether the converter already holds the image a send would give it.
+bool holdsFile(const FoundConverter& converter, const SettingsInput& input, const SendOptions& options) {
+    FormModel form = withFile(converter, input, options);
+    if (form.mainFunction != converter.form.mainFunction) return false;
+    const BuildResult built = BuildImage(form);
+    if (!built.ok) return false;
+    const std::vector<std::uint8_t> image(built.image.bytes.begin(),
+                                          built.image.bytes.begin() + built.image.length);
+    return CompareSettings(image, replyImage(converter.reply)).empty();
 }
 
 // Reads the converter back once it has taken the image and compares what it holds with what was sent.
@@ -89,7 +118,8 @@ PortOutcome verifySent(ConverterLink& link, const std::string& device, const Bui
 // One converter: its settings read, the file opened onto them as the window opens a file, the image
 // "Send Settings" would write, written, and with verify read back and compared.
 PortOutcome sendTo(const std::string& port, const SettingsInput& input, const SendOptions& options,
-                   ReportEntry& entry) {
+                   ReportEntry& entry, WorkInHand& inHand) {
+    if (StopRequested()) return NotStarted();
     ConverterLink link;
     FoundConverter converter;
     std::string failure;
@@ -98,13 +128,23 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     entry.serialNumber = Utf8(converter.form.serialNumber);
     entry.firmwareVersion = FirmwareVersion(converter);
     if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
-    FormModel form = converter.form;
-    if (input.isJson) {
-        std::string error;
-        (void)ApplySettingsJson(form, input.json, options.serialFromFile, error); // checked when loaded
-    } else {
-        ApplyReply(form, input.file, ReplyOrigin::File);
-        if (options.serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
+    // The query changes nothing; from the write on, the send is finished and verified whatever comes.
+    if (StopRequested()) return NotStarted();
+    FormModel form = withFile(converter, input, options);
+    const std::optional<MainFunction> had = converter.form.mainFunction;
+    const bool switches = had && form.mainFunction && *had != *form.mainFunction;
+    if (switches) {
+        // The window shows the switch on its radio buttons; here it is said, or refused.
+        const std::string which = std::string("the file's main function is ") +
+                                  MainFunctionName(*form.mainFunction) + ", the converter's is " +
+                                  MainFunctionName(*had);
+        if (!options.changeFunction)
+            return {exitCheckRefused, "", which + ": give --change-function to switch it"};
+        if (input.isJson) {
+            const std::string missing = MissingForFunction(input.json, *form.mainFunction);
+            if (!missing.empty())
+                return {exitCheckRefused, "", which + ", and the file does not give " + missing};
+        }
     }
     const std::string serial = Utf8(form.serialNumber);
     BuildResult built = BuildImage(form);
@@ -119,6 +159,8 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     entry.mainFunction = MainFunctionName(*form.mainFunction);
     entry.verify = "off";
     if (options.verify) {
+        const HeldWork held(inHand, PortDisplayName(converter.device), entry,
+                            "the settings were sent, the converter was not read back to verify them");
         const PortOutcome verified = verifySent(link, converter.device, built);
         entry.verify = verified.code == exitOk             ? "match"
                        : verified.code == exitVerifyFailed ? "mismatch"
@@ -127,7 +169,8 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     }
     return {exitOk,
             PortDisplayName(converter.device) + ": OK: serial " + serial + ", " +
-                MainFunctionName(*form.mainFunction) + ", " +
+                MainFunctionName(*form.mainFunction) +
+                (switches ? std::string(" (was ") + MainFunctionName(*had) + ")" : std::string()) + ", " +
                 Utf8(BytesWrittenText(static_cast<std::int32_t>(written.count))) +
                 (options.verify ? ", verified\n" : ", not verified\n"),
             ""};
@@ -140,19 +183,32 @@ int runSend(const SendOptions& options) {
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;
+    WorkInHand inHand(report);
+    SetLastWords([&inHand] { inHand.sayLastWords(); });
     const ServePort serve = [&](const std::string& port) {
         const auto start = std::chrono::steady_clock::now();
         ReportEntry entry;
         entry.port = port;
-        const PortOutcome outcome = sendTo(port, input, options, entry);
+        const PortOutcome outcome = sendTo(port, input, options, entry, inHand);
         entry.exitCode = outcome.code;
         entry.message = outcome.failure;
         entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         report.append(entry);
-        return outcome;
+        PortOutcome said = outcome;
+        said.serialNumber = entry.serialNumber;
+        return said;
     };
-    if (options.watch) return WatchPorts(options.ports, serve, {"configured", true});
-    return ServePorts(options.ports, serve, {"configured", true});
+    if (options.watch) {
+        const MatchesFile matches = [&](const FoundConverter& converter) {
+            return holdsFile(converter, input, options);
+        };
+        const int code = WatchPorts(options.ports, serve, matches, {"configured", true});
+        SetLastWords({});
+        return code;
+    }
+    const int code = ServePorts(options.ports, serve, {"configured", true});
+    SetLastWords({});
+    return code;
 }
 
 } // namespace
@@ -165,16 +221,23 @@ Subcommand AddSendCommand(CLI::App& program) {
     AddPortsOption(*command, options->ports);
     command->add_flag("--serial-from-file", options->serialFromFile,
                       "Send the file's serial number instead of each converter's own (service)");
+    command->add_flag("--change-function", options->changeFunction,
+                      "Let a file of another main function switch the converter to it (the line then\n"
+                      "says so); a JSON file must then give what that function needs (Modbus: modbusRows,\n"
+                      "modbusTimeout and baud; SDI12 to RS232: baud; NMEA: registerSets). Without it such\n"
+                      "a converter is refused, exit 7");
     command->add_flag("!--no-verify", options->verify,
                       "Do not read each converter back to compare what it holds with what was sent");
     command->add_option("--report", options->report,
                         "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
                         "main function, settings file and its SHA-256, result, verify, seconds)");
     command->add_flag("--watch", options->watch,
-                      "Wait for converters to be plugged in and configure each, until Ctrl-C;\n"
-                      "a port is served again once it has gone away and come back. Watches the\n"
-                      "--port ports (a port is there while its device exists), or without them the\n"
-                      "system's serial ports (Windows: its COM ports). Exit 9 if any failed");
+                      "Wait for converters and configure each, until Ctrl-C. An idle port is asked for\n"
+                      "its converter every 2 s: one whose serial number was not served in this run, or\n"
+                      "whose settings differ from the file, is configured; one served and still matching\n"
+                      "is left alone, with a line. Converters swapped on a port that stays are seen.\n"
+                      "Watches the --port ports (a port is there while its device exists), or without\n"
+                      "them the system's serial ports (Windows: its COM ports). Exit 9 if any failed");
     return {command, [options] { return runSend(*options); }};
 }
 

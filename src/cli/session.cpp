@@ -1,6 +1,7 @@
 #include "cli/session.h"
 
 #include "cli/exit_codes.h"
+#include "cli/settings_description.h"
 #include "cli/settings_text.h"
 #include "cli/text.h"
 #include "form/settings_record.h"

@@ -397,4 +397,34 @@ bool ApplySettingsJson(FormModel& form, const json& j, bool takeSerial, std::str
     return readModbus(r, j, form) && readBaud(r, j, form.modbusBaudIndex);
 }
 
+namespace {
+
+// Whether a cell, a number or its text, holds something other than 0.
+bool nonZeroCell(const json& cell) {
+    if (cell.is_number()) return cell.get<double>() != 0;
+    if (!cell.is_string()) return false;
+    const std::string text = cell.get<std::string>();
+    return text.find_first_not_of(" 0") != std::string::npos;
+}
+
+} // namespace
+
+std::string MissingForFunction(const json& j, MainFunction function) {
+    const std::string name(FactsOf(function).settingsName);
+    if (function == MainFunction::NmeaToSdi12)
+        return j.contains("registerSets") ? "" : "registerSets (the " + name + " settings need them)";
+    if (!j.contains("baud") && !j.contains("baudIndex")) return "baud (the " + name + " settings need it)";
+    if (function != MainFunction::ModbusToSdi12) return "";
+    bool rowGiven = false;
+    if (j.contains("modbusRows") && j["modbusRows"].is_array())
+        for (const json& row : j["modbusRows"])
+            if (row.is_object())
+                for (const auto& cell : row.items())
+                    rowGiven = rowGiven || nonZeroCell(cell.value());
+    if (!rowGiven) return "modbusRows (a row that is not all zero)";
+    if (!j.contains("modbusTimeout") || !nonZeroCell(j["modbusTimeout"]))
+        return "modbusTimeout (a time-out that is not 0)";
+    return "";
+}
+
 } // namespace zor::cli

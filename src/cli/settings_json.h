@@ -27,4 +27,10 @@ nlohmann::ordered_json SettingsToJson(const FormModel& form);
 // set. False with a message naming the value when the text is not settings.
 bool ApplySettingsJson(FormModel& form, const nlohmann::json& json, bool takeSerial, std::string& error);
 
+// A text that switches a converter to another main function brings what that function needs, as the
+// converter held none of it: Modbus, modbusRows with a row that is not all zero, a modbusTimeout that
+// is not 0, and baud (or baudIndex); SDI12 to RS232, baud; NMEA, registerSets. The first one missing,
+// with why; empty when all are there.
+std::string MissingForFunction(const nlohmann::json& json, MainFunction function);
+
 } // namespace zor::cli

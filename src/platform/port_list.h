@@ -16,5 +16,8 @@ std::vector<std::string> listPresentSerialPorts();
 // Whether the device is there now. Windows: its COM port is one of those; Linux: its path, followed
 // through links (/dev/serial/by-id/...), exists.
 bool serialPortPresent(const std::string& device);
+// What tells two names of one device apart from two devices: Linux, the device a path leads to
+// through its links; Windows, the COM port's name in upper case. The name itself when it leads nowhere.
+std::string serialPortIdentity(const std::string& device);
 
 } // namespace zor::platform

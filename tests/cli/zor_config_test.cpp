@@ -246,6 +246,12 @@ TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
     const Bytes edited = readBytes(path("edited.cfg"));
     EXPECT_EQ(std::string(edited.begin() + 14, edited.begin() + 20), std::string("***GA\0", 6));
 
+    // Notepad saves UTF-8 with a byte-order mark in front.
+    writeText("notepad.json", "\xEF\xBB\xBF{\"mainFunction\": \"serial\", \"sdi12Address\": \"1\", "
+                              "\"serialNumber\": \"12345678\", \"baud\": 2400}");
+    const Outcome notepad = run({"build", path("notepad.json"), "-o", path("notepad.cfg")});
+    EXPECT_EQ(notepad.code, 0) << notepad.err;
+
     writeText("noise.cfg", "no tag in here");
     EXPECT_EQ(run({"show", path("noise.cfg")}).code, 6);
     EXPECT_EQ(run({"show", path("missing.cfg")}).code, 5);
@@ -296,7 +302,10 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
          R"(registerSets[0].thresholdFunction: "<", ">", "=", "<=" or ">=" is expected)"},
         {R"({"mainFunction": "nmea", "averaging": {"sampleRat": 2}})", "averaging.sampleRat: unknown value"},
         {R"({"mainFunction": "modbus", "modbusRows": [{"adress": 2}]})",
-         "modbusRows[0].adress: unknown value"}};
+         "modbusRows[0].adress: unknown value"},
+        // The last of two would silently win.
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": 1, "hysteresis": 0, "threshold": 2}]})",
+         R"("threshold" is given twice)"}};
     for (const auto& [text, said] : notSettings) {
         writeText("bad.json", text);
         for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first
@@ -361,6 +370,8 @@ TEST_F(ZorConfig, FirmwareIsSentAgainWhereAPacketIsRejected) {
     ASSERT_EQ(r.code, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("Firmware update complete: 100 bytes in 4 packets, 3 resent"), std::string::npos)
         << r.out;
+    EXPECT_NE(r.err.find("Proceeding, as --yes was given."), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Click"), std::string::npos) << "no window's buttons on a terminal";
     // What the converter kept is the packets' data: the file and the zero filling of the last packet.
     Bytes expected = firmware;
     expected.resize(128, 0);
@@ -490,6 +501,14 @@ TEST_F(ZorConfig, PortsByLinkAndWithoutPermission) {
     EXPECT_EQ(linked.code, 0) << linked.err;
     EXPECT_NE(linked.out.find("serial ZS410001"), std::string::npos) << linked.out;
 
+    // One port by two names would be served twice at once.
+    const Outcome twice = run({"read", "--port", path("usb-converter-if00"), "--port", converter.port});
+    EXPECT_EQ(twice.code, 2);
+    EXPECT_NE(twice.err.find("--port " + path("usb-converter-if00") + " and --port " + converter.port +
+                             " are the same port"),
+              std::string::npos)
+        << twice.err;
+
     ASSERT_EQ(chmod(converter.port.c_str(), 0), 0);
     ASSERT_EQ(chmod(dir.c_str(), 0755), 0); // the link itself may be followed
     // root may open anything: the user without the permission is nobody.
@@ -545,3 +564,192 @@ TEST_F(ZorConfig, WatchConfiguresEachConverterPluggedInOnce) {
 }
 
 } // namespace
+
+namespace {
+
+// A factory NMEA image with another serial number, for a simulator's --settings.
+Bytes nmeaWithSerial(const std::string& serial) {
+    zor::sim::ConverterModel factory;
+    Bytes image = factory.image(zor::sim::Function::Nmea);
+    std::copy(serial.begin(), serial.end(), image.begin() + 6);
+    return image;
+}
+
+int occurrences(const std::string& text, const std::string& part) {
+    int found = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
+} // namespace
+
+// Ctrl-C on a line of three paced converters, at the moment each simulator's log shows. The first one
+// starts no new converter and lets those in hand finish; a second one ends at once, saying where each
+// update was left. Either way the summary, the report lines and an exit code of the table.
+TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
+    Bytes firmware(3200);
+    for (std::size_t i = 0; i < firmware.size(); ++i)
+        firmware[i] = static_cast<std::uint8_t>(i * 13 + 5);
+    writeBytes(path("update.binary"), firmware);
+    writeText("line.json", R"({"mainFunction": "nmea", "registerSets": [{"threshold": 30.5}]})");
+    struct Case {
+        bool firmware;
+        const char* when;
+        int signals;
+        int code;
+        const char* line;
+        const char* summary;
+        const char* result;
+    };
+    const Case cases[] = {
+        // The images are on their way: each send is finished, verified and reported.
+        {false, "accepted", 1, 0, ", 326 bytes written, verified", "3 of 3 converter(s) configured", "ok"},
+        // A second Ctrl-C: at once, each converter not yet read back said and reported.
+        {false, "accepted", 2, 11, ": INTERRUPTED: the settings were sent, the converter was not read back",
+         "", "interrupted"},
+        // Still asking each converter: none is started.
+        {false, "query (~ZOR0) answered", 1, 11, ": INTERRUPTED: not started",
+         "0 of 3 converter(s) configured, 3 interrupted", "interrupted"},
+        // An update under way is finished, never left half done.
+        {true, "packet 3 accepted", 1, 0, ": Firmware update complete: 3200 bytes in 101 packets",
+         "3 of 3 converter(s) updated", "ok"},
+        // A second Ctrl-C: at once, with each converter left half-flashed named.
+        {true, "packet 3 accepted", 2, 11, ": INTERRUPTED: half-flashed, stopped at packet ", "",
+         "interrupted"},
+    };
+    for (const Case& c : cases) {
+        const std::string which = std::to_string(&c - cases);
+        const std::string report = path(which + ".jsonl"), out = path(which + ".out");
+        std::vector<std::string> args = {ZOR_CONFIG_EXE,
+                                         c.firmware ? "firmware" : "send",
+                                         path(c.firmware ? "update.binary" : "line.json"),
+                                         "--report",
+                                         report,
+                                         "--yes"};
+        if (!c.firmware) args.pop_back();
+        std::vector<std::unique_ptr<Simulator>> line;
+        for (int i = 0; i < 3; ++i) {
+            const std::string name = which + "-" + std::to_string(i);
+            line.push_back(std::make_unique<Simulator>(
+                dir, name, std::vector<std::string>{"--firmware-out", path(name + ".binary")}));
+            args.insert(args.end(), {"--port", line.back()->port});
+        }
+        const pid_t program = start(args, out, path(which + ".err"));
+        for (const auto& converter : line)
+            ASSERT_TRUE(awaitText(converter->log, c.when)) << converter->logText();
+        for (int i = 0; i < c.signals; ++i) {
+            if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            kill(program, SIGINT);
+        }
+        int status = 0;
+        waitpid(program, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << which << ": ended by the signal";
+        EXPECT_EQ(WEXITSTATUS(status), c.code) << which << readText(out) << readText(path(which + ".err"));
+        const std::string printed = readText(out);
+        EXPECT_EQ(occurrences(printed, c.line), 3) << which << printed;
+        EXPECT_NE(printed.find(c.summary), std::string::npos) << which << printed;
+        std::ifstream lines(report);
+        std::vector<std::string> results;
+        for (std::string entry; std::getline(lines, entry);)
+            results.push_back(nlohmann::json::parse(entry)["result"].get<std::string>());
+        EXPECT_EQ(results, std::vector<std::string>(3, c.result)) << which;
+        for (int i = 0; i < 3; ++i) {
+            const std::string log = line[static_cast<std::size_t>(i)]->logText();
+            if (c.code == 0 && c.firmware) {
+                Bytes kept = firmware;
+                kept.resize(101 * 32, 0);
+                EXPECT_EQ(awaitBytes(path(which + "-" + std::to_string(i) + ".binary")), kept) << which;
+            }
+            if (c.code != 0 && c.signals == 1) {
+                EXPECT_EQ(log.find("image"), std::string::npos) << which << log;
+            }
+            if (c.code != 0) {
+                EXPECT_EQ(log.find("firmware update ended"), std::string::npos) << which << log;
+            }
+        }
+    }
+}
+
+// On a bench the adapter stays plugged in and the converters are swapped on its cable: here the port's
+// link is turned from one simulator to another. A converter new to the run is configured, one
+// configured before that still holds the file is left alone, and each change is a line.
+TEST_F(ZorConfig, WatchSeesConvertersSwappedBehindAPortThatStays) {
+    writeBytes(path("first.cfg"), nmeaWithSerial("BENCH001"));
+    writeBytes(path("second.cfg"), nmeaWithSerial("BENCH002"));
+    Simulator first(dir, "first", {"--unpaced", "--settings", path("first.cfg")});
+    Simulator second(dir, "second", {"--unpaced", "--settings", path("second.cfg")});
+    Simulator silent(dir, "silent", {"--silent"});
+    writeText("bench.json", R"({"mainFunction": "nmea", "registerSets": [{"threshold": 30.5}]})");
+    const std::string bench = path("bench-port"), out = path("watch.out"), err = path("watch.err");
+    const auto plug = [&](const Simulator& converter) {
+        ASSERT_EQ(symlink(converter.port.c_str(), (bench + ".new").c_str()), 0);
+        ASSERT_EQ(rename((bench + ".new").c_str(), bench.c_str()), 0);
+    };
+    plug(first);
+    const pid_t watch =
+        start({ZOR_CONFIG_EXE, "send", path("bench.json"), "--watch", "--port", bench}, out, err);
+    const std::string configured = ", NMEA0183 to SDI12 Slave, 326 bytes written, verified\n";
+    ASSERT_TRUE(awaitText(out, "OK: serial BENCH001")) << readText(out) << readText(err);
+    plug(second);
+    ASSERT_TRUE(awaitText(out, "OK: serial BENCH002")) << readText(out) << readText(err);
+    plug(first);
+    ASSERT_TRUE(awaitText(out, "left alone")) << readText(out);
+    plug(silent);
+    ASSERT_TRUE(awaitText(out, "serial BENCH001 no longer answers", 2)) << readText(out);
+    kill(watch, SIGINT);
+    int status = 0;
+    waitpid(watch, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << readText(err);
+    EXPECT_EQ(readText(out), bench + ": OK: serial BENCH001" + configured +        //
+                                 bench + ": serial BENCH001 no longer answers\n" + //
+                                 bench + ": OK: serial BENCH002" + configured +    //
+                                 bench + ": serial BENCH002 no longer answers\n" + //
+                                 bench +
+                                 ": serial BENCH001 was configured in this run and matches " //
+                                 "the file: left alone\n" +
+                                 bench + ": serial BENCH001 no longer answers\n" +
+                                 "2 of 2 converter(s) configured\n");
+    const std::string log = first.logText();
+    EXPECT_EQ(occurrences(log, "accepted"), 1) << log;
+}
+
+// A file of another main function switches the converter only when asked to, and a settings text
+// must then bring what that function needs.
+TEST_F(ZorConfig, AChangeOfMainFunctionIsNeverSilent) {
+    Simulator converter(dir, "nmea", {"--unpaced"});
+    zor::sim::ConverterModel factory;
+    writeBytes(path("modbus.cfg"), factory.image(zor::sim::Function::Modbus));
+    writeText("bare.json", R"({"mainFunction": "modbus"})");
+    writeText("no-timeout.json", R"({"mainFunction": "modbus", "baud": 9600,
+        "modbusRows": [{"address": 1, "command": 3, "regCount": 2}], "modbusTimeout": "0"})");
+    writeText(
+        "zero-rows.json",
+        R"({"mainFunction": "modbus", "baud": 9600, "modbusRows": [{"address": 0}], "modbusTimeout": 500})");
+    struct Case {
+        const char* file;
+        bool change;
+        int code;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"modbus.cfg", false, 7,
+         "the file's main function is Modbus Master to SDI12 Slave, the converter's is NMEA0183 to SDI12 "
+         "Slave: give --change-function to switch it"},
+        {"bare.json", true, 7, "and the file does not give baud"},
+        {"no-timeout.json", true, 7, "and the file does not give modbusTimeout (a time-out that is not 0)"},
+        {"zero-rows.json", true, 7, "and the file does not give modbusRows (a row that is not all zero)"},
+        {"modbus.cfg", true, 0,
+         "OK: serial ZS410001, Modbus Master to SDI12 Slave (was NMEA0183 to SDI12 Slave), 80 bytes written, "
+         "verified"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"send", path(c.file), "--port", converter.port};
+        if (c.change) args.push_back("--change-function");
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, c.code) << c.file << r.out << r.err;
+        EXPECT_NE((r.out + r.err).find(c.said), std::string::npos) << r.out << r.err;
+        EXPECT_EQ(converter.logText().find("accepted") != std::string::npos, c.code == 0) << c.file;
+    }
+}

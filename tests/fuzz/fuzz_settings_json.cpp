@@ -2,6 +2,7 @@
 // building the image must end in settings or a message, never in a crash, an exception or a read past
 // a buffer.
 #include "cli/settings_json.h"
+#include "cli/settings_text.h"
 #include "form/settings_record.h"
 
 #include <nlohmann/json.hpp>
@@ -9,10 +10,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const nlohmann::json json = nlohmann::json::parse(data, data + size, nullptr, false);
-    if (json.is_discarded()) return 0;
+    nlohmann::json json;
+    std::string refused;
+    if (!zor::cli::ParseSettingsText(std::vector<std::uint8_t>(data, data + size), json, refused)) {
+        if (refused.empty()) __builtin_trap();
+        return 0;
+    }
+    for (const zor::MainFunction function : zor::allMainFunctions)
+        (void)zor::cli::MissingForFunction(json, function);
     zor::FormModel form;
     std::string error;
     if (!zor::cli::ApplySettingsJson(form, json, true, error)) {

@@ -25,4 +25,10 @@ bool serialPortPresent(const std::string& device) {
     return stat(device.c_str(), &status) == 0;
 }
 
+std::string serialPortIdentity(const std::string& device) {
+    struct stat status {};
+    if (stat(device.c_str(), &status) != 0) return device;
+    return "device " + std::to_string(status.st_dev) + ":" + std::to_string(status.st_ino);
+}
+
 } // namespace zor::platform

@@ -59,4 +59,11 @@ bool serialPortPresent(const std::string& device) {
     return QueryDosDeviceW(wide.c_str(), target, 1024) != 0;
 }
 
+std::string serialPortIdentity(const std::string& device) {
+    std::string upper = device;
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
 } // namespace zor::platform
