@@ -4,6 +4,7 @@
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/settings_description.h"
 #include "cli/sha256.h"
 #include "cli/stop_request.h"
 #include "cli/subcommand.h"
@@ -65,7 +66,7 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
     if (found != exitOk) return {found, "", failure};
     entry.serialNumber = Utf8(converter.form.serialNumber);
     entry.firmwareVersion = FirmwareVersion(converter);
-    if (converter.form.function) entry.mainFunction = MainFunctionName(*converter.form.function);
+    if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
     if (StopRequested()) return NotStarted();
     const std::string name = PortDisplayName(converter.device);
     const HeldWork held(inHand, name, entry, halfFlashed(transfer));

@@ -1,8 +1,8 @@
 // show: the settings of a configuration file, offline.
 #include "cli/exit_codes.h"
 #include "cli/session.h"
-#include "cli/settings_json.h"
 #include "cli/settings_description.h"
+#include "cli/settings_json.h"
 #include "cli/settings_text.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"

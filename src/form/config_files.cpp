@@ -86,9 +86,7 @@ void SaveConfigClicked(Widget&) {
                     false))
         return;
     SavedFile saved;
-    {
-        saved = SaveConfigImage(configPath, built->image.bytes.data(), built->image.length);
-    }
+    { saved = SaveConfigImage(configPath, built->image.bytes.data(), built->image.length); }
     if (saved.failure != SavedFile::Failure::None) {
         SetStatus(FileWriteErrorText(saved.error).c_str());
         if (saved.failure != SavedFile::Failure::Write) showHandleInvalid(saved.error);
