@@ -358,11 +358,11 @@ void pumpMinutes(std::uint32_t minutes) {
 std::uint32_t workingDayMinutes() {
     const char* minutes = std::getenv("ZOR_WORKING_DAY_MINUTES");
     const long parsed = minutes != nullptr ? std::strtol(minutes, nullptr, 10) : 0;
-    return parsed > 0 ? static_cast<std::uint32_t>(parsed) : 10;
+    return parsed > 0 ? static_cast<std::uint32_t>(parsed) : 5;
 }
 
 void expectFlat(const Footprint& settled, const Footprint& day) {
-    constexpr std::size_t heapSlack = 64 * 1024;
+    constexpr std::size_t heapSlack = 4 * 1024;
     EXPECT_EQ(day.windows, settled.windows);
     EXPECT_EQ(day.gdiObjects, settled.gdiObjects);
     EXPECT_EQ(day.surfaces, settled.surfaces);
@@ -385,7 +385,7 @@ TEST_F(NmeaToolsTest, AWorkingDayOfEachViewKeepsMemoryWindowsAndDrawingObjectsFl
     moveAway();
     ASSERT_EQ(formModel.viewedParameter, 2);
     const std::uint32_t day = workingDayMinutes();
-    pumpMinutes(2);
+    pumpMinutes(1);
     const Footprint parameterSettled = footprint();
     const std::uint32_t sentencesBefore = converter.model.counters().sentencesSent;
     pumpMinutes(day);
@@ -401,7 +401,7 @@ TEST_F(NmeaToolsTest, AWorkingDayOfEachViewKeepsMemoryWindowsAndDrawingObjectsFl
     click(mainForm.sentence.pickButton);
     click(sentencePicker.incomingButton);
     ASSERT_TRUE(converter.model.streaming());
-    pumpMinutes(2);
+    pumpMinutes(1);
     const Footprint incomingSettled = footprint();
     pumpMinutes(day);
     const Footprint incomingDay = footprint();
