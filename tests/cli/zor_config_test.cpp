@@ -73,6 +73,8 @@ pid_t spawn(const std::vector<std::string>& args, const std::vector<std::string>
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    // Started in /tmp: the test's own folder may be one the user a program runs as cannot enter.
+    posix_spawn_file_actions_addchdir_np(&actions, "/tmp");
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<std::string> env;
@@ -138,12 +140,13 @@ class ZorConfig : public ::testing::Test {
     }
     void TearDown() override { std::system(("rm -rf " + dir).c_str()); }
 
-    // prefix: a program that runs zor-config (as another user).
-    Outcome run(std::vector<std::string> args, const std::vector<std::string>& prefix = {}) {
-        args.insert(args.begin(), ZOR_CONFIG_EXE);
+    // prefix: a program that runs zor-config (as another user), with this program and shim.
+    Outcome run(std::vector<std::string> args, const std::vector<std::string>& prefix = {},
+                const std::string& program = ZOR_CONFIG_EXE, const std::string& shim = ZOR_PTY_SHIM) {
+        args.insert(args.begin(), program);
         args.insert(args.begin(), prefix.begin(), prefix.end());
         const std::string out = dir + "/stdout", err = dir + "/stderr";
-        const pid_t pid = start(args, out, err);
+        const pid_t pid = start(args, out, err, shim);
         int status = 0;
         waitpid(pid, &status, 0);
         Outcome r;
@@ -152,11 +155,28 @@ class ZorConfig : public ::testing::Test {
         r.err = readText(err);
         return r;
     }
+    // Several zor-config commands at once, each with its own output; their outcomes in order.
+    std::vector<Outcome> runAll(const std::vector<std::vector<std::string>>& commands) {
+        std::vector<pid_t> pids;
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            std::vector<std::string> args = commands[i];
+            args.insert(args.begin(), ZOR_CONFIG_EXE);
+            pids.push_back(start(args, path("out" + std::to_string(i)), path("err" + std::to_string(i))));
+        }
+        std::vector<Outcome> outcomes(commands.size());
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            int status = 0;
+            waitpid(pids[i], &status, 0);
+            outcomes[i].code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            outcomes[i].out = readText(path("out" + std::to_string(i)));
+            outcomes[i].err = readText(path("err" + std::to_string(i)));
+        }
+        return outcomes;
+    }
     // zor-config running on its own; args start with the program.
-    static pid_t start(const std::vector<std::string>& args, const std::string& out, const std::string& err) {
-        return spawn(args,
-                     {std::string("LD_PRELOAD=") + ZOR_PTY_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"},
-                     out, err);
+    static pid_t start(const std::vector<std::string>& args, const std::string& out, const std::string& err,
+                       const std::string& shim = ZOR_PTY_SHIM) {
+        return spawn(args, {"LD_PRELOAD=" + shim, "ASAN_OPTIONS=verify_asan_link_order=0"}, out, err);
     }
     std::string path(const std::string& name) const { return dir + "/" + name; }
     void writeText(const std::string& name, const std::string& text) const {
@@ -258,35 +278,112 @@ TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
 }
 
 TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
-    writeText("short.json", R"({"mainFunction": "serial", "sdi12Address": "1", "serialNumber": "1234567"})");
-    const Outcome shortSerial = run({"build", path("short.json"), "-o", path("out.cfg")});
-    EXPECT_EQ(shortSerial.code, 7);
-    EXPECT_NE(shortSerial.err.find("Serial# must be 8 characters"), std::string::npos) << shortSerial.err;
-    EXPECT_EQ(access(path("out.cfg").c_str(), F_OK), -1) << "nothing is written";
-
-    writeText("wide.json", R"({"mainFunction": "nmea", "sdi12Address": "1", "serialNumber": "12345678",
-                               "registerSets": [{"sentenceId": "GP\u0100"}]})");
-    const Outcome wide = run({"build", path("wide.json"), "-o", path("out.cfg")});
-    EXPECT_EQ(wide.code, 7);
-    EXPECT_NE(wide.err.find("NMEA ID character out of range"), std::string::npos) << wide.err;
-
-    // Numbers the image cannot carry, in the window's words.
-    const std::pair<const char*, const char*> numbers[] = {
-        {R"({"mainFunction": "modbus", "sdi12Address": "1", "serialNumber": "12345678", "modbusRows": [{}, {"regCount": 70000}]})",
-         R"("Reg Count" in row 1 must be a whole number from 0 to 65535)"},
-        {R"({"mainFunction": "modbus", "sdi12Address": "1", "serialNumber": "12345678", "modbusTimeout": "10 s"})",
-         R"("Modbus Timeout" must be a whole number from 0 to 65535)"},
-        {R"({"mainFunction": "nmea", "sdi12Address": "1", "serialNumber": "12345678", "thresholdDecimals": 3,
-             "registerSets": [{}, {}, {"hysteresis": 2147484}]})",
-         R"x("Hysteresis (switch OFF level)" of register set 2 must be a number from -2147483.648 to 2147483.647)x"},
+    // Every rule of the checks, on both sides of each of its limits: the value just outside is refused
+    // in the window's words and nothing is written, the value just inside is built. A rule dropped or
+    // moved lets its refused value through, or refuses its good one.
+    struct Rule {
+        const char* function;
+        const char* settings; // what the case changes, over a good address and serial number
+        std::string refusal;  // empty: built
     };
-    for (const auto& [settings, refusal] : numbers) {
-        writeText("number.json", settings);
-        const Outcome refused = run({"build", path("number.json"), "-o", path("out.cfg")});
-        EXPECT_EQ(refused.code, 7);
-        EXPECT_NE(refused.err.find(refusal), std::string::npos) << refused.err;
+    const std::string address = "SDI12 address must be one of 0-9, A-Z, a-z",
+                      serial = "Serial# must be 8 characters";
+    const std::string cell = " must be a whole number from 0 to ",
+                      monitored =
+                          R"("Monitored Parameter" of register set 3 must be a whole number from 0 to 32)";
+    const std::string
+        threshold =
+            R"x("Threshold (switch ON level)" of register set 1 must be a number from -2147483.648 to 2147483.647)x",
+        hysteresis =
+            R"x("Hysteresis (switch OFF level)" of register set 2 must be a number from -2147483.648 to 2147483.647)x";
+    const Rule rules[] = {
+        {"serial", R"({"sdi12Address": "12"})", "SDI12 address can only be 1 character"},
+        {"serial", R"({"sdi12Address": ""})", address},
+        {"serial", R"({"sdi12Address": "/"})", address},
+        {"serial", R"({"sdi12Address": "0"})", ""},
+        {"serial", R"({"sdi12Address": "9"})", ""},
+        {"serial", R"({"sdi12Address": ":"})", address},
+        {"serial", R"({"sdi12Address": "@"})", address},
+        {"serial", R"({"sdi12Address": "A"})", ""},
+        {"serial", R"({"sdi12Address": "Z"})", ""},
+        {"serial", R"({"sdi12Address": "["})", address},
+        {"serial", R"({"sdi12Address": "`"})", address},
+        {"serial", R"({"sdi12Address": "a"})", ""},
+        {"serial", R"({"sdi12Address": "z"})", ""},
+        {"serial", R"({"sdi12Address": "{"})", address},
+        {"modbus", R"({"serialNumber": "1234567"})", serial},
+        {"modbus", R"({"serialNumber": "123456789"})", serial},
+        {"modbus", R"({"serialNumber": "1234567\u00ff"})", ""},
+        {"modbus", R"({"serialNumber": "1234567\u0100"})", "Serial# character out of range"},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u0100"}]})", "NMEA ID character out of range"},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u00ff"}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GPGGAX"}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GPGGAXY"}]})",
+         "NMEA ID can be at most 6 characters"},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": -1}]})", monitored},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": 0}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": 32}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": 33}]})", monitored},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": 2147484}]})", threshold},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": 2147483}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": -2147483}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": -2147484}]})", threshold},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {}, {"hysteresis": 2147484}]})",
+         hysteresis},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {}, {"hysteresis": 2147483}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {}, {"hysteresis": -2147483}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {}, {"hysteresis": -2147484}]})",
+         hysteresis},
+        {"modbus", R"({"modbusRows": [{}, {"address": -1}]})", R"("Address" in row 1)" + cell + "255"},
+        {"modbus", R"({"modbusRows": [{}, {"address": 0}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {"address": 255}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {"address": 256}]})", R"("Address" in row 1)" + cell + "255"},
+        {"modbus", R"({"modbusRows": [{}, {}, {"command": -1}]})", R"("Command" in row 2)" + cell + "255"},
+        {"modbus", R"({"modbusRows": [{}, {}, {"command": 0}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {}, {"command": 255}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {}, {"command": 256}]})", R"("Command" in row 2)" + cell + "255"},
+        {"modbus", R"({"modbusRows": [{}, {}, {}, {"startReg": -1}]})",
+         R"("Start Reg" in row 3)" + cell + "65535"},
+        {"modbus", R"({"modbusRows": [{}, {}, {}, {"startReg": 0}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {}, {}, {"startReg": 65535}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {}, {}, {"startReg": 65536}]})",
+         R"("Start Reg" in row 3)" + cell + "65535"},
+        {"modbus", R"({"modbusRows": [{}, {"regCount": -1}]})", R"("Reg Count" in row 1)" + cell + "65535"},
+        {"modbus", R"({"modbusRows": [{}, {"regCount": 0}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {"regCount": 65535}]})", ""},
+        {"modbus", R"({"modbusRows": [{}, {"regCount": 70000}]})",
+         R"("Reg Count" in row 1)" + cell + "65535"},
+        {"modbus", R"({"modbusRows": [{}, {}, {}, {}, {}, {}, {}, {}, {}, {"regCount": "17x"}]})",
+         R"("Reg Count" in row 9)" + cell + "65535"},
+        {"modbus", R"({"modbusTimeout": -1})", R"("Modbus Timeout")" + cell + "65535"},
+        {"modbus", R"({"modbusTimeout": 0})", ""},
+        {"modbus", R"({"modbusTimeout": 65535})", ""},
+        {"modbus", R"({"modbusTimeout": 65536})", R"("Modbus Timeout")" + cell + "65535"},
+        {"modbus", R"({"modbusTimeout": "10 s"})", R"("Modbus Timeout")" + cell + "65535"},
+    };
+    std::vector<std::vector<std::string>> builds;
+    for (const Rule& rule : rules) {
+        nlohmann::json settings = {
+            {"mainFunction", rule.function}, {"sdi12Address", "1"}, {"serialNumber", "12345678"}};
+        settings.update(nlohmann::json::parse(rule.settings));
+        const std::string name = "rule" + std::to_string(builds.size());
+        writeText(name + ".json", settings.dump());
+        builds.push_back({"build", path(name + ".json"), "-o", path(name + ".cfg")});
     }
-    EXPECT_EQ(access(path("out.cfg").c_str(), F_OK), -1);
+    const std::vector<Outcome> built = runAll(builds);
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        const Rule& rule = rules[i];
+        const Outcome& r = built[i];
+        const bool written = access(builds[i].back().c_str(), F_OK) == 0;
+        if (rule.refusal.empty()) {
+            EXPECT_EQ(r.code, 0) << rule.settings << "\n" << r.err;
+            EXPECT_TRUE(written) << rule.settings;
+        } else {
+            EXPECT_EQ(r.code, 7) << rule.settings << "\n" << r.err;
+            EXPECT_NE(r.err.find(rule.refusal), std::string::npos) << rule.settings << "\n" << r.err;
+            EXPECT_FALSE(written) << "nothing is written: " << rule.settings;
+        }
+    }
 
     // Not settings: an unknown field, a wrong type, a truncated text; the message names what is wrong.
     const std::pair<const char*, const char*> notSettings[] = {
@@ -317,9 +414,10 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     }
 }
 
-// A production line: one file to three converters, each keeping its own serial number, as a
-// technician gets it by reading each converter, opening the file and sending.
-TEST_F(ZorConfig, SendConfiguresEveryConverterWithItsOwnSerialNumber) {
+// A production line: one file to three converters at once, each keeping its own serial number, as a
+// technician gets it by reading each converter, opening the file and sending. The three hold their
+// answers until all three have been asked: served one after another, the first never answers.
+TEST_F(ZorConfig, SendConfiguresEveryConverterAtOnceWithItsOwnSerialNumber) {
     const std::u16string serials[] = {u"LINE0001", u"LINE0002", u"LINE0003"};
     std::vector<std::unique_ptr<Simulator>> converters;
     zor::sim::ConverterModel factory;
@@ -331,7 +429,8 @@ TEST_F(ZorConfig, SendConfiguresEveryConverterWithItsOwnSerialNumber) {
         writeBytes(path("own" + std::to_string(i) + ".cfg"), own);
         converters.push_back(std::make_unique<Simulator>(
             dir, "line" + std::to_string(i),
-            std::vector<std::string>{"--settings", path("own" + std::to_string(i) + ".cfg")}));
+            std::vector<std::string>{"--settings", path("own" + std::to_string(i) + ".cfg"), "--barrier",
+                                     path("line.barrier"), "--barrier-ports", "3"}));
     }
     writeText("line.json", R"({"mainFunction": "nmea", "sdi12Address": "4", "serialNumber": "FILE0000",
         "registerSets": [{"sentenceId": "WIMWV", "parameters": [2], "threshold": 30.5, "thresholdFunction": "<"}],
@@ -349,7 +448,17 @@ TEST_F(ZorConfig, SendConfiguresEveryConverterWithItsOwnSerialNumber) {
                   std::string::npos)
             << r.out;
         EXPECT_EQ(awaitBytes(converters[i]->settingsOut), builtWithSerial(file, serials[i])) << i;
+        EXPECT_NE(converters[i]->logText().find("barrier passed: 3 of 3"), std::string::npos)
+            << converters[i]->logText();
     }
+
+    // For service, the file's serial number: the report gives the one the converter holds after the send.
+    const Outcome service = run({"send", path("line.cfg"), "--serial-from-file", "--port",
+                                 converters[1]->port, "--report", path("service.jsonl")});
+    EXPECT_EQ(service.code, 0) << service.out << service.err;
+    EXPECT_EQ(nlohmann::json::parse(readText(path("service.jsonl")))["serialNumber"], "FILE0000");
+    EXPECT_NE(service.out.find("OK: serial FILE0000"), std::string::npos) << service.out;
+    EXPECT_EQ(awaitBytes(converters[1]->settingsOut), builtWithSerial(file, u"FILE0000"));
 
     // The JSON itself, to a line where one port is gone: the others are configured, the exit code says not
     // all.
@@ -462,6 +571,115 @@ TEST_F(ZorConfig, VerifyCatchesAConverterThatDoesNotKeepWhatItWasSentAndTheRepor
     EXPECT_NE(unverified.out.find("326 bytes written, not verified"), std::string::npos) << unverified.out;
 }
 
+// What verify compares: every field the program sends, in each main function. Each converter here
+// held the settings sent except one field, takes the image and forgets it, so that it keeps its old
+// value of that field and of no other; the send must fail on it, naming that field and no other. A
+// field the comparison leaves out lets its converter pass.
+struct KeptField {
+    std::string name;                   // as verify names it
+    nlohmann::json::json_pointer where; // in the settings text
+    nlohmann::json oldValue;            // what the converter kept
+};
+
+std::vector<KeptField> keptFields(const std::string& function) {
+    using Pointer = nlohmann::json::json_pointer;
+    std::vector<KeptField> fields = {{"sdi12Address", Pointer("/sdi12Address"), "7"},
+                                     {"serialNumber", Pointer("/serialNumber"), "KEPT0001"}};
+    if (function == "nmea") {
+        for (int k = 0; k < 10; ++k) {
+            const std::string set = "registerSets[" + std::to_string(k) + "].",
+                              at = "/registerSets/" + std::to_string(k) + "/";
+            fields.push_back({set + "sentenceId", Pointer(at + "sentenceId"), "GPRMC"});
+            fields.push_back({set + "parameterSelectMask", Pointer(at + "parameterSelectMask"), 6});
+            fields.push_back({set + "monitoredParameter", Pointer(at + "monitoredParameter"), 3});
+            fields.push_back({set + "threshold", Pointer(at + "threshold"), 1.5});
+            fields.push_back({set + "thresholdFunction", Pointer(at + "thresholdFunction"), ">"});
+            fields.push_back({set + "hysteresis", Pointer(at + "hysteresis"), -0.5});
+        }
+        fields.push_back({"averaging.enabled", Pointer("/averaging/enabled"), true});
+        for (const char* number : {"thresholdDecimals", "triggeredOutputOn", "reflectOutputInLed"})
+            fields.push_back({number, Pointer(std::string("/") + number), 2});
+        for (const char* number :
+             {"sampleRate", "sampleCount", "bufferLength", "secondSampleRate", "secondSampleCount"})
+            fields.push_back(
+                {std::string("averaging.") + number, Pointer(std::string("/averaging/") + number), 9});
+        for (int k = 0; k < 9; ++k)
+            fields.push_back({"flagBytes1to9[" + std::to_string(k) + "]",
+                              Pointer("/flagBytes1to9/" + std::to_string(k)), 1});
+    } else if (function == "modbus") {
+        for (int row = 0; row < 10; ++row)
+            for (const char* column : {"address", "command", "startReg", "regCount"})
+                fields.push_back({"modbusRows[" + std::to_string(row) + "]." + column,
+                                  Pointer("/modbusRows/" + std::to_string(row) + "/" + column), 4});
+        fields.push_back({"modbusTimeout", Pointer("/modbusTimeout"), 777});
+        fields.push_back({"baudIndex", Pointer("/baud"), 2400});
+    } else {
+        fields.push_back({"baudIndex", Pointer("/baud"), 2400});
+    }
+    return fields;
+}
+
+TEST_F(ZorConfig, VerifyNamesEveryFieldAConverterDidNotTake) {
+    // What is sent: values none of the old ones share; thresholds of 0 stay 0 whatever the decimals.
+    const std::map<std::string, nlohmann::json> sent = {
+        {"nmea", nlohmann::json::parse(R"({"mainFunction": "nmea", "sdi12Address": "4",
+             "serialNumber": "SENT0001", "thresholdDecimals": 1, "triggeredOutputOn": 0,
+             "reflectOutputInLed": 0, "averaging": {"enabled": false, "sampleRate": 1, "sampleCount": 1,
+             "bufferLength": 1, "secondSampleRate": 1, "secondSampleCount": 1},
+             "flagBytes1to9": [0, 0, 0, 0, 0, 0, 0, 0, 0]})")},
+        {"modbus", nlohmann::json::parse(R"({"mainFunction": "modbus", "sdi12Address": "4",
+             "serialNumber": "SENT0001", "modbusTimeout": 1000, "baud": 9600})")},
+        {"serial", nlohmann::json::parse(R"({"mainFunction": "serial", "sdi12Address": "4",
+             "serialNumber": "SENT0001", "baud": 9600})")}};
+    for (const auto& [function, base] : sent) {
+        nlohmann::json target = base;
+        for (int k = 0; function == "nmea" && k < 10; ++k)
+            target["registerSets"][static_cast<std::size_t>(k)] = {
+                {"sentenceId", "GPGGA"}, {"parameterSelectMask", 1}, {"monitoredParameter", 1},
+                {"threshold", 0},        {"thresholdFunction", "<"}, {"hysteresis", 0}};
+        for (int row = 0; function == "modbus" && row < 10; ++row)
+            target["modbusRows"][static_cast<std::size_t>(row)] = {
+                {"address", 1}, {"command", 3}, {"startReg", 1}, {"regCount", 1}};
+        writeText(function + ".json", target.dump());
+        const Outcome built = run({"build", path(function + ".json"), "-o", path(function + ".cfg")});
+        ASSERT_EQ(built.code, 0) << function << built.err;
+
+        const std::vector<KeptField> fields = keptFields(function);
+        std::vector<std::vector<std::string>> builds;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            nlohmann::json old = target;
+            old[fields[i].where] = fields[i].oldValue;
+            const std::string name = function + std::to_string(i);
+            writeText(name + ".json", old.dump());
+            builds.push_back({"build", path(name + ".json"), "-o", path(name + ".cfg")});
+        }
+        const std::vector<Outcome> oldBuilt = runAll(builds);
+        std::vector<std::unique_ptr<Simulator>> converters;
+        std::vector<std::string> args = {"send", path(function + ".cfg"), "--serial-from-file"};
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const std::string name = function + std::to_string(i);
+            ASSERT_EQ(oldBuilt[i].code, 0) << fields[i].name << oldBuilt[i].err;
+            converters.push_back(
+                std::make_unique<Simulator>(dir, name,
+                                            std::vector<std::string>{"--unpaced", "--forget-settings",
+                                                                     "--settings", path(name + ".cfg")}));
+            args.insert(args.end(), {"--port", converters.back()->port});
+        }
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, 9) << r.out << r.err;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const std::string& port = converters[i]->port;
+            const auto at = r.out.find(port + ": ");
+            ASSERT_NE(at, std::string::npos) << port << "\n" << r.out;
+            const std::string line = r.out.substr(at, r.out.find('\n', at) - at);
+            EXPECT_NE(line.find(": FAILED: verify: "), std::string::npos) << fields[i].name << ": " << line;
+            EXPECT_NE(line.find(" " + fields[i].name + " (sent "), std::string::npos)
+                << fields[i].name << ": " << line;
+            EXPECT_EQ(line.find("(sent "), line.rfind("(sent ")) << "only " << fields[i].name << ": " << line;
+        }
+    }
+}
+
 // Each failure through the command, with the code the help documents. The codes not here are shown by
 // the tests above: 0 everywhere, 3 and 4 (scan) in the first two, 5, 6 and 7 by show and build, 9 by
 // send to a line with a port gone, 10 by verify.
@@ -511,12 +729,22 @@ TEST_F(ZorConfig, PortsByLinkAndWithoutPermission) {
 
     ASSERT_EQ(chmod(converter.port.c_str(), 0), 0);
     ASSERT_EQ(chmod(dir.c_str(), 0755), 0); // the link itself may be followed
-    // root may open anything: the user without the permission is nobody.
+    // root may open anything: the user without the permission is nobody. The build may lie in a folder
+    // nobody cannot enter (root's home), so nobody runs copies of the program and the shim from here.
+    const bool root = geteuid() == 0;
     const std::vector<std::string> asUser =
-        geteuid() == 0 ? std::vector<std::string>{"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
-                                                  "--clear-groups", "--"}
-                       : std::vector<std::string>{};
-    const Outcome denied = run({"read", "--port", path("usb-converter-if00")}, asUser);
+        root ? std::vector<std::string>{"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
+                                        "--clear-groups", "--"}
+             : std::vector<std::string>{};
+    const std::string program = root ? path("zor-config") : ZOR_CONFIG_EXE,
+                      shim = root ? path("pty_serial_shim.so") : ZOR_PTY_SHIM;
+    if (root) {
+        ASSERT_EQ(std::system(("cp " + std::string(ZOR_CONFIG_EXE) + " " + program + " && cp " +
+                               ZOR_PTY_SHIM + " " + shim + " && chmod 0755 " + program + " " + shim)
+                                  .c_str()),
+                  0);
+    }
+    const Outcome denied = run({"read", "--port", path("usb-converter-if00")}, asUser, program, shim);
     EXPECT_EQ(denied.code, 3) << denied.err;
     EXPECT_NE(denied.err.find("add the user to the dialout group"), std::string::npos) << denied.err;
 }

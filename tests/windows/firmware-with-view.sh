@@ -4,7 +4,7 @@
 # slot 2 is right-clicked twice while the packets go out (the form holds "GPGGA", so outside an update
 # the click starts the real-time view and its "s"). The simulator must accept every packet, receive the
 # end byte 255, keep the firmware of the file, and receive nothing but the start tag, the packets and
-# the end byte.
+# the end byte, and no packet may follow the acknowledgement of the one before by less than 10 ms.
 # Run inside scripts/wine-session:   firmware-with-view.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -51,4 +51,11 @@ received="$(awk '/rx 5: ~ZORf/ { on = 1 } on && / rx [0-9]+: / { sub(/.* rx /, "
 [ "$received" = $((5 + 35 * packets + 1)) ] ||
     fail "$received bytes written from the start tag on, not $((5 + 35 * packets + 1))"
 cmp "$work/expected-firmware" "$work/firmware.out" || fail "the firmware kept differs from the file"
+# The converter may still be writing its flash after it answered: no packet follows an acknowledgement
+# by less than 10 ms, as the simulator measured from the acknowledgement leaving to the packet coming. A
+# lower bound: a slow machine only lengthens the pauses.
+pause="$(sed -n 's/.*packets followed their acknowledgement after \([0-9]*\) ms at the least.*/\1/p' "$log" | tail -1)"
+[ -n "$pause" ] || fail "the simulator reported no pause after an acknowledgement"
+[ "$pause" -ge 10 ] || fail "a packet followed its acknowledgement after $pause ms, less than 10"
+echo "every packet followed its acknowledgement after $pause ms or more"
 echo "the update went through whole with the slot right-clicked during it"

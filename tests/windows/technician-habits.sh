@@ -6,9 +6,10 @@
 # the windows (window_probe) and by pictures of the sentence buttons. Then the keyboard and the fields:
 # Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole. Last,
 # read-only files chosen with "Open Config": a settings file is applied, a firmware file reaches its
-# warning; saving over a file asks first, and "No" keeps it. (Wine run as root would let the old
-# read-and-write open through too; the native tests and the Windows test of the port code show the
-# sharing that decides it.)
+# warning; saving over a file asks first, and "No" keeps it. The read-only files lie in a folder
+# mounted read-only (wine-session runs us in a mount namespace of our own), where not even root may
+# open a file for writing: a program that asked for write access would be refused there, as a
+# technician's is by a write-protected file.
 # Run inside scripts/wine-session.
 #   technician-habits.sh PROGRAM.exe window_probe.exe nmea.txt
 set -euo pipefail
@@ -90,19 +91,27 @@ xdotool type --delay 100 65535
 sleep 0.5
 [ "$(fieldTextAfter "Start Reg")" = 65535 ] || fail "Start Reg holds \"$(fieldTextAfter "Start Reg")\", not 65535"
 echo "files: read-only settings and firmware open"
-write_nmea_image "$work/site.cfg"
-head -c 100 /dev/zero >"$work/vendor.binary"
-chmod 444 "$work/site.cfg" "$work/vendor.binary"
+mkdir "$work/protected"
+write_nmea_image "$work/protected/site.cfg"
+head -c 100 /dev/zero >"$work/protected/vendor.binary"
+chmod 444 "$work/protected/site.cfg" "$work/protected/vendor.binary"
+mount --bind "$work/protected" "$work/protected"
+mount -o remount,bind,ro "$work/protected"
+before_stop="umount --lazy '$work/protected' 2>/dev/null"
+[ "$(echo x 2>/dev/null >>"$work/protected/site.cfg" && echo writable)" != writable ] ||
+    fail "the read-only folder takes writes"
 press 1 "$mainTitle" "Open Config"
-choose_file_in_dialog "Z:${work//\//\\}\\site.cfg" || fail "no open dialog"
+choose_file_in_dialog "Z:${work//\//\\}\\protected\\site.cfg" || fail "no open dialog"
 sleep 1.5
 window_shown "^Error$" && fail "the read-only settings file was refused"
 [ "$(line "$mainTitle" "NMEA Sentence ID" | cut -d'|' -f4)" = 1 ] || fail "the settings file was not applied"
 press 1 "$mainTitle" "Open Config"
-choose_file_in_dialog "Z:${work//\//\\}\\vendor.binary" || fail "no open dialog"
+choose_file_in_dialog "Z:${work//\//\\}\\protected\\vendor.binary" || fail "no open dialog"
 wait_for 10 window_shown "Firmware Update Warning" || fail "the read-only firmware file was refused"
 xdotool key Escape
 sleep 1
+umount --lazy "$work/protected"
+before_stop=""
 
 echo "files: saving over a file asks first"
 echo old >"$work/old.cfg"

@@ -12,24 +12,50 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 rm -f "${ZOR_TEST_RECEIVED:?}"
 
-echo "== scan"
-"$wine_exec" "$exe" scan | tee scan.txt
-grep -q "^$port: NMEA0183 to SDI12 Slave, firmware 1.7, serial ZS410001" scan.txt
+passed=0
+failed=0
+# Runs one check (a function below) in a subshell that stops at its first failing command (not in a
+# condition, where errexit would be off); each counts, and the run goes on past a failed one.
+check() {
+    echo "== $1"
+    set +e
+    ( set -e; "$2" )
+    local status=$?
+    set -e
+    if [ "$status" -eq 0 ]; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $1"
+    fi
+}
 
-echo "== read"
-"$wine_exec" "$exe" read --port "$port" -o read.cfg
-[ "$(stat -c %s read.cfg)" -eq 326 ]
+scan() {
+    "$wine_exec" "$exe" scan | tee scan.txt
+    grep -q "^$port: NMEA0183 to SDI12 Slave, firmware 1.7, serial ZS410001" scan.txt
+}
 
-echo "== send"
-"$wine_exec" "$exe" send read.cfg --port "$port" | tee send.txt
-grep -q "1 of 1 converter(s) configured" send.txt
-for _ in $(seq 1 50); do [ -s "$ZOR_TEST_RECEIVED" ] && break; sleep 0.1; done
-cmp read.cfg "$ZOR_TEST_RECEIVED"
+read_settings() {
+    "$wine_exec" "$exe" read --port "$port" -o read.cfg
+    [ "$(stat -c %s read.cfg)" -eq 326 ]
+}
 
-echo "== no converter on another port"
-set +e
-"$wine_exec" "$exe" read --port COM250
-code=$?
-set -e
-[ "$code" -eq 3 ]
-echo "zor-config under Wine: 4 passed, 0 failed"
+send_settings() {
+    "$wine_exec" "$exe" send read.cfg --port "$port" | tee send.txt
+    grep -q "1 of 1 converter(s) configured" send.txt
+    for _ in $(seq 1 50); do [ -s "$ZOR_TEST_RECEIVED" ] && break; sleep 0.1; done
+    cmp read.cfg "$ZOR_TEST_RECEIVED"
+}
+
+no_converter() {
+    local code=0
+    "$wine_exec" "$exe" read --port COM250 || code=$?
+    [ "$code" -eq 3 ]
+}
+
+check scan scan
+check read read_settings
+check send send_settings
+check "no converter on another port" no_converter
+echo "zor-config under Wine: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -191,8 +191,19 @@ void ConverterModel::handleByte(std::uint8_t byte, std::uint64_t nowMs) {
             if (byte == 255) {
                 inFirmware_ = false;
                 ++counters_.firmwareUpdates;
-                note("firmware update ended (255): " + std::to_string(firmware_.size()) + " bytes kept");
+                std::string text =
+                    "firmware update ended (255): " + std::to_string(firmware_.size()) + " bytes kept";
+                if (counters_.smallestPauseAfterAnswerMs)
+                    text += ", packets followed their acknowledgement after " +
+                            std::to_string(*counters_.smallestPauseAfterAnswerMs) + " ms at the least";
+                note(text);
                 return;
+            }
+            if (answerTakenMs_) {
+                const std::uint64_t pause = nowMs - std::min(nowMs, *answerTakenMs_);
+                if (!counters_.smallestPauseAfterAnswerMs || pause < *counters_.smallestPauseAfterAnswerMs)
+                    counters_.smallestPauseAfterAnswerMs = pause;
+                answerTakenMs_.reset();
             }
             expected_ = firmwarePacketLength;
         }
@@ -285,6 +296,7 @@ void ConverterModel::handleTag(std::uint64_t nowMs) {
         }
         ++counters_.firmwareStarts;
         inFirmware_ = true;
+        answerTakenMs_.reset();
         packetsSeen_ = 0;
         firmware_.clear();
         send({'A', 'C', 'K', 'F', 'W'}, nowMs + timing_.replyDelayMs);
@@ -334,10 +346,12 @@ void ConverterModel::handlePacket(std::uint64_t nowMs) {
         firmware_.insert(firmware_.end(), pending_.begin() + 1, pending_.begin() + 33);
         ++counters_.packetsAccepted;
         send({1}, nowMs + 1);
+        output_.back().packetAnswer = true;
         note(which + " accepted");
     } else {
         ++counters_.packetsRejected;
         send({2}, nowMs + 1);
+        output_.back().packetAnswer = true;
         note(which + (good ? " rejected on purpose" : " rejected: bad sum or start byte"));
     }
     pending_.clear();
@@ -378,8 +392,14 @@ std::optional<TimedByte> ConverterModel::nextOutput() {
     return output_.front().byte;
 }
 
+void ConverterModel::answerTaken(const QueuedByte& byte, std::uint64_t atMs) {
+    if (byte.packetAnswer) answerTakenMs_ = atMs;
+}
+
 void ConverterModel::popOutput() {
-    if (!output_.empty()) output_.pop_front();
+    if (output_.empty()) return;
+    answerTaken(output_.front(), output_.front().byte.atMs);
+    output_.pop_front();
 }
 
 std::vector<std::uint8_t> ConverterModel::takeOutputUntil(std::uint64_t nowMs) {
@@ -388,6 +408,8 @@ std::vector<std::uint8_t> ConverterModel::takeOutputUntil(std::uint64_t nowMs) {
     std::vector<std::uint8_t> bytes;
     while (!output_.empty() && output_.front().byte.atMs <= nowMs) {
         bytes.push_back(output_.front().byte.value);
+        // Taken now is written now: the pause after it is measured from here.
+        answerTaken(output_.front(), nowMs);
         output_.pop_front();
     }
     return bytes;

@@ -75,6 +75,9 @@ struct Counters {
     std::uint32_t packetsRejected = 0;
     std::uint32_t firmwareUpdates = 0; // completed by 255
     std::uint32_t unknownBytes = 0;
+    // The shortest time from an acknowledgement leaving for the program to the first byte of the next
+    // packet, over every packet that followed one: the pause the program keeps while the flash is written.
+    std::optional<std::uint64_t> smallestPauseAfterAnswerMs;
 };
 
 class ConverterModel {
@@ -156,7 +159,10 @@ class ConverterModel {
         TimedByte byte;
         bool streamed = false;          // part of a streamed sentence ...
         std::uint64_t sentenceAtMs = 0; // ... that starts on the line at this time
+        bool packetAnswer = false;      // the acknowledgement of a firmware packet
     };
+    void answerTaken(const QueuedByte& byte, std::uint64_t atMs);
+    std::optional<std::uint64_t> answerTakenMs_; // the last acknowledgement left for the program then
     void dropSentencesAfter(std::uint64_t nowMs);
     std::deque<QueuedByte> output_;
     std::uint64_t lineFreeMicros_ = 0; // when the line is free for the next byte, in microseconds

@@ -1,6 +1,7 @@
 // zor-simulator: a simulated ZOR-MX-410 on a pseudo-terminal. The converter model answers what the
 // program writes; this loop feeds it the bytes read from the pty with the time they came, writes its
 // answer bytes when they are due, and logs both in readable form.
+#include "answer_barrier.h"
 #include "converter_model/converter_model.h"
 #include "options.h"
 #include "pty_link.h"
@@ -186,8 +187,30 @@ int main(int argc, char** argv) {
             std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start)
                 .count());
     };
+    // Bytes from the program, to the model at once or paced as the line delivers them.
+    auto take = [&](const std::uint8_t* bytes, std::size_t count, std::uint64_t at) {
+        if (options.pacedInput) {
+            for (std::size_t i = 0; i < count; ++i) {
+                inputLineFreeMicros = std::max(inputLineFreeMicros, nowMicros()) + byteMicros;
+                arriving.push_back(PacedByte{inputLineFreeMicros, bytes[i]});
+            }
+        } else {
+            model.receive(bytes, count, at);
+        }
+    };
+    AnswerBarrier barrier(options.barrierFile, options.barrierPorts);
+    std::vector<std::uint8_t> held; // what came while the barrier held
     std::uint8_t buffer[4096];
     while (!stopRequested) {
+        if (!held.empty() && !barrier.holding()) {
+            take(held.data(), held.size(), nowMs());
+            held.clear();
+        }
+        if (barrier.justPassed())
+            log.line(static_cast<double>(nowMs()) / 1000.0,
+                     "barrier passed: " + std::to_string(barrier.askedCount()) + " of " +
+                         std::to_string(barrier.ports()) + " simulators asked",
+                     true);
         while (!arriving.empty() && arriving.front().atMicros <= nowMicros()) {
             model.receive(&arriving.front().value, 1, arriving.front().atMicros / 1000);
             arriving.pop_front();
@@ -234,7 +257,7 @@ int main(int argc, char** argv) {
         }
 
         // Sleep until input, the next byte due, or a short tick (stale requests, signals).
-        int waitMs = unsent.empty() ? 50 : 5;
+        int waitMs = unsent.empty() && held.empty() ? 50 : 5;
         if (const auto next = model.nextOutput()) {
             const std::uint64_t at = next->atMs;
             waitMs =
@@ -256,13 +279,11 @@ int main(int argc, char** argv) {
                 log.line(static_cast<double>(at) / 1000.0,
                          "rx " + std::to_string(n) + ": " +
                              ReadableBytes(buffer, static_cast<std::size_t>(n)));
-                if (options.pacedInput) {
-                    for (ssize_t i = 0; i < n; ++i) {
-                        inputLineFreeMicros = std::max(inputLineFreeMicros, nowMicros()) + byteMicros;
-                        arriving.push_back(PacedByte{inputLineFreeMicros, buffer[i]});
-                    }
+                barrier.asked();
+                if (barrier.holding()) {
+                    held.insert(held.end(), buffer, buffer + n);
                 } else {
-                    model.receive(buffer, static_cast<std::size_t>(n), at);
+                    take(buffer, static_cast<std::size_t>(n), at);
                 }
             }
         }

@@ -55,6 +55,11 @@ Faults:
   --reject-every N               answer every N-th firmware packet with 2 (N = 1: all of them)
   --ack-only N                   leave firmware packets after the N-th unanswered
 
+Several converters at once:
+  --barrier FILE                 hold what the program sends, and so the answer, until as many
+  --barrier-ports N              simulators as N sharing FILE have each been sent something: a
+                                 program serving its ports one after another gets no answer
+
 Port:
   --wine-com N                   link the pseudo-terminal as comN of the Wine prefix
   --wine-prefix DIR              the Wine prefix (default: $WINEPREFIX, else ~/.wine)
@@ -162,6 +167,12 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--ack-only") {
             if (!needNumber(1000000, n)) return false;
             options.faults.acknowledgeOnly = static_cast<std::uint32_t>(n);
+        } else if (arg == "--barrier") {
+            if (!needValue()) return false;
+            options.barrierFile = value;
+        } else if (arg == "--barrier-ports") {
+            if (!needNumber(4096, n)) return false;
+            options.barrierPorts = static_cast<std::uint32_t>(n);
         } else if (arg == "--wine-com") {
             if (!needNumber(255, n)) return false;
             options.wineCom = static_cast<std::uint32_t>(n);
@@ -180,6 +191,10 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
             error = "unknown option " + arg + " (see --help)";
             return false;
         }
+    }
+    if ((options.barrierPorts > 0) != !options.barrierFile.empty()) {
+        error = "--barrier and --barrier-ports go together";
+        return false;
     }
     return true;
 }

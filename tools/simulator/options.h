@@ -27,6 +27,9 @@ struct Options {
     std::string winePrefix;
     std::string linkPath;
     std::string logFile;
+    std::string barrierFile;        // with barrierPorts: answer nothing until that many simulators sharing
+    std::uint32_t barrierPorts = 0; // the file have been asked something
+
     bool quiet = false;
     bool help = false;
 };

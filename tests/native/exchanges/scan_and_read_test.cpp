@@ -245,11 +245,20 @@ TEST_F(ExchangeTest, AReplySplitByAPauseIsIncompleteAndOneBehindNoiseIsRead) {
     const std::u16string title = textOf(mainForm.converterState.group);
     click(mainForm.commands.readButton);
     ASSERT_TRUE(statusBecomes(u"40 bytes read ZOR-MX-410 detected (read error)"));
-    // Nothing of the cut reply is applied: a following "Send Settings" sends what the form showed.
+    // Nothing of the cut reply is applied: a following "Send Settings" sends what the form showed, the
+    // settings the start-up read found.
     EXPECT_TRUE(mainForm.mainFunction.nmeaRadio.checked);
     EXPECT_EQ(textOf(mainForm.registerSets.address[0]), u"");
     EXPECT_EQ(textOf(mainForm.identity.serialNumberField), u"ZS410001");
     EXPECT_EQ(textOf(mainForm.converterState.group), title);
+    const Bytes shown = converter.model.image(sim::Function::Nmea);
+    click(mainForm.commands.sendButton);
+    ASSERT_TRUE(statusBecomes(u"326 bytes written"));
+    EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
+    const Bytes sent = converter.model.image(sim::Function::Nmea);
+    // Up to the converter's own state word and firmware version, which it keeps.
+    EXPECT_EQ(Bytes(sent.begin(), sent.begin() + 316), Bytes(shown.begin(), shown.begin() + 316));
+    converter.model.setFunction(sim::Function::Modbus);
     pumpFor(1000);
 
     sim::Faults noise;

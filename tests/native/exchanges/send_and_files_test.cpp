@@ -109,6 +109,13 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
         {&output.hysteresisField, u"3e9",
          u"\"Hysteresis (switch OFF level)\" of register set 0 must be a number from -21474836.48 to "
          u"21474836.47"},
+        // Texts a number only starts: the model would hold the number and send it, so only the
+        // field's own check refuses them.
+        {&output.hysteresisField, u"0.5x",
+         u"\"Hysteresis (switch OFF level)\" of register set 0 must be a number from -21474836.48 to "
+         u"21474836.47"},
+        {&output.monitoredField, u"3x",
+         u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32"},
         {&output.monitoredField, u"99999999999",
          u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32"},
         {&output.monitoredField, u"-3",

@@ -10,6 +10,8 @@
 #include "nmea/sentence_picker.h"
 #include "platform/headless/headless.h"
 #include "platform/headless/headless_dialogs.h"
+#include "platform/headless/headless_gdi.h"
+#include "platform/headless/headless_graphics.h"
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
 #include "platform/window.h"
@@ -18,11 +20,19 @@
 #include "toolkit/decimal_text.h"
 #include "toolkit/theme.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
 #include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+// The address sanitizer's own count of the heap in use (its header is not always installed).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
 
 namespace zor::testing {
 namespace {
@@ -366,6 +376,102 @@ TEST_F(NmeaToolsTest, RealtimeViewShowsEveryRmcOfABurst) {
             found = found || (line.size() > time.size() && line.ends_with(u" = " + time));
         EXPECT_TRUE(found) << "the RMC of second " << second;
     }
+}
+
+// What the process holds: heap bytes in use, live windows, and the backend's drawing objects (GDI
+// objects, device contexts, graphics objects).
+struct Footprint {
+    std::size_t heapBytes = 0;
+    std::size_t windows = 0;
+    std::size_t gdiObjects = 0;
+    std::size_t surfaces = 0;
+    std::size_t graphics = 0;
+};
+
+Footprint footprint() {
+    // The backend records every drawing call for the tests that look at them: not the program's memory.
+    platform::headless::clearDrawCalls();
+    Footprint f;
+#if defined(__SANITIZE_ADDRESS__)
+    f.heapBytes = __sanitizer_get_current_allocated_bytes();
+#else
+    f.heapBytes = mallinfo2().uordblks;
+#endif
+    f.windows = platform::headless::liveWindows().size();
+    f.gdiObjects = platform::headless::liveGdiObjects();
+    f.surfaces = platform::headless::liveSurfaces();
+    f.graphics = platform::headless::liveGraphicsObjects();
+    return f;
+}
+
+// Minutes on the virtual clock, the backend's record of drawing cleared after each.
+void pumpMinutes(std::uint32_t minutes) {
+    for (std::uint32_t minute = 0; minute < minutes; ++minute) {
+        pumpFor(60 * 1000);
+        platform::headless::clearDrawCalls();
+    }
+}
+
+// How long each view runs after it has settled: ZOR_WORKING_DAY_MINUTES, 480 for the whole eight
+// hours (minutes of real time under the sanitizers); by default long enough for a slow leak of a
+// sentence's worth per tick to show, in seconds.
+std::uint32_t workingDayMinutes() {
+    const char* minutes = std::getenv("ZOR_WORKING_DAY_MINUTES");
+    const long parsed = minutes != nullptr ? std::strtol(minutes, nullptr, 10) : 0;
+    return parsed > 0 ? static_cast<std::uint32_t>(parsed) : 5;
+}
+
+void expectFlat(const Footprint& settled, const Footprint& day) {
+    constexpr std::size_t heapSlack = 4 * 1024;
+    EXPECT_EQ(day.windows, settled.windows);
+    EXPECT_EQ(day.gdiObjects, settled.gdiObjects);
+    EXPECT_EQ(day.surfaces, settled.surfaces);
+    EXPECT_EQ(day.graphics, settled.graphics);
+    EXPECT_LE(day.heapBytes, settled.heapBytes + heapSlack) << "grew from " << settled.heapBytes;
+}
+
+// A working day of each view with the converter streaming, on the virtual clock: at its end the
+// program holds what it held once the view had settled (the heap give or take what the allocator keeps
+// aside), and the views still show what arrives.
+TEST_F(NmeaToolsTest, AWorkingDayOfEachViewKeepsMemoryWindowsAndDrawingObjectsFlat) {
+    waitForConverter();
+    pick({1});
+    moveAway();
+
+    hover(mainForm.sentence.slot[1]);
+    platform::testing::rightDown(mainForm.sentence.slot[1].window, 5, 5);
+    platform::testing::rightUp(mainForm.sentence.slot[1].window, 5, 5);
+    pumpFor(50);
+    moveAway();
+    ASSERT_EQ(formModel.viewedParameter, 2);
+    const std::uint32_t day = workingDayMinutes();
+    pumpMinutes(1);
+    const Footprint parameterSettled = footprint();
+    const std::uint32_t sentencesBefore = converter.model.counters().sentencesSent;
+    pumpMinutes(day);
+    const Footprint parameterDay = footprint();
+    EXPECT_GT(converter.model.counters().sentencesSent - sentencesBefore, day * 60u) << "streamed all day";
+    EXPECT_EQ(formModel.viewedParameter, 2);
+    ASSERT_TRUE(
+        pumpUntil([] { return text(mainForm.status.line) == u"Latitude (ddmm.mmmm) = 5321.6802"; }, 5000));
+    expectFlat(parameterSettled, parameterDay);
+    click(mainForm.status.line);
+    EXPECT_FALSE(converter.model.streaming());
+
+    click(mainForm.sentence.pickButton);
+    click(sentencePicker.incomingButton);
+    ASSERT_TRUE(converter.model.streaming());
+    pumpMinutes(1);
+    const Footprint incomingSettled = footprint();
+    pumpMinutes(day);
+    const Footprint incomingDay = footprint();
+    const std::u16string bottom = text(sentencePicker.row[30]);
+    ASSERT_TRUE(pumpUntil([&] { return text(sentencePicker.row[30]) != bottom; }, 5000)) << "still listing";
+    EXPECT_EQ(text(sentencePicker.row[30]).rfind(u"$", 0), 0u);
+    expectFlat(incomingSettled, incomingDay);
+    click(sentencePicker.incomingButton);
+    click(sentencePicker.cancelButton);
+    EXPECT_FALSE(converter.model.streaming());
 }
 
 } // namespace

@@ -24,6 +24,7 @@ struct Expected {
     Placement at;
     bool visible;
     bool enabled;
+    bool inRows = false; // placed as its row of the register-set group (ExpectRowsLineUp), not at
 };
 
 std::vector<Expected> expectedPlaces(Layout layout) {
@@ -102,11 +103,10 @@ std::vector<Expected> expectedPlaces(Layout layout) {
                      false});
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         const std::string row = std::to_string(k);
-        const std::int32_t y = 30 + 28 * k;
-        e.push_back({"set radio " + row, &s.setRadio[k], {10, y, 50, 25}, true, !serial});
-        e.push_back({"PLT " + row, &s.pipelineButton[k], {490, y, 40, 25}, true, !serial});
+        e.push_back({"set radio " + row, &s.setRadio[k], {}, true, !serial, true});
+        e.push_back({"PLT " + row, &s.pipelineButton[k], {}, true, !serial, true});
         for (const Widget* field : {&s.address[k], &s.command[k], &s.startReg[k], &s.regCount[k]})
-            e.push_back({"table field " + row, field, {20, 20 + 28 * k, 50, 25}, !nmea, !serial});
+            e.push_back({"table field " + row, field, {}, !nmea, !serial, true});
     }
     // Numbered down each of four columns: slot 1 top left, 8 bottom left, 9 top of the second column.
     const std::int32_t slotX[] = {25,  25,  25,  25,  25,  25,  25,  25,  75,  75,  75,
@@ -126,10 +126,45 @@ std::vector<Expected> expectedPlaces(Layout layout) {
     return e;
 }
 
+// What the user relies on in the register-set group: row k of the Modbus table stands level with the
+// radio and the "PLT" button of register set k, each column's fields one below another, rows in order,
+// none overlapping the next, all inside the group, and each field inside its column.
+void ExpectRowsLineUp() {
+    const RegisterSetPanel& s = mainForm.registerSets;
+    const platform::Rect group = platform::windowRect(s.group.window);
+    const Widget* columns[] = {&s.addressColumn, &s.commandColumn, &s.startRegColumn, &s.regCountColumn};
+    const Widget* firstRow[] = {&s.address[0], &s.command[0], &s.startReg[0], &s.regCount[0]};
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        SCOPED_TRACE("row " + std::to_string(k));
+        const platform::Rect radio = platform::windowRect(s.setRadio[k].window);
+        const Widget* fields[] = {&s.address[k], &s.command[k], &s.startReg[k], &s.regCount[k]};
+        EXPECT_EQ(platform::windowRect(s.pipelineButton[k].window).top, radio.top);
+        for (std::int32_t c = 0; c < 4; ++c) {
+            const platform::Rect field = platform::windowRect(fields[c]->window),
+                                 column = platform::windowRect(columns[c]->window);
+            EXPECT_EQ(field.top, radio.top) << c;
+            EXPECT_EQ(field.left, platform::windowRect(firstRow[c]->window).left) << c;
+            EXPECT_GE(field.left, column.left) << c;
+            EXPECT_LE(field.right, column.right) << c;
+            EXPECT_LE(field.bottom, column.bottom) << c;
+        }
+        EXPECT_GT(radio.top, group.top);
+        EXPECT_LE(radio.bottom, group.bottom);
+        if (k + 1 < registerSetCount) {
+            EXPECT_GE(platform::windowRect(s.setRadio[k + 1].window).top, radio.bottom);
+            EXPECT_GE(platform::windowRect(s.address[k + 1].window).top,
+                      platform::windowRect(s.address[k].window).bottom);
+        }
+    }
+}
+
 void ExpectLayout(Layout layout) {
+    ExpectRowsLineUp();
     for (const Expected& e : expectedPlaces(layout)) {
         SCOPED_TRACE(e.name);
-        EXPECT_EQ(placementOf(*e.widget), e.at);
+        if (!e.inRows) {
+            EXPECT_EQ(placementOf(*e.widget), e.at);
+        }
         EXPECT_EQ(shown(*e.widget), e.visible);
         // "=" is hidden and disabled by its own flag; its window follows its group.
         if (e.widget == &mainForm.controlOutput.thresholdFunctionRadio[2])
