@@ -32,6 +32,7 @@ void WireSubsystems() {
     linkHooks.clearIndicatorBlinks = ClearIndicatorBlinks;
     linkHooks.applyReply = ApplyReplyToForm;
     linkHooks.replyComplete = ReplyReachedTrailer;
+    linkHooks.sendChecked = SendChecked;
 
     nmeaHooks.takePickedSentence = TakePickedSentence;
     nmeaHooks.currentSentenceId = CurrentSentenceId;

@@ -1,14 +1,18 @@
 #include "form/exchange_buttons.h"
 
+#include "form/field_commit.h"
 #include "form/form_display.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
 #include "form/settings_from_widgets.h"
+#include "form/settings_record.h"
+#include "image/reply_outcome.h"
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
 #include "link/exchange_owner.h"
 #include "link/link_state.h"
+#include "platform/dialogs.h"
 
 namespace zor {
 
@@ -25,12 +29,18 @@ void ReadSettingsClicked(Widget&) {
     SendQuery();
 }
 
-// A failed write closes the port: the converter has to be found again before the next exchange.
-void SendSettingsClicked(Widget&) {
-    if (!MayGoAhead(UserAction::SendSettings)) return;
-    const std::optional<BuildResult> built = BuildSelectedImage();
-    if (!built || !built->ok) return;
-    const platform::PortResult written = WriteSettingsImage(built->image.bytes.data(), built->image.length);
+namespace {
+
+inline constexpr char16_t notAnsweredText[] = u"No converter answered: the settings were not sent";
+inline constexpr char16_t notSentText[] = u"The settings were not sent";
+inline constexpr char16_t otherConverterTitle[] = u"Another Converter";
+
+// The image of the record written; a failed write closes the port, and the converter has to be found
+// again before the next exchange.
+void writeSettings() {
+    const BuildResult built = BuildImage(formModel);
+    if (!built.ok) return; // checked at the click; the record cannot change while the query is out
+    const platform::PortResult written = WriteSettingsImage(built.image.bytes.data(), built.image.length);
     if (written.ok()) {
         converterHeld = formModel;
         SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
@@ -38,6 +48,62 @@ void SendSettingsClicked(Widget&) {
     }
     CloseLinkPort();
     SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
+}
+
+std::optional<std::u16string> serialNumberOf(const ReplyOutcome& reply) {
+    if (reply.nmea) return reply.nmea->serialNumber;
+    if (reply.modbus) return reply.modbus->serialNumber;
+    if (reply.serial) return reply.serial->serialNumber;
+    return std::nullopt;
+}
+
+// Whether the technician lets the settings read from one converter go to another, named by both serial
+// numbers.
+bool sendToOtherConverter(const std::u16string& readFrom, const std::u16string& onPort) {
+    const std::u16string text = u"The converter on the port is not the one these settings were read from.\r\n"
+                                u"Read from: Serial# " +
+                                readFrom + u"\r\nOn the port: Serial# " + onPort +
+                                u"\r\nClick 'OK' to send them to Serial# " + onPort +
+                                u", which keeps its own serial number, or 'Cancel' to send nothing.";
+    return platform::messageBox(mainForm.window.window, text.c_str(), otherConverterTitle,
+                                platform::box::IconWarning | platform::box::OkCancel) ==
+           platform::box::AnswerOk;
+}
+
+} // namespace
+
+// The converter on the port is asked who it is before anything is written, so that the settings go to
+// the converter they were read from.
+void SendSettingsClicked(Widget&) {
+    if (!MayGoAhead(UserAction::SendSettings)) return;
+    const std::optional<BuildResult> built = BuildSelectedImage();
+    if (!built || !built->ok) return;
+    if (!SendQuery(ReplyPurpose::SendCheck)) writeSettings(); // the write then says why the port fails
+}
+
+void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
+    const ReplyOutcome reply = RecogniseReply(buffer, count, ReplyOrigin::Port);
+    const std::optional<std::u16string> onPort = reply.complete ? serialNumberOf(reply) : std::nullopt;
+    if (!onPort) {
+        SetStatus(notAnsweredText);
+        return;
+    }
+    const std::u16string& readFrom = converterHeld.serialNumber;
+    if (*onPort != readFrom) {
+        if (!sendToOtherConverter(readFrom, *onPort)) {
+            SetStatus(notSentText);
+            return;
+        }
+        // With the service marker a serial number typed on purpose goes out as typed.
+        const bool typedOnPurpose =
+            mainForm.identity.serialNumberField.enabled && formModel.serialNumber != readFrom;
+        if (!typedOnPurpose) {
+            formModel.serialNumber = *onPort;
+            mainForm.identity.serialNumberField.setText(onPort->c_str());
+            ForgetFieldEdit(mainForm.identity.serialNumberField);
+        }
+    }
+    writeSettings();
 }
 
 } // namespace zor

@@ -11,10 +11,11 @@
 
 namespace zor {
 
-bool SendQuery() {
+bool SendQuery(ReplyPurpose purpose) {
     const platform::PortResult written =
         WriteQuery(converterLink.portHandle, converterLink.receiveBuffer, converterLink.imageBuffer);
     if (!written.ok()) return false;
+    converterLink.replyPurpose = purpose;
     converterLink.replyReceived = 0;
     converterLink.queryAtMs = platform::tickCountMs();
     ShowLinkStatus(BytesSentText(static_cast<std::int32_t>(written.count)));
@@ -45,6 +46,12 @@ void ReplyJob(Widget&) {
 }
 
 void HandleReplyRead(const platform::PortResult& read, bool fromFile) {
+    const bool sendCheck = !fromFile && converterLink.replyPurpose == ReplyPurpose::SendCheck;
+    converterLink.replyPurpose = ReplyPurpose::Settings;
+    if (sendCheck) {
+        FormSendChecked(converterLink.receiveBuffer, read.ok() ? static_cast<std::int32_t>(read.count) : 0);
+        return;
+    }
     if (!read.ok()) {
         ShowLinkStatus(FileReadErrorText(static_cast<std::int32_t>(read.error)));
         return;

@@ -2,6 +2,7 @@
 // reads a configuration file ("Open Config"), with the file's bytes in the receive buffer.
 #pragma once
 
+#include "link/link_state.h"
 #include "platform/port.h"
 #include "toolkit/widget.h"
 
@@ -11,7 +12,7 @@ namespace zor {
 
 // Purges what is queued on the port, zeroes the receive buffer, writes the query and arms the reply job;
 // false when the write failed (nothing is shown then).
-bool SendQuery();
+bool SendQuery(ReplyPurpose purpose = ReplyPurpose::Settings);
 
 // The reply job: one read of up to 8192 bytes from the port; a reply whose tag has come but not yet
 // its trailer is read on, the job arming itself again for one more bounded read (query_write.h), then

@@ -106,11 +106,12 @@ constexpr ExchangeRule scanning(UserAction action, bool replyOnItsWay) {
     return unknown;
 }
 
-// What writes to the port or fills the form from a file cancels the wait first, so that the late reply
-// cannot overwrite it afterwards. What the technician changes in the form waits for the reply, as does
-// a second query (two replies would meet in the buffer). A new scan and a firmware update wait too: the
-// rest of the reply, still on the line, would come before the answer they wait for and hide it behind
-// the image's zero bytes. The parameter view reads the same line: it waits as well.
+// What fills the form from a file cancels the wait first, so that the late reply cannot overwrite it
+// afterwards. What the technician changes in the form waits for the reply, as does a second query (two
+// replies would meet in the buffer): "Send Settings" asks the converter who it is before it writes. A new
+// scan and a firmware update wait too: the rest of the reply, still on the line, would come before the answer
+// they wait for and hide it behind the image's zero bytes. The parameter view reads the same line: it waits
+// as well.
 constexpr ExchangeRule readReply(UserAction action) {
     switch (action) {
     case U::SaveConfig:
@@ -118,10 +119,10 @@ constexpr ExchangeRule readReply(UserAction action) {
     case U::TestLeds:
     case U::CloseWindow:
         return A;
-    case U::SendSettings:
     case U::OpenSettingsFile:
     case U::IncomingView:
         return S;
+    case U::SendSettings:
     case U::ReadSettings:
     case U::OpenFirmwareFile:
     case U::RescanPorts:

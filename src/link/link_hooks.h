@@ -11,6 +11,7 @@ struct LinkHooks {
     void (*clearIndicatorBlinks)() = nullptr;
     void (*applyReply)(const std::uint8_t* buffer, std::int32_t count, bool fromFile) = nullptr;
     bool (*replyComplete)(const std::uint8_t* buffer, std::int32_t count) = nullptr;
+    void (*sendChecked)(const std::uint8_t* buffer, std::int32_t count) = nullptr;
 };
 
 extern LinkHooks linkHooks;
@@ -24,5 +25,8 @@ void FormApplyReply(const std::uint8_t* buffer, std::int32_t count, bool fromFil
 // layouts know where that stands. Without the slot a reply counts as complete, as it did before the
 // reply job read on.
 bool ReplyComplete(const std::uint8_t* buffer, std::int32_t count);
+// The reply to the query "Send Settings" writes first is in (count 0 when none came or the read
+// failed): the form compares the converter with the one its settings came from, then writes or not.
+void FormSendChecked(const std::uint8_t* buffer, std::int32_t count);
 
 } // namespace zor

@@ -27,8 +27,13 @@ struct LinkWidgets {
     std::array<Widget*, firmwareDisabledSetSize> firmwareDisabledSet{};
 };
 
+// What the query on its way asks for: the converter's settings ("Read Settings", the scan), or only who
+// it is, before "Send Settings" writes.
+enum class ReplyPurpose { Settings, SendCheck };
+
 struct LinkState {
     platform::PortHandle portHandle = platform::invalidPortHandle;
+    ReplyPurpose replyPurpose = ReplyPurpose::Settings;
     std::int32_t scanPortNumber = 0;
     // The reply being read: the bytes earlier reads put into the receive buffer, and when the query
     // went out (the reply is read on to its trailer for at most replyReadLimitMs after it).

@@ -67,6 +67,11 @@ std::u16string textOf(const Widget& widget) {
     return widget.caption();
 }
 
+void sendSettings() {
+    click(mainForm.commands.sendButton);
+    pumpFor(1500);
+}
+
 void enterText(Widget& field, const std::u16string& text) {
     platform::setWindowText(field.editWindow, text.c_str());
     pumpPending();

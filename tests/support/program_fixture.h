@@ -53,6 +53,9 @@ bool usable(const Widget& widget);
 std::u16string textOf(const Widget& widget);
 // The text the user leaves in a field, as the edit control reports it.
 void enterText(Widget& field, const std::u16string& text);
+// "Send Settings" clicked and what it starts run to its end: the query that asks who the converter is, its
+// reply, the write (or the box that asks first).
+void sendSettings();
 // Until the scan has found the converter on port n and its reply was applied.
 bool connectedTo(std::int32_t number);
 // Until the status line shows this text.

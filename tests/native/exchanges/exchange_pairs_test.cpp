@@ -154,6 +154,8 @@ constexpr char16_t pipelineBox[] =
 constexpr char16_t modbusOpened[] = u"80 bytes received OK";
 constexpr char16_t nmeaRead[] = u"326 bytes received OK";
 constexpr char16_t nmeaWritten[] = u"326 bytes written";
+// "Send Settings" asks the converter who it is first: the query, then the image once the reply is in.
+constexpr char16_t querySent[] = u"5 bytes sent";
 constexpr char16_t viewLeft[] = u"OK";
 
 constexpr Line none{};
@@ -169,7 +171,7 @@ using F = Form;
 const Case cases[] = {
     // Nothing running: every action does what it does.
     {.moment = M::Idle, .action = U::ReadSettings,     .line = query, .finalStatus = nmeaRead},
-    {.moment = M::Idle, .action = U::SendSettings,     .line = {.images = 1}, .status = nmeaWritten},
+    {.moment = M::Idle, .action = U::SendSettings,     .line = {.queries = 1, .images = 1}, .status = querySent, .finalStatus = nmeaWritten},
     {.moment = M::Idle, .action = U::SaveConfig,       .status = nmeaWritten, .saved = true},
     {.moment = M::Idle, .action = U::OpenSettingsFile, .status = modbusOpened, .atEnd = F::FileOpened},
     {.moment = M::Idle, .action = U::OpenFirmwareFile, .line = flashed},
@@ -226,7 +228,7 @@ const Case cases[] = {
     // A read's reply on its way: the late reply never lands over what the action sent, opened or
     // changed, and never meets a second reply.
     {.moment = M::ReadReply, .action = U::ReadSettings,     .status = reading, .finalStatus = nmeaRead},
-    {.moment = M::ReadReply, .action = U::SendSettings,     .line = {.images = 1}, .status = nmeaWritten, .finalStatus = nmeaWritten},
+    {.moment = M::ReadReply, .action = U::SendSettings,     .status = reading, .finalStatus = nmeaRead},
     {.moment = M::ReadReply, .action = U::SaveConfig,       .status = nmeaWritten, .finalStatus = nmeaRead, .saved = true},
     {.moment = M::ReadReply, .action = U::OpenSettingsFile, .status = modbusOpened, .finalStatus = modbusOpened, .atEnd = F::FileOpened},
     {.moment = M::ReadReply, .action = U::OpenFirmwareFile, .status = reading, .finalStatus = nmeaRead},

@@ -2,14 +2,14 @@
 // and "Test LEDs": the bytes the converter or the file receives, the checks' boxes, and the form after
 // a file is opened.
 
-#include "image/byte_order.h"
 #include "form/form_model.h"
+#include "image/byte_order.h"
 #include "platform/dialogs.h"
-#include "platform/window.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
 #include "platform/headless/headless_port.h"
 #include "platform/test_input.h"
+#include "platform/window.h"
 #include "support/headless/machine.h"
 #include "support/program_fixture.h"
 #include "support/random_nmea_image.h"
@@ -28,6 +28,7 @@ using testing::connectedTo;
 using testing::converterOn;
 using testing::enterText;
 using testing::lastBoxText;
+using testing::sendSettings;
 using testing::textOf;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -78,14 +79,14 @@ TEST_F(SendAndFiles, EachImageIsSentAsTheConverterGaveItAndRefusedByItsCheck) {
         SetUp();
         testing::ConverterDevice& converter = connectedConverter(c.function);
         const Bytes kept = converter.model.image(c.function);
-        click(mainForm.commands.sendButton);
+        sendSettings();
         EXPECT_EQ(textOf(mainForm.status.line), c.written);
         EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
         EXPECT_EQ(converter.model.image(c.function), kept);
 
         const std::u16string before = textOf(*c.field);
         enterText(*c.field, c.refusedText);
-        click(mainForm.commands.sendButton);
+        sendSettings();
         EXPECT_EQ(lastBoxText(), c.refusal);
         EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
         enterText(*c.field, before);
@@ -132,7 +133,7 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
         const std::u16string before = textOf(*r.field);
         enterText(*r.field, r.typed);
         const std::size_t boxes = boxCount();
-        click(mainForm.commands.sendButton);
+        sendSettings();
         ASSERT_EQ(boxCount(), boxes + 1) << std::string(r.typed, r.typed + 3);
         const ShownBox& box = shownBoxes().back();
         EXPECT_EQ(box.text, r.box);
@@ -147,7 +148,7 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
     enterText(output.thresholdField, u" 12,5 ");
     enterText(mainForm.averaging.periodField, u"700");
     const std::size_t boxes = boxCount();
-    click(mainForm.commands.sendButton);
+    sendSettings();
     ASSERT_EQ(boxCount(), boxes + 1);
     EXPECT_EQ(shownBoxes().back().caption, u"Averaging Period");
     EXPECT_EQ(textOf(mainForm.averaging.periodField), u"600");
@@ -159,7 +160,7 @@ TEST_F(SendAndFiles, TypedNumbersAreSentAsTypedOrRefusedWithTheirPlaceAndRange) 
     // A Modbus cell its 16 bits cannot carry.
     click(mainForm.mainFunction.modbusRadio);
     enterText(mainForm.registerSets.regCount[2], u"70000");
-    click(mainForm.commands.sendButton);
+    sendSettings();
     EXPECT_EQ(lastBoxText(), u"\"Reg Count\" in row 2 must be a whole number from 0 to 65535");
     EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
 }
@@ -182,7 +183,7 @@ TEST_F(SendAndFiles, AConverterReadAndSentBackUnchangedKeepsItsSettings) {
         const Bytes replied = converter.model.reply(); // with the converter's own state word and firmware
         for (std::int32_t k = registerSetCount - 1; k >= 0; --k)
             click(mainForm.registerSets.setRadio[k]);
-        click(mainForm.commands.sendButton);
+        sendSettings();
         ASSERT_EQ(textOf(mainForm.status.line), u"326 bytes written");
         const Bytes& kept = converter.model.image(sim::Function::Nmea);
         ASSERT_EQ(kept.size(), replied.size());
@@ -195,7 +196,7 @@ TEST_F(SendAndFiles, SendWithoutAPortReportsTheInvalidHandle) {
     startProgram();
     click(mainForm.commPort.rescanButton); // "Stop Scanning": no port is open
     enterText(mainForm.identity.serialNumberField, u"ZS410001");
-    click(mainForm.commands.sendButton);
+    sendSettings();
     EXPECT_EQ(textOf(mainForm.status.line), u"Error 6 (serial write failed)");
 }
 
@@ -387,8 +388,8 @@ void closeMainWindow(std::int32_t answer) {
 TEST_F(SendAndFiles, ATextThatDoesNotFitIsRefusedWhenItsFieldIsLeftAndNeverSent) {
     testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
     ControlOutputPanel& output = mainForm.controlOutput;
-    const std::u16string threshold =
-        u"\"Threshold (switch ON level)\" of register set 0 must be a number from -21474836.48 to 21474836.47";
+    const std::u16string threshold = u"\"Threshold (switch ON level)\" of register set 0 must be a number "
+                                     u"from -21474836.48 to 21474836.47";
     const std::u16string monitored =
         u"\"Monitored Parameter\" of register set 0 must be a whole number from 0 to 32";
     struct Case {
@@ -416,7 +417,7 @@ TEST_F(SendAndFiles, ATextThatDoesNotFitIsRefusedWhenItsFieldIsLeftAndNeverSent)
         EXPECT_EQ(formModel.threshold[0], held);
         EXPECT_EQ(formModel.monitoredParameter[0], heldMonitored);
         // Nor does it go out with the next "Send Settings".
-        click(mainForm.commands.sendButton);
+        sendSettings();
         EXPECT_EQ(boxCount(), boxes + 2);
         EXPECT_EQ(converter.model.counters().imagesAccepted, 0u);
         enterText(*c.field, before); // in the field that still has the focus
@@ -432,7 +433,7 @@ TEST_F(SendAndFiles, AnAveragingCorrectionAtSendStillSends) {
     if (formModel.averagingEnabled() == 0) click(mainForm.controlOutput.averagingBox);
     typeIntoField(mainForm.averaging.periodField, u"500000");
     const std::size_t boxes = boxCount();
-    click(mainForm.commands.sendButton);
+    sendSettings();
     ASSERT_EQ(boxCount(), boxes + 1);
     EXPECT_EQ(shownBoxes().back().caption, u"Averaging Period");
     EXPECT_EQ(converter.model.counters().imagesAccepted, 1u);
@@ -452,11 +453,55 @@ TEST_F(SendAndFiles, ClosingWithUnsentChangesAsksFirst) {
     EXPECT_TRUE(platform::isWindow(mainForm.window.window));
     EXPECT_FLOAT_EQ(formModel.threshold[0], 7.0f);
 
-    click(mainForm.commands.sendButton);
+    sendSettings();
     EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes written");
     closeMainWindow(platform::box::AnswerCancel);
     EXPECT_EQ(boxCount(), boxes + 1);
     EXPECT_FALSE(platform::isWindow(mainForm.window.window));
+}
+
+} // namespace
+} // namespace zor
+
+namespace zor {
+namespace {
+
+// A converter swapped on the cable after the read: "Send Settings" asks the converter on the port who it
+// is first, names both serial numbers and writes only when the technician confirms; the converter then
+// keeps its own serial number. The one that was read is sent to without a question.
+TEST_F(SendAndFiles, AConverterSwappedOnTheCableIsNamedBeforeAnythingIsWritten) {
+    testing::ConverterDevice& converter = connectedConverter(sim::Function::Nmea);
+    // Another converter on the same cable: its serial number is its own.
+    Bytes other = converter.model.image(sim::Function::Nmea);
+    const std::string otherSerial = "SWAP0002";
+    std::copy(otherSerial.begin(), otherSerial.end(), other.begin() + 6);
+    ASSERT_EQ(converter.model.loadImage(other), "");
+    struct Case {
+        std::int32_t answer;
+        std::uint32_t images; // written to the converter on the port, in all
+        const char16_t* status;
+    };
+    const Case cases[] = {{platform::box::AnswerCancel, 0, u"The settings were not sent"},
+                          {platform::box::AnswerOk, 1, u"326 bytes written"}};
+    for (const Case& c : cases) {
+        const std::size_t boxes = boxCount();
+        answerNextBoxAfter(c.answer, 0);
+        sendSettings();
+        ASSERT_EQ(boxCount(), boxes + 1);
+        EXPECT_EQ(shownBoxes().back().caption, u"Another Converter");
+        EXPECT_NE(lastBoxText().find(u"Read from: Serial# ZS410001"), std::u16string::npos)
+            << "names the read";
+        EXPECT_NE(lastBoxText().find(u"On the port: Serial# SWAP0002"), std::u16string::npos);
+        EXPECT_EQ(converter.model.counters().imagesAccepted, c.images);
+        EXPECT_EQ(textOf(mainForm.status.line), c.status);
+        const Bytes held = converter.model.image(sim::Function::Nmea);
+        EXPECT_EQ(std::string(held.begin() + 6, held.begin() + 14), otherSerial) << "keeps its own serial";
+    }
+    // Sent to once, it is the converter the settings belong to: the next send asks nothing.
+    const std::size_t boxes = boxCount();
+    sendSettings();
+    EXPECT_EQ(boxCount(), boxes);
+    EXPECT_EQ(converter.model.counters().imagesAccepted, 2u);
 }
 
 } // namespace
