@@ -1,7 +1,9 @@
 // "Save Config" and "Open Config": a configuration file is the image "Send Settings" would write, and
 // is read back as a reply; the file handle stands in the port handle's place for the one read.
 #include "form/exchange_buttons.h"
+#include "form/field_commit.h"
 #include "form/form_display.h"
+#include "form/form_model.h"
 #include "form/main_form.h"
 #include "form/settings_from_widgets.h"
 #include "image/config_file.h"
@@ -76,15 +78,17 @@ void openFirmware(platform::PortHandle& file) {
 
 } // namespace
 
-// The record as it stood at the click is what the file holds: it is taken and checked before the dialog,
-// since a reply may land while the dialog is up. The save itself never destroys the file that was there.
+// The record as it stood at the click is what the file holds: what was typed is taken at the click and
+// the record kept, since a reply may land while the dialog is up. It is checked before any file is touched,
+// and the save itself never destroys the file that was there.
 void SaveConfigClicked(Widget&) {
-    if (!MayGoAhead(UserAction::SaveConfig)) return;
-    const std::optional<BuildResult> built = BuildSelectedImage();
-    if (!built || !built->ok) return;
+    if (!MayGoAhead(UserAction::SaveConfig) || !CommitFormFields()) return;
+    FormModel atClick = formModel;
     if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath,
                     false))
         return;
+    const std::optional<BuildResult> built = BuildRecordImage(atClick);
+    if (!built || !built->ok) return;
     SavedFile saved;
     { saved = SaveConfigImage(configPath, built->image.bytes.data(), built->image.length); }
     if (saved.failure != SavedFile::Failure::None) {

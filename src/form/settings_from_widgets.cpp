@@ -10,9 +10,14 @@
 namespace zor {
 
 std::optional<BuildResult> BuildSelectedImage() {
-    if (!CommitFormFields() || !formModel.mainFunction) return std::nullopt;
-    BuildResult result = BuildImage(formModel);
-    if (FactsOf(*formModel.mainFunction).registerSets) {
+    if (!CommitFormFields()) return std::nullopt;
+    return BuildRecordImage(formModel);
+}
+
+std::optional<BuildResult> BuildRecordImage(FormModel& record) {
+    if (!record.mainFunction) return std::nullopt;
+    BuildResult result = BuildImage(record);
+    if (&record == &formModel && FactsOf(*record.mainFunction).registerSets) {
         Widget& field = mainForm.sentence.sentenceIdField;
         const std::u16string& lengthened = formModel.sentenceId[CurrentRegisterSet()];
         if (field.caption() != lengthened) field.setText(lengthened.c_str());

@@ -506,3 +506,27 @@ TEST_F(SendAndFiles, AConverterSwappedOnTheCableIsNamedBeforeAnythingIsWritten) 
 
 } // namespace
 } // namespace zor
+
+namespace zor {
+namespace {
+
+// "Save Config" writes the record as it stood at its click: a read's reply that lands while the dialog is
+// up changes the form, not the file.
+TEST_F(SendAndFiles, SaveWritesTheSettingsOfItsClickWhateverLandsUnderTheDialog) {
+    connectedConverter(sim::Function::Nmea);
+    typeIntoField(mainForm.controlOutput.thresholdField, u"7");
+    click(mainForm.status.line); // the field left: 7 is in the record
+    click(mainForm.commands.readButton);
+    const std::u16string path = u"C:\\AT-CLICK.CFG";
+    answerNextFileDialog(path, 2000);
+    click(mainForm.commands.saveButton);
+    testing::pumpFor(500);
+    EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes written");
+    EXPECT_NE(textOf(mainForm.controlOutput.thresholdField), u"7.000000") << "the reply landed";
+    const std::optional<Bytes> saved = fileContents(path);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(ReadI32(saved->data() + 158), 700); // two decimals
+}
+
+} // namespace
+} // namespace zor
