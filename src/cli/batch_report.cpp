@@ -41,9 +41,10 @@ int BatchReport::open(const std::string& path, const std::string& settingsName, 
 void BatchReport::append(const ReportEntry& entry) {
     if (path_.empty()) return;
     const std::lock_guard<std::mutex> lock(mutex_);
-    const char* result = entry.exitCode == exitOk            ? "ok"
-                         : entry.exitCode == exitInterrupted ? "interrupted"
-                                                             : "failed";
+    const std::string result = !entry.result.empty()               ? entry.result
+                               : entry.exitCode == exitOk          ? "ok"
+                               : entry.exitCode == exitInterrupted ? "interrupted"
+                                                                   : "failed";
     nlohmann::ordered_json line = {{"time", utcNow()},
                                    {"port", entry.port},
                                    {"serialNumber", entry.serialNumber},

@@ -3,7 +3,8 @@
 //   port             the port as given
 //   serialNumber, firmwareVersion, mainFunction   as the converter answered (empty when it did not)
 //   settingsFile     {"name": the file as given, "sha256": its bytes' SHA-256} (firmware: firmwareFile)
-//   result           "ok", "failed" or "interrupted" (Ctrl-C); exitCode and message say why
+//   result           "ok", "failed" or "interrupted" (Ctrl-C), diff's "same" or "differs" in place
+//                    of "ok"; exitCode and message say why
 //   verify           "match", "mismatch", "off" (--no-verify) or "not reached"; none for firmware
 //   seconds          how long the converter took
 #pragma once
@@ -19,6 +20,7 @@ struct ReportEntry {
     std::string firmwareVersion;
     std::string mainFunction;
     int exitCode = 0;
+    std::string result; // empty: "ok", "failed" or "interrupted" by the exit code
     std::string message;
     std::string verify = "not reached"; // empty: no such field
     double seconds = 0;

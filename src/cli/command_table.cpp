@@ -11,8 +11,8 @@ namespace {
 
 // In the order --help lists them.
 constexpr AddSubcommand subcommands[] = {
-    AddScanCommand,     AddReadCommand,    AddShowCommand,    AddBuildCommand,   AddSendCommand,
-    AddFirmwareCommand, AddRestartCommand, AddLedTestCommand, AddMonitorCommand,
+    AddScanCommand, AddReadCommand,     AddShowCommand,    AddBuildCommand,   AddSendCommand,
+    AddDiffCommand, AddFirmwareCommand, AddRestartCommand, AddLedTestCommand, AddMonitorCommand,
 };
 
 } // namespace
@@ -34,7 +34,9 @@ int RunCommandLine(int argc, char** argv) {
             "Ctrl-C (or SIGTERM) starts no new converter: the sends and firmware updates under way finish,\n"
             "then the summary and the --report lines (\"interrupted\" for those not started). A second\n"
             "Ctrl-C ends at once, naming each converter left half-flashed and the packet it stopped at.\n"
-            "send refuses to switch a converter's main function unless --change-function is given.\n\n") +
+            "send refuses to switch a converter's main function unless --change-function is given.\n"
+            "diff opens the file onto each converter's settings as send does (its own serial number is\n"
+            "kept) and compares; it writes nothing.\n\n") +
         ExitCodesHelp());
 
     std::vector<Subcommand> commands;

@@ -18,6 +18,7 @@ enum ExitCode : int {
     exitBatchFailed = 9,
     exitVerifyFailed = 10,
     exitInterrupted = 11,
+    exitDiffers = 12,
 };
 
 struct ExitCodeMeaning {
@@ -41,6 +42,8 @@ inline constexpr ExitCodeMeaning exitCodeMeanings[] = {
     {exitInterrupted,
      "Ctrl-C or SIGTERM: converters not yet started were left alone (their lines say \"interrupted\")\n"
      "     and none failed; or a second Ctrl-C ended the run at once"},
+    {exitDiffers, "diff: a converter holds other settings than the file (its line names the fields);\n"
+                  "     with several converters, when none failed (a failure is 9)"},
 };
 
 // "Exit codes:" and a line per code, for the end of --help.

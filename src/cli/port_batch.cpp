@@ -36,7 +36,15 @@ std::string PortLine(const std::string& port, const PortOutcome& outcome) {
 }
 
 void PrintSummary(std::size_t succeeded, std::size_t served, const char* done, std::size_t interrupted) {
-    std::printf("%zu of %zu converter(s) %s", succeeded, served, done);
+    BatchStyle style;
+    style.done = done;
+    PrintSummary(succeeded, served, style, 0, interrupted);
+}
+
+void PrintSummary(std::size_t succeeded, std::size_t served, const BatchStyle& style, std::size_t found,
+                  std::size_t interrupted) {
+    std::printf("%zu of %zu converter(s) %s", succeeded, served, style.done);
+    if (style.finding != exitOk) std::printf(", %zu %s", found, style.found);
     if (interrupted > 0) std::printf(", %zu interrupted", interrupted);
     std::printf("\n");
 }
@@ -53,7 +61,8 @@ int ServePorts(std::vector<std::string> ports, const ServePort& serve, const Bat
         const PortOutcome outcome = serve(ports[i]);
         const std::lock_guard<std::mutex> lock(printing);
         codes[i] = outcome.code;
-        if (lines) {
+        const bool finding = style.finding != exitOk && outcome.code == style.finding;
+        if (lines && !finding) {
             std::fputs(PortLine(ports[i].empty() ? "(scan)" : ports[i], outcome).c_str(), stdout);
         } else {
             std::fputs(outcome.out.c_str(), stdout);
@@ -70,19 +79,25 @@ int ServePorts(std::vector<std::string> ports, const ServePort& serve, const Bat
         for (std::thread& thread : threads)
             thread.join();
     }
-    std::size_t succeeded = 0, interrupted = 0;
+    std::size_t succeeded = 0, found = 0, interrupted = 0;
     int failure = exitOk;
     for (const int code : codes) {
-        if (code == exitOk)
+        if (code == exitOk) {
             ++succeeded;
-        else if (code == exitInterrupted)
+        } else if (style.finding != exitOk && code == style.finding) {
+            ++succeeded;
+            ++found;
+        } else if (code == exitInterrupted) {
             ++interrupted;
-        else
+        } else {
             failure = code;
+        }
     }
-    if (lines) PrintSummary(succeeded, ports.size(), style.done, interrupted);
-    // A failed converter needs a look first; one left unstarted only needs the run again.
+    if (lines) PrintSummary(succeeded, ports.size(), style, found, interrupted);
+    // A failed converter needs a look first, then one found (it differs, and a send puts it right);
+    // one left unstarted only needs the run again.
     if (failure != exitOk) return ports.size() == 1 ? failure : exitBatchFailed;
+    if (found > 0) return style.finding;
     return interrupted > 0 ? exitInterrupted : exitOk;
 }
 

@@ -26,6 +26,10 @@ PortOutcome NotStarted();
 struct BatchStyle {
     const char* done = "served"; // the summary: "3 of 3 converter(s) configured"
     bool summaryForOne = false;  // also a line per port and the summary when there is one port
+    // An outcome that is an answer rather than a failure (diff: the converter differs from the file):
+    // its line is its output, it counts as done, and the summary counts it apart ("1 differing").
+    int finding = 0; // 0: none
+    const char* found = "";
 };
 
 // An empty port name is the first converter a scan finds, and is served alone.
@@ -39,11 +43,15 @@ std::string PortLine(const std::string& port, const PortOutcome& outcome);
 int RefuseSamePortTwice(const std::vector<std::string>& ports);
 // "3 of 4 converter(s) configured", and ", 1 interrupted" when Ctrl-C left some unstarted.
 void PrintSummary(std::size_t succeeded, std::size_t served, const char* done, std::size_t interrupted = 0);
+// As PrintSummary, with ", 2 differing" (the style's finding) after the count done.
+void PrintSummary(std::size_t succeeded, std::size_t served, const BatchStyle& style, std::size_t found,
+                  std::size_t interrupted);
 
 // Each port's output, or "PORT: FAILED: failure", as it finishes, then the summary. With one port
 // (and no summary asked for) its failure is an error message. The exit code is that of the one port,
-// or exitBatchFailed when any of several failed; when none failed but Ctrl-C left some unstarted,
-// exitInterrupted. Ctrl-C is taken as a request to stop (stop_request.h) for the whole run.
+// or exitBatchFailed when any of several failed; when none failed, the style's finding when any gave
+// it, or else exitInterrupted when Ctrl-C left some unstarted. Ctrl-C is taken as a request to stop
+// (stop_request.h) for the whole run.
 int ServePorts(std::vector<std::string> ports, const ServePort& serve, const BatchStyle& style);
 
 } // namespace zor::cli

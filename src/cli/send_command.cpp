@@ -7,9 +7,8 @@
 #include "cli/session.h"
 #include "cli/settings_compare.h"
 #include "cli/settings_description.h"
+#include "cli/settings_input.h"
 #include "cli/settings_json.h"
-#include "cli/settings_text.h"
-#include "cli/sha256.h"
 #include "cli/stop_request.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
@@ -36,67 +35,11 @@ struct SendOptions {
     bool changeFunction = false; // a file of another main function may switch the converter to it
 };
 
-// The settings to send, as read from the file once.
-struct SettingsInput {
-    bool isJson = false;
-    nlohmann::json json;
-    std::vector<std::uint8_t> bytes;
-    ReplyOutcome file;
-    std::string sha256; // of the whole file
-};
-
-int loadInput(const std::string& path, SettingsInput& input) {
-    const int loaded = LoadFile(path, largestSettingsText, input.bytes);
-    if (loaded != exitOk) return loaded;
-    input.sha256 = Sha256Hex(input.bytes);
-    input.isJson = IsSettingsText(input.bytes);
-    if (input.isJson) {
-        if (input.bytes.size() > largestSettingsText) {
-            PrintError(path + " is not valid JSON");
-            return exitNotSettings;
-        }
-        const int parsed = ReadSettingsText(path, input.bytes, input.json);
-        if (parsed != exitOk) return parsed;
-        FormModel scratch;
-        std::string error;
-        if (!ApplySettingsJson(scratch, input.json, false, error)) {
-            PrintError(path + ": " + error);
-            return exitNotSettings;
-        }
-        return exitOk;
-    }
-    return RecogniseConfigBytes(path, input.bytes, input.file);
-}
-
-// The converter's reply to the query that follows a send, from its tag on.
-std::vector<std::uint8_t> replyImage(const QueryResult& reply) {
-    const auto at = static_cast<std::size_t>(reply.outcome.found.position);
-    return std::vector<std::uint8_t>(reply.bytes.begin() + static_cast<std::ptrdiff_t>(at),
-                                     reply.bytes.end());
-}
-
-// The converter's settings with the file opened onto them, as the window has them before "Send Settings".
-FormModel withFile(const FoundConverter& converter, const SettingsInput& input, const SendOptions& options) {
-    FormModel form = converter.form;
-    if (input.isJson) {
-        std::string error;
-        (void)ApplySettingsJson(form, input.json, options.serialFromFile, error); // checked when loaded
-    } else {
-        ApplyReply(form, input.file, ReplyOrigin::File);
-        if (options.serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
-    }
-    return form;
-}
-
 // Whether the converter already holds the image a send would give it.
 bool holdsFile(const FoundConverter& converter, const SettingsInput& input, const SendOptions& options) {
-    FormModel form = withFile(converter, input, options);
-    if (form.mainFunction != converter.form.mainFunction) return false;
-    const BuildResult built = BuildImage(form);
-    if (!built.ok) return false;
-    const std::vector<std::uint8_t> image(built.image.bytes.begin(),
-                                          built.image.bytes.begin() + built.image.length);
-    return CompareSettings(image, replyImage(converter.reply)).empty();
+    const FileDifferences found =
+        DifferencesFromFile(converter, input, options.serialFromFile, Compared::Bytes);
+    return found.built && found.differences.empty();
 }
 
 // Reads the converter back once it has taken the image and compares what it holds with what was sent.
@@ -108,11 +51,11 @@ PortOutcome verifySent(ConverterLink& link, const std::string& device, const Bui
     if (problem != exitOk) return {problem, "", "read back: " + message};
     const std::vector<std::uint8_t> sent(built.image.bytes.begin(),
                                          built.image.bytes.begin() + built.image.length);
-    const std::vector<FieldDifference> differences = CompareSettings(sent, replyImage(reply));
+    const std::vector<FieldDifference> differences = CompareSettings(sent, ReplyImage(reply));
     if (differences.empty()) return {exitOk, "", ""};
     return {exitVerifyFailed, "",
             "verify: the converter holds other settings than it was sent: " +
-                DescribeDifferences(differences)};
+                DescribeDifferences(differences, "sent", "read back")};
 }
 
 // One converter: its settings read, the file opened onto them as the window opens a file, the image
@@ -130,7 +73,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
     // The query changes nothing; from the write on, the send is finished and verified whatever comes.
     if (StopRequested()) return NotStarted();
-    FormModel form = withFile(converter, input, options);
+    FormModel form = WithFile(converter, input, options.serialFromFile);
     const std::optional<MainFunction> had = converter.form.mainFunction;
     const bool switches = had && form.mainFunction && *had != *form.mainFunction;
     if (switches) {
@@ -178,7 +121,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
 
 int runSend(const SendOptions& options) {
     SettingsInput input;
-    const int loaded = loadInput(options.input, input);
+    const int loaded = LoadSettingsInput(options.input, input);
     if (loaded != exitOk) return loaded;
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);

@@ -13,7 +13,10 @@
 namespace zor::cli {
 namespace {
 
-enum class Kind { Text, Byte, I32, MonitoredParameter, Scaled, U16BE };
+enum class Kind { Text, SentenceId, Byte, I32, MonitoredParameter, Scaled, U16BE };
+
+// The characters of a sentence slot the program reads.
+constexpr std::int32_t sentenceIdRead = 5;
 
 struct Field {
     std::string name;
@@ -48,7 +51,7 @@ std::vector<Field> nmeaFields() {
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         const std::string set = "registerSets[" + std::to_string(k) + "].";
         fields.push_back({set + "sentenceId", zor1::sentenceIdOffset + sentenceSlotLength * k,
-                          sentenceSlotLength, Kind::Text});
+                          sentenceSlotLength, Kind::SentenceId});
         fields.push_back(
             {set + "parameterSelectMask", zor1::parameterSelectMaskOffset + 4 * k, 4, Kind::I32});
         fields.push_back({set + "monitoredParameter", zor1::monitoredParameterOffset + 4 * k, 4,
@@ -109,11 +112,14 @@ std::int32_t i32At(const std::vector<std::uint8_t>& bytes, std::int32_t offset) 
     return ReadI32(raw);
 }
 
-std::string value(const std::vector<std::uint8_t>& bytes, const Field& field) {
+std::string value(const std::vector<std::uint8_t>& bytes, const Field& field, Compared how) {
     switch (field.kind) {
-    case Kind::Text: {
+    case Kind::Text:
+    case Kind::SentenceId: {
+        const std::int32_t size =
+            field.kind == Kind::SentenceId && how == Compared::Values ? sentenceIdRead : field.size;
         std::string text;
-        for (std::int32_t i = 0; i < field.size && at(bytes, field.offset + i) != 0; ++i)
+        for (std::int32_t i = 0; i < size && at(bytes, field.offset + i) != 0; ++i)
             text.push_back(static_cast<char>(at(bytes, field.offset + i)));
         // Appended rather than concatenated: GCC 12 warns (wrongly) of an overlap on the MinGW build.
         std::string quoted(1, '"');
@@ -144,7 +150,8 @@ bool sameBytes(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_
     for (std::int32_t i = 0; i < field.size; ++i) {
         const std::uint8_t x = at(a, field.offset + i), y = at(b, field.offset + i);
         if (x != y) return false;
-        if (field.kind == Kind::Text && x == 0) return true; // what follows the end of a text is not read
+        if ((field.kind == Kind::Text || field.kind == Kind::SentenceId) && x == 0)
+            return true; // what follows the end of a text is not read
     }
     return true;
 }
@@ -152,7 +159,7 @@ bool sameBytes(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_
 } // namespace
 
 std::vector<FieldDifference> CompareSettings(const std::vector<std::uint8_t>& sent,
-                                             const std::vector<std::uint8_t>& reply) {
+                                             const std::vector<std::uint8_t>& reply, Compared how) {
     const std::uint8_t tag = at(sent, tagLength - 1);
     if (at(reply, tagLength - 1) != tag)
         return {{"mainFunction", std::string(1, static_cast<char>(tag)),
@@ -160,17 +167,20 @@ std::vector<FieldDifference> CompareSettings(const std::vector<std::uint8_t>& se
     const std::optional<MainFunction> function = MainFunctionOfTagDigit(static_cast<char>(tag));
     const std::vector<Field> fields = function ? fieldsOf(*function) : std::vector<Field>{};
     std::vector<FieldDifference> differences;
-    for (const Field& field : fields)
-        if (!sameBytes(sent, reply, field))
-            differences.push_back({field.name, value(sent, field), value(reply, field)});
+    for (const Field& field : fields) {
+        const bool same = how == Compared::Bytes ? sameBytes(sent, reply, field)
+                                                 : value(sent, field, how) == value(reply, field, how);
+        if (!same) differences.push_back({field.name, value(sent, field, how), value(reply, field, how)});
+    }
     return differences;
 }
 
-std::string DescribeDifferences(const std::vector<FieldDifference>& differences) {
+std::string DescribeDifferences(const std::vector<FieldDifference>& differences, const char* sentAs,
+                                const char* readBackAs) {
     std::string text;
     for (const FieldDifference& d : differences) {
         if (!text.empty()) text += "; ";
-        text += d.field + " (sent " + d.sent + ", read back " + d.readBack + ")";
+        text += d.field + " (" + sentAs + " " + d.sent + ", " + readBackAs + " " + d.readBack + ")";
     }
     return text;
 }

@@ -29,6 +29,7 @@ Subcommand AddReadCommand(CLI::App& program);
 Subcommand AddShowCommand(CLI::App& program);
 Subcommand AddBuildCommand(CLI::App& program);
 Subcommand AddSendCommand(CLI::App& program);
+Subcommand AddDiffCommand(CLI::App& program);
 Subcommand AddFirmwareCommand(CLI::App& program);
 Subcommand AddRestartCommand(CLI::App& program);
 Subcommand AddLedTestCommand(CLI::App& program);

@@ -682,7 +682,7 @@ TEST_F(ZorConfig, VerifyNamesEveryFieldAConverterDidNotTake) {
 
 // Each failure through the command, with the code the help documents. The codes not here are shown by
 // the tests above: 0 everywhere, 3 and 4 (scan) in the first two, 5, 6 and 7 by show and build, 9 by
-// send to a line with a port gone, 10 by verify.
+// send to a line with a port gone, 10 by verify, 12 by diff (below).
 TEST_F(ZorConfig, ExitCodesSayWhatHappened) {
     Simulator silent(dir, "silent", {"--silent"});
     Simulator refusing(dir, "refusing", {"--unpaced", "--reject-every", "1"});
@@ -980,4 +980,81 @@ TEST_F(ZorConfig, AChangeOfMainFunctionIsNeverSilent) {
         EXPECT_NE((r.out + r.err).find(c.said), std::string::npos) << r.out << r.err;
         EXPECT_EQ(converter.logText().find("accepted") != std::string::npos, c.code == 0) << c.file;
     }
+}
+
+// diff asks each converter and writes nothing: one holding the file is the same, one holding other
+// settings or another main function has each difference named with both values, a silent one fails.
+// Several ports: 9 when any failed, else 12 when any differs.
+TEST_F(ZorConfig, DiffNamesWhereEachConverterDiffersFromTheFile) {
+    writeText("line.json",
+              R"({"mainFunction": "nmea", "sdi12Address": "4", "serialNumber": "FILE0000",
+        "registerSets": [{"sentenceId": "WIMWV", "threshold": 30.5}], "thresholdDecimals": 1})");
+    ASSERT_EQ(run({"build", path("line.json"), "-o", path("held.cfg")}).code, 0);
+    Simulator same(dir, "same", {"--unpaced", "--settings", path("held.cfg")});
+    Simulator other(dir, "other", {"--unpaced"});
+    Simulator serial(dir, "serial", {"--unpaced", "--function", "serial"});
+    Simulator silent(dir, "silent", {"--silent"});
+    struct Port {
+        const Simulator& converter;
+        const char* result;             // in the report
+        std::string line;               // after the port's name
+        std::vector<std::string> named; // in the line and the report's message
+    };
+    const std::vector<Port> ports = {
+        {same, "same", ": SAME: serial FILE0000, NMEA0183 to SDI12 Slave\n", {}},
+        {other,
+         "differs",
+         ": DIFFERS: serial ZS410001, NMEA0183 to SDI12 Slave: ",
+         {"registerSets[0].sentenceId (file \"WIMWV\", converter \"GPGGA\")",
+          "registerSets[0].threshold (file 30.5, converter 12.5)"}},
+        {serial,
+         "differs",
+         ": DIFFERS: serial ZS410001, SDI12 to RS232: ",
+         {"mainFunction (file \"NMEA0183 to SDI12 Slave\", converter \"SDI12 to RS232\")"}},
+        {silent, "failed", ": FAILED: ", {"no converter answered"}},
+    };
+    struct Case {
+        std::vector<std::size_t> served; // indices into ports
+        const char* file;
+        int code;
+        std::string summary;
+    };
+    const Case cases[] = {
+        {{0, 1, 2, 3}, "line.json", 9, "3 of 4 converter(s) compared, 2 differing"},
+        {{0, 1}, "line.json", 12, "2 of 2 converter(s) compared, 1 differing"},
+        {{2}, "line.json", 12, "1 of 1 converter(s) compared, 1 differing"},
+        {{0}, "held.cfg", 0, "1 of 1 converter(s) compared, 0 differing"},
+    };
+    for (const Case& c : cases) {
+        std::remove(path("diff.jsonl").c_str());
+        std::vector<std::string> args = {"diff", path(c.file), "--report", path("diff.jsonl")};
+        for (const std::size_t i : c.served)
+            args.insert(args.end(), {"--port", ports[i].converter.port});
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, c.code) << r.out << r.err;
+        EXPECT_NE(r.out.find(c.summary), std::string::npos) << r.out;
+        std::map<std::string, nlohmann::json> lines;
+        std::ifstream report(path("diff.jsonl"));
+        for (std::string line; std::getline(report, line);) {
+            const nlohmann::json entry = nlohmann::json::parse(line);
+            lines[entry["port"].get<std::string>()] = entry;
+        }
+        EXPECT_EQ(lines.size(), c.served.size());
+        for (const std::size_t i : c.served) {
+            const Port& port = ports[i];
+            const auto at = r.out.find(port.converter.port + port.line);
+            ASSERT_NE(at, std::string::npos) << port.line << "\n" << r.out;
+            const std::string line = r.out.substr(at, r.out.find('\n', at) - at);
+            const nlohmann::json& entry = lines[port.converter.port];
+            EXPECT_EQ(entry["result"], port.result) << entry;
+            EXPECT_EQ(entry["message"] == "", port.named.empty()) << entry;
+            for (const std::string& named : port.named) {
+                EXPECT_NE(line.find(named), std::string::npos) << named << "\n" << line;
+                EXPECT_NE(entry["message"].get<std::string>().find(named), std::string::npos) << entry;
+            }
+            EXPECT_FALSE(entry.contains("verify")) << entry;
+        }
+    }
+    for (const Simulator* converter : {&same, &other, &serial})
+        EXPECT_NE(access(converter->settingsOut.c_str(), F_OK), 0) << "diff wrote to " << converter->port;
 }
