@@ -85,7 +85,7 @@ wait_for 20 test -s "$work/sent.cfg" || fail "the click that left the field sent
 [ "$(i32_at "$work/sent.cfg" 294)" = 60 ] || fail "sample count sent as $(i32_at "$work/sent.cfg" 294)"
 cp "$work/sent.cfg" "$work/shown.cfg"
 
-step "a cut reply applies nothing; Send Settings sends what the form shows"
+step "a cut reply applies nothing; Send Settings (whose question the converter answers whole) sends what the form shows"
 kill "${driver_pids[0]}"
 wait "${driver_pids[0]}" 2>/dev/null || true
 # Another converter: sentence "GPRMC", threshold 99.99, averaging off; its reply pauses after 200 bytes.
@@ -95,7 +95,7 @@ printf '\x00' | dd of="$work/other.cfg" bs=1 seek=302 conv=notrunc status=none
 rm -f "$work/sent.cfg"
 log="$work/cut.log"
 start_simulator 7 "$log" --settings "$work/other.cfg" --settings-out "$work/sent.cfg" \
-    --split-after 200 --split-pause 1500
+    --split-after 200 --split-pause 1500 --split-replies 1
 press 1 "$mainTitle" "Rescan Ports"
 wait_for 60 queries_answered "$log" 1 || fail "no query reached the second simulator"
 sleep 3

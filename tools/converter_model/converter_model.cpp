@@ -373,13 +373,14 @@ void ConverterModel::answerQuery(std::uint64_t nowMs) {
     std::vector<std::uint8_t> bytes = noise(faults_.noiseBeforeTag);
     const std::vector<std::uint8_t> answer = reply();
     bytes.insert(bytes.end(), answer.begin(), answer.end());
-    send(bytes, from, faults_.splitAfter, faults_.splitPauseMs);
+    const bool split = faults_.splitReplies == 0 || counters_.queries <= faults_.splitReplies;
+    send(bytes, from, split ? faults_.splitAfter : 0, faults_.splitPauseMs);
     std::string text = "query (~ZOR0) answered with " +
                        std::string(answer.begin(), answer.begin() + tagLength) + ", " +
                        std::to_string(answer.size()) + " bytes";
     if (faults_.noiseBeforeTag > 0)
         text += " after " + std::to_string(faults_.noiseBeforeTag) + " bytes of noise";
-    if (faults_.splitAfter > 0) {
+    if (split && faults_.splitAfter > 0) {
         text += ", pausing " + std::to_string(faults_.splitPauseMs) + " ms after " +
                 std::to_string(faults_.splitAfter);
     }

@@ -43,6 +43,7 @@ struct Faults {
     std::uint32_t noiseBeforeTag = 0;             // noise bytes sent in front of the reply tag
     std::uint32_t splitAfter = 0;                 // >0: the reply pauses after this many bytes ...
     std::uint32_t splitPauseMs = 300;             // ... for this long
+    std::uint32_t splitReplies = 0;               // >0: only the first this many replies pause
     bool noAckfw = false;                         // ignores "~ZORf"
     bool forgetsImages = false;                   // takes images but keeps its old settings
     std::uint32_t rejectEvery = 0;                // >0: every n-th packet is answered 2 whatever its sum

@@ -48,6 +48,7 @@ Faults:
   --noise-before-tag N           send N bytes of noise in front of the reply
   --split-after N                pause the reply after N bytes ...
   --split-pause MS               ... for MS milliseconds (default 300)
+  --split-replies N              only the first N replies pause (default: every one)
   --stale-reply-end N            the last N bytes of a reply already wait on the port when the
                                  program opens it, the rest of an answer nobody read
   --no-ackfw                     leave the firmware start "~ZORf" unanswered
@@ -154,6 +155,9 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--split-pause") {
             if (!needNumber(3600000, n)) return false;
             options.faults.splitPauseMs = static_cast<std::uint32_t>(n);
+        } else if (arg == "--split-replies") {
+            if (!needNumber(1000000, n)) return false;
+            options.faults.splitReplies = static_cast<std::uint32_t>(n);
         } else if (arg == "--stale-reply-end") {
             if (!needNumber(4000, n)) return false;
             options.staleReplyEnd = static_cast<std::uint32_t>(n);
