@@ -4,7 +4,8 @@
 # chosen; "12,75" goes out as 12.75; an averaging period the buffer cannot hold is corrected at "Send
 # Settings" and the send goes on; a reply cut by a pause applies nothing, so "Send Settings" then sends what
 # the form shows (the image sent before); 300 in a Modbus "Address" cell is refused with a box and nothing
-# is written; Alt+F4 after an edit asks first and Cancel keeps the edit, after a send it closes at once.
+# is written; Alt+F4 after an edit asks first and Cancel keeps the edit; a converter swapped on the cable is
+# named before anything is written and keeps its serial number; after a send Alt+F4 closes at once.
 # Run inside scripts/wine-session:   typed-values-e2e.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -95,7 +96,7 @@ printf '\x00' | dd of="$work/other.cfg" bs=1 seek=302 conv=notrunc status=none
 rm -f "$work/sent.cfg"
 log="$work/cut.log"
 start_simulator 7 "$log" --settings "$work/other.cfg" --settings-out "$work/sent.cfg" \
-    --split-after 200 --split-pause 1500 --split-replies 1
+    --split-after 200 --split-pause 1500 --split-replies 1 --swap-after 2 SWAP0002
 press 1 "$mainTitle" "Rescan Ports"
 wait_for 60 queries_answered "$log" 1 || fail "no query reached the second simulator"
 sleep 3
@@ -122,10 +123,18 @@ wait_for 10 eval '! window_shown "^Unsent Settings$"' || fail "the box stayed"
 sleep 1
 shown "$mainTitle" || fail "Cancel closed the program"
 
-step "after Send Settings, Alt+F4 closes at once"
+step "a converter swapped on the cable is named before anything is written, and keeps its serial number"
 rm -f "$work/sent.cfg"
 press 1 "$mainTitle" "Send Settings"
+wait_for 10 window_shown "^Another Converter$" || fail "the swapped converter was not named"
+sleep 1
+[ -s "$work/sent.cfg" ] && fail "written before the technician confirmed"
+xdotool key Return
 wait_for 20 test -s "$work/sent.cfg" || fail "no image reached the simulator"
+[ "$(dd if="$work/sent.cfg" bs=1 skip=6 count=8 status=none)" = SWAP0002 ] ||
+    fail "the swapped converter was sent serial $(dd if="$work/sent.cfg" bs=1 skip=6 count=8 status=none)"
+
+step "after Send Settings, Alt+F4 closes at once"
 [ "$(i32_at "$work/sent.cfg" 158)" = 700 ] || fail "the kept edit was sent as $(i32_at "$work/sent.cfg" 158)"
 xdotool key alt+F4
 wait_for 10 eval '! shown "$mainTitle"' || fail "the program did not close after a send"

@@ -360,6 +360,12 @@ void ConverterModel::handlePacket(std::uint64_t nowMs) {
 
 void ConverterModel::answerQuery(std::uint64_t nowMs) {
     ++counters_.queries;
+    if (faults_.swapSerial.size() == 8 && counters_.queries == faults_.swapAfterQueries + 1) {
+        PutText(nmeaImage_, 6, faults_.swapSerial.c_str(), 8);
+        PutText(modbusImage_, 6, faults_.swapSerial.c_str(), 8);
+        PutText(serialImage_, 7, faults_.swapSerial.c_str(), 8);
+        note("another converter on the cable: serial " + faults_.swapSerial);
+    }
     if (faults_.silent) {
         note("query (~ZOR0) left unanswered");
         return;

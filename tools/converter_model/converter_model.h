@@ -38,12 +38,16 @@ inline constexpr std::size_t serialImageLength = 18;
 inline constexpr std::size_t firmwarePacketLength = 35;
 
 struct Faults {
-    bool silent = false;                          // answers nothing at all
-    bool garbageReply = false;                    // answers the query with noise that holds no tag
-    std::uint32_t noiseBeforeTag = 0;             // noise bytes sent in front of the reply tag
-    std::uint32_t splitAfter = 0;                 // >0: the reply pauses after this many bytes ...
-    std::uint32_t splitPauseMs = 300;             // ... for this long
-    std::uint32_t splitReplies = 0;               // >0: only the first this many replies pause
+    bool silent = false;              // answers nothing at all
+    bool garbageReply = false;        // answers the query with noise that holds no tag
+    std::uint32_t noiseBeforeTag = 0; // noise bytes sent in front of the reply tag
+    std::uint32_t splitAfter = 0;     // >0: the reply pauses after this many bytes ...
+    std::uint32_t splitPauseMs = 300; // ... for this long
+    std::uint32_t splitReplies = 0;   // >0: only the first this many replies pause
+    // Another converter put on the cable: from the query after this many on, the answers carry this
+    // serial number (eight characters), in every main function.
+    std::uint32_t swapAfterQueries = 0;
+    std::string swapSerial;
     bool noAckfw = false;                         // ignores "~ZORf"
     bool forgetsImages = false;                   // takes images but keeps its old settings
     std::uint32_t rejectEvery = 0;                // >0: every n-th packet is answered 2 whatever its sum

@@ -49,6 +49,7 @@ Faults:
   --split-after N                pause the reply after N bytes ...
   --split-pause MS               ... for MS milliseconds (default 300)
   --split-replies N              only the first N replies pause (default: every one)
+  --swap-after N SERIAL          after N queries another converter (serial SERIAL, 8 characters) answers
   --stale-reply-end N            the last N bytes of a reply already wait on the port when the
                                  program opens it, the rest of an answer nobody read
   --no-ackfw                     leave the firmware start "~ZORf" unanswered
@@ -158,6 +159,14 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         } else if (arg == "--split-replies") {
             if (!needNumber(1000000, n)) return false;
             options.faults.splitReplies = static_cast<std::uint32_t>(n);
+        } else if (arg == "--swap-after") {
+            if (!needNumber(1000000, n)) return false;
+            options.faults.swapAfterQueries = static_cast<std::uint32_t>(n);
+            if (i + 1 >= argc || std::string(argv[i + 1]).size() != 8) {
+                error = "--swap-after: a count and a serial number of eight characters";
+                return false;
+            }
+            options.faults.swapSerial = argv[++i];
         } else if (arg == "--stale-reply-end") {
             if (!needNumber(4000, n)) return false;
             options.staleReplyEnd = static_cast<std::uint32_t>(n);
