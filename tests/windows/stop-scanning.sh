@@ -4,9 +4,11 @@
 # and are passed at once); COM2 shows where the scan is. One that answers sits on COM40, which the scan
 # reaches about two seconds after COM2 (half a second for each silent port) and must never reach once
 # stopped. Each round starts the scan ("Rescan Ports"), stops it a different time after COM2 was asked
-# (while a reply is awaited, and in the step after a silent port), and then for two seconds
-# nothing may reach COM40 and the port label and the button must stay as the stop left them ("---",
-# "Rescan Ports"), the same picture in every round.
+# (while a reply is awaited, and every 20 ms across the 50 ms step that follows COM2's silence), and
+# then for two seconds nothing may reach COM40 and the port label and the button must stay as the stop
+# left them ("---", "Rescan Ports"), the same picture in every round. Right after each stop the window
+# gets the ticks Windows may still deliver of the timer the stop killed (window_probe posts a tick of
+# every identifier the program may have used: Wine itself drops them): none may run the scan on.
 # Run inside scripts/wine-session:   stop-scanning.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -41,7 +43,7 @@ round=0
 # The pointer rests on the button: a round starts the scan with a click, and its stop is a click alone,
 # sent the given time after COM2 was asked.
 xdotool mousemove "$bx" "$by"
-for delay in ${ZOR_STOP_DELAYS:-0.1 0.5 0.8 1.1}; do
+for delay in ${ZOR_STOP_DELAYS:-0.1 0.16 0.18 0.2 0.22 0.24 0.26 0.28 0.3 0.32 0.34 0.5 0.8 1.1}; do
     round=$((round + 1))
     xdotool mousemove "$bx" "$by"
     sleep 0.3
@@ -50,9 +52,11 @@ for delay in ${ZOR_STOP_DELAYS:-0.1 0.5 0.8 1.1}; do
     sleep "$delay"
     xdotool click 1
     xdotool mousemove 0 0
-    sleep 0.3
+    # Wine notices the pointer left the button on a poll of its own: the picture waits for the repaint.
+    sleep 0.8
     strip "$work/stopped-$round.png"
     label "$work/label-$round.png"
+    "$wine" "$probe" "$mainTitle" --queue-ticks 1000 || fail "round $round: the ticks were not posted"
     sleep 2
     strip "$work/later-$round.png"
     echo "round $round: stopped $delay s after COM2 was asked"
