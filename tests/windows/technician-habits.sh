@@ -31,6 +31,9 @@ cp "$program" "$install/"
 } >"$install/nmea.txt"
 # The last sentence has all 32 fields: its last one fills the picker's last parameter row.
 [ "$(tail -c 18 "$install/nmea.txt")" = "Transducer 8: name" ] || fail "the catalogue must end in its last field"
+# A service install ("service" beside the program) may type the serial number a save needs without a
+# converter.
+touch "$install/service"
 
 start_program "$install/$(basename "$program")"
 running() { kill -0 "$app" 2>/dev/null; }
@@ -128,6 +131,13 @@ before_stop=""
 
 echo "files: saving over a file asks first"
 echo old >"$work/old.cfg"
+# shellcheck disable=SC2046
+xdotool mousemove $(fieldAfter "Serial Number") click 1
+sleep 0.3
+xdotool key End $(printf 'BackSpace %.0s' $(seq 1 10))
+xdotool type --delay 50 SIM00042
+sleep 0.3
+[ "$(fieldTextAfter "Serial Number")" = SIM00042 ] || fail "Serial Number holds \"$(fieldTextAfter "Serial Number")\""
 press 1 "$mainTitle" "Save Config"
 wait_for 20 window_shown "^Save As$" || fail "no save dialog"
 sleep 1
