@@ -134,7 +134,7 @@ echo old >"$work/old.cfg"
 # shellcheck disable=SC2046
 xdotool mousemove $(fieldAfter "Serial Number") click 1
 sleep 0.3
-xdotool key End $(printf 'BackSpace %.0s' $(seq 1 10))
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
 xdotool type --delay 50 SIM00042
 sleep 0.3
 [ "$(fieldTextAfter "Serial Number")" = SIM00042 ] || fail "Serial Number holds \"$(fieldTextAfter "Serial Number")\""
