@@ -9,7 +9,7 @@
 // program under Wine.
 // With "--queue-ticks N" after the title it prints nothing and posts the top-level window a WM_TIMER
 // of each timer identifier from 1 to N: ticks as Windows may still deliver them after their timer was
-// killed, which Wine never does on its own.
+// killed, which Wine does not do on its own.
 #include <windows.h>
 
 #include <cstdio>
