@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real program under Wine as a technician uses it: installed in a folder whose name the ANSI code
-# page cannot write, with an nmea.txt an editor saved (a UTF-8 byte-order mark first, no line end after
-# the last line). The picker shows the whole catalogue (its buttons no longer all read "-----"); Alt+F4
-# and Escape leave the picker as "Cancel" does, and the program runs on. Checked by what Win32 reports of
-# the windows (window_probe) and by pictures of the sentence buttons. Then the keyboard and the fields:
+# page cannot write, with an nmea.txt an editor saved (a UTF-8 byte-order mark first, the last record
+# without its "*END*" and its last field without a line end). The picker shows the whole catalogue (its
+# buttons no longer all read "-----", and the last sentence lists its last field); Alt+F4 and Escape
+# leave the picker as "Cancel" does, and the program runs on. Checked by what Win32 reports of the
+# windows (window_probe) and by pictures of the sentence buttons and parameter rows. Then the keyboard and the fields:
 # Tab from "SDI12 Address" reaches "Read Settings", and 65535 typed into "Start Reg" stays whole. Last,
 # read-only files chosen with "Open Config": a settings file is applied, a firmware file reaches its
 # warning; saving over a file asks first, and "No" keeps it. The read-only files lie in a folder
@@ -26,9 +27,13 @@ mkdir -p "$install"
 cp "$program" "$install/"
 {
     printf '\xEF\xBB\xBF'
-    head -c -2 "$catalogue" # without the last line's CR LF
+    head -c -9 "$catalogue" # without the last field's CR LF and the "*END*" line after it
 } >"$install/nmea.txt"
-[ "$(tail -c 5 "$install/nmea.txt")" = "*END*" ] || fail "the catalogue must end in *END*"
+# The last sentence has all 32 fields: its last one fills the picker's last parameter row.
+[ "$(tail -c 18 "$install/nmea.txt")" = "Transducer 8: name" ] || fail "the catalogue must end in its last field"
+# A service install ("service" beside the program) may type the serial number a save needs without a
+# converter.
+touch "$install/service"
 
 start_program "$install/$(basename "$program")"
 running() { kill -0 "$app" 2>/dev/null; }
@@ -45,6 +50,17 @@ sleep 0.5
 for at in 10,30 95,30 265,435 350,435; do crop "$pickerTitle" "-----" "$at,80,22" "$work/$at.png"; done
 differs "$work/10,30.png" "$work/95,30.png" || fail "the first sentence buttons are not captioned"
 differs "$work/265,435.png" "$work/350,435.png" || fail "the last sentence buttons are not captioned"
+echo "catalogue: the last sentence lists the field that ends the file"
+# The parameter rows are created empty, one below the other every 15 pixels: the last (the 32nd) as no
+# sentence shows it, then as the last sentence shows it.
+lastRow="$(probe "$pickerTitle" | awk -F'|' '$1 == "" && $2 ~ /^5,485,[0-9]+,15$/ { print $2; exit }')"
+[ -n "$lastRow" ] || fail "no 32nd parameter row in the picker"
+crop "$pickerTitle" "" "$lastRow" "$work/row-empty.png"
+press 1 "$pickerTitle" "-----" "350,435,80,22"
+xdotool mousemove 0 0
+sleep 0.5
+crop "$pickerTitle" "" "$lastRow" "$work/row-last.png"
+differs "$work/row-empty.png" "$work/row-last.png" || fail "the last sentence lacks its last field"
 press 1 "$pickerTitle" "Cancel"
 
 for leave in alt+F4 Escape; do
@@ -115,6 +131,13 @@ before_stop=""
 
 echo "files: saving over a file asks first"
 echo old >"$work/old.cfg"
+# shellcheck disable=SC2046
+xdotool mousemove $(fieldAfter "Serial Number") click 1
+sleep 0.3
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type --delay 50 SIM00042
+sleep 0.3
+[ "$(fieldTextAfter "Serial Number")" = SIM00042 ] || fail "Serial Number holds \"$(fieldTextAfter "Serial Number")\""
 press 1 "$mainTitle" "Save Config"
 wait_for 20 window_shown "^Save As$" || fail "no save dialog"
 sleep 1

@@ -7,6 +7,9 @@
 // the text it holds. The last line is "focus:" and the caption of the "WinObj" window that has the
 // keyboard focus (for an edit control: its field), or "focus:" alone. Used by the checks of the real
 // program under Wine.
+// With "--queue-ticks N" after the title it prints nothing and posts the top-level window a WM_TIMER
+// of each timer identifier from 1 to N: ticks as Windows may still deliver them after their timer was
+// killed, which Wine does not do on its own.
 #include <windows.h>
 
 #include <cstdio>
@@ -73,7 +76,7 @@ BOOL CALLBACK printChild(HWND window, LPARAM) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: window_probe TITLE-PREFIX\n");
+        std::fprintf(stderr, "usage: window_probe TITLE-PREFIX [--queue-ticks N]\n");
         return 2;
     }
     // The program's windows in the monitor's pixels, whatever its scale.
@@ -81,6 +84,12 @@ int wmain(int argc, wchar_t** argv) {
     Search search{argv[1], nullptr};
     EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr) return 1;
+    if (argc == 4 && std::wcscmp(argv[2], L"--queue-ticks") == 0) {
+        const long count = std::wcstol(argv[3], nullptr, 10);
+        for (long identifier = 1; identifier <= count; ++identifier)
+            if (!PostMessageW(search.found, WM_TIMER, static_cast<WPARAM>(identifier), 0)) return 1;
+        return 0;
+    }
     RECT r{};
     GetWindowRect(search.found, &r);
     printLine(search.found, r, POINT{0, 0});
