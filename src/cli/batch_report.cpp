@@ -2,6 +2,8 @@
 
 #include "cli/exit_codes.h"
 #include "cli/session.h"
+#include "cli/settings_description.h"
+#include "cli/text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -59,6 +61,12 @@ void BatchReport::append(const ReportEntry& entry) {
     std::ofstream file(path_, std::ios::binary | std::ios::app);
     file << line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
     if (!file) PrintError("cannot append to the report " + path_);
+}
+
+void TakeConverter(ReportEntry& entry, const FoundConverter& converter) {
+    entry.serialNumber = Utf8(converter.form.serialNumber);
+    entry.firmwareVersion = FirmwareVersion(converter);
+    if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
 }
 
 } // namespace zor::cli

@@ -14,6 +14,8 @@
 
 namespace zor::cli {
 
+struct FoundConverter;
+
 struct ReportEntry {
     std::string port;
     std::string serialNumber;
@@ -25,6 +27,9 @@ struct ReportEntry {
     std::string verify = "not reached"; // empty: no such field
     double seconds = 0;
 };
+
+// The converter as it answered (its serial number, firmware version and main function) into its line.
+void TakeConverter(ReportEntry& entry, const FoundConverter& converter);
 
 class BatchReport {
   public:

@@ -31,9 +31,7 @@ PortOutcome diffWith(const std::string& port, const SettingsInput& input, Report
     const int found = FindConverter(port, link, converter, &failure);
     if (found != exitOk) return {found, "", failure};
     link.close();
-    entry.serialNumber = Utf8(converter.form.serialNumber);
-    entry.firmwareVersion = FirmwareVersion(converter);
-    if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
+    TakeConverter(entry, converter);
     const FileDifferences compared = DifferencesFromFile(converter, input, false, Compared::Values);
     if (!compared.built) return {exitCheckRefused, "", compared.refusal};
     const std::string converterLine = "serial " + entry.serialNumber + ", " + entry.mainFunction;

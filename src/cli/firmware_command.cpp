@@ -64,9 +64,7 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
     std::string failure;
     const int found = FindConverter(port, link, converter, &failure);
     if (found != exitOk) return {found, "", failure};
-    entry.serialNumber = Utf8(converter.form.serialNumber);
-    entry.firmwareVersion = FirmwareVersion(converter);
-    if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
+    TakeConverter(entry, converter);
     if (StopRequested()) return NotStarted();
     const std::string name = PortDisplayName(converter.device);
     const HeldWork held(inHand, name, entry, halfFlashed(transfer));

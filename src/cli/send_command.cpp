@@ -68,9 +68,7 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     std::string failure;
     const int found = FindConverter(port, link, converter, &failure);
     if (found != exitOk) return {found, "", failure};
-    entry.serialNumber = Utf8(converter.form.serialNumber);
-    entry.firmwareVersion = FirmwareVersion(converter);
-    if (converter.form.mainFunction) entry.mainFunction = MainFunctionName(*converter.form.mainFunction);
+    TakeConverter(entry, converter);
     // The query changes nothing; from the write on, the send is finished and verified whatever comes.
     if (StopRequested()) return NotStarted();
     FormModel form = WithFile(converter, input, options.serialFromFile);

@@ -58,7 +58,6 @@ void BuildMainFunctionPanel() {
     }
     last.endGroup();
     first.setChecked(true);
-    panel.shown = allMainFunctions.front(); // the arrangement the form is built in
     encloseBelow(panel.group, last, 5);
 }
 

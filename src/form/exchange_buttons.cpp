@@ -50,13 +50,6 @@ void writeSettings() {
     SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
 }
 
-std::optional<std::u16string> serialNumberOf(const ReplyOutcome& reply) {
-    if (reply.nmea) return reply.nmea->serialNumber;
-    if (reply.modbus) return reply.modbus->serialNumber;
-    if (reply.serial) return reply.serial->serialNumber;
-    return std::nullopt;
-}
-
 // Whether the technician lets the settings read from one converter go to another, named by both serial
 // numbers.
 bool sendToOtherConverter(const std::u16string& readFrom, const std::u16string& onPort) {
@@ -83,14 +76,17 @@ void SendSettingsClicked(Widget&) {
 
 void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
     const ReplyOutcome reply = RecogniseReply(buffer, count, ReplyOrigin::Port);
-    const std::optional<std::u16string> onPort = reply.complete ? serialNumberOf(reply) : std::nullopt;
-    if (!onPort) {
+    if (!reply.complete) {
         SetStatus(notAnsweredText);
         return;
     }
+    // Who answered, read as any reply is read into a record.
+    FormModel answered;
+    ApplyReply(answered, reply, ReplyOrigin::Port);
+    const std::u16string& onPort = answered.serialNumber;
     const std::u16string& readFrom = converterHeld.serialNumber;
-    if (*onPort != readFrom) {
-        if (!sendToOtherConverter(readFrom, *onPort)) {
+    if (onPort != readFrom) {
+        if (!sendToOtherConverter(readFrom, onPort)) {
             SetStatus(notSentText);
             return;
         }
@@ -98,8 +94,8 @@ void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
         const bool typedOnPurpose =
             mainForm.identity.serialNumberField.enabled && formModel.serialNumber != readFrom;
         if (!typedOnPurpose) {
-            formModel.serialNumber = *onPort;
-            mainForm.identity.serialNumberField.setText(onPort->c_str());
+            formModel.serialNumber = onPort;
+            mainForm.identity.serialNumberField.setText(onPort.c_str());
             ForgetFieldEdit(mainForm.identity.serialNumberField);
         }
     }

@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <iterator>
-#include <optional>
 #include <vector>
 
 namespace zor {
@@ -52,8 +51,6 @@ struct MainFunctionPanel {
     Widget nmeaRadio;
     Widget modbusRadio;
     Widget serialRadio;
-    // The function whose arrangement the form shows: a refused click on a radio selects its radio again.
-    std::optional<MainFunction> shown;
 };
 
 struct SentencePanel {

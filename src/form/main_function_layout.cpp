@@ -111,7 +111,6 @@ void ApplySerialLayout() {
 }
 
 void ApplyMainFunctionLayout(MainFunction function) {
-    mainForm.mainFunction.shown = function;
     switch (function) {
     case MainFunction::NmeaToSdi12:
         ApplyNmeaLayout();
@@ -136,12 +135,6 @@ Widget& MainFunctionRadio(MainFunction function) {
         return panel.serialRadio;
     }
     return panel.nmeaRadio;
-}
-
-void RestoreMainFunctionRadios() {
-    const std::optional<MainFunction> shown = mainForm.mainFunction.shown;
-    for (const MainFunction function : allMainFunctions)
-        MainFunctionRadio(function).setChecked(shown == function);
 }
 
 std::optional<MainFunction> SelectedMainFunction() {

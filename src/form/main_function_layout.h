@@ -18,10 +18,7 @@ void ApplyMainFunctionLayout(MainFunction function);
 // The radio that selects a main function.
 Widget& MainFunctionRadio(MainFunction function);
 
-// Selects the radio of the arrangement shown, none before the first: after a refused click.
-void RestoreMainFunctionRadios();
-
-// The main function whose radio is selected; none while no radio is.
+// The record's main function, which its radio shows.
 std::optional<MainFunction> SelectedMainFunction();
 
 } // namespace zor

@@ -63,8 +63,7 @@ std::u16string textAt(const std::vector<std::uint8_t>& bytes, std::size_t offset
 
 NmeaSettings NmeaSettingsOf(const FormModel& model) {
     NmeaSettings s;
-    FormModel& readOnly = const_cast<FormModel&>(model); // pairValues only reads the record here
-    pairValues(readOnly, s, [](const auto& fromModel, auto& toSettings) { toSettings = fromModel; });
+    pairValues(model, s, [](const auto& fromModel, auto& toSettings) { toSettings = fromModel; });
     s.averagingBufferLength = model.averagingBufferLength;
     s.converterStateFlags = model.converterStateFlags;
     return s;
@@ -166,9 +165,8 @@ BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::ui
 std::int32_t CountChangedFields(const FormModel& now, const FormModel& held) {
     std::int32_t changed = 0;
     const auto count = [&changed](const auto& a, const auto& b) { changed += a == b ? 0 : 1; };
-    FormModel& a = const_cast<FormModel&>(now); // pairValues only reads both here
-    NmeaSettings b = NmeaSettingsOf(held);
-    pairValues(a, b, count);
+    NmeaSettings heldNmea = NmeaSettingsOf(held);
+    pairValues(now, heldNmea, count);
     count(now.mainFunction, held.mainFunction);
     count(now.address, held.address);
     count(now.serialNumber, held.serialNumber);
