@@ -61,6 +61,7 @@ enum class Moment {
     ParameterView, // the real-time view of slot 2: the form out of use but for "Main Function" and "Clear
                    // Config"
     IncomingView,  // the incoming view on the picker, the main window disabled behind it
+    ScanHalted,    // the scan left switched on by a read error on COM3, the port open, nothing armed
 };
 
 Exchange exchangeAt(Moment moment) {
@@ -80,13 +81,16 @@ Exchange exchangeAt(Moment moment) {
         return Exchange::RealtimeView;
     case Moment::IncomingView:
         return Exchange::IncomingView;
+    case Moment::ScanHalted:
+        return Exchange::Scan;
     }
     return Exchange::Idle;
 }
 
 const char* momentName(Moment moment) {
-    static const char* const names[] = {"idle",     "scan step",      "scan reply",     "read reply",
-                                        "firmware", "firmware armed", "parameter view", "incoming view"};
+    static const char* const names[] = {"idle",           "scan step",     "scan reply",
+                                        "read reply",     "firmware",      "firmware armed",
+                                        "parameter view", "incoming view", "scan halted"};
     return names[static_cast<int>(moment)];
 }
 
@@ -188,7 +192,6 @@ const Case cases[] = {
     {.moment = M::Idle, .action = U::TypeIntoField,    .atEnd = F::Typed},
     // The scan at start-up between two steps: what writes to the port or changes the form is refused;
     // the scan goes on and finds the converter on COM3.
-    {.moment = M::ScanStep, .action = U::ReadSettings,     .line = query, .status = kept, .finalStatus = nmeaRead},
     {.moment = M::ScanStep, .action = U::SendSettings,     .line = query, .status = scanning},
     {.moment = M::ScanStep, .action = U::SaveConfig,       .modbus = true, .line = query, .saved = true},
     {.moment = M::ScanStep, .action = U::OpenSettingsFile, .label = u"---", .finalStatus = modbusOpened, .atEnd = F::FileOpened},
@@ -225,6 +228,8 @@ const Case cases[] = {
     {.moment = M::ScanReply, .action = U::MainFunction,     .status = scanning, .now = F::NmeaChosen, .atEnd = F::Converter},
     {.moment = M::ScanReply, .action = U::PipelinePreset,   .modbus = true, .status = scanning, .now = F::Converter, .atEnd = F::Converter},
     {.moment = M::ScanReply, .action = U::TypeIntoField,    .status = scanning, .now = F::Untyped, .atEnd = F::Converter},
+    // The scan stands still after a read error, its port open: "Read Settings" asks the converter there.
+    {.moment = M::ScanHalted, .action = U::ReadSettings, .line = query, .finalStatus = nmeaRead, .atEnd = F::Converter},
     // A read's reply on its way: the late reply never lands over what the action sent, opened or
     // changed, and never meets a second reply.
     {.moment = M::ReadReply, .action = U::ReadSettings,     .status = reading, .finalStatus = nmeaRead},
@@ -519,6 +524,12 @@ class ExchangeRun : public testing::ProgramTest {
             connected();
             press(mainForm.sentence.slot[1], 0, true);
             EXPECT_EQ(formModel.viewedParameter, 2);
+            return 0;
+        case Moment::ScanHalted:
+            setSerialPortFaults("\\\\.\\COM3", SerialPortFaults{.readError = 995});
+            EXPECT_TRUE(pumpUntil([] { return textOf(mainForm.status.line) == u"File Read Error 995"; }));
+            pumpFor(1000); // the reply's rest in the port, where the next query purges it
+            setSerialPortFaults("\\\\.\\COM3", {});
             return 0;
         case Moment::IncomingView:
             connected();

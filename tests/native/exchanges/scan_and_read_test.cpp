@@ -18,8 +18,8 @@ using testing::converterOn;
 using testing::portOpen;
 using testing::pumpFor;
 using testing::pumpUntil;
-using testing::statusBecomes;
 using testing::sendSettings;
+using testing::statusBecomes;
 using testing::textOf;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -171,6 +171,11 @@ TEST_F(ExchangeTest, ReadSettingsAppliesTheReplyOfEachMainFunction) {
     testing::ConverterDevice& converter = converterOn(4);
     startProgram();
     ASSERT_TRUE(connectedTo(4));
+    // A reply shows register set 0 again, whichever set was shown.
+    click(mainForm.registerSets.setRadio[5]);
+    click(mainForm.commands.readButton);
+    ASSERT_TRUE(statusBecomes(u"326 bytes received OK"));
+    EXPECT_EQ(textOf(mainForm.sentence.sentenceIdField), u"GPGGA");
 
     converter.model.setFunction(sim::Function::Modbus);
     click(mainForm.commands.readButton);
@@ -198,7 +203,7 @@ TEST_F(ExchangeTest, ReadSettingsAppliesTheReplyOfEachMainFunction) {
               std::u16string(serial.begin() + 7, serial.begin() + 15));
     for (std::size_t i = 0; i < 5; ++i)
         EXPECT_EQ(mainForm.modbusSerial.baudRadio[i].checked, i + 1 == serial[6]) << i;
-    EXPECT_EQ(converter.model.counters().queries, 3u);
+    EXPECT_EQ(converter.model.counters().queries, 4u);
 }
 
 // A converter busy for a moment starts its reply late, or pauses in it; the reply is read on to its

@@ -217,6 +217,7 @@ TEST_F(SendAndFiles, SavedFilesOfEveryMainFunctionOpenAgain) {
         enterText(mainForm.identity.addressField, u"7");
         click(mainForm.modbusSerial.baudRadio[0]);
         click(mainForm.mainFunction.nmeaRadio);
+        click(mainForm.registerSets.setRadio[5]); // a file shows register set 0 again
         open(path);
         const Bytes& image = converter.model.image(c.function);
         EXPECT_EQ(textOf(mainForm.identity.addressField), u"0");
@@ -239,6 +240,38 @@ TEST_F(SendAndFiles, SavedFilesOfEveryMainFunctionOpenAgain) {
             EXPECT_TRUE(mainForm.modbusSerial.baudRadio[image[6] - 1].checked);
             break;
         }
+    }
+}
+
+// A file a send would refuse is not opened: the box names its first refused value. Averaging switched
+// off is not held to the buffer.
+TEST_F(SendAndFiles, AFileASendWouldRefuseIsNotOpened) {
+    startProgram();
+    const std::u16string period = u"\"Averaging Period (s)\" must be a whole number from 10 to 600";
+    struct Case {
+        sim::Function function;
+        std::vector<std::pair<std::size_t, Bytes>> changes; // bytes written over the converter's image
+        std::u16string box;                                 // empty: the file opens
+    };
+    const Case cases[] = {
+        {sim::Function::Modbus, {{5, {'#'}}}, u"SDI12 address must be one of 0-9, A-Z, a-z"},
+        {sim::Function::Nmea,
+         {{286, {0, 0, 0, 0}}},
+         u"\"Averaging Sample Rate (s)\" must be a whole number from 1 to 2147483647"},
+        {sim::Function::Nmea, {{294, {0, 0, 0, 0}}}, period},           // averaging on, no sample
+        {sim::Function::Nmea, {{294, {61, 0, 0, 0}}}, period},          // one more than the buffer
+        {sim::Function::Nmea, {{294, {61, 0, 0, 0}}, {302, {0}}}, u""}, // the same, averaging off
+    };
+    for (const Case& c : cases) {
+        Bytes file = sim::ConverterModel().image(c.function);
+        for (const auto& [at, bytes] : c.changes)
+            std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(at));
+        putFile(u"C:\\SITE.CFG", file);
+        const std::size_t boxes = boxCount();
+        open(u"C:\\SITE.CFG");
+        EXPECT_EQ(boxCount() > boxes ? lastBoxText() : u"", c.box);
+        EXPECT_EQ(textOf(mainForm.status.line),
+                  c.box.empty() ? u"326 bytes received OK" : u"Configuration file refused");
     }
 }
 
@@ -452,11 +485,17 @@ TEST_F(SendAndFiles, ClosingWithUnsentChangesAsksFirst) {
     EXPECT_EQ(lastBoxText().substr(0, 20), u"1 setting was change");
     EXPECT_TRUE(platform::isWindow(mainForm.window.window));
     EXPECT_FLOAT_EQ(formModel.threshold[0], 7.0f);
+    // The Modbus time-out counts too, beside the main function switched to type it.
+    click(mainForm.mainFunction.modbusRadio);
+    typeIntoField(mainForm.modbusSerial.timeoutField, u"2000");
+    closeMainWindow(platform::box::AnswerCancel);
+    EXPECT_EQ(lastBoxText().substr(0, 21), u"3 settings were chang");
+    click(mainForm.mainFunction.nmeaRadio);
 
     sendSettings();
     EXPECT_EQ(textOf(mainForm.status.line), u"326 bytes written");
     closeMainWindow(platform::box::AnswerCancel);
-    EXPECT_EQ(boxCount(), boxes + 1);
+    EXPECT_EQ(boxCount(), boxes + 2);
     EXPECT_FALSE(platform::isWindow(mainForm.window.window));
 }
 
