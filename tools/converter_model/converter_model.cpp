@@ -38,6 +38,24 @@ std::string printable(std::uint8_t byte) {
     return std::to_string(byte);
 }
 
+// The median pause and how many packets came while the flash may still have been written: one packet
+// slowed on a loaded machine moves neither.
+std::string pausesSummary(std::vector<std::uint64_t> pauses) {
+    if (pauses.empty()) return {};
+    std::sort(pauses.begin(), pauses.end());
+    const auto early = std::lower_bound(pauses.begin(), pauses.end(), flashWriteMs) - pauses.begin();
+    std::string text = ", ";
+    text += std::to_string(pauses[pauses.size() / 2]);
+    text += " ms in the median, ";
+    text += std::to_string(early);
+    text += " of ";
+    text += std::to_string(pauses.size());
+    text += " within ";
+    text += std::to_string(flashWriteMs);
+    text += " ms";
+    return text;
+}
+
 } // namespace
 
 ConverterModel::ConverterModel()
@@ -195,7 +213,8 @@ void ConverterModel::handleByte(std::uint8_t byte, std::uint64_t nowMs) {
                     "firmware update ended (255): " + std::to_string(firmware_.size()) + " bytes kept";
                 if (counters_.smallestPauseAfterAnswerMs)
                     text += ", packets followed their acknowledgement after " +
-                            std::to_string(*counters_.smallestPauseAfterAnswerMs) + " ms at the least";
+                            std::to_string(*counters_.smallestPauseAfterAnswerMs) + " ms at the least" +
+                            pausesSummary(counters_.pausesAfterAnswerMs);
                 note(text);
                 return;
             }
@@ -203,6 +222,7 @@ void ConverterModel::handleByte(std::uint8_t byte, std::uint64_t nowMs) {
                 const std::uint64_t pause = nowMs - std::min(nowMs, *answerTakenMs_);
                 if (!counters_.smallestPauseAfterAnswerMs || pause < *counters_.smallestPauseAfterAnswerMs)
                     counters_.smallestPauseAfterAnswerMs = pause;
+                counters_.pausesAfterAnswerMs.push_back(pause);
                 answerTakenMs_.reset();
             }
             expected_ = firmwarePacketLength;

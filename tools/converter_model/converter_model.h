@@ -36,6 +36,8 @@ inline constexpr std::size_t modbusImageLength = 80;
 inline constexpr std::size_t modbusReplyLength = 87;
 inline constexpr std::size_t serialImageLength = 18;
 inline constexpr std::size_t firmwarePacketLength = 35;
+// How long a converter may still write its flash after it answered a packet.
+inline constexpr std::uint64_t flashWriteMs = 10;
 
 struct Faults {
     bool silent = false;              // answers nothing at all
@@ -83,6 +85,7 @@ struct Counters {
     // The shortest time from an acknowledgement leaving for the program to the first byte of the next
     // packet, over every packet that followed one: the pause the program keeps while the flash is written.
     std::optional<std::uint64_t> smallestPauseAfterAnswerMs;
+    std::vector<std::uint64_t> pausesAfterAnswerMs; // each of them, in the order of the packets
 };
 
 class ConverterModel {
