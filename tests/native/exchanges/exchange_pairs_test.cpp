@@ -192,6 +192,7 @@ const Case cases[] = {
     {.moment = M::Idle, .action = U::TypeIntoField,    .atEnd = F::Typed},
     // The scan at start-up between two steps: what writes to the port or changes the form is refused;
     // the scan goes on and finds the converter on COM3.
+    {.moment = M::ScanStep, .action = U::ReadSettings,     .line = query, .status = kept, .finalStatus = nmeaRead},
     {.moment = M::ScanStep, .action = U::SendSettings,     .line = query, .status = scanning},
     {.moment = M::ScanStep, .action = U::SaveConfig,       .modbus = true, .line = query, .saved = true},
     {.moment = M::ScanStep, .action = U::OpenSettingsFile, .label = u"---", .finalStatus = modbusOpened, .atEnd = F::FileOpened},
