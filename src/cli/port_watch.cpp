@@ -50,6 +50,7 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
     const int named = RefuseSamePortTwice(ports);
     if (named != exitOk) return named;
     StopOnInterrupt();
+    BeginBatch(0, style.work);
     std::fprintf(stderr, "zor-config: waiting for converters on %s, stop with Ctrl-C\n",
                  ports.empty() ? "the system's ports" : "the ports given");
     const bool bell = platform::isTerminal(platform::StandardStream::Output);
@@ -101,6 +102,7 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
                 continue;
             }
             const PortOutcome outcome = serve(port);
+            PortDone();
             if (outcome.code == exitInterrupted) break;
             ++served;
             if (outcome.code == exitOk) ++succeeded;

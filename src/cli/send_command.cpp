@@ -70,7 +70,9 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     if (found != exitOk) return {found, "", failure};
     TakeConverter(entry, converter);
     // The query changes nothing; from the write on, the send is finished and verified whatever comes.
-    if (StopRequested()) return NotStarted();
+    if (!StartUnlessStopped()) return NotStarted();
+    const std::string name = PortDisplayName(converter.device);
+    inHand.take(name, entry, "stopped while the settings were being sent: read the converter before it is used");
     FormModel form = WithFile(converter, input, options.serialFromFile);
     const std::optional<MainFunction> had = converter.form.mainFunction;
     const bool switches = had && form.mainFunction && *had != *form.mainFunction;
@@ -100,8 +102,9 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     entry.mainFunction = MainFunctionName(*form.mainFunction);
     entry.verify = "off";
     if (options.verify) {
-        const HeldWork held(inHand, PortDisplayName(converter.device), entry,
-                            "the settings were sent, the converter was not read back to verify them");
+        ReportEntry stopped = entry;
+        stopped.verify = "interrupted"; // a read-back cut short is neither "off" nor a verdict
+        inHand.update(stopped, "the settings were sent, the converter was not read back to verify them");
         const PortOutcome verified = verifySent(link, converter.device, built);
         entry.verify = verified.code == exitOk             ? "match"
                        : verified.code == exitVerifyFailed ? "mismatch"
@@ -134,20 +137,21 @@ int runSend(const SendOptions& options) {
         entry.exitCode = outcome.code;
         entry.message = outcome.failure;
         entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        report.append(entry);
+        inHand.finish(entry);
         PortOutcome said = outcome;
         said.serialNumber = entry.serialNumber;
         return said;
     };
+    if (!options.watch) inHand.expect(options.ports, ReportEntry());
     if (options.watch) {
         const MatchesFile matches = [&](const FoundConverter& converter) {
             return holdsFile(converter, input, options);
         };
-        const int code = WatchPorts(options.ports, serve, matches, {"configured", true});
+        const int code = WatchPorts(options.ports, serve, matches, {"configured", true, 0, "", "send"});
         SetLastWords({});
         return code;
     }
-    const int code = ServePorts(options.ports, serve, {"configured", true});
+    const int code = ServePorts(options.ports, serve, {"configured", true, 0, "", "send"});
     SetLastWords({});
     return code;
 }

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -829,22 +830,30 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         const char* line;
         const char* summary;
         const char* result;
+        const char* verify;     // in every report line; empty: none
+        std::string firstWords; // said at once on the first Ctrl-C
     };
+    const std::string notStarted = " 3 converter(s) will not be started",
+                      allInHand = " of the 3 converter(s) in hand, 0 converter(s) will not be started";
     const Case cases[] = {
         // The images are on their way: each send is finished, verified and reported.
-        {false, "accepted", 1, 0, ", 326 bytes written, verified", "3 of 3 converter(s) configured", "ok"},
+        {false, "accepted", 1, 0, ", 326 bytes written, verified", "3 of 3 converter(s) configured", "ok",
+         "match", "send" + allInHand},
         // A second Ctrl-C: at once, each converter not yet read back said and reported.
         {false, "accepted", 2, 11, ": INTERRUPTED: the settings were sent, the converter was not read back",
-         "", "interrupted"},
-        // Still asking each converter: none is started.
+         "", "interrupted", "interrupted", "send" + allInHand},
+        // Still asking each converter: none is started, once or twice.
         {false, "query (~ZOR0) answered", 1, 11, ": INTERRUPTED: not started",
-         "0 of 3 converter(s) configured, 3 interrupted", "interrupted"},
+         "0 of 3 converter(s) configured, 3 interrupted", "interrupted", "not reached",
+         "send of the 0 converter(s) in hand," + notStarted},
+        {false, "query (~ZOR0) answered", 2, 11, ": INTERRUPTED: not started", "", "interrupted",
+         "not reached", "send of the 0 converter(s) in hand," + notStarted},
         // An update under way is finished, never left half done.
         {true, "packet 3 accepted", 1, 0, ": Firmware update complete: 3200 bytes in 101 packets",
-         "3 of 3 converter(s) updated", "ok"},
+         "3 of 3 converter(s) updated", "ok", "", "firmware update" + allInHand},
         // A second Ctrl-C: at once, with each converter left half-flashed named.
         {true, "packet 3 accepted", 2, 11, ": INTERRUPTED: half-flashed, stopped at packet ", "",
-         "interrupted"},
+         "interrupted", "", "firmware update" + allInHand},
     };
     for (const Case& c : cases) {
         const std::string which = std::to_string(&c - cases);
@@ -866,11 +875,13 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         const pid_t program = start(args, out, path(which + ".err"));
         for (const auto& converter : line)
             ASSERT_TRUE(awaitText(converter->log, c.when)) << converter->logText();
-        for (int i = 0; i < c.signals; ++i) {
-            if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        for (int i = 0; i < c.signals; ++i)
             kill(program, SIGINT);
-        }
+        // Said at once: an update of 98 more packets is still running when it is.
+        ASSERT_TRUE(awaitText(path(which + ".err"), "Ctrl-C: finishing the " + c.firstWords))
+            << which << readText(path(which + ".err"));
         int status = 0;
+        if (c.firmware && c.signals == 1) EXPECT_EQ(waitpid(program, &status, WNOHANG), 0) << which;
         waitpid(program, &status, 0);
         ASSERT_TRUE(WIFEXITED(status)) << which << ": ended by the signal";
         EXPECT_EQ(WEXITSTATUS(status), c.code) << which << readText(out) << readText(path(which + ".err"));
@@ -878,10 +889,14 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         EXPECT_EQ(occurrences(printed, c.line), 3) << which << printed;
         EXPECT_NE(printed.find(c.summary), std::string::npos) << which << printed;
         std::ifstream lines(report);
-        std::vector<std::string> results;
-        for (std::string entry; std::getline(lines, entry);)
-            results.push_back(nlohmann::json::parse(entry)["result"].get<std::string>());
+        std::vector<std::string> results, verified;
+        for (std::string entry; std::getline(lines, entry);) {
+            const nlohmann::json parsed = nlohmann::json::parse(entry);
+            results.push_back(parsed["result"].get<std::string>());
+            verified.push_back(parsed.value("verify", ""));
+        }
         EXPECT_EQ(results, std::vector<std::string>(3, c.result)) << which;
+        EXPECT_EQ(verified, std::vector<std::string>(3, c.verify)) << which;
         for (int i = 0; i < 3; ++i) {
             const std::string log = line[static_cast<std::size_t>(i)]->logText();
             if (c.code == 0 && c.firmware) {
@@ -894,6 +909,16 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
             }
             if (c.code != 0) {
                 EXPECT_EQ(log.find("firmware update ended"), std::string::npos) << which << log;
+            }
+            if (c.firmware && c.signals == 2) { // the packet in flight, or the last one accepted
+                const auto named = printed.find(line[static_cast<std::size_t>(i)]->port + c.line);
+                ASSERT_NE(named, std::string::npos) << printed;
+                const int packet =
+                    std::atoi(printed.c_str() + named + line[static_cast<std::size_t>(i)]->port.size() +
+                              std::strlen(c.line));
+                const auto last = log.rfind(" accepted");
+                const int accepted = std::atoi(log.c_str() + log.rfind("packet ", last) + 7);
+                EXPECT_TRUE(packet == accepted || packet == accepted + 1) << packet << "\n" << log;
             }
         }
     }
