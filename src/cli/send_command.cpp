@@ -72,7 +72,8 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     // The query changes nothing; from the write on, the send is finished and verified whatever comes.
     if (!StartUnlessStopped()) return NotStarted();
     const std::string name = PortDisplayName(converter.device);
-    inHand.take(name, entry, "stopped while the settings were being sent: read the converter before it is used");
+    inHand.take(name, entry,
+                "stopped while the settings were being sent: read the converter before it is used");
     FormModel form = WithFile(converter, input, options.serialFromFile);
     const std::optional<MainFunction> had = converter.form.mainFunction;
     const bool switches = had && form.mainFunction && *had != *form.mainFunction;

@@ -30,7 +30,8 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
         }
         return exitOk;
     }
-    return RecogniseConfigBytes(path, input.bytes, input.file);
+    const int recognised = RecogniseConfigBytes(path, input.bytes, input.file);
+    return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file, input.bytes);
 }
 
 std::vector<std::uint8_t> ReplyImage(const QueryResult& reply) {

@@ -401,9 +401,11 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
         {R"({"mainFunction": "nmea", "averaging": {"sampleRat": 2}})", "averaging.sampleRat: unknown value"},
         {R"({"mainFunction": "modbus", "modbusRows": [{"adress": 2}]})",
          "modbusRows[0].adress: unknown value"},
-        // The last of two would silently win.
+        // The last of two would silently win, in a register set or after one.
         {R"({"mainFunction": "nmea", "registerSets": [{"threshold": 1, "hysteresis": 0, "threshold": 2}]})",
-         R"("threshold" is given twice)"}};
+         R"("threshold" is given twice)"},
+        {R"({"mainFunction": "nmea", "thresholdDecimals": 1, "registerSets": [{}], "thresholdDecimals": 2})",
+         R"("thresholdDecimals" is given twice)"}};
     for (const auto& [text, said] : notSettings) {
         writeText("bad.json", text);
         for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first
@@ -411,6 +413,22 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
                 run({option[1] == 'o' ? "build" : "send", path("bad.json"), option, path("out")});
             EXPECT_EQ(bad.code, 6) << text;
             EXPECT_NE(bad.err.find(said), std::string::npos) << bad.err;
+        }
+    }
+
+    // A configuration file "Send Settings" would refuse is neither shown nor sent, as the window does
+    // not open it: refused before any port is opened.
+    zor::sim::ConverterModel factory;
+    Bytes badAddress = factory.image(zor::sim::Function::Nmea),
+          shortSerial = factory.image(zor::sim::Function::Modbus);
+    badAddress[5] = '!';
+    shortSerial[10] = 0;
+    for (const auto& [file, said] : {std::pair{badAddress, address}, std::pair{shortSerial, serial}}) {
+        writeBytes(path("refused.cfg"), file);
+        for (const Outcome& r : {run({"show", path("refused.cfg")}),
+                                 run({"send", path("refused.cfg"), "--port", path("no-such-port")})}) {
+            EXPECT_EQ(r.code, 7) << r.out << r.err;
+            EXPECT_NE(r.err.find("refused.cfg: refused: " + said), std::string::npos) << r.err;
         }
     }
 }
