@@ -31,9 +31,10 @@ int runBuild(const BuildOptions& options) {
     if (parsed != exitOk) return parsed;
     FormModel form;
     std::string error;
-    if (!ApplySettingsJson(form, json, true, error)) {
+    const int applied = ApplySettingsJson(form, json, true, error);
+    if (applied != exitOk) {
         PrintError(options.input + ": " + error);
-        return exitNotSettings;
+        return applied;
     }
     if (!form.mainFunction) {
         PrintError(options.input + ": mainFunction is missing");

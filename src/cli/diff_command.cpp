@@ -50,6 +50,7 @@ int runDiff(const DiffOptions& options) {
     SettingsInput input;
     const int loaded = LoadSettingsInput(options.input, input);
     if (loaded != exitOk) return loaded;
+    SayFileSerialLeftOut(options.input, input, false, "compared");
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;

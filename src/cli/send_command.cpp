@@ -74,7 +74,9 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     const std::string name = PortDisplayName(converter.device);
     inHand.take(name, entry,
                 "stopped while the settings were being sent: read the converter before it is used");
-    FormModel form = WithFile(converter, input, options.serialFromFile);
+    std::string refusal;
+    FormModel form = WithFile(converter, input, options.serialFromFile, refusal);
+    if (!refusal.empty()) return {exitCheckRefused, "", refusal};
     const std::optional<MainFunction> had = converter.form.mainFunction;
     const bool switches = had && form.mainFunction && *had != *form.mainFunction;
     if (switches) {
@@ -125,6 +127,7 @@ int runSend(const SendOptions& options) {
     SettingsInput input;
     const int loaded = LoadSettingsInput(options.input, input);
     if (loaded != exitOk) return loaded;
+    SayFileSerialLeftOut(options.input, input, options.serialFromFile, "sent");
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;

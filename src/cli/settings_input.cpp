@@ -24,7 +24,8 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
         if (parsed != exitOk) return parsed;
         FormModel scratch;
         std::string error;
-        if (!ApplySettingsJson(scratch, input.json, false, error)) {
+        // A value refused may be one the converter's own decimals decide: that is said for each converter.
+        if (ApplySettingsJson(scratch, input.json, false, error) == exitNotSettings) {
             PrintError(path + ": " + error);
             return exitNotSettings;
         }
@@ -34,17 +35,26 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
     return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file, input.bytes);
 }
 
+void SayFileSerialLeftOut(const std::string& path, const SettingsInput& input, bool serialFromFile,
+                          const char* verb) {
+    if (!input.isJson || serialFromFile || !input.json.contains("serialNumber")) return;
+    PrintError(path + ": serialNumber " + input.json["serialNumber"].dump() + " is not " + verb +
+               ": each converter keeps its own (--serial-from-file sends the file's)");
+}
+
 std::vector<std::uint8_t> ReplyImage(const QueryResult& reply) {
     const auto at = static_cast<std::size_t>(reply.outcome.found.position);
     return std::vector<std::uint8_t>(reply.bytes.begin() + static_cast<std::ptrdiff_t>(at),
                                      reply.bytes.end());
 }
 
-FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, bool serialFromFile) {
+FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, bool serialFromFile,
+                   std::string& refusal) {
     FormModel form = converter.form;
+    refusal.clear();
     if (input.isJson) {
         std::string error;
-        (void)ApplySettingsJson(form, input.json, serialFromFile, error); // checked when loaded
+        if (ApplySettingsJson(form, input.json, serialFromFile, error) != exitOk) refusal = error;
     } else {
         ApplyReply(form, input.file, ReplyOrigin::File);
         if (serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
@@ -54,7 +64,9 @@ FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, 
 
 FileDifferences DifferencesFromFile(const FoundConverter& converter, const SettingsInput& input,
                                     bool serialFromFile, Compared how) {
-    FormModel form = WithFile(converter, input, serialFromFile);
+    std::string refusal;
+    FormModel form = WithFile(converter, input, serialFromFile, refusal);
+    if (!refusal.empty()) return {false, refusal, {}};
     const std::optional<MainFunction> held = converter.form.mainFunction;
     if (form.mainFunction != held) {
         // Another layout: no field of one compares with a field of the other.

@@ -319,6 +319,18 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u0100"}]})", "NMEA ID character out of range"},
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u00ff"}]})", ""},
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GPGGAX"}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u001fGA"}]})", "NMEA ID character out of range"},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP GA"}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {"parameters": [32, 1, 32]}]})",
+         "Parameter 32 of register set 1 is selected twice"},
+        {"nmea", R"({"registerSets": [{}, {"parameters": [32, 1]}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": "3x"}]})", monitored},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": " 32 "}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": "high"}]})", threshold},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": "2,5"}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 2, "registerSets": [{}, {"threshold": 12.345}]})",
+         "of register set 1 has more decimals than the converter keeps (2)"},
+        {"nmea", R"({"thresholdDecimals": 2, "registerSets": [{}, {"threshold": 12.34}]})", ""},
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GPGGAXY"}]})",
          "NMEA ID can be at most 6 characters"},
         {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": -1}]})", monitored},
@@ -389,8 +401,8 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     // Not settings: an unknown field, a wrong type, a truncated text; the message names what is wrong.
     const std::pair<const char*, const char*> notSettings[] = {
         {R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})", "thresold"},
-        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": "high"}]})",
-         "registerSets[0].threshold: a number is expected"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": true}]})",
+         "registerSets[0].threshold: a number or the text typed is expected"},
         {R"({"mainFunction": "nmea", "serialNumber": "12345678", "registerSets": [{"sentenceId": "GP)",
          "not valid JSON"},
         // The choices each refusal lists, and the names the settings text knows.
@@ -1103,4 +1115,7 @@ TEST_F(ZorConfig, DiffNamesWhereEachConverterDiffersFromTheFile) {
     }
     for (const Simulator* converter : {&same, &other, &serial})
         EXPECT_NE(access(converter->settingsOut.c_str(), F_OK), 0) << "diff wrote to " << converter->port;
+    EXPECT_NE(run({"diff", path("line.json"), "--port", same.port})
+                  .err.find(R"(serialNumber "FILE0000" is not compared)"),
+              std::string::npos);
 }
