@@ -289,10 +289,10 @@ bool checkTypedDecimals(Reader& r, const json& sets, const NmeaSettings& s) {
             const CheckFailure failure =
                 CheckDecimalText(wide.c_str(), s.thresholdDecimals, label, InRegisterSet(set));
             if (failure.step != 0) return r.refuse(failure.message);
-            const double number = std::strtod(typed.c_str(), nullptr);
-            const double scaled = number * std::pow(10.0, s.thresholdDecimals);
-            if (value.is_number() &&
-                std::abs(scaled - std::round(scaled)) > 1e-6 * std::max(1.0, std::abs(scaled)))
+            std::string dotted = typed; // the window takes "," for the decimal point
+            std::replace(dotted.begin(), dotted.end(), ',', '.');
+            const double scaled = std::strtod(dotted.c_str(), nullptr) * std::pow(10.0, s.thresholdDecimals);
+            if (std::abs(scaled - std::round(scaled)) > 1e-6 * std::max(1.0, std::abs(scaled)))
                 return r.refuse(u"\"" + std::u16string(label) + u"\" of register set " + DecimalText(set) +
                                 u" has more decimals than the converter keeps (" +
                                 DecimalText(s.thresholdDecimals) + u")");
