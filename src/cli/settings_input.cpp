@@ -17,7 +17,8 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
     input.isJson = IsSettingsText(input.bytes);
     if (input.isJson) {
         if (input.bytes.size() > largestSettingsText) {
-            PrintError(path + " is not valid JSON");
+            PrintError(path + " is not a settings file: over " + std::to_string(largestSettingsText) +
+                       " bytes");
             return exitNotSettings;
         }
         const int parsed = ReadSettingsText(path, input.bytes, input.json);

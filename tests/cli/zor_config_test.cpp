@@ -273,9 +273,20 @@ TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
     const Outcome notepad = run({"build", path("notepad.json"), "-o", path("notepad.cfg")});
     EXPECT_EQ(notepad.code, 0) << notepad.err;
 
+    // Words about the file, the system's own for its errors.
     writeText("noise.cfg", "no tag in here");
-    EXPECT_EQ(run({"show", path("noise.cfg")}).code, 6);
-    EXPECT_EQ(run({"show", path("missing.cfg")}).code, 5);
+    writeBytes(path("notepad16.json"), {0xFF, 0xFE, '{', 0, '}', 0});
+    const std::pair<std::vector<std::string>, std::string> files[] = {
+        {{"show", path("noise.cfg")},
+         "noise.cfg is not a settings file: 14 bytes with no ~ZOR1, ~ZOR2 or ~ZOR3 tag"},
+        {{"send", path("notepad16.json")}, "notepad16.json is not a settings file: its text is UTF-16"},
+        {{"show", path("missing.cfg")},
+         "cannot open " + path("missing.cfg") + ": No such file or directory"}};
+    for (const auto& [args, said] : files) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, said.find("settings file") != std::string::npos ? 6 : 5) << r.err;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
@@ -405,6 +416,8 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
          "registerSets[0].threshold: a number or the text typed is expected"},
         {R"({"mainFunction": "nmea", "serialNumber": "12345678", "registerSets": [{"sentenceId": "GP)",
          "not valid JSON"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": -1e400}]})",
+         "a number is out of range: -1e400"},
         // The choices each refusal lists, and the names the settings text knows.
         {R"({"mainFunction": "sdi12"})", R"(mainFunction: "nmea", "modbus" or "serial" is expected)"},
         {R"({"mainFunction": "modbus", "baud": 9601})", "baud: 1200, 2400, 4800, 9600 or 19200 is expected"},

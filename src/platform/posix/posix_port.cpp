@@ -7,6 +7,7 @@
 //   for reads and writes), purgeReceive (sp_flush of the input buffer).
 // Errors are reported with the Win32 codes the rest of the program shows (2 not found, 5 access
 // denied, 6 invalid handle, 32 a port or file in use...).
+#include "platform/error_text.h"
 #include "platform/port.h"
 #include "platform/types.h"
 #include "platform/utf8_text.h"
@@ -75,6 +76,14 @@ std::uint32_t win32Code(int code) {
     default:
         return generalFailure;
     }
+}
+
+// The errno a Win32 code stands for, for strerror's words; 0 when none does.
+int posixCode(std::uint32_t code) {
+    for (const int candidate : {ENOENT, ENOTDIR, EACCES, EBADF, ENOMEM, EBUSY, EINVAL, ENOSPC, ENAMETOOLONG,
+                                EEXIST, EXDEV, ETIMEDOUT})
+        if (win32Code(candidate) == code) return candidate;
+    return code == error::NotSupported ? ENOTSUP : 0;
 }
 
 PortResult systemFailure(int code) {
@@ -344,6 +353,12 @@ PortResult purgeReceive(PortHandle handle) {
     const sp_return status = sp_flush(handle->serial, SP_BUF_INPUT);
     if (status != SP_OK) return serialFailure(status);
     return PortResult{};
+}
+
+std::string errorText(std::uint32_t error) {
+    const int code = posixCode(error);
+    if (code == 0) return "error " + std::to_string(error);
+    return std::strerror(code);
 }
 
 } // namespace zor::platform
