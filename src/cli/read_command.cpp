@@ -3,7 +3,9 @@
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/settings_compare.h"
 #include "cli/settings_description.h"
+#include "cli/settings_input.h"
 #include "cli/settings_json.h"
 #include "cli/settings_text.h"
 #include "cli/subcommand.h"
@@ -41,6 +43,11 @@ PortOutcome readPort(const std::string& port, const ReadOptions& options, bool s
         out.clear();
         const int saved = SaveBuiltImage(converter.form, options.output);
         if (saved != exitOk) return {saved, "", "not saved"};
+        // The file holds what "Send Settings" would write, which is not always what the converter holds.
+        const std::vector<FieldDifference> rewritten = SendRewrites(converter);
+        if (!rewritten.empty())
+            PrintError(options.output + " holds what a send writes, otherwise than the converter holds it: " +
+                       DescribeDifferences(rewritten, "file", "converter"));
     }
     return {exitOk, out, ""};
 }

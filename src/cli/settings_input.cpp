@@ -80,7 +80,21 @@ FileDifferences DifferencesFromFile(const FoundConverter& converter, const Setti
     if (!built.ok) return {false, BuildRefusal(built), {}};
     const std::vector<std::uint8_t> image(built.image.bytes.begin(),
                                           built.image.bytes.begin() + built.image.length);
-    return {true, "", CompareSettings(image, ReplyImage(converter.reply), how)};
+    std::vector<FieldDifference> differences = CompareSettings(image, ReplyImage(converter.reply), how);
+    if (how == Compared::Values)
+        for (const FieldDifference& own : SendRewrites(converter))
+            for (FieldDifference& d : differences)
+                d.sendRewrites = d.sendRewrites || (d.field == own.field && d.sent == own.sent);
+    return {true, "", differences};
+}
+
+std::vector<FieldDifference> SendRewrites(const FoundConverter& converter) {
+    FormModel own = converter.form;
+    const BuildResult built = BuildImage(own);
+    if (!built.ok) return {};
+    const std::vector<std::uint8_t> image(built.image.bytes.begin(),
+                                          built.image.bytes.begin() + built.image.length);
+    return CompareSettings(image, ReplyImage(converter.reply), Compared::Values);
 }
 
 } // namespace zor::cli

@@ -49,6 +49,9 @@ struct FileDifferences {
     std::string refusal;
     std::vector<FieldDifference> differences; // sent: the file's value; readBack: the converter's
 };
+// How the image "Send Settings" would write of the converter's own settings differs from what it holds.
+std::vector<FieldDifference> SendRewrites(const FoundConverter& converter);
+
 FileDifferences DifferencesFromFile(const FoundConverter& converter, const SettingsInput& input,
                                     bool serialFromFile, Compared how);
 

@@ -1131,4 +1131,18 @@ TEST_F(ZorConfig, DiffNamesWhereEachConverterDiffersFromTheFile) {
     EXPECT_NE(run({"diff", path("line.json"), "--port", same.port})
                   .err.find(R"(serialNumber "FILE0000" is not compared)"),
               std::string::npos);
+
+    // A converter holding a short sentence identifier: the file read from it holds it as a send writes it,
+    // and both read and diff say so.
+    Bytes shortId = zor::sim::ConverterModel().image(zor::sim::Function::Nmea);
+    std::fill(shortId.begin() + 14, shortId.begin() + 20, 0);
+    shortId[14] = 'G';
+    shortId[15] = 'A';
+    writeBytes(path("short-id.cfg"), shortId);
+    Simulator holder(dir, "short-id", {"--unpaced", "--settings", path("short-id.cfg")});
+    const std::string rewritten = R"(registerSets[0].sentenceId (file "***GA", converter "GA")";
+    const Outcome read = run({"read", "--port", holder.port, "-o", path("read.cfg")});
+    EXPECT_NE(read.err.find(rewritten + ")"), std::string::npos) << read.err;
+    const Outcome again = run({"diff", path("read.cfg"), "--port", holder.port});
+    EXPECT_NE(again.out.find(rewritten + ", a value any send rewrites so)"), std::string::npos) << again.out;
 }
