@@ -68,7 +68,9 @@ Subcommand AddReadCommand(CLI::App& program) {
     auto options = std::make_shared<ReadOptions>();
     CLI::App* command = program.add_subcommand("read", "Read the converter's settings and print them");
     AddPortsOption(*command, options->ports);
-    command->add_option("-o,--output", options->output, "Save them as \"Save Config\" would (FILE.cfg)");
+    command->add_option("-o,--output", options->output,
+                        "Save them as \"Save Config\" would (FILE.cfg), saying each value a send writes\n"
+                        "otherwise than the converter holds it");
     command->add_flag("--json", options->json, "Print them as JSON (the text build and send take)");
     return {command, [options] { return runRead(*options); }};
 }

@@ -177,9 +177,12 @@ Subcommand AddSendCommand(CLI::App& program) {
                       "a converter is refused, exit 7");
     command->add_flag("!--no-verify", options->verify,
                       "Do not read each converter back to compare what it holds with what was sent");
-    command->add_option("--report", options->report,
-                        "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
-                        "main function, settings file and its SHA-256, result, verify, seconds)");
+    command->add_option(
+        "--report", options->report,
+        "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
+        "main function, settings file and its SHA-256, result, exit code, message, seconds, and\n"
+        "verify: match, mismatch, off, interrupted or not reached); every converter has its\n"
+        "line, whatever the moment of a Ctrl-C");
     command->add_flag("--watch", options->watch,
                       "Wait for converters and configure each, until Ctrl-C. An idle port is asked for\n"
                       "its converter every 2 s: one whose serial number was not served in this run, or\n"

@@ -48,7 +48,9 @@ int runShow(const ShowOptions& options) {
 
 Subcommand AddShowCommand(CLI::App& program) {
     auto options = std::make_shared<ShowOptions>();
-    CLI::App* command = program.add_subcommand("show", "Print the settings of a configuration file");
+    CLI::App* command = program.add_subcommand(
+        "show",
+        "Print the settings of a configuration file; one \"Send Settings\" would refuse is refused, exit 7");
     command->add_option("file", options->file, "FILE.cfg")->required();
     command->add_flag("--json", options->json, "Print them as JSON");
     return {command, [options] { return runShow(*options); }};
