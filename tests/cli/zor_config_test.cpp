@@ -815,8 +815,13 @@ TEST_F(ZorConfig, WatchConfiguresEachConverterPluggedInOnce) {
                                          "verified\n");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(700)); // gone for at least one poll
-    // Back on the same port, a converter that does not keep what it is sent: served, and it fails.
-    Simulator second(dir, "second", {"--unpaced", "--link", bench, "--forget-settings"});
+    // Back on the same port, another converter (its own serial number), which does not keep what it is sent:
+    // served, and it fails.
+    Bytes own = zor::sim::ConverterModel().image(zor::sim::Function::Nmea);
+    std::copy_n("BENCH002", 8, own.begin() + 6);
+    writeBytes(path("second.cfg"), own);
+    Simulator second(dir, "second",
+                     {"--unpaced", "--link", bench, "--forget-settings", "--settings", path("second.cfg")});
     EXPECT_TRUE(awaitText(out, bench + ": FAILED: verify: ")) << readText(out) << readText(err);
     EXPECT_NE(second.logText().find("taken and forgotten"), std::string::npos) << second.logText();
     kill(watch, SIGINT);
