@@ -30,6 +30,8 @@ std::string whyNotJson(const std::vector<std::uint8_t>& bytes) {
                                            : ": " + what.substr(quote + 1, what.rfind('\'') - quote - 1));
     } catch (const nlohmann::json::parse_error& e) {
         return "not valid JSON (at byte " + std::to_string(e.byte) + ")";
+    } catch (const nlohmann::json::exception&) {
+        return "not valid JSON";
     }
     return "not valid JSON";
 }

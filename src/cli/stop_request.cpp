@@ -24,7 +24,7 @@ std::mutex batchMutex;
 std::size_t batchPorts = 0;
 std::size_t portsDone = 0;
 std::size_t inHand = 0;
-const char* batchWork = "exchange";
+const char* batchWork = nullptr; // none: a command Ctrl-C stops no converter of
 thread_local bool startedHere = false;
 thread_local bool refusedHere = false; // not started: still counted among those that will not be
 
@@ -39,11 +39,14 @@ void countInterrupt(int signal) {
 void sayFirstWords() {
     const std::lock_guard<std::mutex> lock(batchMutex);
     const std::size_t notStarted = batchPorts > portsDone + inHand ? batchPorts - portsDone - inHand : 0;
-    std::string line = "zor-config: Ctrl-C: finishing the " + std::string(batchWork) + " of the " +
-                       std::to_string(inHand) + " converter(s) in hand, ";
-    line += batchPorts > 0 ? std::to_string(notStarted) + " converter(s) will not be started"
-                           : std::string("no new converter will be started");
-    line += "; a second Ctrl-C abandons the work in hand and leaves a firmware update half-done";
+    std::string line = "zor-config: Ctrl-C: finishing what is under way; a second Ctrl-C ends at once";
+    if (batchWork != nullptr) {
+        line = "zor-config: Ctrl-C: finishing the " + std::string(batchWork) + " of the " +
+               std::to_string(inHand) + " converter(s) in hand, " +
+               (batchPorts > 0 ? std::to_string(notStarted) + " converter(s) will not be started"
+                               : std::string("no new converter will be started")) +
+               "; a second Ctrl-C abandons the work in hand and leaves a firmware update half-done";
+    }
     if (platform::isTerminal(platform::StandardStream::Error)) {
         constexpr std::size_t barWidth = 80;
         std::fputc('\r', stderr);

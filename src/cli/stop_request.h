@@ -16,7 +16,7 @@ void StopOnInterrupt();
 bool StopRequested();
 
 // A batch of ports about to be served, for the first Ctrl-C's count of converters not started; work
-// names what is finished ("send", "firmware update").
+// names what is finished ("send", "firmware update"), or none where Ctrl-C stops no converter.
 void BeginBatch(std::size_t ports, const char* work);
 // A converter about to be changed: false when Ctrl-C came first (it is not started), else it is in hand
 // until PortDone. Decided under the same lock as the first Ctrl-C's line, so that the line counts right.
