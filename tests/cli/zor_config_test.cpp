@@ -456,6 +456,18 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
             EXPECT_NE(r.err.find("refused.cfg: refused: " + said), std::string::npos) << r.err;
         }
     }
+    // Nor is a settings text sent that the checks refuse over the converter's settings: nothing written.
+    Simulator converter(dir, "modbus", {"--unpaced", "--function", "modbus"});
+    const std::pair<const char*, std::string> texts[] = {
+        {R"({"modbusRows": [{"address": 300}]})", R"("Address" in row 0)" + cell + "255"},
+        {R"({"sdi12Address": "!"})", address}};
+    for (const auto& [text, said] : texts) {
+        writeText("refused.json", text);
+        const Outcome r = run({"send", path("refused.json"), "--port", converter.port});
+        EXPECT_EQ(r.code, 7) << r.out << r.err;
+        EXPECT_NE(r.out.find(": FAILED: refused: " + said), std::string::npos) << r.out;
+        EXPECT_EQ(converter.logText().find("accepted"), std::string::npos) << converter.logText();
+    }
 }
 
 // A production line: one file to three converters at once, each keeping its own serial number, as a
