@@ -7,8 +7,8 @@
 //   for reads and writes), purgeReceive (sp_flush of the input buffer).
 // Errors are reported with the Win32 codes the rest of the program shows (2 not found, 5 access
 // denied, 6 invalid handle, 32 a port or file in use...).
-#include "platform/error_text.h"
 #include "platform/port.h"
+#include "platform/posix/posix_error_codes.h"
 #include "platform/types.h"
 #include "platform/utf8_text.h"
 
@@ -34,57 +34,9 @@ struct PortObject {
 
 namespace {
 
-constexpr std::uint32_t timeoutError = 1460;      // ERROR_TIMEOUT
-constexpr std::uint32_t generalFailure = 31;      // ERROR_GEN_FAILURE
-constexpr std::uint32_t nameTooLong = 206;        // ERROR_FILENAME_EXCED_RANGE
-constexpr std::uint32_t alreadyExists = 183;      // ERROR_ALREADY_EXISTS
-constexpr std::uint32_t notSameDevice = 17;       // ERROR_NOT_SAME_DEVICE
+using posix::win32Code;
+
 constexpr std::uint32_t everything = 0xFFFFFFFFu; // MAXDWORD
-
-std::uint32_t win32Code(int code) {
-    switch (code) {
-    case 0:
-        return generalFailure;
-    case ENOENT:
-        return error::FileNotFound;
-    case ENOTDIR:
-        return error::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return error::AccessDenied;
-    case EBADF:
-        return error::InvalidHandle;
-    case ENOMEM:
-        return error::NotEnoughMemory;
-    case EBUSY:
-    case EWOULDBLOCK:
-        return error::SharingViolation;
-    case EINVAL:
-        return error::InvalidParameter;
-    case ENOSPC:
-        return error::DiskFull;
-    case ENAMETOOLONG:
-        return nameTooLong;
-    case EEXIST:
-        return alreadyExists;
-    case EXDEV:
-        return notSameDevice;
-    case ETIMEDOUT:
-        return timeoutError;
-    default:
-        return generalFailure;
-    }
-}
-
-// The errno a Win32 code stands for, for strerror's words; 0 when none does.
-int posixCode(std::uint32_t code) {
-    for (const int candidate : {ENOENT, ENOTDIR, EACCES, EBADF, ENOMEM, EBUSY, EINVAL, ENOSPC, ENAMETOOLONG,
-                                EEXIST, EXDEV, ETIMEDOUT})
-        if (win32Code(candidate) == code) return candidate;
-    return code == error::NotSupported ? ENOTSUP : 0;
-}
 
 PortResult systemFailure(int code) {
     PortResult result;
@@ -353,12 +305,6 @@ PortResult purgeReceive(PortHandle handle) {
     const sp_return status = sp_flush(handle->serial, SP_BUF_INPUT);
     if (status != SP_OK) return serialFailure(status);
     return PortResult{};
-}
-
-std::string errorText(std::uint32_t error) {
-    const int code = posixCode(error);
-    if (code == 0) return "error " + std::to_string(error);
-    return std::strerror(code);
 }
 
 } // namespace zor::platform
