@@ -31,9 +31,10 @@ int runBuild(const BuildOptions& options) {
     if (parsed != exitOk) return parsed;
     FormModel form;
     std::string error;
-    if (!ApplySettingsJson(form, json, true, error)) {
+    const int applied = ApplySettingsJson(form, json, true, error);
+    if (applied != exitOk) {
         PrintError(options.input + ": " + error);
-        return exitNotSettings;
+        return applied;
     }
     if (!form.mainFunction) {
         PrintError(options.input + ": mainFunction is missing");
@@ -47,7 +48,9 @@ int runBuild(const BuildOptions& options) {
 Subcommand AddBuildCommand(CLI::App& program) {
     auto options = std::make_shared<BuildOptions>();
     CLI::App* command = program.add_subcommand(
-        "build", "Write a configuration file from JSON settings, with the checks of \"Send Settings\"");
+        "build", "Write a configuration file from JSON settings, with the checks of \"Send Settings\"\n"
+                 "and the window's rules for what is typed (a text where a number belongs, a parameter\n"
+                 "selected twice, more decimals than the converter keeps): refused in its words, exit 7");
     command->add_option("input", options->input, "FILE.json")->required();
     command->add_option("-o,--output", options->output, "FILE.cfg")->required();
     return {command, [options] { return runBuild(*options); }};

@@ -29,4 +29,12 @@ int SaveBuiltImage(FormModel& form, const std::string& path) {
     return saved;
 }
 
+int RefuseUnsendableFile(const std::string& path, const ReplyOutcome& file,
+                         const std::vector<std::uint8_t>& bytes) {
+    const BuildResult check = CheckFileContent(file, bytes);
+    if (check.ok) return exitOk;
+    PrintError(path + ": " + BuildRefusal(check));
+    return exitCheckRefused;
+}
+
 } // namespace zor::cli

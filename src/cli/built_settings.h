@@ -4,8 +4,11 @@
 
 #include "form/form_model.h"
 #include "image/image_build.h"
+#include "image/reply_outcome.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zor::cli {
 
@@ -15,5 +18,10 @@ std::string BuildRefusal(const BuildResult& built);
 // exitOk with the bytes written said on standard error; exitCheckRefused or exitFile with a message
 // printed.
 int SaveBuiltImage(FormModel& form, const std::string& path);
+
+// A configuration file is taken only as a whole "Send Settings" would send, as "Open Config" takes it:
+// exitOk, or exitCheckRefused with the first value refused said in the window's words.
+int RefuseUnsendableFile(const std::string& path, const ReplyOutcome& file,
+                         const std::vector<std::uint8_t>& bytes);
 
 } // namespace zor::cli

@@ -8,6 +8,7 @@
 #include "cli/stop_request.h"
 #include "cli/subcommand.h"
 #include "cli/text.h"
+#include "cli/work_in_hand.h"
 
 #include <chrono>
 #include <memory>
@@ -24,7 +25,7 @@ struct DiffOptions {
 // One converter: read, the file opened onto its settings as send opens it (its own serial number kept),
 // and the image a send would write compared with what it holds.
 PortOutcome diffWith(const std::string& port, const SettingsInput& input, ReportEntry& entry) {
-    if (StopRequested()) return NotStarted();
+    if (!StartUnlessStopped()) return NotStarted();
     ConverterLink link;
     FoundConverter converter;
     std::string failure;
@@ -49,25 +50,34 @@ int runDiff(const DiffOptions& options) {
     SettingsInput input;
     const int loaded = LoadSettingsInput(options.input, input);
     if (loaded != exitOk) return loaded;
+    SayFileSerialLeftOut(options.input, input, false, "compared");
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;
-    return ServePorts(options.ports,
-                      [&](const std::string& port) {
-                          const auto start = std::chrono::steady_clock::now();
-                          ReportEntry entry;
-                          entry.port = port;
-                          entry.verify.clear();
-                          PortOutcome outcome = diffWith(port, input, entry);
-                          entry.exitCode = outcome.code;
-                          if (outcome.code != exitDiffers) entry.message = outcome.failure;
-                          entry.seconds =
-                              std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-                          report.append(entry);
-                          outcome.serialNumber = entry.serialNumber;
-                          return outcome;
-                      },
-                      {"compared", true, exitDiffers, "differing"});
+    WorkInHand inHand(report);
+    ReportEntry blank;
+    blank.verify.clear();
+    inHand.expect(options.ports, blank);
+    SetLastWords([&inHand] { inHand.sayLastWords(); });
+    const int code =
+        ServePorts(options.ports,
+                   [&](const std::string& port) {
+                       const auto start = std::chrono::steady_clock::now();
+                       ReportEntry entry;
+                       entry.port = port;
+                       entry.verify.clear();
+                       PortOutcome outcome = diffWith(port, input, entry);
+                       entry.exitCode = outcome.code;
+                       if (outcome.code != exitDiffers) entry.message = outcome.failure;
+                       entry.seconds =
+                           std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+                       inHand.finish(entry);
+                       outcome.serialNumber = entry.serialNumber;
+                       return outcome;
+                   },
+                   {"compared", true, exitDiffers, "differing", "comparison"});
+    SetLastWords({});
+    return code;
 }
 
 } // namespace

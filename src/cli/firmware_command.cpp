@@ -65,9 +65,9 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
     const int found = FindConverter(port, link, converter, &failure);
     if (found != exitOk) return {found, "", failure};
     TakeConverter(entry, converter);
-    if (StopRequested()) return NotStarted();
+    if (!StartUnlessStopped()) return NotStarted();
     const std::string name = PortDisplayName(converter.device);
-    const HeldWork held(inHand, name, entry, halfFlashed(transfer));
+    inHand.take(name, entry, halfFlashed(transfer));
     std::vector<std::uint8_t> receive(receiveBufferSize, 0);
     SerialFirmwarePort firmwarePort(link.handle(), receive.data());
     std::int32_t resent = 0;
@@ -78,7 +78,7 @@ PortOutcome updatePort(const std::string& port, FirmwareTransfer& transfer, bool
             status = step.status;
             if (status == packetSendFailedStatus) ++resent;
             if (bar && transfer.state >= firmwareSendPacket) drawProgress(transfer, resent);
-            inHand.update(name, halfFlashed(transfer));
+            inHand.update(entry, halfFlashed(transfer));
         }
         if (step.finished) {
             if (bar) std::fputc('\n', stderr);
@@ -123,6 +123,9 @@ int runFirmware(const FirmwareOptions& options) {
     WorkInHand inHand(report);
     SetLastWords([&inHand] { inHand.sayLastWords(); });
 
+    ReportEntry blank;
+    blank.verify.clear();
+    inHand.expect(options.ports, blank);
     const bool one = options.ports.size() <= 1;
     const int code = ServePorts(
         options.ports,
@@ -137,10 +140,10 @@ int runFirmware(const FirmwareOptions& options) {
             entry.exitCode = outcome.code;
             entry.message = outcome.failure;
             entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            report.append(entry);
+            inHand.finish(entry);
             return outcome;
         },
-        {"updated"});
+        {"updated", false, 0, "", "firmware update"});
     SetLastWords({});
     return code;
 }

@@ -57,8 +57,10 @@ int ServePorts(std::vector<std::string> ports, const ServePort& serve, const Bat
     const bool lines = ports.size() > 1 || style.summaryForOne;
     std::mutex printing;
     std::vector<int> codes(ports.size(), exitOk);
+    BeginBatch(ports.size(), style.work);
     const auto run = [&](std::size_t i) {
         const PortOutcome outcome = serve(ports[i]);
+        PortDone();
         const std::lock_guard<std::mutex> lock(printing);
         codes[i] = outcome.code;
         const bool finding = style.finding != exitOk && outcome.code == style.finding;

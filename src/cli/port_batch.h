@@ -30,6 +30,8 @@ struct BatchStyle {
     // its line is its output, it counts as done, and the summary counts it apart ("1 differing").
     int finding = 0; // 0: none
     const char* found = "";
+    // What the first Ctrl-C lets finish ("send", "firmware update"); none where Ctrl-C stops no converter.
+    const char* work = nullptr;
 };
 
 // An empty port name is the first converter a scan finds, and is served alone.

@@ -50,12 +50,15 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
     const int named = RefuseSamePortTwice(ports);
     if (named != exitOk) return named;
     StopOnInterrupt();
+    BeginBatch(0, style.work);
     std::fprintf(stderr, "zor-config: waiting for converters on %s, stop with Ctrl-C\n",
                  ports.empty() ? "the system's ports" : "the ports given");
     const bool bell = platform::isTerminal(platform::StandardStream::Output);
     std::map<std::string, WatchedPort> watched;
     std::set<std::string> servedSerials;
-    std::size_t served = 0, succeeded = 0;
+    // Each converter once in the summary, by its serial number, with the result of its last serving: one
+    // plugged in again after a failure is not a second converter.
+    std::map<std::string, bool> results;
     while (!StopRequested()) {
         const std::vector<std::string> present = presentPorts(ports);
         std::map<std::string, WatchedPort> still; // ports that went away are forgotten
@@ -101,9 +104,9 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
                 continue;
             }
             const PortOutcome outcome = serve(port);
+            PortDone();
             if (outcome.code == exitInterrupted) break;
-            ++served;
-            if (outcome.code == exitOk) ++succeeded;
+            results[serial] = outcome.code == exitOk;
             servedSerials.insert(serial);
             if (!outcome.serialNumber.empty()) {
                 servedSerials.insert(outcome.serialNumber);
@@ -116,8 +119,11 @@ int WatchPorts(const std::vector<std::string>& ports, const ServePort& serve, co
         }
         pause();
     }
-    PrintSummary(succeeded, served, style.done);
-    return succeeded == served ? exitOk : exitBatchFailed;
+    std::size_t succeeded = 0;
+    for (const auto& [serial, ok] : results)
+        succeeded += ok ? 1 : 0;
+    PrintSummary(succeeded, results.size(), style.done);
+    return succeeded == results.size() ? exitOk : exitBatchFailed;
 }
 
 } // namespace zor::cli

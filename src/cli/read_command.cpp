@@ -3,7 +3,9 @@
 #include "cli/exit_codes.h"
 #include "cli/port_batch.h"
 #include "cli/session.h"
+#include "cli/settings_compare.h"
 #include "cli/settings_description.h"
+#include "cli/settings_input.h"
 #include "cli/settings_json.h"
 #include "cli/settings_text.h"
 #include "cli/subcommand.h"
@@ -41,6 +43,11 @@ PortOutcome readPort(const std::string& port, const ReadOptions& options, bool s
         out.clear();
         const int saved = SaveBuiltImage(converter.form, options.output);
         if (saved != exitOk) return {saved, "", "not saved"};
+        // The file holds what "Send Settings" would write, which is not always what the converter holds.
+        const std::vector<FieldDifference> rewritten = SendRewrites(converter);
+        if (!rewritten.empty())
+            PrintError(options.output + " holds what a send writes, otherwise than the converter holds it: " +
+                       DescribeDifferences(rewritten, "file", "converter"));
     }
     return {exitOk, out, ""};
 }
@@ -61,7 +68,9 @@ Subcommand AddReadCommand(CLI::App& program) {
     auto options = std::make_shared<ReadOptions>();
     CLI::App* command = program.add_subcommand("read", "Read the converter's settings and print them");
     AddPortsOption(*command, options->ports);
-    command->add_option("-o,--output", options->output, "Save them as \"Save Config\" would (FILE.cfg)");
+    command->add_option("-o,--output", options->output,
+                        "Save them as \"Save Config\" would (FILE.cfg), saying each value a send writes\n"
+                        "otherwise than the converter holds it");
     command->add_flag("--json", options->json, "Print them as JSON (the text build and send take)");
     return {command, [options] { return runRead(*options); }};
 }

@@ -70,8 +70,13 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     if (found != exitOk) return {found, "", failure};
     TakeConverter(entry, converter);
     // The query changes nothing; from the write on, the send is finished and verified whatever comes.
-    if (StopRequested()) return NotStarted();
-    FormModel form = WithFile(converter, input, options.serialFromFile);
+    if (!StartUnlessStopped()) return NotStarted();
+    const std::string name = PortDisplayName(converter.device);
+    inHand.take(name, entry,
+                "stopped while the settings were being sent: read the converter before it is used");
+    std::string refusal;
+    FormModel form = WithFile(converter, input, options.serialFromFile, refusal);
+    if (!refusal.empty()) return {exitCheckRefused, "", refusal};
     const std::optional<MainFunction> had = converter.form.mainFunction;
     const bool switches = had && form.mainFunction && *had != *form.mainFunction;
     if (switches) {
@@ -100,8 +105,9 @@ PortOutcome sendTo(const std::string& port, const SettingsInput& input, const Se
     entry.mainFunction = MainFunctionName(*form.mainFunction);
     entry.verify = "off";
     if (options.verify) {
-        const HeldWork held(inHand, PortDisplayName(converter.device), entry,
-                            "the settings were sent, the converter was not read back to verify them");
+        ReportEntry stopped = entry;
+        stopped.verify = "interrupted"; // a read-back cut short is neither "off" nor a verdict
+        inHand.update(stopped, "the settings were sent, the converter was not read back to verify them");
         const PortOutcome verified = verifySent(link, converter.device, built);
         entry.verify = verified.code == exitOk             ? "match"
                        : verified.code == exitVerifyFailed ? "mismatch"
@@ -121,6 +127,7 @@ int runSend(const SendOptions& options) {
     SettingsInput input;
     const int loaded = LoadSettingsInput(options.input, input);
     if (loaded != exitOk) return loaded;
+    SayFileSerialLeftOut(options.input, input, options.serialFromFile, "sent");
     BatchReport report;
     const int opened = report.open(options.report, options.input, input.sha256);
     if (opened != exitOk) return opened;
@@ -134,20 +141,21 @@ int runSend(const SendOptions& options) {
         entry.exitCode = outcome.code;
         entry.message = outcome.failure;
         entry.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        report.append(entry);
+        inHand.finish(entry);
         PortOutcome said = outcome;
         said.serialNumber = entry.serialNumber;
         return said;
     };
+    if (!options.watch) inHand.expect(options.ports, ReportEntry());
     if (options.watch) {
         const MatchesFile matches = [&](const FoundConverter& converter) {
             return holdsFile(converter, input, options);
         };
-        const int code = WatchPorts(options.ports, serve, matches, {"configured", true});
+        const int code = WatchPorts(options.ports, serve, matches, {"configured", true, 0, "", "send"});
         SetLastWords({});
         return code;
     }
-    const int code = ServePorts(options.ports, serve, {"configured", true});
+    const int code = ServePorts(options.ports, serve, {"configured", true, 0, "", "send"});
     SetLastWords({});
     return code;
 }
@@ -169,9 +177,12 @@ Subcommand AddSendCommand(CLI::App& program) {
                       "a converter is refused, exit 7");
     command->add_flag("!--no-verify", options->verify,
                       "Do not read each converter back to compare what it holds with what was sent");
-    command->add_option("--report", options->report,
-                        "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
-                        "main function, settings file and its SHA-256, result, verify, seconds)");
+    command->add_option(
+        "--report", options->report,
+        "Append a JSON line per converter to FILE (time, port, serial number, firmware,\n"
+        "main function, settings file and its SHA-256, result, exit code, message, seconds, and\n"
+        "verify: match, mismatch, off, interrupted or not reached); every converter has its\n"
+        "line, whatever the moment of a Ctrl-C");
     command->add_flag("--watch", options->watch,
                       "Wait for converters and configure each, until Ctrl-C. An idle port is asked for\n"
                       "its converter every 2 s: one whose serial number was not served in this run, or\n"

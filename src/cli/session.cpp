@@ -6,8 +6,10 @@
 #include "cli/text.h"
 #include "form/settings_record.h"
 #include "image/config_file.h"
+#include "image/image_layout.h"
 #include "link/detection_status.h"
 #include "link/file_start.h"
+#include "platform/error_text.h"
 #include "platform/port.h"
 #include "platform/port_list.h"
 
@@ -19,6 +21,28 @@ namespace {
 std::u16string widePath(const std::string& path) {
     const auto wide = FromUtf8(path);
     return wide ? *wide : std::u16string();
+}
+
+// Why bytes that are neither a settings text nor a whole configuration image are neither, in words
+// about the file: its encoding, its tag, its size.
+std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const ReplyOutcome& file) {
+    const std::string size = std::to_string(bytes.size()) + " bytes";
+    if (bytes.empty()) return "it is empty";
+    const bool utf16 =
+        bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
+                              (bytes[0] == 0xFE && bytes[1] == 0xFF) || bytes[0] == 0 || bytes[1] == 0);
+    if (utf16) return "its text is UTF-16 (" + size + "); save it as UTF-8";
+    if (file.found.tag == ReplyTag::None) return size + " with no ~ZOR1, ~ZOR2 or ~ZOR3 tag";
+    const std::string tag(bytes.begin() + file.found.position,
+                          bytes.begin() + file.found.position + tagLength);
+    if (file.detection == Detection::Overflow)
+        return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
+               ", too far in for a configuration";
+    const int whole = file.found.tag == ReplyTag::Zor1   ? zor1::length
+                      : file.found.tag == ReplyTag::Zor2 ? zor2::sentLength
+                                                         : zor3::length;
+    return std::to_string(bytes.size() - static_cast<std::size_t>(file.found.position)) + " bytes from its " +
+           tag + " tag on, where a whole " + tag + " configuration has " + std::to_string(whole);
 }
 
 } // namespace
@@ -120,8 +144,7 @@ int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint
     const std::u16string wide = widePath(path);
     platform::PortOpenResult opened = platform::openFile(wide.c_str(), platform::FileAccess::Read);
     if (!opened.ok()) {
-        PrintError("cannot open " + path + " (" + Utf8(handleInvalidText) + ", error " +
-                   std::to_string(opened.error) + ")");
+        PrintError("cannot open " + path + ": " + platform::errorText(opened.error));
         return exitFile;
     }
     bytes.assign(static_cast<std::size_t>(limit) + 1, 0);
@@ -132,7 +155,7 @@ int LoadFile(const std::string& path, std::uint32_t limit, std::vector<std::uint
     (void)platform::closePort(opened.handle);
     if (size != nullptr) *size = start.size;
     if (!read.ok()) {
-        PrintError(path + ": " + ReadFailedText(read.error));
+        PrintError("cannot read " + path + ": " + platform::errorText(read.error));
         return exitFile;
     }
     bytes.resize(read.count);
@@ -151,7 +174,7 @@ int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& byt
     if (bytes.size() > static_cast<std::size_t>(receiveBufferSize)) bytes.resize(receiveBufferSize);
     file = RecogniseConfigFile(bytes.data(), static_cast<std::int32_t>(bytes.size()));
     if (file.detection == Detection::Detected && file.complete) return exitOk;
-    PrintError(path + " is not a configuration file (" + Utf8(file.status) + ")");
+    PrintError(path + " is not a settings file: " + notSettingsReason(bytes, file));
     return exitNotSettings;
 }
 
@@ -161,13 +184,11 @@ int SaveImage(const std::string& path, const std::uint8_t* bytes, std::int32_t c
     case SavedFile::Failure::None:
         return exitOk;
     case SavedFile::Failure::Write:
-        PrintError(path + ": " + WriteFailedText(saved.error));
-        return exitFile;
     case SavedFile::Failure::Create:
     case SavedFile::Failure::Replace:
         PrintError("cannot " +
                    std::string(saved.failure == SavedFile::Failure::Create ? "create " : "write ") + path +
-                   " (" + Utf8(handleInvalidText) + ", error " + std::to_string(saved.error) + ")");
+                   ": " + platform::errorText(saved.error));
         return exitFile;
     }
     return exitFile;

@@ -180,7 +180,8 @@ std::string DescribeDifferences(const std::vector<FieldDifference>& differences,
     std::string text;
     for (const FieldDifference& d : differences) {
         if (!text.empty()) text += "; ";
-        text += d.field + " (" + sentAs + " " + d.sent + ", " + readBackAs + " " + d.readBack + ")";
+        text += d.field + " (" + sentAs + " " + d.sent + ", " + readBackAs + " " + d.readBack +
+                (d.sendRewrites ? ", a value any send rewrites so)" : ")");
     }
     return text;
 }

@@ -13,6 +13,9 @@ struct FieldDifference {
     std::string field; // "registerSets[0].threshold"
     std::string sent;
     std::string readBack;
+    // The converter's own value, which "Send Settings" writes otherwise than it holds it (a short
+    // sentence identifier lengthened, a threshold through a 32-bit float): any send changes it.
+    bool sendRewrites = false;
 };
 
 // How fields are compared. Bytes: whether the converter kept the bytes it was sent (verify). Values: as

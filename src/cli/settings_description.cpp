@@ -20,8 +20,9 @@ std::string slots(std::uint32_t mask) {
     return text.empty() ? "-" : text;
 }
 
+// The text and blanks up to width; a text as wide or wider keeps two blanks before the next column.
 std::string pad(std::string text, std::size_t width) {
-    if (text.size() < width) text.append(width - text.size(), ' ');
+    text.append(text.size() + 2 <= width ? width - text.size() : 2, ' ');
     return text;
 }
 

@@ -17,20 +17,30 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
     input.isJson = IsSettingsText(input.bytes);
     if (input.isJson) {
         if (input.bytes.size() > largestSettingsText) {
-            PrintError(path + " is not valid JSON");
+            PrintError(path + " is not a settings file: over " + std::to_string(largestSettingsText) +
+                       " bytes");
             return exitNotSettings;
         }
         const int parsed = ReadSettingsText(path, input.bytes, input.json);
         if (parsed != exitOk) return parsed;
         FormModel scratch;
         std::string error;
-        if (!ApplySettingsJson(scratch, input.json, false, error)) {
+        // A value refused may be one the converter's own decimals decide: that is said for each converter.
+        if (ApplySettingsJson(scratch, input.json, false, error) == exitNotSettings) {
             PrintError(path + ": " + error);
             return exitNotSettings;
         }
         return exitOk;
     }
-    return RecogniseConfigBytes(path, input.bytes, input.file);
+    const int recognised = RecogniseConfigBytes(path, input.bytes, input.file);
+    return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file, input.bytes);
+}
+
+void SayFileSerialLeftOut(const std::string& path, const SettingsInput& input, bool serialFromFile,
+                          const char* verb) {
+    if (!input.isJson || serialFromFile || !input.json.contains("serialNumber")) return;
+    PrintError(path + ": serialNumber " + input.json["serialNumber"].dump() + " is not " + verb +
+               ": each converter keeps its own (--serial-from-file sends the file's)");
 }
 
 std::vector<std::uint8_t> ReplyImage(const QueryResult& reply) {
@@ -39,11 +49,13 @@ std::vector<std::uint8_t> ReplyImage(const QueryResult& reply) {
                                      reply.bytes.end());
 }
 
-FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, bool serialFromFile) {
+FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, bool serialFromFile,
+                   std::string& refusal) {
     FormModel form = converter.form;
+    refusal.clear();
     if (input.isJson) {
         std::string error;
-        (void)ApplySettingsJson(form, input.json, serialFromFile, error); // checked when loaded
+        if (ApplySettingsJson(form, input.json, serialFromFile, error) != exitOk) refusal = error;
     } else {
         ApplyReply(form, input.file, ReplyOrigin::File);
         if (serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
@@ -53,7 +65,9 @@ FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, 
 
 FileDifferences DifferencesFromFile(const FoundConverter& converter, const SettingsInput& input,
                                     bool serialFromFile, Compared how) {
-    FormModel form = WithFile(converter, input, serialFromFile);
+    std::string refusal;
+    FormModel form = WithFile(converter, input, serialFromFile, refusal);
+    if (!refusal.empty()) return {false, refusal, {}};
     const std::optional<MainFunction> held = converter.form.mainFunction;
     if (form.mainFunction != held) {
         // Another layout: no field of one compares with a field of the other.
@@ -66,7 +80,21 @@ FileDifferences DifferencesFromFile(const FoundConverter& converter, const Setti
     if (!built.ok) return {false, BuildRefusal(built), {}};
     const std::vector<std::uint8_t> image(built.image.bytes.begin(),
                                           built.image.bytes.begin() + built.image.length);
-    return {true, "", CompareSettings(image, ReplyImage(converter.reply), how)};
+    std::vector<FieldDifference> differences = CompareSettings(image, ReplyImage(converter.reply), how);
+    if (how == Compared::Values)
+        for (const FieldDifference& own : SendRewrites(converter))
+            for (FieldDifference& d : differences)
+                d.sendRewrites = d.sendRewrites || (d.field == own.field && d.sent == own.sent);
+    return {true, "", differences};
+}
+
+std::vector<FieldDifference> SendRewrites(const FoundConverter& converter) {
+    FormModel own = converter.form;
+    const BuildResult built = BuildImage(own);
+    if (!built.ok) return {};
+    const std::vector<std::uint8_t> image(built.image.bytes.begin(),
+                                          built.image.bytes.begin() + built.image.length);
+    return CompareSettings(image, ReplyImage(converter.reply), Compared::Values);
 }
 
 } // namespace zor::cli

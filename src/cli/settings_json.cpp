@@ -1,13 +1,17 @@
 #include "cli/settings_json.h"
 
+#include "cli/exit_codes.h"
 #include "cli/text.h"
 #include "form/settings_record.h"
 #include "image/baud_rates.h"
 #include "image/nmea_number_fields.h"
 #include "image/threshold_functions.h"
+#include "image/value_rules.h"
 #include "toolkit/decimal_text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -60,6 +64,13 @@ class Reader {
         error_ = where + ": " + what;
         return false;
     }
+    // A value the window would refuse, in its words.
+    bool refuse(const std::u16string& message) {
+        error_ = "refused: " + Utf8(message);
+        refused_ = true;
+        return false;
+    }
+    bool refused() const { return refused_; }
 
     bool integer(const json& value, const std::string& where, std::int64_t low, std::int64_t high,
                  std::int64_t& out) {
@@ -107,8 +118,14 @@ class Reader {
         if (value.is_string()) return text(value, where, out);
         return fail(where, "a whole number or a text is expected");
     }
+    // A number, or the text typed into the window's field (checked once the decimals are known).
     bool decimal(const json& value, const std::string& where, float& out) {
-        if (!value.is_number()) return fail(where, "a number is expected");
+        if (value.is_string()) {
+            const std::optional<std::u16string> typed = FromUtf8(value.get<std::string>());
+            out = typed ? DecimalFieldValue(typed->c_str()).value_or(0.0f) : 0.0f;
+            return true;
+        }
+        if (!value.is_number()) return fail(where, "a number or the text typed is expected");
         // The number's own text, read straight into a float: no rounding through a double first.
         const std::string digits = value.dump();
         const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), out);
@@ -133,6 +150,7 @@ class Reader {
 
   private:
     std::string& error_;
+    bool refused_ = false;
 };
 
 bool readFunction(Reader& r, const json& value, std::optional<MainFunction>& out) {
@@ -177,6 +195,9 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
         return false;
     if (set.contains("sentenceId") && !r.text(set["sentenceId"], where + ".sentenceId", s.sentenceId[k]))
         return false;
+    // The window's field takes no control character, and a NUL would end the identifier unseen.
+    for (const char16_t c : s.sentenceId[k])
+        if (c < u' ') return r.refuse(sentenceIdOutOfRangeFailure.message);
     if (set.contains("parameterSelectMask")) {
         std::int64_t mask = 0;
         if (!r.integer(set["parameterSelectMask"], where + ".parameterSelectMask", 0, 0xFFFFFFFFll, mask))
@@ -191,13 +212,26 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
             std::int64_t slot = 0;
             if (!r.integer(slots[i], where + ".parameters[" + std::to_string(i) + "]", 1, 32, slot))
                 return false;
+            // The window's picker selects a parameter once; twice is a slip in the file.
+            if ((mask & (1u << (slot - 1))) != 0)
+                return r.refuse(u"Parameter " + DecimalText(slot) + u" of register set " +
+                                DecimalText(static_cast<std::int64_t>(k)) + u" is selected twice");
             mask |= 1u << (slot - 1);
         }
         s.parameterSelectMask[k] = mask;
     }
-    if (set.contains("monitoredParameter") &&
-        !r.int32(set["monitoredParameter"], where + ".monitoredParameter", s.monitoredParameter[k]))
-        return false;
+    if (set.contains("monitoredParameter")) {
+        const json& monitored = set["monitoredParameter"];
+        std::u16string typed;
+        if (monitored.is_string() && r.text(monitored, where + ".monitoredParameter", typed)) {
+            const CheckFailure failure = CheckWholeNumberText(typed.c_str(), monitoredParameterRule,
+                                                              InRegisterSet(static_cast<std::int32_t>(k)));
+            if (failure.step != 0) return r.refuse(failure.message);
+            s.monitoredParameter[k] = FieldNumber(typed.c_str());
+        } else if (!r.int32(monitored, where + ".monitoredParameter", s.monitoredParameter[k])) {
+            return false;
+        }
+    }
     if (set.contains("thresholdFunction")) {
         const json& f = set["thresholdFunction"];
         if (f.is_string()) {
@@ -240,14 +274,42 @@ void writeNumbers(ordered_json& object, std::string_view group, bool converterOw
             object[std::string(field.key)] = s.*field.value;
 }
 
+// A threshold or hysteresis as the window takes it typed, against the decimals the settings end with:
+// a text that is no number is refused in the window's words, and a value with more decimals than the
+// converter keeps is refused rather than cut.
+bool checkTypedDecimals(Reader& r, const json& sets, const NmeaSettings& s) {
+    for (std::size_t k = 0; k < sets.size(); ++k) {
+        const auto set = static_cast<std::int32_t>(k);
+        for (const auto& [key, label] :
+             {std::pair{"threshold", thresholdLabel}, {"hysteresis", hysteresisLabel}}) {
+            if (!sets[k].contains(key)) continue;
+            const json& value = sets[k][key];
+            const std::string typed = value.is_string() ? value.get<std::string>() : value.dump();
+            const std::u16string wide = FromUtf8(typed).value_or(u"?");
+            const CheckFailure failure =
+                CheckDecimalText(wide.c_str(), s.thresholdDecimals, label, InRegisterSet(set));
+            if (failure.step != 0) return r.refuse(failure.message);
+            std::string dotted = typed; // the window takes "," for the decimal point
+            std::replace(dotted.begin(), dotted.end(), ',', '.');
+            const double scaled = std::strtod(dotted.c_str(), nullptr) * std::pow(10.0, s.thresholdDecimals);
+            if (std::abs(scaled - std::round(scaled)) > 1e-6 * std::max(1.0, std::abs(scaled)))
+                return r.refuse(u"\"" + std::u16string(label) + u"\" of register set " + DecimalText(set) +
+                                u" has more decimals than the converter keeps (" +
+                                DecimalText(s.thresholdDecimals) + u")");
+        }
+    }
+    return true;
+}
+
 bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
+    if (!readNumbers(r, j, "", s)) return false; // the decimals first: the thresholds are read by them
     if (j.contains("registerSets")) {
         const json& sets = j["registerSets"];
         if (!r.list(sets, "registerSets", registerSetCount)) return false;
         for (std::size_t k = 0; k < sets.size(); ++k)
             if (!readRegisterSet(r, sets[k], "registerSets[" + std::to_string(k) + "]", s, k)) return false;
+        if (!checkTypedDecimals(r, sets, s)) return false;
     }
-    if (!readNumbers(r, j, "", s)) return false;
     if (j.contains("averaging")) {
         const json& a = j["averaging"];
         std::vector<std::string_view> keys = {"enabled"};
@@ -354,6 +416,26 @@ void writeModbus(ordered_json& out, const FormModel& modbus) {
     out["modbusTimeout"] = FieldNumber(modbus.modbusTimeout.c_str());
 }
 
+bool readSettings(Reader& r, FormModel& form, const json& j, bool takeSerial) {
+    std::vector<std::string_view> keys = {"mainFunction",  "sdi12Address",    "serialNumber", "registerSets",
+                                          "flagBytes1to9", "firmwareVersion", "modbusRows",   "modbusTimeout",
+                                          "baud",          "baudIndex"};
+    for (const NmeaNumberField& field : nmeaNumberFields)
+        keys.push_back(field.group.empty() ? field.key : field.group);
+    if (!r.object(j, "", keys)) return false;
+    if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.mainFunction)) return false;
+    if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;
+    if (j.contains("serialNumber")) {
+        std::u16string serial;
+        if (!r.text(j["serialNumber"], "serialNumber", serial)) return false;
+        if (takeSerial) form.serialNumber = serial;
+    }
+    NmeaSettings nmea = NmeaSettingsOf(form);
+    if (!readNmea(r, j, nmea)) return false;
+    TakeNmeaSettings(form, nmea);
+    return readModbus(r, j, form) && readBaud(r, j, form.modbusBaudIndex);
+}
+
 } // namespace
 
 ordered_json SettingsToJson(const FormModel& form) {
@@ -376,25 +458,10 @@ ordered_json SettingsToJson(const FormModel& form) {
     return out;
 }
 
-bool ApplySettingsJson(FormModel& form, const json& j, bool takeSerial, std::string& error) {
+int ApplySettingsJson(FormModel& form, const json& j, bool takeSerial, std::string& error) {
     Reader r(error);
-    std::vector<std::string_view> keys = {"mainFunction",  "sdi12Address",    "serialNumber", "registerSets",
-                                          "flagBytes1to9", "firmwareVersion", "modbusRows",   "modbusTimeout",
-                                          "baud",          "baudIndex"};
-    for (const NmeaNumberField& field : nmeaNumberFields)
-        keys.push_back(field.group.empty() ? field.key : field.group);
-    if (!r.object(j, "", keys)) return false;
-    if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.mainFunction)) return false;
-    if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;
-    if (j.contains("serialNumber")) {
-        std::u16string serial;
-        if (!r.text(j["serialNumber"], "serialNumber", serial)) return false;
-        if (takeSerial) form.serialNumber = serial;
-    }
-    NmeaSettings nmea = NmeaSettingsOf(form);
-    if (!readNmea(r, j, nmea)) return false;
-    TakeNmeaSettings(form, nmea);
-    return readModbus(r, j, form) && readBaud(r, j, form.modbusBaudIndex);
+    if (readSettings(r, form, j, takeSerial)) return exitOk;
+    return r.refused() ? exitCheckRefused : exitNotSettings;
 }
 
 namespace {

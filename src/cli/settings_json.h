@@ -24,8 +24,11 @@ namespace zor::cli {
 nlohmann::ordered_json SettingsToJson(const FormModel& form);
 
 // Writes the values the JSON names into the form. "serialNumber" is taken only when takeSerial is
-// set. False with a message naming the value when the text is not settings.
-bool ApplySettingsJson(FormModel& form, const nlohmann::json& json, bool takeSerial, std::string& error);
+// set. exitOk; exitNotSettings with a message naming the value when the text is not settings; or
+// exitCheckRefused with the window's words for a value its field would refuse (a text where a number
+// belongs, a sentence identifier with a character the field would not take, a parameter selected
+// twice, a threshold with more decimals than the converter keeps).
+int ApplySettingsJson(FormModel& form, const nlohmann::json& json, bool takeSerial, std::string& error);
 
 // A text that switches a converter to another main function brings what that function needs, as the
 // converter held none of it: Modbus, modbusRows with a row that is not all zero, a modbusTimeout that

@@ -15,6 +15,27 @@ std::size_t textStart(const std::vector<std::uint8_t>& bytes) {
     return marked ? 3 : 0;
 }
 
+// The parser's reason, asked again with its exceptions on: a number beyond a double is out of range,
+// anything else not valid JSON, with where the parser stopped.
+std::string whyNotJson(const std::vector<std::uint8_t>& bytes) {
+    try {
+        const nlohmann::json parsed =
+            nlohmann::json::parse(bytes.begin() + static_cast<std::ptrdiff_t>(textStart(bytes)), bytes.end());
+        (void)parsed;
+    } catch (const nlohmann::json::out_of_range& e) {
+        const std::string what = e.what();
+        const auto quote = what.find('\'');
+        return "a number is out of range" +
+               (quote == std::string::npos ? std::string()
+                                           : ": " + what.substr(quote + 1, what.rfind('\'') - quote - 1));
+    } catch (const nlohmann::json::parse_error& e) {
+        return "not valid JSON (at byte " + std::to_string(e.byte) + ")";
+    } catch (const nlohmann::json::exception&) {
+        return "not valid JSON";
+    }
+    return "not valid JSON";
+}
+
 } // namespace
 
 bool IsSettingsText(const std::vector<std::uint8_t>& bytes) {
@@ -39,7 +60,7 @@ bool ParseSettingsText(const std::vector<std::uint8_t>& bytes, nlohmann::json& j
     json = nlohmann::json::parse(bytes.begin() + static_cast<std::ptrdiff_t>(textStart(bytes)), bytes.end(),
                                  each, false);
     if (json.is_discarded()) {
-        error = "not valid JSON";
+        error = whyNotJson(bytes);
         return false;
     }
     if (!twice.empty()) {
@@ -52,7 +73,7 @@ bool ParseSettingsText(const std::vector<std::uint8_t>& bytes, nlohmann::json& j
 int ReadSettingsText(const std::string& path, const std::vector<std::uint8_t>& bytes, nlohmann::json& json) {
     std::string error;
     if (ParseSettingsText(bytes, json, error)) return exitOk;
-    PrintError(path + (json.is_discarded() ? " is " : ": ") + error);
+    PrintError(path + ": " + error);
     return exitNotSettings;
 }
 

@@ -1,4 +1,5 @@
 // show: the settings of a configuration file, offline.
+#include "cli/built_settings.h"
 #include "cli/exit_codes.h"
 #include "cli/session.h"
 #include "cli/settings_description.h"
@@ -32,6 +33,9 @@ int runShow(const ShowOptions& options) {
     ReplyOutcome file;
     const int recognised = RecogniseConfigBytes(options.file, bytes, file);
     if (recognised != exitOk) return recognised;
+    // What send refuses is not shown as settings either.
+    const int refused = RefuseUnsendableFile(options.file, file, bytes);
+    if (refused != exitOk) return refused;
     const FormModel content = FileContent(file, bytes);
     if (options.json)
         std::fputs((SettingsToJson(content).dump(2) + "\n").c_str(), stdout);
@@ -44,7 +48,9 @@ int runShow(const ShowOptions& options) {
 
 Subcommand AddShowCommand(CLI::App& program) {
     auto options = std::make_shared<ShowOptions>();
-    CLI::App* command = program.add_subcommand("show", "Print the settings of a configuration file");
+    CLI::App* command = program.add_subcommand(
+        "show",
+        "Print the settings of a configuration file; one \"Send Settings\" would refuse is refused, exit 7");
     command->add_option("file", options->file, "FILE.cfg")->required();
     command->add_flag("--json", options->json, "Print them as JSON");
     return {command, [options] { return runShow(*options); }};

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -272,9 +273,20 @@ TEST_F(ZorConfig, ShowAndBuildRoundTripEveryLayout) {
     const Outcome notepad = run({"build", path("notepad.json"), "-o", path("notepad.cfg")});
     EXPECT_EQ(notepad.code, 0) << notepad.err;
 
+    // Words about the file, the system's own for its errors.
     writeText("noise.cfg", "no tag in here");
-    EXPECT_EQ(run({"show", path("noise.cfg")}).code, 6);
-    EXPECT_EQ(run({"show", path("missing.cfg")}).code, 5);
+    writeBytes(path("notepad16.json"), {0xFF, 0xFE, '{', 0, '}', 0});
+    const std::pair<std::vector<std::string>, std::string> files[] = {
+        {{"show", path("noise.cfg")},
+         "noise.cfg is not a settings file: 14 bytes with no ~ZOR1, ~ZOR2 or ~ZOR3 tag"},
+        {{"send", path("notepad16.json")}, "notepad16.json is not a settings file: its text is UTF-16"},
+        {{"show", path("missing.cfg")},
+         "cannot open " + path("missing.cfg") + ": No such file or directory"}};
+    for (const auto& [args, said] : files) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, said.find("settings file") != std::string::npos ? 6 : 5) << r.err;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
+    }
 }
 
 TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
@@ -318,6 +330,18 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u0100"}]})", "NMEA ID character out of range"},
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u00ff"}]})", ""},
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GPGGAX"}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP\u001fGA"}]})", "NMEA ID character out of range"},
+        {"nmea", R"({"registerSets": [{}, {"sentenceId": "GP GA"}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {"parameters": [32, 1, 32]}]})",
+         "Parameter 32 of register set 1 is selected twice"},
+        {"nmea", R"({"registerSets": [{}, {"parameters": [32, 1]}]})", ""},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": "3x"}]})", monitored},
+        {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": " 32 "}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": "high"}]})", threshold},
+        {"nmea", R"({"thresholdDecimals": 3, "registerSets": [{}, {"threshold": "2,5"}]})", ""},
+        {"nmea", R"({"thresholdDecimals": 2, "registerSets": [{}, {"threshold": 12.345}]})",
+         "of register set 1 has more decimals than the converter keeps (2)"},
+        {"nmea", R"({"thresholdDecimals": 2, "registerSets": [{}, {"threshold": 12.34}]})", ""},
         {"nmea", R"({"registerSets": [{}, {"sentenceId": "GPGGAXY"}]})",
          "NMEA ID can be at most 6 characters"},
         {"nmea", R"({"registerSets": [{}, {}, {}, {"monitoredParameter": -1}]})", monitored},
@@ -388,10 +412,12 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
     // Not settings: an unknown field, a wrong type, a truncated text; the message names what is wrong.
     const std::pair<const char*, const char*> notSettings[] = {
         {R"({"mainFunction": "nmea", "serialNumber": "12345678", "thresold": 2})", "thresold"},
-        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": "high"}]})",
-         "registerSets[0].threshold: a number is expected"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": true}]})",
+         "registerSets[0].threshold: a number or the text typed is expected"},
         {R"({"mainFunction": "nmea", "serialNumber": "12345678", "registerSets": [{"sentenceId": "GP)",
          "not valid JSON"},
+        {R"({"mainFunction": "nmea", "registerSets": [{"threshold": -1e400}]})",
+         "a number is out of range: -1e400"},
         // The choices each refusal lists, and the names the settings text knows.
         {R"({"mainFunction": "sdi12"})", R"(mainFunction: "nmea", "modbus" or "serial" is expected)"},
         {R"({"mainFunction": "modbus", "baud": 9601})", "baud: 1200, 2400, 4800, 9600 or 19200 is expected"},
@@ -400,9 +426,11 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
         {R"({"mainFunction": "nmea", "averaging": {"sampleRat": 2}})", "averaging.sampleRat: unknown value"},
         {R"({"mainFunction": "modbus", "modbusRows": [{"adress": 2}]})",
          "modbusRows[0].adress: unknown value"},
-        // The last of two would silently win.
+        // The last of two would silently win, in a register set or after one.
         {R"({"mainFunction": "nmea", "registerSets": [{"threshold": 1, "hysteresis": 0, "threshold": 2}]})",
-         R"("threshold" is given twice)"}};
+         R"("threshold" is given twice)"},
+        {R"({"mainFunction": "nmea", "thresholdDecimals": 1, "registerSets": [{}], "thresholdDecimals": 2})",
+         R"("thresholdDecimals" is given twice)"}};
     for (const auto& [text, said] : notSettings) {
         writeText("bad.json", text);
         for (const char* option : {"-o", "--port"}) { // build, then send: the file is refused first
@@ -411,6 +439,34 @@ TEST_F(ZorConfig, BuildRefusesWhatSendSettingsRefuses) {
             EXPECT_EQ(bad.code, 6) << text;
             EXPECT_NE(bad.err.find(said), std::string::npos) << bad.err;
         }
+    }
+
+    // A configuration file "Send Settings" would refuse is neither shown nor sent, as the window does
+    // not open it: refused before any port is opened.
+    zor::sim::ConverterModel factory;
+    Bytes badAddress = factory.image(zor::sim::Function::Nmea),
+          shortSerial = factory.image(zor::sim::Function::Modbus);
+    badAddress[5] = '!';
+    shortSerial[10] = 0;
+    for (const auto& [file, said] : {std::pair{badAddress, address}, std::pair{shortSerial, serial}}) {
+        writeBytes(path("refused.cfg"), file);
+        for (const Outcome& r : {run({"show", path("refused.cfg")}),
+                                 run({"send", path("refused.cfg"), "--port", path("no-such-port")})}) {
+            EXPECT_EQ(r.code, 7) << r.out << r.err;
+            EXPECT_NE(r.err.find("refused.cfg: refused: " + said), std::string::npos) << r.err;
+        }
+    }
+    // Nor is a settings text sent that the checks refuse over the converter's settings: nothing written.
+    Simulator converter(dir, "modbus", {"--unpaced", "--function", "modbus"});
+    const std::pair<const char*, std::string> texts[] = {
+        {R"({"modbusRows": [{"address": 300}]})", R"("Address" in row 0)" + cell + "255"},
+        {R"({"sdi12Address": "!"})", address}};
+    for (const auto& [text, said] : texts) {
+        writeText("refused.json", text);
+        const Outcome r = run({"send", path("refused.json"), "--port", converter.port});
+        EXPECT_EQ(r.code, 7) << r.out << r.err;
+        EXPECT_NE(r.out.find(": FAILED: refused: " + said), std::string::npos) << r.out;
+        EXPECT_EQ(converter.logText().find("accepted"), std::string::npos) << converter.logText();
     }
 }
 
@@ -771,8 +827,13 @@ TEST_F(ZorConfig, WatchConfiguresEachConverterPluggedInOnce) {
                                          "verified\n");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(700)); // gone for at least one poll
-    // Back on the same port, a converter that does not keep what it is sent: served, and it fails.
-    Simulator second(dir, "second", {"--unpaced", "--link", bench, "--forget-settings"});
+    // Back on the same port, another converter (its own serial number), which does not keep what it is sent:
+    // served, and it fails.
+    Bytes own = zor::sim::ConverterModel().image(zor::sim::Function::Nmea);
+    std::copy_n("BENCH002", 8, own.begin() + 6);
+    writeBytes(path("second.cfg"), own);
+    Simulator second(dir, "second",
+                     {"--unpaced", "--link", bench, "--forget-settings", "--settings", path("second.cfg")});
     EXPECT_TRUE(awaitText(out, bench + ": FAILED: verify: ")) << readText(out) << readText(err);
     EXPECT_NE(second.logText().find("taken and forgotten"), std::string::npos) << second.logText();
     kill(watch, SIGINT);
@@ -829,22 +890,30 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         const char* line;
         const char* summary;
         const char* result;
+        const char* verify;     // in every report line; empty: none
+        std::string firstWords; // said at once on the first Ctrl-C
     };
+    const std::string notStarted = " 3 converter(s) will not be started",
+                      allInHand = " of the 3 converter(s) in hand, 0 converter(s) will not be started";
     const Case cases[] = {
         // The images are on their way: each send is finished, verified and reported.
-        {false, "accepted", 1, 0, ", 326 bytes written, verified", "3 of 3 converter(s) configured", "ok"},
+        {false, "accepted", 1, 0, ", 326 bytes written, verified", "3 of 3 converter(s) configured", "ok",
+         "match", "send" + allInHand},
         // A second Ctrl-C: at once, each converter not yet read back said and reported.
         {false, "accepted", 2, 11, ": INTERRUPTED: the settings were sent, the converter was not read back",
-         "", "interrupted"},
-        // Still asking each converter: none is started.
+         "", "interrupted", "interrupted", "send" + allInHand},
+        // Still asking each converter: none is started, once or twice.
         {false, "query (~ZOR0) answered", 1, 11, ": INTERRUPTED: not started",
-         "0 of 3 converter(s) configured, 3 interrupted", "interrupted"},
+         "0 of 3 converter(s) configured, 3 interrupted", "interrupted", "not reached",
+         "send of the 0 converter(s) in hand," + notStarted},
+        {false, "query (~ZOR0) answered", 2, 11, ": INTERRUPTED: not started", "", "interrupted",
+         "not reached", "send of the 0 converter(s) in hand," + notStarted},
         // An update under way is finished, never left half done.
         {true, "packet 3 accepted", 1, 0, ": Firmware update complete: 3200 bytes in 101 packets",
-         "3 of 3 converter(s) updated", "ok"},
+         "3 of 3 converter(s) updated", "ok", "", "firmware update" + allInHand},
         // A second Ctrl-C: at once, with each converter left half-flashed named.
         {true, "packet 3 accepted", 2, 11, ": INTERRUPTED: half-flashed, stopped at packet ", "",
-         "interrupted"},
+         "interrupted", "", "firmware update" + allInHand},
     };
     for (const Case& c : cases) {
         const std::string which = std::to_string(&c - cases);
@@ -866,11 +935,16 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         const pid_t program = start(args, out, path(which + ".err"));
         for (const auto& converter : line)
             ASSERT_TRUE(awaitText(converter->log, c.when)) << converter->logText();
-        for (int i = 0; i < c.signals; ++i) {
-            if (i > 0) std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            kill(program, SIGINT);
-        }
+        // Said at once (an update of 98 more packets is still running when it is); the second Ctrl-C
+        // once it has been.
+        kill(program, SIGINT);
+        ASSERT_TRUE(awaitText(path(which + ".err"), "Ctrl-C: finishing the " + c.firstWords))
+            << which << readText(path(which + ".err"));
         int status = 0;
+        if (c.firmware && c.signals == 1) {
+            EXPECT_EQ(waitpid(program, &status, WNOHANG), 0) << which;
+        }
+        if (c.signals == 2) kill(program, SIGINT);
         waitpid(program, &status, 0);
         ASSERT_TRUE(WIFEXITED(status)) << which << ": ended by the signal";
         EXPECT_EQ(WEXITSTATUS(status), c.code) << which << readText(out) << readText(path(which + ".err"));
@@ -878,10 +952,14 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
         EXPECT_EQ(occurrences(printed, c.line), 3) << which << printed;
         EXPECT_NE(printed.find(c.summary), std::string::npos) << which << printed;
         std::ifstream lines(report);
-        std::vector<std::string> results;
-        for (std::string entry; std::getline(lines, entry);)
-            results.push_back(nlohmann::json::parse(entry)["result"].get<std::string>());
+        std::vector<std::string> results, verified;
+        for (std::string entry; std::getline(lines, entry);) {
+            const nlohmann::json parsed = nlohmann::json::parse(entry);
+            results.push_back(parsed["result"].get<std::string>());
+            verified.push_back(parsed.value("verify", ""));
+        }
         EXPECT_EQ(results, std::vector<std::string>(3, c.result)) << which;
+        EXPECT_EQ(verified, std::vector<std::string>(3, c.verify)) << which;
         for (int i = 0; i < 3; ++i) {
             const std::string log = line[static_cast<std::size_t>(i)]->logText();
             if (c.code == 0 && c.firmware) {
@@ -894,6 +972,16 @@ TEST_F(ZorConfig, CtrlCLetsTheConvertersInHandFinish) {
             }
             if (c.code != 0) {
                 EXPECT_EQ(log.find("firmware update ended"), std::string::npos) << which << log;
+            }
+            if (c.firmware && c.signals == 2) { // the packet in flight, or the last one accepted
+                const auto named = printed.find(line[static_cast<std::size_t>(i)]->port + c.line);
+                ASSERT_NE(named, std::string::npos) << printed;
+                const int packet =
+                    std::atoi(printed.c_str() + named + line[static_cast<std::size_t>(i)]->port.size() +
+                              std::strlen(c.line));
+                const auto last = log.rfind(" accepted");
+                const int accepted = std::atoi(log.c_str() + log.rfind("packet ", last) + 7);
+                EXPECT_TRUE(packet == accepted || packet == accepted + 1) << packet << "\n" << log;
             }
         }
     }
@@ -1057,4 +1145,21 @@ TEST_F(ZorConfig, DiffNamesWhereEachConverterDiffersFromTheFile) {
     }
     for (const Simulator* converter : {&same, &other, &serial})
         EXPECT_NE(access(converter->settingsOut.c_str(), F_OK), 0) << "diff wrote to " << converter->port;
+    EXPECT_NE(run({"diff", path("line.json"), "--port", same.port})
+                  .err.find(R"(serialNumber "FILE0000" is not compared)"),
+              std::string::npos);
+
+    // A converter holding a short sentence identifier: the file read from it holds it as a send writes it,
+    // and both read and diff say so.
+    Bytes shortId = zor::sim::ConverterModel().image(zor::sim::Function::Nmea);
+    std::fill(shortId.begin() + 14, shortId.begin() + 20, 0);
+    shortId[14] = 'G';
+    shortId[15] = 'A';
+    writeBytes(path("short-id.cfg"), shortId);
+    Simulator holder(dir, "short-id", {"--unpaced", "--settings", path("short-id.cfg")});
+    const std::string rewritten = R"(registerSets[0].sentenceId (file "***GA", converter "GA")";
+    const Outcome read = run({"read", "--port", holder.port, "-o", path("read.cfg")});
+    EXPECT_NE(read.err.find(rewritten + ")"), std::string::npos) << read.err;
+    const Outcome again = run({"diff", path("read.cfg"), "--port", holder.port});
+    EXPECT_NE(again.out.find(rewritten + ", a value any send rewrites so)"), std::string::npos) << again.out;
 }

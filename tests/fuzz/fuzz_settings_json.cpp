@@ -1,6 +1,7 @@
 // Any bytes as the settings text `build` and `send` take: parsing, taking the values into the form and
 // building the image must end in settings or a message, never in a crash, an exception or a read past
 // a buffer.
+#include "cli/exit_codes.h"
 #include "cli/settings_json.h"
 #include "cli/settings_text.h"
 #include "form/settings_record.h"
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)zor::cli::MissingForFunction(json, function);
     zor::FormModel form;
     std::string error;
-    if (!zor::cli::ApplySettingsJson(form, json, true, error)) {
+    if (zor::cli::ApplySettingsJson(form, json, true, error) != zor::cli::exitOk) {
         if (error.empty()) __builtin_trap();
         return 0;
     }

@@ -53,9 +53,20 @@ no_converter() {
     [ "$code" -eq 3 ]
 }
 
+# A file the system cannot open is said in the system's own sentence, not the window's "Handle Invalid".
+file_words() {
+    local code=0
+    "$wine_exec" "$exe" show missing.cfg 2>show.err || code=$?
+    cat show.err
+    [ "$code" -eq 5 ]
+    grep -q "cannot open missing.cfg: [A-Z]" show.err
+    ! grep -q "Handle Invalid\|error 2" show.err
+}
+
 check scan scan
 check read read_settings
 check send send_settings
 check "no converter on another port" no_converter
+check "file words" file_words
 echo "zor-config under Wine: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

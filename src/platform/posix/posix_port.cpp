@@ -8,6 +8,7 @@
 // Errors are reported with the Win32 codes the rest of the program shows (2 not found, 5 access
 // denied, 6 invalid handle, 32 a port or file in use...).
 #include "platform/port.h"
+#include "platform/posix/posix_error_codes.h"
 #include "platform/types.h"
 #include "platform/utf8_text.h"
 
@@ -33,49 +34,9 @@ struct PortObject {
 
 namespace {
 
-constexpr std::uint32_t timeoutError = 1460;      // ERROR_TIMEOUT
-constexpr std::uint32_t generalFailure = 31;      // ERROR_GEN_FAILURE
-constexpr std::uint32_t nameTooLong = 206;        // ERROR_FILENAME_EXCED_RANGE
-constexpr std::uint32_t alreadyExists = 183;      // ERROR_ALREADY_EXISTS
-constexpr std::uint32_t notSameDevice = 17;       // ERROR_NOT_SAME_DEVICE
-constexpr std::uint32_t everything = 0xFFFFFFFFu; // MAXDWORD
+using posix::win32Code;
 
-std::uint32_t win32Code(int code) {
-    switch (code) {
-    case 0:
-        return generalFailure;
-    case ENOENT:
-        return error::FileNotFound;
-    case ENOTDIR:
-        return error::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-        return error::AccessDenied;
-    case EBADF:
-        return error::InvalidHandle;
-    case ENOMEM:
-        return error::NotEnoughMemory;
-    case EBUSY:
-    case EWOULDBLOCK:
-        return error::SharingViolation;
-    case EINVAL:
-        return error::InvalidParameter;
-    case ENOSPC:
-        return error::DiskFull;
-    case ENAMETOOLONG:
-        return nameTooLong;
-    case EEXIST:
-        return alreadyExists;
-    case EXDEV:
-        return notSameDevice;
-    case ETIMEDOUT:
-        return timeoutError;
-    default:
-        return generalFailure;
-    }
-}
+constexpr std::uint32_t everything = 0xFFFFFFFFu; // MAXDWORD
 
 PortResult systemFailure(int code) {
     PortResult result;

@@ -3,11 +3,13 @@
 //   deleteFile (DeleteFileW), readPort / writePort (ReadFile / WriteFile), closePort (CloseHandle),
 //   readCommSettings / applyCommSettings (GetCommState / SetCommState), setCommTimeouts
 //   (SetCommTimeouts), purgeReceive (PurgeComm with the receive-clear flag).
+#include "platform/error_text.h"
 #include "platform/port.h"
 #include "platform/types.h"
 #include "platform/win32/win32_handles.h"
 
 #include <cstring>
+#include <string>
 
 namespace zor::platform {
 
@@ -173,6 +175,27 @@ PortResult purgeReceive(PortHandle handle) {
     if (handle == invalidPortHandle) return invalidHandle();
     if (!PurgeComm(native(handle), PURGE_RXCLEAR)) return systemFailure();
     return PortResult{};
+}
+
+std::string errorText(std::uint32_t error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string words;
+    if (length > 0 && text != nullptr) {
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+        words.resize(static_cast<std::size_t>(size > 0 ? size : 0));
+        if (size > 0)
+            WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), words.data(), size, nullptr,
+                                nullptr);
+    }
+    if (text != nullptr) LocalFree(text);
+    while (!words.empty() &&
+           (words.back() == '\n' || words.back() == '\r' || words.back() == '.' || words.back() == ' '))
+        words.pop_back();
+    return words.empty() ? "error " + std::to_string(error) : words;
 }
 
 } // namespace zor::platform

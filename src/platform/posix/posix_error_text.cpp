@@ -1,0 +1,15 @@
+// errorText (platform/error_text.h) on Linux: strerror's words for the errno a code stands for.
+#include "platform/error_text.h"
+#include "platform/posix/posix_error_codes.h"
+
+#include <cstring>
+
+namespace zor::platform {
+
+std::string errorText(std::uint32_t error) {
+    const int code = posix::posixCode(error);
+    if (code == 0) return "error " + std::to_string(error);
+    return std::strerror(code);
+}
+
+} // namespace zor::platform
