@@ -6,6 +6,7 @@
 #include "form/main_form.h"
 #include "form/settings_from_widgets.h"
 #include "form/settings_record.h"
+#include "form/unsent_question.h"
 #include "image/reply_outcome.h"
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
@@ -25,6 +26,7 @@ void ReadSettingsClicked(Widget&) {
         SetStatus(noConverterConnectedText);
         return;
     }
+    if (!UnsentChangesMayBeLost(u"read the converter's settings over them")) return;
     ClearIndicatorBlinks();
     SendQuery();
 }

@@ -85,6 +85,10 @@ void ShowMainFunction() {
         MainFunctionRadio(function).setChecked(formModel.mainFunction == function);
 }
 
+void KeepCheckedAsRecord(Widget& box, bool recordChecked) {
+    box.checked = !recordChecked;
+}
+
 void ShowRecord() {
     mainForm.identity.addressField.setText(formModel.address.c_str());
     mainForm.identity.serialNumberField.setText(formModel.serialNumber.c_str());
