@@ -116,6 +116,10 @@ CheckFailure take(Widget& field) {
         if (failure.step == 0) formModel.modbusTimeout = text;
         return failure;
     }
+    if (&field == &mainForm.sentence.sentenceIdField) {
+        formModel.sentenceId[set] = text; // checked with the others when settings go out
+        return {};
+    }
     if (&field == &mainForm.identity.addressField) {
         formModel.address = text; // checked with the serial number when settings go out
         return {};

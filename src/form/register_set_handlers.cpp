@@ -67,10 +67,6 @@ void ParameterStatusResetJob(Widget& group) {
     SetStatus(u"");
 }
 
-void SentenceIdChanged(Widget& field) {
-    formModel.sentenceId[CurrentRegisterSet()].assign(field.caption());
-}
-
 void PickClicked(Widget&) {
     if (!CommitFormFields()) return;
     EnsureSentencePicker();
