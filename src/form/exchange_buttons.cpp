@@ -56,7 +56,11 @@ void writeSettings() {
 }
 
 std::u16string quotedName(const std::optional<MainFunction>& function) {
-    return u"\"" + WideAscii(function ? FactsOf(*function).name : "") + u"\"";
+    // Appended rather than concatenated: GCC 12 warns (wrongly) of an overlap on the MinGW build.
+    std::u16string quoted(1, u'"');
+    quoted += WideAscii(function ? FactsOf(*function).name : "");
+    quoted += u'"';
+    return quoted;
 }
 
 // Whether the technician lets the settings go to the converter on the port, which differs from what

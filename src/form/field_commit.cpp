@@ -23,13 +23,29 @@ void unlist(std::vector<const Widget*>& list, const Widget& field) {
     list.erase(std::remove(list.begin(), list.end(), &field), list.end());
 }
 
+// A text not entered shows it: the field's background light red until the text changes or the record
+// is shown in it again; then the background of the group around it, whose colours it was given.
+constexpr Argb notEnteredBackground = 0xFFFFE0E0;
+
+void markNotEntered(const Widget& shown, bool on) {
+    Widget& field = const_cast<Widget&>(shown);
+    const Widget* group = Widget::fromWindow(platform::parentWindow(field.window));
+    field.ctebg = on ? notEnteredBackground : (group != nullptr ? group->ctebg : field.ctebg);
+    if (field.editWindow != nullptr) platform::invalidate(field.editWindow, true);
+}
+
+void entered(const Widget& field) {
+    if (listed(mainForm.notEnteredFields, field)) markNotEntered(field, false);
+    unlist(mainForm.notEnteredFields, field);
+}
+
 bool edited(const Widget& field) {
     return listed(mainForm.editedFields, field);
 }
 
 void forget(const Widget& field) {
     unlist(mainForm.editedFields, field);
-    unlist(mainForm.notEnteredFields, field);
+    entered(field);
 }
 
 // The field shows a value without its handlers running: the program's own write is not typing.
@@ -148,7 +164,10 @@ bool commit(Widget& field, Refusal refusal) {
     if (failure.step == 0) {
         forget(field);
     } else {
-        if (!refusedBefore) mainForm.notEnteredFields.push_back(&field);
+        if (!refusedBefore) {
+            mainForm.notEnteredFields.push_back(&field);
+            markNotEntered(field, true);
+        }
         if (refusal != Refusal::Quietly) refuse(field, failure);
     }
     committing = false;
@@ -163,7 +182,7 @@ bool commit(Widget& field, Refusal refusal) {
 
 void FieldEdited(Widget& field) {
     if (!edited(field)) mainForm.editedFields.push_back(&field);
-    unlist(mainForm.notEnteredFields, field); // a new text, checked when the field is left
+    entered(field); // a new text, checked when the field is left
 }
 
 void FieldLeft(Widget& field) {
@@ -197,7 +216,8 @@ std::vector<NotEnteredText> NotEnteredTexts() {
 
 void ForgetFieldEdits() {
     mainForm.editedFields.clear();
-    mainForm.notEnteredFields.clear();
+    for (const Widget* field : std::vector<const Widget*>(mainForm.notEnteredFields))
+        entered(*field);
 }
 
 void ForgetFieldEdit(const Widget& field) {

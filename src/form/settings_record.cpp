@@ -70,7 +70,10 @@ struct NamedSetting {
 };
 
 std::u16string valueText(const std::u16string& text) {
-    return u"\"" + text + u"\"";
+    std::u16string quoted(1, u'"'); // appended: GCC 12 warns (wrongly) of an overlap on concatenation
+    quoted += text;
+    quoted += u'"';
+    return quoted;
 }
 std::u16string valueText(const std::string& text) {
     return valueText(WideAscii(text));
