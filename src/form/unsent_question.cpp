@@ -5,6 +5,7 @@
 #include "form/main_form.h"
 #include "form/settings_record.h"
 #include "platform/dialogs.h"
+#include "platform/window.h"
 #include "toolkit/decimal_text.h"
 
 #include <string>
@@ -38,14 +39,18 @@ bool UnsentChangesMayBeLost(const char16_t* okGoesOn) {
 }
 
 void ShowUnsentMark() {
-    Widget& window = mainForm.window;
-    if (window.window == nullptr || window.text == nullptr) return;
-    const std::u16string title = window.caption();
-    const bool marked = !title.empty() && title.front() == u'*';
+    // The title as the window has it: the widget keeps no text for it.
+    const platform::WindowHandle window = mainForm.window.window;
+    char16_t title[256] = {};
+    if (window == nullptr || platform::windowText(window, title, 256) == 0) return;
+    const bool marked = title[0] == u'*';
     const bool unsent =
         !mainForm.notEnteredFields.empty() || CountChangedFields(formModel, converterHeld) > 0;
     if (marked == unsent) return;
-    window.setText((unsent ? u"*" + title : title.substr(1)).c_str());
+    const std::u16string named = marked ? title + 1 : title;
+    std::u16string shown(unsent ? u"*" : u"");
+    shown += named;
+    platform::setWindowText(window, shown.c_str());
 }
 
 } // namespace zor

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The program under Wine against the converter simulator on COM7, values typed into the real window:
-# "abc" in the threshold is refused with a box and nothing is written, "Read Settings" then asks and reads
-# over it, and it is refused again when another register set is chosen; "12,75" goes out as 12.75; an averaging period the buffer cannot hold is corrected at "Send
+# "abc" in the threshold is refused with a box and nothing is written, also when another register set is
+# chosen; "12,75" goes out as 12.75; an averaging period the buffer cannot hold is corrected at "Send
 # Settings" and the send goes on; a reply cut by a pause applies nothing, so "Send Settings" then sends what
 # the form shows (the image sent before); 300 in a Modbus "Address" cell is refused with a box and nothing
 # is written; Alt+F4 after an edit asks first and Cancel keeps the edit; a converter swapped on the cable is
-# named before anything is written and keeps its serial number; settings of another main function are
-# named by Send and Cancel writes nothing; "abc" left in a field, Alt+F4 asks and OK ends the program.
+# named before anything is written and keeps its serial number; so is another main function (Cancel: nothing
+# written). "Read Settings" and Alt+F4 over a refused "abc" ask first, then read over it or end the program.
 # Run inside scripts/wine-session:   typed-values-e2e.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
