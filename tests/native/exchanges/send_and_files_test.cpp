@@ -561,15 +561,12 @@ TEST_F(SendAndFiles, NeverTrappedNeverOverwrittenWithoutAWord) {
     const auto waited = [&](bool shown, bool record, bool held) {
         return shown == record && record == held && status(u"Reading settings: wait for the reply");
     };
-    const auto starred = [] {
-        char16_t t[2] = {};
-        return platform::windowText(mainForm.window.window, t, 2) > 0 && t[0] == u'*';
-    };
+    // clang-format off
+    const auto starred = [] { char16_t t[2] = {}; return platform::windowText(mainForm.window.window, t, 2) > 0 && t[0] == u'*'; };
     const auto says = [](const char16_t* part) { return lastBoxText().find(part) != std::u16string::npos; };
     const std::u16string path = u"C:\\SITE.CFG";
     using C = const testing::ConverterDevice&;
     using D = testing::ConverterDevice&;
-    // clang-format off
     const HabitRow rows[] = {
         {"leave again", Before::Refused, [&](D) { click(threshold); click(mainForm.status.line); }, nullptr, [&](C) { return abc(); }},
         {"Send", Before::Refused, [](D) { sendSettings(); }, u"Error", [](C c) { return c.model.counters().imagesAccepted == 0; }},
