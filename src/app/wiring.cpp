@@ -9,6 +9,7 @@
 #include "form/main_form.h"
 #include "form/realtime_view_widgets.h"
 #include "form/take_picked_sentence.h"
+#include "form/unsent_question.h"
 #include "image/reply_trailer.h"
 #include "link/converter_commands.h"
 #include "link/exchange_owner.h"
@@ -59,6 +60,7 @@ void AttachHandlers() {
 
     toolkit.exitHook = CloseLinkPort;
     toolkit.mayTypeIntoField = [](Widget&) { return MayGoAhead(UserAction::TypeIntoField); };
+    toolkit.afterInput = ShowUnsentMark;
 }
 
 } // namespace zor

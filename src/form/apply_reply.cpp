@@ -34,6 +34,7 @@ void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromF
         ShowRecord();
         if (outcome.switchTo) ApplyMainFunctionLayout(*outcome.switchTo);
         if (!fromFile) converterHeld = formModel;
+        mainForm.settingsFromFile = fromFile;
     }
     SetStatus(outcome.status.c_str());
     if (outcome.complete && outcome.beep) platform::beep(receivedOkBeepHz, receivedOkBeepMs);

@@ -1,3 +1,4 @@
+#include "form/field_commit.h"
 #include "form/form_build_steps.h"
 #include "form/form_handlers.h"
 #include "form/main_form.h"
@@ -14,7 +15,8 @@ void BuildSentenceIdGroup(SentencePanel& panel) {
     const Widget& sets = mainForm.registerSets.group;
     createGroupBox(mainForm.window, panel.sentenceIdGroup, u"NMEA Sentence ID", rightOf(sets, 20), sets.y,
                    250, 60);
-    createTextField(panel.sentenceIdGroup, panel.sentenceIdField, u"", 10, 25, 170, 25, 0, SentenceIdChanged);
+    createTextField(panel.sentenceIdGroup, panel.sentenceIdField, u"", 10, 25, 170, 25, 0, FieldEdited);
+    panel.sentenceIdField.onEditDone = FieldLeft;
     createButton(panel.sentenceIdGroup, panel.pickButton, u"Pick", rightOf(panel.sentenceIdField, 5),
                  panel.sentenceIdField.y, 50, 25, PickClicked);
 }

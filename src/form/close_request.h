@@ -5,11 +5,8 @@
 
 namespace zor {
 
-inline constexpr char16_t unsentChangesTitle[] = u"Unsent Settings";
-
-// What was typed is taken first (a refused text keeps the window open); then, when the record differs from
-// what the converter holds, a box counts the fields: OK closes, Cancel stays with the edits. What runs on
-// the port decides before either.
+// What runs on the port decides first; then the unsent question (unsent_question.h): a text not entered
+// counts as an unsent change, and OK closes.
 bool MainFormCloseRequested(Widget& mainWindow);
 
 } // namespace zor

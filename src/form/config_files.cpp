@@ -6,6 +6,7 @@
 #include "form/form_model.h"
 #include "form/main_form.h"
 #include "form/settings_from_widgets.h"
+#include "form/unsent_question.h"
 #include "image/config_file.h"
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
@@ -118,7 +119,7 @@ void OpenConfigClicked(Widget&) {
     }
     // Chosen while the dialog was up: a scan or a read that still runs is stopped first, so that a reply
     // cannot land over the file's values and the file cannot end or move on the scan.
-    if (!MayGoAhead(UserAction::OpenSettingsFile)) {
+    if (!UnsentChangesMayBeLost(u"open the file over them") || !MayGoAhead(UserAction::OpenSettingsFile)) {
         closeFile(opened.handle);
         return;
     }

@@ -6,6 +6,8 @@
 #include "form/main_form.h"
 #include "form/settings_from_widgets.h"
 #include "form/settings_record.h"
+#include "form/unsent_question.h"
+#include "image/ascii_text.h"
 #include "image/reply_outcome.h"
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
@@ -25,6 +27,7 @@ void ReadSettingsClicked(Widget&) {
         SetStatus(noConverterConnectedText);
         return;
     }
+    if (!UnsentChangesMayBeLost(u"read the converter's settings over them")) return;
     ClearIndicatorBlinks();
     SendQuery();
 }
@@ -32,6 +35,7 @@ void ReadSettingsClicked(Widget&) {
 namespace {
 
 inline constexpr char16_t notAnsweredText[] = u"No converter answered: the settings were not sent";
+inline constexpr char16_t cutAnswerText[] = u"The answer was incomplete and nothing was written";
 inline constexpr char16_t notSentText[] = u"The settings were not sent";
 inline constexpr char16_t otherConverterTitle[] = u"Another Converter";
 
@@ -43,6 +47,7 @@ void writeSettings() {
     const platform::PortResult written = WriteSettingsImage(built.image.bytes.data(), built.image.length);
     if (written.ok()) {
         converterHeld = formModel;
+        mainForm.settingsFromFile = false;
         SetStatus(BytesWrittenText(static_cast<std::int32_t>(written.count)).c_str());
         return;
     }
@@ -50,14 +55,41 @@ void writeSettings() {
     SetStatus(SerialWriteFailedText(static_cast<std::int32_t>(written.error)).c_str());
 }
 
-// Whether the technician lets the settings read from one converter go to another, named by both serial
-// numbers.
-bool sendToOtherConverter(const std::u16string& readFrom, const std::u16string& onPort) {
-    const std::u16string text = u"The converter on the port is not the one these settings were read from.\r\n"
-                                u"Read from: Serial# " +
-                                readFrom + u"\r\nOn the port: Serial# " + onPort +
-                                u"\r\nClick 'OK' to send them to Serial# " + onPort +
-                                u", which keeps its own serial number, or 'Cancel' to send nothing.";
+std::u16string quotedName(const std::optional<MainFunction>& function) {
+    // Appended rather than concatenated: GCC 12 warns (wrongly) of an overlap on the MinGW build.
+    std::u16string quoted(1, u'"');
+    quoted += WideAscii(function ? FactsOf(*function).name : "");
+    quoted += u'"';
+    return quoted;
+}
+
+// Whether the technician lets the settings go to the converter on the port, which differs from what
+// they were meant for: each difference named, and the serial number it will carry.
+bool sendToOtherConverter(const FormModel& onPort, const std::u16string& serialWritten) {
+    const std::u16string& held = converterHeld.serialNumber;
+    const bool otherSerial = onPort.serialNumber != held;
+    std::u16string text;
+    if (otherSerial) {
+        text = mainForm.settingsFromFile
+                   ? u"These settings were opened from a file; the converter on the port is not the one last "
+                     u"read.\r\nLast read: Serial# " +
+                         held
+                   : u"The converter on the port is not the one these settings were read from.\r\n"
+                     u"Read from: Serial# " +
+                         held;
+        text += u"\r\nOn the port: Serial# " + onPort.serialNumber + u"\r\n";
+    }
+    if (onPort.mainFunction != formModel.mainFunction)
+        text += u"The converter on the port runs " + quotedName(onPort.mainFunction) +
+                u"; these settings are for " + quotedName(formModel.mainFunction) + u".\r\n";
+    text += u"Click 'OK' to send them to Serial# " + onPort.serialNumber;
+    if (onPort.mainFunction != formModel.mainFunction)
+        text += u", switching it to " + quotedName(formModel.mainFunction);
+    if (serialWritten != onPort.serialNumber)
+        text += u", which is given Serial# " + serialWritten;
+    else if (otherSerial)
+        text += u", which keeps its own serial number";
+    text += u", or 'Cancel' to send nothing.";
     return platform::messageBox(mainForm.window.window, text.c_str(), otherConverterTitle,
                                 platform::box::IconWarning | platform::box::OkCancel) ==
            platform::box::AnswerOk;
@@ -77,27 +109,28 @@ void SendSettingsClicked(Widget&) {
 void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
     const ReplyOutcome reply = RecogniseReply(buffer, count, ReplyOrigin::Port);
     if (!reply.complete) {
-        SetStatus(notAnsweredText);
+        SetStatus(reply.found.tag == ReplyTag::None ? notAnsweredText : cutAnswerText);
         return;
     }
     // Who answered, read as any reply is read into a record.
     FormModel answered;
     ApplyReply(answered, reply, ReplyOrigin::Port);
     const std::u16string& onPort = answered.serialNumber;
-    const std::u16string& readFrom = converterHeld.serialNumber;
-    if (onPort != readFrom) {
-        if (!sendToOtherConverter(readFrom, onPort)) {
+    // With the service marker a serial number typed on purpose goes out as typed; otherwise a converter
+    // keeps its own.
+    const bool typedOnPurpose =
+        mainForm.identity.serialNumberField.enabled && formModel.serialNumber != converterHeld.serialNumber;
+    const std::u16string written = typedOnPurpose ? formModel.serialNumber : onPort;
+    if (onPort != converterHeld.serialNumber || answered.mainFunction != formModel.mainFunction) {
+        if (!sendToOtherConverter(answered, written)) {
             SetStatus(notSentText);
             return;
         }
-        // With the service marker a serial number typed on purpose goes out as typed.
-        const bool typedOnPurpose =
-            mainForm.identity.serialNumberField.enabled && formModel.serialNumber != readFrom;
-        if (!typedOnPurpose) {
-            formModel.serialNumber = onPort;
-            mainForm.identity.serialNumberField.setText(onPort.c_str());
-            ForgetFieldEdit(mainForm.identity.serialNumberField);
-        }
+    }
+    if (formModel.serialNumber != written) {
+        formModel.serialNumber = written;
+        mainForm.identity.serialNumberField.setText(written.c_str());
+        ForgetFieldEdit(mainForm.identity.serialNumberField);
     }
     writeSettings();
 }

@@ -7,6 +7,7 @@
 #include "image/image_build.h"
 #include "image/value_rules.h"
 #include "platform/dialogs.h"
+#include "platform/window.h"
 #include "toolkit/layout.h"
 
 #include <algorithm>
@@ -14,14 +15,37 @@
 namespace zor {
 namespace {
 
-bool edited(const Widget& field) {
-    const std::vector<const Widget*>& list = mainForm.editedFields;
+bool listed(const std::vector<const Widget*>& list, const Widget& field) {
     return std::find(list.begin(), list.end(), &field) != list.end();
 }
 
-void forget(const Widget& field) {
-    std::vector<const Widget*>& list = mainForm.editedFields;
+void unlist(std::vector<const Widget*>& list, const Widget& field) {
     list.erase(std::remove(list.begin(), list.end(), &field), list.end());
+}
+
+// A text not entered shows it: the field's background light red until the text changes or the record
+// is shown in it again; then the background of the group around it, whose colours it was given.
+constexpr Argb notEnteredBackground = 0xFFFFE0E0;
+
+void markNotEntered(const Widget& shown, bool on) {
+    Widget& field = const_cast<Widget&>(shown);
+    const Widget* group = Widget::fromWindow(platform::parentWindow(field.window));
+    field.ctebg = on ? notEnteredBackground : (group != nullptr ? group->ctebg : field.ctebg);
+    if (field.editWindow != nullptr) platform::invalidate(field.editWindow, true);
+}
+
+void entered(const Widget& field) {
+    if (listed(mainForm.notEnteredFields, field)) markNotEntered(field, false);
+    unlist(mainForm.notEnteredFields, field);
+}
+
+bool edited(const Widget& field) {
+    return listed(mainForm.editedFields, field);
+}
+
+void forget(const Widget& field) {
+    unlist(mainForm.editedFields, field);
+    entered(field);
 }
 
 // The field shows a value without its handlers running: the program's own write is not typing.
@@ -31,6 +55,13 @@ void showQuietly(Widget& field, std::int32_t value) {
     field.setTextInt(value);
     toolkit.eventsEnabled = events;
 }
+
+// How a refused text is told.
+enum class Refusal {
+    OnceWhenLeft, // the box, unless this text was refused before: leaving it again is no new mistake
+    Again,        // the box, also for a text refused before: the action would carry it
+    Quietly,      // no box: the action drops the text
+};
 
 // A refused text: the box, then the field has the focus again, its text as typed.
 void refuse(Widget& field, const CheckFailure& failure) {
@@ -101,6 +132,10 @@ CheckFailure take(Widget& field) {
         if (failure.step == 0) formModel.modbusTimeout = text;
         return failure;
     }
+    if (&field == &mainForm.sentence.sentenceIdField) {
+        formModel.sentenceId[set] = text; // checked with the others when settings go out
+        return {};
+    }
     if (&field == &mainForm.identity.addressField) {
         formModel.address = text; // checked with the serial number when settings go out
         return {};
@@ -120,14 +155,21 @@ CheckFailure take(Widget& field) {
     return {};
 }
 
-bool commit(Widget& field) {
+bool commit(Widget& field, Refusal refusal) {
     if (committing || !edited(field)) return true;
+    const bool refusedBefore = listed(mainForm.notEnteredFields, field);
+    if (refusedBefore && refusal != Refusal::Again) return false;
     committing = true;
     const CheckFailure failure = take(field);
-    if (failure.step == 0)
+    if (failure.step == 0) {
         forget(field);
-    else
-        refuse(field, failure);
+    } else {
+        if (!refusedBefore) {
+            mainForm.notEnteredFields.push_back(&field);
+            markNotEntered(field, true);
+        }
+        if (refusal != Refusal::Quietly) refuse(field, failure);
+    }
     committing = false;
     if (correctedByWarning) {
         correctedByWarning = false;
@@ -140,22 +182,42 @@ bool commit(Widget& field) {
 
 void FieldEdited(Widget& field) {
     if (!edited(field)) mainForm.editedFields.push_back(&field);
+    entered(field); // a new text, checked when the field is left
 }
 
 void FieldLeft(Widget& field) {
-    (void)commit(field);
+    (void)commit(field, Refusal::OnceWhenLeft);
 }
 
 bool CommitFormFields() {
     // A copy: each commit takes its field off the list.
     const std::vector<const Widget*> pending = mainForm.editedFields;
     for (const Widget* field : pending)
-        if (!commit(const_cast<Widget&>(*field))) return false;
+        if (!commit(const_cast<Widget&>(*field), Refusal::Again)) return false;
     return true;
+}
+
+std::int32_t TakeFormFieldsQuietly() {
+    const std::vector<const Widget*> pending = mainForm.editedFields;
+    for (const Widget* field : pending)
+        (void)commit(const_cast<Widget&>(*field), Refusal::Quietly);
+    return static_cast<std::int32_t>(mainForm.notEnteredFields.size());
+}
+
+std::vector<NotEnteredText> NotEnteredTexts() {
+    std::vector<NotEnteredText> texts;
+    for (const Widget* field : mainForm.notEnteredFields) {
+        // Named as the group box around it names it.
+        const Widget* group = Widget::fromWindow(platform::parentWindow(field->window));
+        texts.push_back({group != nullptr ? group->caption() : u"", field->caption()});
+    }
+    return texts;
 }
 
 void ForgetFieldEdits() {
     mainForm.editedFields.clear();
+    for (const Widget* field : std::vector<const Widget*>(mainForm.notEnteredFields))
+        entered(*field);
 }
 
 void ForgetFieldEdit(const Widget& field) {

@@ -70,8 +70,8 @@ void ShowRegisterSet(std::int32_t k) {
     AveragingPanel& averaging = mainForm.averaging;
     averaging.periodField.setText(view.averagingPeriodText.c_str());
     averaging.sampleRateField.setText(view.sampleRateText.c_str());
-    for (const Widget* field : {&output.monitoredField, &output.thresholdField, &output.hysteresisField,
-                                &averaging.periodField, &averaging.sampleRateField})
+    for (const Widget* field : {&sentence.sentenceIdField, &output.monitoredField, &output.thresholdField,
+                                &output.hysteresisField, &averaging.periodField, &averaging.sampleRateField})
         ForgetFieldEdit(*field);
     output.averagingBox.setChecked(view.averagingChecked);
     setEnabled(averaging.group, view.averagingGroupEnabled);
@@ -83,6 +83,10 @@ void ShowRegisterSet(std::int32_t k) {
 void ShowMainFunction() {
     for (const MainFunction function : allMainFunctions)
         MainFunctionRadio(function).setChecked(formModel.mainFunction == function);
+}
+
+void KeepCheckedAsRecord(Widget& box, bool recordChecked) {
+    box.checked = !recordChecked;
 }
 
 void ShowRecord() {

@@ -2,6 +2,8 @@
 // the status line. Used by the form's own handlers and by the link when settings arrive or a scan starts.
 #pragma once
 
+#include "toolkit/widget.h"
+
 #include <cstdint>
 
 namespace zor {
@@ -15,6 +17,9 @@ void ShowRegisterSet(std::int32_t k);
 void ShowRecord();
 // The main function radios as the record holds the function.
 void ShowMainFunction();
+// A check box whose click was refused, in its click handler: the toolkit turns the box over after the
+// handler, so it is set the other way here and ends as the record has it.
+void KeepCheckedAsRecord(Widget& box, bool recordChecked);
 
 // One light per bit of converterStateFlags; bit 0 also takes the control output (and averaging)
 // groups out of use.

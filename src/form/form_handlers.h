@@ -20,7 +20,6 @@ void SlotEntered(Widget& slot);
 void SlotMoved(Widget& slot);
 void ParameterGroupLeft(Widget& group);
 void ParameterStatusResetJob(Widget& group);
-void SentenceIdChanged(Widget& field);
 void PickClicked(Widget& button);
 
 // "Control Output Parameters" and "Averaging"; their fields are the record's views (field_commit.h).

@@ -4,6 +4,7 @@
 #include "form/form_model.h"
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
+#include "form/unsent_question.h"
 #include "image/settings_check.h"
 #include "link/exchange_owner.h"
 
@@ -26,13 +27,19 @@ void SerialNumberChanged(Widget& field) {
     SetStatus(failure.step == 0 ? u"Serial# OK" : failure.message.c_str());
 }
 
+// The toolkit has already selected the radio: a refusal shows the record's again.
 void BaudClicked(Widget& radio) {
-    formModel.modbusBaudIndex = radio.tag;
+    if (MayGoAhead(UserAction::ClickSetting)) {
+        formModel.modbusBaudIndex = radio.tag;
+        return;
+    }
+    for (Widget& each : mainForm.modbusSerial.baudRadio)
+        each.setChecked(each.tag == formModel.modbusBaudIndex);
 }
 
 // Only the record is cleared, and the form shows it; nothing goes to the converter.
 void ClearConfigClicked(Widget&) {
-    if (!MayGoAhead(UserAction::ClearConfig)) return;
+    if (!MayGoAhead(UserAction::ClearConfig) || !UnsentChangesMayBeLost(u"clear the form over them")) return;
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         formModel.sentenceId[k].clear();
         formModel.parameterSelectMask[k] = 0;

@@ -120,6 +120,10 @@ struct MainForm {
     ModbusSerialPanel modbusSerial;
     // The fields typed into since the record was last shown in them (field_commit.h).
     std::vector<const Widget*> editedFields;
+    // Those of them whose text was refused: not entered, the record keeps its value.
+    std::vector<const Widget*> notEnteredFields;
+    // The record was last filled from a file, not from a converter.
+    bool settingsFromFile = false;
 };
 
 // The program's one form; its widgets live for the whole run.

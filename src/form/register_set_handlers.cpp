@@ -3,6 +3,7 @@
 #include "form/form_handlers.h"
 #include "form/form_model.h"
 #include "form/main_form.h"
+#include "link/exchange_owner.h"
 #include "link/timed_job.h"
 #include "nmea/sentence_catalogue.h"
 #include "nmea/sentence_picker.h"
@@ -33,6 +34,7 @@ void SlotClicked(Widget& slot) {
     if (!isSlot(slot.tag)) return;
     std::uint32_t& mask = formModel.parameterSelectMask[CurrentRegisterSet()];
     const std::uint32_t bit = 1u << slot.tag;
+    if (!MayGoAhead(UserAction::ClickSetting)) return KeepCheckedAsRecord(slot, (mask & bit) != 0);
     if (slot.checked)
         mask &= ~bit;
     else
@@ -63,10 +65,6 @@ void ParameterStatusResetJob(Widget& group) {
     KillJob(group);
     SetStatusTitle(u"Status");
     SetStatus(u"");
-}
-
-void SentenceIdChanged(Widget& field) {
-    formModel.sentenceId[CurrentRegisterSet()].assign(field.caption());
 }
 
 void PickClicked(Widget&) {

@@ -20,7 +20,10 @@ std::optional<BuildResult> BuildRecordImage(FormModel& record) {
     if (&record == &formModel && FactsOf(*record.mainFunction).registerSets) {
         Widget& field = mainForm.sentence.sentenceIdField;
         const std::u16string& lengthened = formModel.sentenceId[CurrentRegisterSet()];
-        if (field.caption() != lengthened) field.setText(lengthened.c_str());
+        if (field.caption() != lengthened) {
+            field.setText(lengthened.c_str());
+            ForgetFieldEdit(field); // the record's own text, not typed
+        }
     }
     if (!result.ok) {
         const platform::WindowHandle owner =

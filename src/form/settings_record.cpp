@@ -1,7 +1,11 @@
 #include "form/settings_record.h"
 
 #include "form/register_set_display.h"
+#include "image/ascii_text.h"
+#include "image/nmea_number_fields.h"
 #include "toolkit/decimal_text.h"
+
+#include <cstdio>
 
 namespace zor {
 namespace {
@@ -59,6 +63,66 @@ std::u16string textAt(const std::vector<std::uint8_t>& bytes, std::size_t offset
     return text;
 }
 
+// Every setting of the record as zor-config diff names it and writes its value, in one order.
+struct NamedSetting {
+    std::u16string name;
+    std::u16string value;
+};
+
+std::u16string valueText(const std::u16string& text) {
+    std::u16string quoted(1, u'"'); // appended: GCC 12 warns (wrongly) of an overlap on concatenation
+    quoted += text;
+    quoted += u'"';
+    return quoted;
+}
+std::u16string valueText(const std::string& text) {
+    return valueText(WideAscii(text));
+}
+std::u16string valueText(std::int64_t number) {
+    return DecimalText(number);
+}
+// Nine digits: every float reads back as itself.
+std::u16string valueText(float number) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", static_cast<double>(number));
+    return WideAscii(text);
+}
+
+std::vector<NamedSetting> namedSettings(const FormModel& m) {
+    std::vector<NamedSetting> all;
+    const auto add = [&all](std::u16string name, std::u16string value) {
+        all.push_back({std::move(name), std::move(value)});
+    };
+    add(u"mainFunction", WideAscii(m.mainFunction ? FactsOf(*m.mainFunction).name : "(none)"));
+    add(u"sdi12Address", valueText(m.address));
+    add(u"serialNumber", valueText(m.serialNumber));
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        const std::u16string set = u"registerSets[" + DecimalText(k) + u"].";
+        add(set + u"sentenceId", valueText(m.sentenceId[k]));
+        add(set + u"parameterSelectMask", valueText(std::int64_t{m.parameterSelectMask[k]}));
+        add(set + u"monitoredParameter", valueText(std::int64_t{m.monitoredParameter[k]}));
+        add(set + u"threshold", valueText(m.threshold[k]));
+        add(set + u"thresholdFunction", valueText(std::int64_t{m.thresholdFunction[k]}));
+        add(set + u"hysteresis", valueText(m.hysteresis[k]));
+        add(k == 0 ? u"averaging.enabled" : u"flagBytes1to9[" + DecimalText(k - 1) + u"]",
+            valueText(std::int64_t{m.flagBytes[k]}));
+    }
+    const NmeaSettings nmea = NmeaSettingsOf(m);
+    for (const NmeaNumberField& number : nmeaNumberFields) {
+        if (number.converterOwned || number.value == &NmeaSettings::averagingBufferLength) continue;
+        const std::u16string group = number.group.empty() ? u"" : WideAscii(number.group) + u".";
+        add(group + WideAscii(number.key), valueText(std::int64_t{nmea.*number.value}));
+    }
+    add(u"averaging.period", valueText(std::int64_t{m.averagingPeriod}));
+    add(u"firmwareVersion", valueText(m.firmwareVersion));
+    add(u"baudIndex", valueText(std::int64_t{m.modbusBaudIndex}));
+    add(u"modbusTimeout", m.modbusTimeout);
+    for (std::int32_t row = 0; row < modbusRowCount; ++row)
+        for (std::int32_t c = 0; c < modbusColumnCount; ++c)
+            add(u"modbusRows[" + DecimalText(row) + u"]." + WideAscii(modbusColumns[c].key),
+                m.modbusCells[c][row]);
+    return all;
+}
 } // namespace
 
 NmeaSettings NmeaSettingsOf(const FormModel& model) {
@@ -162,21 +226,16 @@ BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::ui
     return BuildImage(content);
 }
 
+std::vector<SettingDifference> ChangedSettings(const FormModel& now, const FormModel& held) {
+    const std::vector<NamedSetting> a = namedSettings(now), b = namedSettings(held);
+    std::vector<SettingDifference> differences;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        if (a[i].value != b[i].value) differences.push_back({a[i].name, b[i].value, a[i].value});
+    return differences;
+}
+
 std::int32_t CountChangedFields(const FormModel& now, const FormModel& held) {
-    std::int32_t changed = 0;
-    const auto count = [&changed](const auto& a, const auto& b) { changed += a == b ? 0 : 1; };
-    NmeaSettings heldNmea = NmeaSettingsOf(held);
-    pairValues(now, heldNmea, count);
-    count(now.mainFunction, held.mainFunction);
-    count(now.address, held.address);
-    count(now.serialNumber, held.serialNumber);
-    count(now.averagingPeriod, held.averagingPeriod);
-    count(now.modbusBaudIndex, held.modbusBaudIndex);
-    count(now.modbusTimeout, held.modbusTimeout);
-    for (std::int32_t c = 0; c < modbusColumnCount; ++c)
-        for (std::int32_t row = 0; row < modbusRowCount; ++row)
-            count(now.modbusCells[c][row], held.modbusCells[c][row]);
-    return changed;
+    return static_cast<std::int32_t>(ChangedSettings(now, held).size());
 }
 
 } // namespace zor

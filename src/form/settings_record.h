@@ -7,6 +7,7 @@
 #include "image/reply_outcome.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace zor {
@@ -37,8 +38,17 @@ FormModel FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>&
 // value refused.
 BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes);
 
-// How many of the settings differ between two records: every value a send or save would carry, of every
-// main function, and the main function itself.
+// A setting that differs between two records, named and written as zor-config diff names and writes it
+// ("registerSets[0].threshold", 12.5).
+struct SettingDifference {
+    std::u16string name;
+    std::u16string held;
+    std::u16string now;
+};
+
+// The settings that differ between two records: every value a send or save would carry, of every main
+// function, and the main function itself.
+std::vector<SettingDifference> ChangedSettings(const FormModel& now, const FormModel& held);
 std::int32_t CountChangedFields(const FormModel& now, const FormModel& held);
 
 } // namespace zor

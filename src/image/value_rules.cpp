@@ -3,6 +3,7 @@
 #include "image/scaled_value.h"
 #include "toolkit/decimal_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <initializer_list>
@@ -196,8 +197,17 @@ CheckFailure CheckAveraging(const NmeaSettings& settings) {
     CheckFailure failure = CheckWholeNumber(rate, sampleRateRule, {});
     if (failure.step != 0 || settings.flagBytes[0] == 0) return failure;
     const std::int64_t buffer = settings.averagingBufferLength < 1 ? 1 : settings.averagingBufferLength;
-    const WholeNumberRule period{averagingPeriodRule.field, rate, rate * buffer};
-    return CheckWholeNumber(rate * settings.averagingSampleCount, period, {});
+    const std::int64_t period = rate * settings.averagingSampleCount;
+    // No sample in the period: the rate is what is too long for it.
+    if (settings.averagingSampleCount < 1)
+        return refusal(
+            sampleRateRule.field, {},
+            joined({u"no longer than \"", averagingPeriodRule.field, u"\" (at least one sample)"}));
+    // More samples than the buffer holds: the period, from one sample to a full buffer, within what the
+    // field takes.
+    const WholeNumberRule periods{averagingPeriodRule.field, rate,
+                                  std::min<std::int64_t>(rate * buffer, averagingPeriodRule.high)};
+    return CheckWholeNumber(period, periods, {});
 }
 
 } // namespace zor

@@ -40,6 +40,7 @@ enum class UserAction : std::int32_t {
     MainFunction,   // a "Main Function" radio
     PipelinePreset, // a "PLT" button of the Modbus table
     TypeIntoField,  // a key typed into a field of the form
+    ClickSetting,   // a click on a parameter slot, check box, threshold function or baud radio, ON/OFF
 };
 
 // The names, for messages and tests. Null for a value that is no enumerator: counting up from zero

@@ -67,6 +67,7 @@ constexpr ExchangeRule idle(UserAction action) {
     case U::MainFunction:
     case U::PipelinePreset:
     case U::TypeIntoField:
+    case U::ClickSetting:
         return A;
     }
     return unknown;
@@ -95,6 +96,7 @@ constexpr ExchangeRule scanning(UserAction action, bool replyOnItsWay) {
     case U::MainFunction:
     case U::PipelinePreset:
     case U::TypeIntoField:
+    case U::ClickSetting:
         return scan;
     case U::RealtimeView:
         return scPV;
@@ -131,6 +133,7 @@ constexpr ExchangeRule readReply(UserAction action) {
     case U::MainFunction:
     case U::PipelinePreset:
     case U::TypeIntoField:
+    case U::ClickSetting:
         return read;
     case U::PickSentence:
         return rdPK;
@@ -159,6 +162,7 @@ constexpr ExchangeRule firmware(UserAction action) {
     case U::MainFunction:
     case U::PipelinePreset:
     case U::TypeIntoField:
+    case U::ClickSetting:
         return A;
     }
     return unknown;
@@ -185,6 +189,7 @@ constexpr ExchangeRule realtimeView(UserAction action) {
     case U::PickSentence:
     case U::PipelinePreset:
     case U::TypeIntoField:
+    case U::ClickSetting:
         return offDuringView;
     }
     return unknown;
@@ -210,6 +215,7 @@ constexpr ExchangeRule incomingView(UserAction action) {
     case U::MainFunction:
     case U::PipelinePreset:
     case U::TypeIntoField:
+    case U::ClickSetting:
         return offBehindPicker;
     }
     return unknown;
@@ -291,6 +297,8 @@ const char* UserActionName(UserAction action) {
         return "PLT";
     case U::TypeIntoField:
         return "typing into a field";
+    case U::ClickSetting:
+        return "a click on a setting";
     }
     return nullptr;
 }

@@ -118,6 +118,8 @@ before_stop="umount --lazy '$work/protected' 2>/dev/null"
     fail "the read-only folder takes writes"
 press 1 "$mainTitle" "Open Config"
 choose_file_in_dialog "Z:${work//\//\\}\\protected\\site.cfg" || fail "no open dialog"
+wait_for 10 window_shown "^Unsent Settings$" || fail "opening over the typed Start Reg did not ask"
+xdotool key Return
 sleep 1.5
 window_shown "^Error$" && fail "the read-only settings file was refused"
 [ "$(line "$mainTitle" "NMEA Sentence ID" | cut -d'|' -f4)" = 1 ] || fail "the settings file was not applied"

@@ -5,7 +5,8 @@
 # Settings" and the send goes on; a reply cut by a pause applies nothing, so "Send Settings" then sends what
 # the form shows (the image sent before); 300 in a Modbus "Address" cell is refused with a box and nothing
 # is written; Alt+F4 after an edit asks first and Cancel keeps the edit; a converter swapped on the cable is
-# named before anything is written and keeps its serial number; after a send Alt+F4 closes at once.
+# named before anything is written and keeps its serial number; so is another main function (Cancel: nothing
+# written). "Read Settings" and Alt+F4 over a refused "abc" ask first, then read over it or end the program.
 # Run inside scripts/wine-session:   typed-values-e2e.sh SIMULATOR EXE window_probe.exe
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -58,6 +59,12 @@ type_into "Threshold (switch ON level)" "abc"
 refused_by_box
 sleep 1
 [ "$(images_accepted "$log")" = 0 ] || fail "an image was written"
+press 1 "$mainTitle" "Read Settings"
+wait_for 10 window_shown "^Unsent Settings$" || fail "Read Settings did not ask before reading over \"abc\""
+xdotool key Return
+wait_for 20 queries_answered "$log" 2 || fail "Read Settings read nothing"
+sleep 1
+probe "$mainTitle" | grep -q '^edit:abc|' && fail "the read left \"abc\" in the threshold"
 
 step "\"abc\" in register set 0's threshold is refused when register set 1 is chosen, and never sent"
 type_into "Threshold (switch ON level)" "abc"
@@ -134,9 +141,20 @@ wait_for 20 test -s "$work/sent.cfg" || fail "no image reached the simulator"
 [ "$(dd if="$work/sent.cfg" bs=1 skip=6 count=8 status=none)" = SWAP0002 ] ||
     fail "the swapped converter was sent serial $(dd if="$work/sent.cfg" bs=1 skip=6 count=8 status=none)"
 
-step "after Send Settings, Alt+F4 closes at once"
+step "settings of another main function: Send names it, and Cancel writes nothing"
 [ "$(i32_at "$work/sent.cfg" 158)" = 700 ] || fail "the kept edit was sent as $(i32_at "$work/sent.cfg" 158)"
+press 1 "$mainTitle" "Modbus Master to SDI12 Slave"
+press 1 "$mainTitle" "Send Settings"
+wait_for 10 window_shown "^Another Converter$" || fail "the other main function was not named"
+xdotool key Escape
+sleep 1
+[ "$(images_accepted "$log")" = 2 ] || fail "written after Cancel"
+
+step "\"abc\" left in a field: Alt+F4 asks, and OK ends the program"
+press 1 "$mainTitle" "NMEA0183 to SDI12 Slave"
+type_into "Threshold (switch ON level)" "abc"
 xdotool key alt+F4
-wait_for 10 eval '! shown "$mainTitle"' || fail "the program did not close after a send"
-window_shown "^Unsent Settings$" && fail "closing after a send asked"
+wait_for 10 window_shown "^Unsent Settings$" || fail "Alt+F4 did not ask"
+xdotool key Return
+wait_for 10 eval '! shown "$mainTitle"' || fail "the program did not close after OK"
 echo "typed values went out as shown or were refused"

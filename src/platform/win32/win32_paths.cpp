@@ -40,7 +40,9 @@ bool showFileDialog(const FileDialogRequest& r) {
     request.nFilterIndex = 1;
     request.lpstrFile = wide(r.path);
     request.nMaxFile = static_cast<DWORD>(r.pathCapacity);
-    request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    // "File must exist" only where a file is opened: a save under a new name must be possible, and Windows
+    // documents the flag as not for the save dialog (Wine ignores it there).
+    request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (r.open ? OFN_FILEMUSTEXIST : 0);
     if (r.confirmOverwrite) request.Flags |= OFN_OVERWRITEPROMPT;
     request.lpstrDefExt = L"";
     const FileDialogFunction dialog = fileDialogFunction(r.open);

@@ -114,6 +114,8 @@ enum class Form {
     Typed,        // "7" in the address field
     Untyped,      // anything but what was typed
     ViewEnded,    // the real-time view ended: the form back in use
+    Reflected,    // "Reflect Output in RS422 TX LED" clicked on, in the box and the record
+    Unreflected,  // the box off as the record holds it
 };
 
 enum class Owner { Main, Picker, None };
@@ -190,6 +192,7 @@ const Case cases[] = {
     {.moment = M::Idle, .action = U::MainFunction,     .atEnd = F::ModbusChosen},
     {.moment = M::Idle, .action = U::PipelinePreset,   .modbus = true, .box = pipelineBox, .boxOwner = Owner::None, .atEnd = F::Preset},
     {.moment = M::Idle, .action = U::TypeIntoField,    .atEnd = F::Typed},
+    {.moment = M::Idle, .action = U::ClickSetting,     .atEnd = F::Reflected},
     // The scan at start-up between two steps: what writes to the port or changes the form is refused;
     // the scan goes on and finds the converter on COM3.
     {.moment = M::ScanStep, .action = U::ReadSettings,     .line = query, .status = kept, .finalStatus = nmeaRead},
@@ -210,6 +213,7 @@ const Case cases[] = {
     {.moment = M::ScanStep, .action = U::MainFunction,     .line = query, .status = scanning, .now = F::NmeaChosen, .atEnd = F::Converter},
     {.moment = M::ScanStep, .action = U::PipelinePreset,   .modbus = true, .line = query, .status = scanning, .now = F::Converter, .atEnd = F::Converter},
     {.moment = M::ScanStep, .action = U::TypeIntoField,    .line = query, .status = scanning, .now = F::Untyped, .atEnd = F::Converter},
+    {.moment = M::ScanStep, .action = U::ClickSetting,     .line = query, .status = scanning, .now = F::Unreflected, .atEnd = F::Converter},
     // The scan's reply on its way: it reads the converter, no second query goes out.
     {.moment = M::ScanReply, .action = U::ReadSettings,     .status = scanReads, .finalStatus = nmeaRead},
     {.moment = M::ScanReply, .action = U::SendSettings,     .status = scanning, .finalStatus = nmeaRead},
@@ -229,6 +233,7 @@ const Case cases[] = {
     {.moment = M::ScanReply, .action = U::MainFunction,     .status = scanning, .now = F::NmeaChosen, .atEnd = F::Converter},
     {.moment = M::ScanReply, .action = U::PipelinePreset,   .modbus = true, .status = scanning, .now = F::Converter, .atEnd = F::Converter},
     {.moment = M::ScanReply, .action = U::TypeIntoField,    .status = scanning, .now = F::Untyped, .atEnd = F::Converter},
+    {.moment = M::ScanReply, .action = U::ClickSetting,     .status = scanning, .now = F::Unreflected, .atEnd = F::Converter},
     // The scan stands still after a read error, its port open: "Read Settings" asks the converter there.
     {.moment = M::ScanHalted, .action = U::ReadSettings, .line = query, .finalStatus = nmeaRead, .atEnd = F::Converter},
     // A read's reply on its way: the late reply never lands over what the action sent, opened or
@@ -249,6 +254,7 @@ const Case cases[] = {
     {.moment = M::ReadReply, .action = U::MainFunction,     .status = reading, .now = F::Converter, .atEnd = F::Converter},
     {.moment = M::ReadReply, .action = U::PipelinePreset,   .modbus = true, .status = reading, .now = F::Converter, .atEnd = F::Converter},
     {.moment = M::ReadReply, .action = U::TypeIntoField,    .status = reading, .now = F::Untyped, .atEnd = F::Converter},
+    {.moment = M::ReadReply, .action = U::ClickSetting,     .status = reading, .now = F::Unreflected, .atEnd = F::Converter},
     // Packets going out: what still reaches a handler is refused or asks, the update ends whole; the
     // form stays the technician's to edit.
     {.moment = M::Firmware, .action = U::RealtimeView,   .line = flashed, .status = firmware},
@@ -258,6 +264,7 @@ const Case cases[] = {
     {.moment = M::Firmware, .action = U::MainFunction,   .line = flashed, .atEnd = F::ModbusChosen},
     {.moment = M::Firmware, .action = U::PipelinePreset, .modbus = true, .line = flashed, .box = pipelineBox, .boxOwner = Owner::None, .atEnd = F::Preset},
     {.moment = M::Firmware, .action = U::TypeIntoField,  .line = flashed, .atEnd = F::Typed},
+    {.moment = M::Firmware, .action = U::ClickSetting,   .line = flashed, .atEnd = F::Reflected},
     {.moment = M::FirmwareArmed, .action = U::ReadSettings,     .line = flashed, .status = firmware},
     {.moment = M::FirmwareArmed, .action = U::SendSettings,     .line = flashed, .status = firmware},
     {.moment = M::FirmwareArmed, .action = U::SaveConfig,       .line = flashed, .status = firmware},
@@ -296,6 +303,7 @@ const NeverAsked neverAsked[] = {
     {M::IncomingView, U::RealtimeView},    {M::IncomingView, U::IncomingView},    {M::IncomingView, U::PickSentence},
     {M::IncomingView, U::ClearConfig},     {M::IncomingView, U::MainFunction},    {M::IncomingView, U::PipelinePreset},
     {M::IncomingView, U::TypeIntoField},
+    {M::ParameterView, U::ClickSetting},   {M::IncomingView, U::ClickSetting},
 };
 // clang-format on
 
@@ -423,6 +431,10 @@ bool formShows(Form form, bool modbus) {
         return addressShown() != u"7" && addressShown().find(u"(the field") == std::u16string::npos;
     case Form::ViewEnded:
         return formModel.viewedParameter <= 0 && mainForm.commands.readButton.enabled;
+    case Form::Reflected:
+    case Form::Unreflected:
+        return mainForm.controlOutput.reflectBox.checked == (form == Form::Reflected) &&
+               formModel.reflectOutputInLed == (form == Form::Reflected ? 1 : 0);
     }
     return false;
 }
@@ -594,6 +606,8 @@ class ExchangeRun : public testing::ProgramTest {
             platform::testing::typeText(u"7");
             pumpPending();
             return;
+        case U::ClickSetting:
+            return press(mainForm.controlOutput.reflectBox, dueInMs);
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include "form/form_model.h"
 #include "image/byte_order.h"
+#include "nmea/sentence_picker.h"
 #include "platform/dialogs.h"
 #include "platform/headless/headless_dialogs.h"
 #include "platform/headless/headless_paths.h"
@@ -14,7 +15,9 @@
 #include "support/program_fixture.h"
 #include "support/random_nmea_image.h"
 #include "toolkit/decimal_text.h"
+#include "toolkit/paths.h"
 
+#include <functional>
 #include <optional>
 
 namespace zor {
@@ -565,6 +568,91 @@ TEST_F(SendAndFiles, SaveWritesTheSettingsOfItsClickWhateverLandsUnderTheDialog)
     const std::optional<Bytes> saved = fileContents(path);
     ASSERT_TRUE(saved);
     EXPECT_EQ(ReadI32(saved->data() + 158), 700); // two decimals
+}
+
+} // namespace
+} // namespace zor
+
+namespace zor {
+namespace {
+
+// A text refused in "Threshold" blocks only what would carry it; a click during a read's reply wait is
+// refused, the control showing the record; "Send Settings" names what differs about the converter on the
+// port. One row per thing the technician does: the one box it brings (or none), and what it leaves.
+enum class Before { Refused, ReadWaiting, Connected, ServiceMarker };
+struct HabitRow {
+    const char* name;
+    Before before;
+    std::function<void(testing::ConverterDevice&)> act;
+    const char16_t* box; // caption
+    std::function<bool(const testing::ConverterDevice&)> holds;
+    sim::Function function = sim::Function::Nmea;
+};
+
+TEST_F(SendAndFiles, NeverTrappedNeverOverwrittenWithoutAWord) {
+    Widget& threshold = mainForm.controlOutput.thresholdField;
+    ControlOutputPanel& out = mainForm.controlOutput;
+    const auto status = [](const std::u16string& s) { return textOf(mainForm.status.line) == s; };
+    // The text kept and the field marked as not entered, or both gone.
+    const auto marked = [&] { return threshold.ctebg != out.thresholdGroup.ctebg; };
+    const auto abc = [&] { return textOf(threshold) == u"abc" && marked(); };
+    const auto dropped = [&] { return textOf(threshold) != u"abc" && !marked(); };
+    const auto waited = [&](bool shown, bool record, bool held) {
+        return shown == record && record == held && status(u"Reading settings: wait for the reply");
+    };
+    // clang-format off
+    const auto starred = [] { char16_t t[2] = {}; return platform::windowText(mainForm.window.window, t, 2) > 0 && t[0] == u'*'; };
+    const auto says = [](const char16_t* part) { return lastBoxText().find(part) != std::u16string::npos; };
+    const std::u16string path = u"C:\\SITE.CFG";
+    using C = const testing::ConverterDevice&;
+    using D = testing::ConverterDevice&;
+    const HabitRow rows[] = {
+        {"leave again", Before::Refused, [&](D) { click(threshold); click(mainForm.status.line); }, nullptr, [&](C) { return abc(); }},
+        {"Send", Before::Refused, [](D) { sendSettings(); }, u"Error", [](C c) { return c.model.counters().imagesAccepted == 0; }},
+        {"Save", Before::Refused, [&](D) { save(path); }, u"Error", [&](C) { return !fileContents(path); }},
+        {"Pick", Before::Refused, [](D) { click(mainForm.sentence.pickButton); }, u"Error", [](C) { return !platform::isWindowVisible(pickerWindow.window); }},
+        {"register set", Before::Refused, [](D) { click(mainForm.registerSets.setRadio[1]); }, u"Error", [](C) { return formModel.currentRegisterSet == 0; }},
+        {"main function", Before::Refused, [](D) { click(mainForm.mainFunction.modbusRadio); }, u"Error", [](C) { return mainForm.mainFunction.nmeaRadio.checked; }},
+        {"Read", Before::Refused, [](D) { click(mainForm.commands.readButton); testing::pumpFor(1000); }, u"Unsent Settings", [&](C) { return dropped() && status(u"326 bytes received OK") && !starred(); }},
+        {"Read, Cancel", Before::Refused, [](D) { answerNextBoxAfter(platform::box::AnswerCancel, 0); click(mainForm.commands.readButton); }, u"Unsent Settings", [&](C c) { return abc() && c.model.counters().queries == 1 && says(u"\"abc\" (not entered)"); }},
+        {"Open", Before::Refused, [&](D c) { putFile(path, c.model.image(sim::Function::Nmea)); open(path); }, u"Unsent Settings", [&](C) { return dropped() && status(u"326 bytes received OK"); }},
+        {"Clear", Before::Refused, [](D) { click(mainForm.commands.clearConfigButton); }, u"Unsent Settings", [&](C) { return dropped() && formModel.sentenceId[0].empty(); }},
+        {"Test LEDs", Before::Refused, [](D) { click(mainForm.commands.testLedsButton); }, nullptr, [](C c) { return c.model.counters().ledTests == 1; }},
+        {"Restart", Before::Refused, [](D) { click(mainForm.commands.restartButton); }, nullptr, [](C c) { return c.model.counters().restarts == 1; }},
+        {"Rescan", Before::Refused, [](D) { click(mainForm.commPort.rescanButton); testing::pumpFor(3000); }, nullptr, [&](C) { return dropped() && status(u"326 bytes received OK"); }},
+        {"view, stop", Before::Refused, [](D) { Widget& s = mainForm.sentence.slot[1]; platform::testing::rightDown(s.window, 5, 5); platform::testing::rightUp(s.window, 5, 5); testing::pumpFor(600); click(mainForm.status.line); }, nullptr, [](C c) { return c.model.counters().streamStops == 1; }},
+        {"Alt+F4", Before::Refused, [](D) { platform::testing::setAlt(true); platform::testing::keyDown(platform::key::F4); platform::testing::setAlt(false); testing::pumpFor(20); }, u"Unsent Settings", [](C) { return !platform::isWindow(mainForm.window.window); }},
+        {"a change named", Before::Connected, [&](D) { typeIntoField(threshold, u"30.5"); answerNextBoxAfter(platform::box::AnswerCancel, 0); click(mainForm.commands.readButton); }, u"Unsent Settings", [&](C) { return says(u"registerSets[0].threshold: ") && says(u" \u2192 30.5") && starred(); }},
+        {"slot", Before::ReadWaiting, [](D) { click(mainForm.sentence.slot[0]); }, nullptr, [&](C) { return waited(mainForm.sentence.slot[0].checked, formModel.parameterSelectMask[0] & 1, converterHeld.parameterSelectMask[0] & 1); }},
+        {"Enable Averaging", Before::ReadWaiting, [&](D) { click(out.averagingBox); }, nullptr, [&](C) { return waited(out.averagingBox.checked, formModel.averagingEnabled(), converterHeld.averagingEnabled()); }},
+        {"ON/OFF", Before::ReadWaiting, [&](D) { click(out.outputStateButton); }, nullptr, [&](C) { return waited(textOf(out.outputStateButton) == u"ON", formModel.triggeredOutputOn, converterHeld.triggeredOutputOn); }},
+        {"Reflect", Before::ReadWaiting, [&](D) { click(out.reflectBox); }, nullptr, [&](C) { return waited(out.reflectBox.checked, formModel.reflectOutputInLed, converterHeld.reflectOutputInLed); }},
+        {"threshold function", Before::ReadWaiting, [&](D) { click(out.thresholdFunctionRadio[4]); }, nullptr, [&](C) { return waited(out.thresholdFunctionRadio[4].checked, formModel.thresholdFunction[0] == 4, converterHeld.thresholdFunction[0] == 4); }},
+        {"baud", Before::ReadWaiting, [](D) { click(mainForm.modbusSerial.baudRadio[0]); }, nullptr, [&](C) { return waited(mainForm.modbusSerial.baudRadio[0].checked, formModel.modbusBaudIndex == 1, converterHeld.modbusBaudIndex == 1); }, sim::Function::Modbus},
+        {"another main function", Before::Connected, [](D c) { c.model.setFunction(sim::Function::Modbus); answerNextBoxAfter(platform::box::AnswerCancel, 0); sendSettings(); }, u"Another Converter", [&](C c) { return says(u"runs \"Modbus Master to SDI12 Slave\"; these settings are for \"NMEA0183 to SDI12 Slave\"") && c.model.counters().imagesAccepted == 0; }},
+        {"cut answer", Before::Connected, [](D c) { sim::Faults f; f.splitAfter = 20; f.splitPauseMs = 5000; c.model.setFaults(f); sendSettings(); }, nullptr, [&](C c) { return status(u"The answer was incomplete and nothing was written") && c.model.counters().imagesAccepted == 0; }},
+        {"swapped, service marker", Before::ServiceMarker, [](D c) { sim::Faults f; f.swapAfterQueries = 1; f.swapSerial = "SWAP0002"; c.model.setFaults(f); sendSettings(); }, u"Another Converter", [](C c) { const Bytes& i = c.model.image(sim::Function::Nmea); return std::string(i.begin() + 6, i.begin() + 14) == "SWAP0002"; }},
+    };
+    // clang-format on
+    for (const HabitRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        TearDown();
+        SetUp();
+        std::u16string m;
+        if (row.before == Before::ServiceMarker && exeSiblingPath(u"service", m)) putFile(m, {});
+        testing::ConverterDevice& converter = connectedConverter(row.function);
+        if (row.before == Before::Refused) {
+            typeIntoField(threshold, u"abc");
+            click(mainForm.status.line);
+            EXPECT_EQ(shownBoxes().back().caption, u"Error") << "the box, once, when the field is left";
+        }
+        if (row.before == Before::ReadWaiting) click(mainForm.commands.readButton);
+        const std::size_t boxes = boxCount();
+        row.act(converter);
+        EXPECT_EQ(boxCount() - boxes, row.box != nullptr ? 1u : 0u);
+        EXPECT_EQ(boxCount() > boxes ? shownBoxes().back().caption : u"", row.box != nullptr ? row.box : u"");
+        EXPECT_TRUE(row.holds(converter));
+    }
 }
 
 } // namespace

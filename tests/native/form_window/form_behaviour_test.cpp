@@ -138,6 +138,7 @@ TEST_F(FormBehaviourTest, PointingAtASlotDescribesItsParameterUntilThePointerLea
     sentenceCatalogue.entries[0].id.assign(u"GPGGA");
     sentenceCatalogue.entries[0].parameters[1].assign(u"Latitude");
     typeInto(mainForm.sentence.sentenceIdField, u"GPGGA");
+    click(mainForm.status.line); // the field left: the identifier enters the record
     EXPECT_EQ(std::u16string(formModel.sentenceId[0].c_str()), u"GPGGA");
     Widget& group = mainForm.sentence.parameterGroup;
 

@@ -27,7 +27,9 @@ BOOL CALLBACK findTopLevel(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
     wchar_t title[512] = {};
     GetWindowTextW(window, title, 512);
-    if (std::wcsncmp(title, search->prefix, std::wcslen(search->prefix)) != 0) return TRUE;
+    // A leading "*" marks unsent settings in the main window's title; the window is the same.
+    const wchar_t* named = title[0] == L'*' ? title + 1 : title;
+    if (std::wcsncmp(named, search->prefix, std::wcslen(search->prefix)) != 0) return TRUE;
     search->found = window;
     return FALSE;
 }
