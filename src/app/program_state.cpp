@@ -9,6 +9,7 @@
 #include "link/link_state.h"
 #include "nmea/incoming_view.h"
 #include "nmea/nmea_hooks.h"
+#include "nmea/realtime_view.h"
 #include "nmea/sentence_catalogue.h"
 #include "nmea/sentence_picker.h"
 #include "toolkit/theme.h"
@@ -42,6 +43,7 @@ void ResetProgramState() {
     ResetFirmwareUpdate();
     ResetCatalogue(sentenceCatalogue);
     ResetIncomingView();
+    ResetRealtimeView();
     nmeaHooks = NmeaHooks{};
     theme = Theme{};
     toolkit = ToolkitState{};

@@ -20,16 +20,10 @@
 #include "toolkit/paths.h"
 
 #include <string>
+#include <vector>
 
 namespace zor {
 namespace {
-
-// The one path both dialogs start from; each successful choice replaces it.
-char16_t configPath[pathCapacity] = {};
-
-// The firmware file is read with room for one byte more than fits, so that a longer file is seen (and
-// then counted to its end for the refusal).
-std::uint8_t firmwareFileBytes[firmwareCapacity + 1] = {};
 
 std::u16string filter(std::initializer_list<const char16_t*> parts) {
     std::u16string text;
@@ -66,13 +60,16 @@ void openFirmware(platform::PortHandle& file) {
         closeFile(file);
         return;
     }
-    const FileStart read = ReadFileStart(file, firmwareFileBytes, sizeof firmwareFileBytes);
+    // Room for one byte more than fits, so that a longer file is seen (and counted to its end for the
+    // refusal).
+    std::vector<std::uint8_t> bytes(firmwareCapacity + 1);
+    const FileStart read = ReadFileStart(file, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
     closeFile(file);
     if (!read.read.ok()) {
         SetStatus(FileReadErrorText(static_cast<std::int32_t>(read.read.error)).c_str());
         return;
     }
-    const FirmwareFileCheck check = BeginFirmwareUpdate(firmwareFileBytes, read.size);
+    const FirmwareFileCheck check = BeginFirmwareUpdate(bytes.data(), read.size);
     if (!check.ok)
         platform::messageBox(mainWindow(), check.message.c_str(), u"Error", platform::box::IconError);
 }
@@ -85,13 +82,13 @@ void openFirmware(platform::PortHandle& file) {
 void SaveConfigClicked(Widget&) {
     if (!MayGoAhead(UserAction::SaveConfig) || !CommitFormFields()) return;
     FormModel atClick = formModel;
-    if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(), configPath,
-                    false))
+    if (!chooseFile(mainWindow(), filter({saveFilterDescription, configFilterPattern}).c_str(),
+                    mainForm.configPath, false))
         return;
     const std::optional<BuildResult> built = BuildRecordImage(atClick);
     if (!built || !built->ok) return;
     SavedFile saved;
-    { saved = SaveConfigImage(configPath, built->image.bytes.data(), built->image.length); }
+    { saved = SaveConfigImage(mainForm.configPath, built->image.bytes.data(), built->image.length); }
     if (saved.failure != SavedFile::Failure::None) {
         SetStatus(FileWriteErrorText(saved.error).c_str());
         if (saved.failure != SavedFile::Failure::Write) showHandleInvalid(saved.error);
@@ -105,15 +102,15 @@ void OpenConfigClicked(Widget&) {
                     filter({saveFilterDescription, configFilterPattern, firmwareFilterDescription,
                             firmwareFilterPattern})
                         .c_str(),
-                    configPath, true))
+                    mainForm.configPath, true))
         return;
     // Only read: a write-protected file, or one another program reads, opens all the same.
-    platform::PortOpenResult opened = platform::openFile(configPath, platform::FileAccess::Read);
+    platform::PortOpenResult opened = platform::openFile(mainForm.configPath, platform::FileAccess::Read);
     if (!opened.ok()) {
         showHandleInvalid(opened.error);
         return;
     }
-    if (IsFirmwarePath(configPath)) {
+    if (IsFirmwarePath(mainForm.configPath)) {
         openFirmware(opened.handle);
         return;
     }

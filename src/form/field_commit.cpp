@@ -70,12 +70,6 @@ void refuse(Widget& field, const CheckFailure& failure) {
     focusTextField(field, true);
 }
 
-// A refusal's box moves the focus, which leaves other fields: they wait for the next commit.
-bool committing = false;
-
-// Set when a warning corrected the value being taken; the click it interrupted goes on after the commit.
-bool correctedByWarning = false;
-
 // A press on "Send Settings" or "Save Config" that left the field lost its release to the warning box: it
 // goes on as the click it was, with the corrected value.
 void finishPressedClick() {
@@ -94,7 +88,7 @@ void warnIfCorrected(Widget& field, const AveragingWarning& warning) {
     if (!warning.shown) return;
     platform::messageBox(mainForm.window.window, warning.text, warning.title, platform::box::IconWarning);
     showQuietly(field, warning.fieldValue);
-    correctedByWarning = true;
+    mainForm.correctedByWarning = true;
 }
 
 // The failure of the field's text, or step 0 once the record holds it.
@@ -156,10 +150,10 @@ CheckFailure take(Widget& field) {
 }
 
 bool commit(Widget& field, Refusal refusal) {
-    if (committing || !edited(field)) return true;
+    if (mainForm.committing || !edited(field)) return true;
     const bool refusedBefore = listed(mainForm.notEnteredFields, field);
     if (refusedBefore && refusal != Refusal::Again) return false;
-    committing = true;
+    mainForm.committing = true;
     const CheckFailure failure = take(field);
     if (failure.step == 0) {
         forget(field);
@@ -170,9 +164,9 @@ bool commit(Widget& field, Refusal refusal) {
         }
         if (refusal != Refusal::Quietly) refuse(field, failure);
     }
-    committing = false;
-    if (correctedByWarning) {
-        correctedByWarning = false;
+    mainForm.committing = false;
+    if (mainForm.correctedByWarning) {
+        mainForm.correctedByWarning = false;
         finishPressedClick();
     }
     return failure.step == 0;

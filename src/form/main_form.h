@@ -7,6 +7,7 @@
 #include "image/main_function.h"
 #include "image/modbus_columns.h"
 #include "image/threshold_functions.h"
+#include "toolkit/paths.h"
 #include "toolkit/widget.h"
 
 #include <cstdint>
@@ -124,6 +125,12 @@ struct MainForm {
     std::vector<const Widget*> notEnteredFields;
     // The record was last filled from a file, not from a converter.
     bool settingsFromFile = false;
+    // A field's commit is under way: a refusal's box moves the focus, and the fields it leaves wait.
+    bool committing = false;
+    // A warning corrected the value being taken: the click it interrupted goes on after the commit.
+    bool correctedByWarning = false;
+    // The one path both file dialogs start from; each successful choice replaces it.
+    char16_t configPath[pathCapacity] = {};
 };
 
 // The program's one form; its widgets live for the whole run.

@@ -105,6 +105,7 @@ bool MainWindowCloseRequested(Widget&) {
 
 void ResetPortOwner() {
     held = {};
+    ruleSeam = nullptr;
 }
 
 } // namespace zor

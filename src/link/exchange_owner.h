@@ -86,7 +86,7 @@ void SetRuleSeam(RuleSeam seam);
 // The main window's close request: during a firmware update the user is asked first.
 bool MainWindowCloseRequested(Widget& mainWindow);
 
-// Forgets every hold: a new start of the program (tests start it again in one process).
+// Forgets every hold and the rule seam: a new start of the program (tests start it again in one process).
 void ResetPortOwner();
 
 } // namespace zor

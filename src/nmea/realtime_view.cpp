@@ -67,7 +67,7 @@ void SlotRightClicked(Widget& slot) {
     }
     FormSetViewedParameter(slot.tag + 1);
     FormEnterRealtimeView();
-    unfinished = {};
+    ResetRealtimeView();
     HoldPort(Exchange::RealtimeView, stopView);
     StartStreaming();
     rearm(*mainWindow);
@@ -93,6 +93,10 @@ void RealtimeViewJob(Widget& mainWindow) {
         unfinished = {UnfinishedSentenceStart(data, received), received};
     }
     rearm(mainWindow);
+}
+
+void ResetRealtimeView() {
+    unfinished = {};
 }
 
 } // namespace zor

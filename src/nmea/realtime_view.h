@@ -16,5 +16,7 @@ void SlotRightClicked(Widget& slot);
 void StatusClicked(Widget& clicked);
 // The main window's job while the view runs.
 void RealtimeViewJob(Widget& mainWindow);
+// No sentence kept from a last read: the state each view starts with.
+void ResetRealtimeView();
 
 } // namespace zor

@@ -250,6 +250,8 @@ struct ToolkitState {
     // Asked before what the user typed into a field is taken (not for a text the program sets); false
     // puts the field's text back as it was.
     bool (*mayTypeIntoField)(Widget& field) = nullptr;
+    // Set while a refused field gets its text back: that change is no input.
+    bool puttingTextBack = false;
     // After a click, a key, a field's notice or a timer tick was handled: what shows the state they
     // may have changed (the title's mark of unsent settings).
     void (*afterInput)() = nullptr;

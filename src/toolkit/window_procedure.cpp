@@ -94,9 +94,6 @@ void onSizeMessage(Widget& w) {
         w.visualState = Disabled;
 }
 
-// Set while a refused field gets its text back: that change is no input.
-bool puttingTextBack = false;
-
 // A text the program sets is in the widget's buffer before the edit control reports it; one that
 // differs came from the keyboard or a paste.
 bool typedAndRefused(Widget& w, std::int32_t n) {
@@ -105,9 +102,9 @@ bool typedAndRefused(Widget& w, std::int32_t n) {
     windowText(w.editWindow, shown.data(), n);
     shown.resize(std::char_traits<char16_t>::length(shown.c_str()));
     if (shown == w.text->c_str() || toolkit.mayTypeIntoField(w)) return false;
-    puttingTextBack = true;
+    toolkit.puttingTextBack = true;
     setWindowText(w.editWindow, w.text->c_str());
-    puttingTextBack = false;
+    toolkit.puttingTextBack = false;
     return true;
 }
 
@@ -119,7 +116,7 @@ void onTextFieldCommand(Widget& w, WParam first) {
     } else if (code == editNotify::KillFocus) {
         gated(w.onEditDone, w);
     } else if (code == editNotify::Change) {
-        if (puttingTextBack) return;
+        if (toolkit.puttingTextBack) return;
         const std::int32_t n = windowTextLength(w.editWindow) + 1;
         if (typedAndRefused(w, n)) return;
         if (w.text->resize(n)) windowText(w.editWindow, w.text->data, n);
