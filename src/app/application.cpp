@@ -4,6 +4,7 @@
 #include "app/wiring.h"
 #include "form/main_form_build.h"
 #include "link/port_scan.h"
+#include "platform/program_entry.h"
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
 #include "toolkit/theme.h"
@@ -20,7 +21,7 @@ void StartApplication() {
     StartPortScan();
 }
 
-int runApplication() {
+int platform::runProgram() {
     StartApplication();
     return runMessageLoop();
 }

@@ -9,7 +9,4 @@ namespace zor {
 // pump messages themselves.
 void StartApplication();
 
-// Runs the whole program and returns its exit code.
-int runApplication();
-
 } // namespace zor

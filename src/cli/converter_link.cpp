@@ -4,6 +4,7 @@
 #include "link/converter_port.h"
 #include "link/query_write.h"
 #include "platform/clock.h"
+#include "platform/error_text.h"
 
 #include <chrono>
 #include <thread>
@@ -24,7 +25,8 @@ std::string upper(std::string text) {
     return text;
 }
 
-// Windows says "access denied" for a port another program holds; Linux tells the two apart.
+// What the code of a port that would not open means, after it; access denied means another thing on
+// each system.
 std::string openFailureHint(std::uint32_t error) {
     switch (error) {
     case platform::error::FileNotFound:
@@ -32,12 +34,7 @@ std::string openFailureHint(std::uint32_t error) {
     case platform::error::SharingViolation:
         return ": in use by another program";
     case platform::error::AccessDenied:
-#ifdef _WIN32
-        return ": in use or not allowed";
-#else
-        return ": no permission to use it; add the user to the dialout group "
-               "(sudo usermod -aG dialout $USER) and log in again";
-#endif
+        return platform::accessDeniedPortHint();
     default:
         return "";
     }

@@ -2,7 +2,6 @@
 
 #include "cli/exit_codes.h"
 #include "cli/settings_description.h"
-#include "cli/settings_text.h"
 #include "cli/text.h"
 #include "form/settings_record.h"
 #include "image/config_file.h"

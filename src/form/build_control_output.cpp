@@ -3,6 +3,7 @@
 #include "form/form_handlers.h"
 #include "form/main_form.h"
 #include "image/ascii_text.h"
+#include "image/value_rules.h"
 #include "toolkit/layout.h"
 #include "toolkit/widget_create.h"
 
@@ -60,16 +61,17 @@ void BuildControlOutputPanel() {
     Widget& group = panel.group;
     const std::int32_t innerWidth = group.width - 10;
 
-    createGroupBox(group, panel.monitoredGroup, u"Monitored Parameter", 5, 25, innerWidth, subgroupHeight);
+    createGroupBox(group, panel.monitoredGroup, monitoredParameterRule.field, 5, 25, innerWidth,
+                   subgroupHeight);
     CentredField(panel.monitoredGroup, panel.monitoredField, u"0", FieldEdited);
 
     GroupBelow(group, panel.thresholdFunctionGroup, u"Threshold Function", panel.monitoredGroup);
     BuildThresholdFunctions(panel);
 
-    GroupBelow(group, panel.thresholdGroup, u"Threshold (switch ON level)", panel.thresholdFunctionGroup);
+    GroupBelow(group, panel.thresholdGroup, thresholdLabel, panel.thresholdFunctionGroup);
     CentredField(panel.thresholdGroup, panel.thresholdField, u"", FieldEdited);
 
-    GroupBelow(group, panel.hysteresisGroup, u"Hysteresis (switch OFF level)", panel.thresholdGroup);
+    GroupBelow(group, panel.hysteresisGroup, hysteresisLabel, panel.thresholdGroup);
     CentredField(panel.hysteresisGroup, panel.hysteresisField, u"", FieldEdited);
 
     GroupBelow(group, panel.outputStateGroup, u"Triggered Output State", panel.hysteresisGroup);
@@ -86,9 +88,9 @@ void BuildAveragingPanel() {
     AveragingPanel& panel = mainForm.averaging;
     const Widget& output = mainForm.controlOutput.group;
     createGroupBox(mainForm.window, panel.group, u"Averaging", rightOf(output, 5), output.y, 290, 170);
-    createGroupBox(panel.group, panel.periodGroup, u"Averaging Period (s)", 5, 25, 280, subgroupHeight);
+    createGroupBox(panel.group, panel.periodGroup, averagingPeriodRule.field, 5, 25, 280, subgroupHeight);
     CentredField(panel.periodGroup, panel.periodField, u"0", FieldEdited);
-    GroupBelow(panel.group, panel.sampleRateGroup, u"Averaging Sample Rate (s)", panel.periodGroup);
+    GroupBelow(panel.group, panel.sampleRateGroup, sampleRateRule.field, panel.periodGroup);
     CentredField(panel.sampleRateGroup, panel.sampleRateField, u"0", FieldEdited);
     setEnabled(panel.group, false);
 }

@@ -4,6 +4,7 @@
 #include "form/form_handlers.h"
 #include "form/main_form.h"
 #include "image/ascii_text.h"
+#include "image/value_rules.h"
 #include "link/timed_job.h"
 #include "toolkit/decimal_text.h"
 #include "toolkit/layout.h"
@@ -97,7 +98,7 @@ void BuildModbusSerialPanel() {
     encloseBelow(panel.baudGroup, radios[baudChoiceCount - 1], 5);
     hide(panel.baudGroup);
 
-    createGroupBox(mainForm.window, panel.timeoutGroup, u"Modbus Timeout", panel.baudGroup.x,
+    createGroupBox(mainForm.window, panel.timeoutGroup, modbusTimeoutRule.field, panel.baudGroup.x,
                    bottomOf(panel.baudGroup, 5), panel.baudGroup.width, panel.baudGroup.height);
     hide(panel.timeoutGroup);
     createTextField(panel.timeoutGroup, panel.timeoutField, u"1000", 5, 20, panel.timeoutGroup.width - 20, 25,

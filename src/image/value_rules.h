@@ -15,7 +15,7 @@ namespace zor {
 inline constexpr std::int32_t valueCheckStep = 6;
 
 struct WholeNumberRule {
-    const char16_t* field; // the field's label as the form shows it
+    const char16_t* field; // the field's caption: the form titles the field with it, a refusal names it
     std::int64_t low;
     std::int64_t high;
 };
@@ -30,6 +30,7 @@ inline constexpr WholeNumberRule monitoredParameterRule{u"Monitored Parameter", 
 inline constexpr WholeNumberRule averagingPeriodRule{u"Averaging Period (s)", 1, 2147483647};
 inline constexpr WholeNumberRule sampleRateRule{u"Averaging Sample Rate (s)", 1, 2147483647};
 
+// The captions of the two fields checked by CheckDecimalText.
 inline constexpr char16_t thresholdLabel[] = u"Threshold (switch ON level)";
 inline constexpr char16_t hysteresisLabel[] = u"Hysteresis (switch OFF level)";
 

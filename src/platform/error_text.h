@@ -11,4 +11,8 @@ namespace zor::platform {
 // UTF-8, without the final period and line break.
 std::string errorText(std::uint32_t error);
 
+// What error::AccessDenied on opening a port means on this system, as a hint after the code: Windows
+// says it for a port another program holds, Linux tells that apart and means a missing permission.
+std::string accessDeniedPortHint();
+
 } // namespace zor::platform

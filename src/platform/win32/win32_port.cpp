@@ -198,4 +198,8 @@ std::string errorText(std::uint32_t error) {
     return words.empty() ? "error " + std::to_string(error) : words;
 }
 
+std::string accessDeniedPortHint() {
+    return ": in use or not allowed";
+}
+
 } // namespace zor::platform
