@@ -9,29 +9,6 @@
 namespace zor {
 namespace {
 
-TEST(FormModel, StartValues) {
-    FormModel model;
-    model.averagingPeriod = 99;
-    model.sentenceId[0].assign(u"GGA");
-    ResetFormModel(model);
-    EXPECT_EQ(model.currentRegisterSet, 0);
-    EXPECT_EQ(std::u16string(model.sentenceId[0].c_str()), u"");
-    for (std::int32_t k = 1; k < registerSetCount; ++k)
-        EXPECT_EQ(std::u16string(model.sentenceId[k].c_str()), u" -- undefined --");
-    EXPECT_EQ(model.triggeredOutputOn, 1);
-    EXPECT_EQ(model.averagingPeriod, 1);
-    EXPECT_EQ(model.secondAveragingPeriod, 1);
-    EXPECT_EQ(model.averagingSampleRate, 1);
-    EXPECT_EQ(model.secondSampleRate, 1);
-    EXPECT_EQ(model.averagingSampleCount, 0);
-    EXPECT_EQ(model.averagingBufferLength, 1);
-    EXPECT_EQ(model.modbusBaudIndex, 4);
-    EXPECT_EQ(model.viewedParameter, -1);
-    EXPECT_EQ(std::string(model.firmwareVersion.c_str()), "");
-    model.averagingEnabled() = 1;
-    EXPECT_EQ(model.flagBytes[0], 1);
-}
-
 TEST(RegisterSetDisplay, CorrectsTheModelAndGivesTheFieldTexts) {
     FormModel model;
     model.thresholdFunction[3] = 7;
