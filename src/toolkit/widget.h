@@ -252,7 +252,7 @@ struct ToolkitState {
     bool (*mayTypeIntoField)(Widget& field) = nullptr;
     // Set while a refused field gets its text back: that change is no input.
     bool puttingTextBack = false;
-    // After a click, a key, a field's notice or a timer tick was handled: what shows the state they
+    // After a click, a key or a timer tick from the loop was handled: what shows the state they
     // may have changed (the title's mark of unsent settings).
     void (*afterInput)() = nullptr;
     std::uintptr_t graphicsToken = 0;
