@@ -100,7 +100,8 @@ endfunction()
 
 # State: every mutable global of the folders (at namespace scope: the line starts in the first column)
 # is named in the one list, list_header, as "name:" in the row of the file that defines it. A global the
-# list misses fails the configuration. Function-local statics are not globals of the list.
+# list misses fails the configuration. Function-local statics are not globals of the list. zor-config
+# (cli/) is not checked: it runs once per process, and its globals are that run's Ctrl-C state.
 function(zor_check_state_list root list_header)
     file(STRINGS ${root}/${list_header} rows REGEX "^//   ")
     set(listed)

@@ -8,7 +8,6 @@
 #include "render/theme_presets.h"
 #include "toolkit/message_loop.h"
 #include "toolkit/theme.h"
-#include "toolkit/widget.h"
 
 namespace zor {
 

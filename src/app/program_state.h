@@ -1,28 +1,21 @@
-// The program's mutable state, all of it in one list: every global the subsystems keep, by the file
-// that owns it, each named as "name:". Widgets and records live for the whole run; ResetProgramState
-// puts each back to the value it has when the process starts. The build checks the list: a mutable
-// global at namespace scope in toolkit/ to app/ that is not named here fails the configuration.
+// The program's mutable state, all of it in one list: every global the subsystems keep, as "name:" by
+// the file that owns it (the build fails on one in toolkit/ to app/ that the list misses). Widgets and
+// records live for the whole run; ResetProgramState puts each back to its value at process start.
 //
 //   toolkit/widget.cpp              toolkit: event gate, open windows, focus, radio group being built,
-//                                   default font, exit hook, drawing library token, a refused field's
-//                                   text being put back
+//                                   default font, hooks, drawing token, a refused text being put back
 //   toolkit/theme_apply.cpp         theme: the colours every top-level window copies
-//   form/main_form_build.cpp        mainForm: every widget record of the main window, the fields being
-//                                   committed, the path the file dialogs start from
-//   form/form_model.cpp             formModel: the one record of the settings (viewedParameter too);
-//                                   converterHeld: what the converter holds, for the unsent changes
+//   form/main_form_build.cpp        mainForm: the main window's widget records, a field's commit under
+//                                   way, the path the file dialogs start from
+//   form/form_model.cpp             formModel: the settings record; converterHeld: what the converter holds
 //   form/realtime_view_widgets.cpp  saved: the controls' states from before the real-time view
-//   link/link_state.cpp             converterLink: port handle, scan number, receive and image buffers,
-//                                   the widgets the link drives
+//   link/link_state.cpp             converterLink: port, scan number, buffers, the widgets it drives
 //   link/link_hooks.cpp             linkHooks: the form functions the link calls
-//   link/exchange_owner.cpp         held: which exchange holds the port, and how to stop it; ruleSeam:
-//                                   the tests' rule of which exchange may go ahead
+//   link/exchange_owner.cpp         held: the exchange holding the port; ruleSeam: the tests' rules
 //   link/firmware_update.cpp        firmwareTransfer: the update's packets, cursor and state
-//   nmea/sentence_catalogue.cpp     sentenceCatalogue: the entries read from "nmea.txt"
-//   nmea/sentence_picker.cpp        captionedEntries: how many of them caption a sentence button (both
-//                                   set anew by LoadSentenceCatalogue at start-up); pickerWindow: the
-//                                   picker window; sentencePicker: its widget records, the picked
-//                                   sentence and parameters
+//   nmea/sentence_catalogue.cpp     sentenceCatalogue: the entries of "nmea.txt", read at start-up
+//   nmea/sentence_picker.cpp        pickerWindow: the picker; sentencePicker: its widgets and choice;
+//                                   captionedEntries: how many entries caption a button, set at start-up
 //   nmea/incoming_view.cpp          view: on, paused, and the rows shown
 //   nmea/realtime_view.cpp          unfinished: the sentence the real-time view's last read ended in
 //   nmea/nmea_hooks.cpp             nmeaHooks: the form functions the NMEA tools call

@@ -34,7 +34,7 @@ std::string openFailureHint(std::uint32_t error) {
     case platform::error::SharingViolation:
         return ": in use by another program";
     case platform::error::AccessDenied:
-        return platform::accessDeniedPortHint();
+        return platform::accessDeniedPortHint;
     default:
         return "";
     }

@@ -8,7 +8,6 @@
 #include "form/settings_from_widgets.h"
 #include "form/unsent_question.h"
 #include "image/config_file.h"
-#include "link/converter_commands.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
 #include "link/exchange_owner.h"
@@ -60,8 +59,7 @@ void openFirmware(platform::PortHandle& file) {
         closeFile(file);
         return;
     }
-    // Room for one byte more than fits, so that a longer file is seen (and counted to its end for the
-    // refusal).
+    // Room for one byte more than fits: a longer file is seen, and counted to its end for the refusal.
     std::vector<std::uint8_t> bytes(firmwareCapacity + 1);
     const FileStart read = ReadFileStart(file, bytes.data(), static_cast<std::uint32_t>(bytes.size()));
     closeFile(file);

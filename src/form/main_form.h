@@ -125,10 +125,8 @@ struct MainForm {
     std::vector<const Widget*> notEnteredFields;
     // The record was last filled from a file, not from a converter.
     bool settingsFromFile = false;
-    // A field's commit is under way: a refusal's box moves the focus, and the fields it leaves wait.
-    bool committing = false;
-    // A warning corrected the value being taken: the click it interrupted goes on after the commit.
-    bool correctedByWarning = false;
+    // A field's commit under way (the fields a refusal's box leaves wait), a warning's correction in it.
+    bool committing = false, correctedByWarning = false;
     // The one path both file dialogs start from; each successful choice replaces it.
     char16_t configPath[pathCapacity] = {};
 };

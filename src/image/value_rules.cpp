@@ -145,12 +145,6 @@ std::optional<float> DecimalFieldValue(const char16_t* text) {
     return floatOf(narrow);
 }
 
-float LeadingDecimal(const char16_t* text) {
-    if (text == nullptr) return 0.0f;
-    const char16_t* end = text;
-    return floatOf(decimalPrefix(text, end));
-}
-
 CheckFailure CheckWholeNumberText(const char16_t* text, const WholeNumberRule& rule, ValuePlace place) {
     const std::optional<std::int64_t> value = wholeNumberOf(text);
     if (!value) return wholeNumberRefusal(rule, place);

@@ -30,7 +30,6 @@ inline constexpr WholeNumberRule monitoredParameterRule{u"Monitored Parameter", 
 inline constexpr WholeNumberRule averagingPeriodRule{u"Averaging Period (s)", 1, 2147483647};
 inline constexpr WholeNumberRule sampleRateRule{u"Averaging Sample Rate (s)", 1, 2147483647};
 
-// The captions of the two fields checked by CheckDecimalText.
 inline constexpr char16_t thresholdLabel[] = u"Threshold (switch ON level)";
 inline constexpr char16_t hysteresisLabel[] = u"Hysteresis (switch OFF level)";
 
@@ -51,9 +50,6 @@ inline constexpr ValuePlace InRegisterSet(std::int32_t set) {
 // A decimal number as typed: blanks, an optional sign, digits with one "." or "," between them, an
 // optional exponent, blanks. Nothing when the text holds anything else; an empty text is 0.
 std::optional<float> DecimalFieldValue(const char16_t* text);
-// The number at the start of the text, as far as it goes (0 when there is none): what the form stores
-// while the user is still typing.
-float LeadingDecimal(const char16_t* text);
 
 // A whole number as typed: blanks, an optional sign, digits, blanks; an empty text is 0.
 CheckFailure CheckWholeNumberText(const char16_t* text, const WholeNumberRule& rule, ValuePlace place);

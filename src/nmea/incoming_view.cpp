@@ -72,10 +72,6 @@ bool IncomingViewActive() {
     return view.active;
 }
 
-bool IncomingViewPaused() {
-    return view.paused;
-}
-
 void IncomingButtonClicked(Widget&) {
     view.paused = false;
     if (view.active)

@@ -10,7 +10,6 @@ namespace zor {
 void ResetIncomingView();
 
 bool IncomingViewActive();
-bool IncomingViewPaused();
 
 // "View Incoming NMEA" / "Hide Incoming NMEA": starts the view or stops it.
 void IncomingButtonClicked(Widget& button);

@@ -13,7 +13,6 @@ inline constexpr std::uint32_t Ok = 0x00000000;
 inline constexpr std::uint32_t OkCancel = 0x00000001;
 inline constexpr std::uint32_t IconError = 0x00000010;
 inline constexpr std::uint32_t IconWarning = 0x00000030;
-inline constexpr std::uint32_t IconInformation = 0x00000040;
 // The button a message box was closed with.
 inline constexpr std::int32_t AnswerOk = 1;
 inline constexpr std::int32_t AnswerCancel = 2;

@@ -13,6 +13,6 @@ std::string errorText(std::uint32_t error);
 
 // What error::AccessDenied on opening a port means on this system, as a hint after the code: Windows
 // says it for a port another program holds, Linux tells that apart and means a missing permission.
-std::string accessDeniedPortHint();
+extern const char accessDeniedPortHint[];
 
 } // namespace zor::platform

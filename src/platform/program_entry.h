@@ -1,5 +1,4 @@
-// The seam's one call upward: the system's entry point (platform/win32/entry/win_main.cpp) runs the
-// program, which the layer above the seam defines (app/application.cpp).
+// The seam's one call upward: the system's entry point runs the program, which app/ defines.
 #pragma once
 
 namespace zor::platform {

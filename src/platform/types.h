@@ -50,7 +50,6 @@ inline constexpr std::uint32_t Size = 0x0005;
 inline constexpr std::uint32_t SetFocus = 0x0007;
 inline constexpr std::uint32_t KillFocus = 0x0008;
 inline constexpr std::uint32_t Enable = 0x000A;
-inline constexpr std::uint32_t SetText = 0x000C;
 inline constexpr std::uint32_t Paint = 0x000F;
 inline constexpr std::uint32_t Close = 0x0010;
 inline constexpr std::uint32_t Quit = 0x0012;

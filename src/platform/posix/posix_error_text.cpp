@@ -12,9 +12,7 @@ std::string errorText(std::uint32_t error) {
     return std::strerror(code);
 }
 
-std::string accessDeniedPortHint() {
-    return ": no permission to use it; add the user to the dialout group "
-           "(sudo usermod -aG dialout $USER) and log in again";
-}
+const char accessDeniedPortHint[] = ": no permission to use it; add the user to the dialout group "
+                                    "(sudo usermod -aG dialout $USER) and log in again";
 
 } // namespace zor::platform

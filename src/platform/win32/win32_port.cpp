@@ -198,8 +198,6 @@ std::string errorText(std::uint32_t error) {
     return words.empty() ? "error " + std::to_string(error) : words;
 }
 
-std::string accessDeniedPortHint() {
-    return ": in use or not allowed";
-}
+const char accessDeniedPortHint[] = ": in use or not allowed";
 
 } // namespace zor::platform
