@@ -8,7 +8,6 @@
 #include "form/settings_record.h"
 #include "form/unsent_question.h"
 #include "image/ascii_text.h"
-#include "image/reply_outcome.h"
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
@@ -106,10 +105,9 @@ void SendSettingsClicked(Widget&) {
     if (!SendQuery(ReplyPurpose::SendCheck)) writeSettings(); // the write then says why the port fails
 }
 
-void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
-    const ReplyOutcome reply = RecogniseReply(buffer, count, ReplyOrigin::Port);
+void SendChecked(const ReplyOutcome& reply) {
     if (!reply.complete) {
-        SetStatus(reply.found.tag == ReplyTag::None ? notAnsweredText : cutAnswerText);
+        SetStatus(reply.found.function ? cutAnswerText : notAnsweredText);
         return;
     }
     // Who answered, read as any reply is read into a record.

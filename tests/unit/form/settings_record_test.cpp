@@ -63,7 +63,7 @@ TEST(SettingsRecord, ValuesNotTakenKeepWhatTheFormHeld) {
     FormModel model;
     model.converterStateFlags = 0x10;
     model.averagingBufferLength = 33;
-    ApplyReply(model, RecogniseConfigFile(image.bytes.data(), image.length), ReplyOrigin::File);
+    ApplyReply(model, RecogniseReply(image.bytes.data(), image.length, ReplyOrigin::File), ReplyOrigin::File);
     EXPECT_EQ(model.converterStateFlags, 0x10);
     EXPECT_EQ(model.averagingBufferLength, 33);
     EXPECT_EQ(model.averagingPeriod, ReadI32(image.bytes.data() + 294) * ReadI32(image.bytes.data() + 286));
