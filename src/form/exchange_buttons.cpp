@@ -38,12 +38,11 @@ inline constexpr char16_t cutAnswerText[] = u"The answer was incomplete and noth
 inline constexpr char16_t notSentText[] = u"The settings were not sent";
 inline constexpr char16_t otherConverterTitle[] = u"Another Converter";
 
-// The image of the record written; a failed write closes the port, and the converter has to be found
+// The image built at the click written; a failed write closes the port, and the converter has to be found
 // again before the next exchange.
 void writeSettings() {
-    const BuildResult built = BuildImage(formModel);
-    if (!built.ok) return; // checked at the click; the record cannot change while the query is out
-    const platform::PortResult written = WriteSettingsImage(built.image.bytes.data(), built.image.length);
+    const ConfigImage& image = mainForm.imageToSend;
+    const platform::PortResult written = WriteSettingsImage(image.bytes.data(), image.length);
     if (written.ok()) {
         converterHeld = formModel;
         mainForm.settingsFromFile = false;
@@ -102,6 +101,9 @@ void SendSettingsClicked(Widget&) {
     if (!MayGoAhead(UserAction::SendSettings)) return;
     const std::optional<BuildResult> built = BuildSelectedImage();
     if (!built || !built->ok) return;
+    // The record cannot change while the query is out: this image is what goes, unless the converter
+    // keeps a serial number of its own.
+    mainForm.imageToSend = built->image;
     if (!SendQuery(ReplyPurpose::SendCheck)) writeSettings(); // the write then says why the port fails
 }
 
@@ -129,6 +131,9 @@ void SendChecked(const ReplyOutcome& reply) {
         formModel.serialNumber = written;
         mainForm.identity.serialNumberField.setText(written.c_str());
         ForgetFieldEdit(mainForm.identity.serialNumberField);
+        const BuildResult rebuilt = BuildImage(formModel);
+        if (!rebuilt.ok) return;
+        mainForm.imageToSend = rebuilt.image;
     }
     writeSettings();
 }

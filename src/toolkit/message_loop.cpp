@@ -4,7 +4,7 @@
 #include "platform/window.h"
 #include "toolkit/text_buffer.h"
 #include "toolkit/widget.h"
-#include "toolkit/widget_painter.h"
+#include "toolkit/toolkit_hooks.h"
 #include "toolkit/window_procedure.h"
 
 namespace zor {

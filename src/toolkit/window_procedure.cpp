@@ -5,7 +5,7 @@
 #include "platform/window.h"
 #include "toolkit/colour.h"
 #include "toolkit/widget_create.h"
-#include "toolkit/widget_painter.h"
+#include "toolkit/toolkit_hooks.h"
 
 #include <string>
 

@@ -10,7 +10,7 @@
 #include "platform/window.h"
 #include "render/text_objects.h"
 #include "toolkit/widget_create.h"
-#include "toolkit/widget_painter.h"
+#include "toolkit/toolkit_hooks.h"
 
 #include <gtest/gtest.h>
 

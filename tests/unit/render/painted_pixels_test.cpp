@@ -6,7 +6,7 @@
 #include "support/pump.h"
 #include "toolkit/colour.h"
 #include "toolkit/widget_create.h"
-#include "toolkit/widget_painter.h"
+#include "toolkit/toolkit_hooks.h"
 
 #include <gtest/gtest.h>
 
