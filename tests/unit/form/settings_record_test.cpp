@@ -2,7 +2,6 @@
 #include "form/register_set_display.h"
 #include "form/settings_record.h"
 #include "image/byte_order.h"
-#include "image/config_file.h"
 #include "support/random_nmea_image.h"
 
 #include <gtest/gtest.h>
