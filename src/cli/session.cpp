@@ -31,15 +31,15 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
         bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
                               (bytes[0] == 0xFE && bytes[1] == 0xFF) || bytes[0] == 0 || bytes[1] == 0);
     if (utf16) return "its text is UTF-16 (" + size + "); save it as UTF-8";
-    if (file.found.tag == ReplyTag::None) return size + " with no ~ZOR1, ~ZOR2 or ~ZOR3 tag";
+    if (!file.found.function) return size + " with no ~ZOR1, ~ZOR2 or ~ZOR3 tag";
     const std::string tag(bytes.begin() + file.found.position,
                           bytes.begin() + file.found.position + tagLength);
     if (file.detection == Detection::Overflow)
         return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
                ", too far in for a configuration";
-    const int whole = file.found.tag == ReplyTag::Zor1   ? zor1::length
-                      : file.found.tag == ReplyTag::Zor2 ? zor2::sentLength
-                                                         : zor3::length;
+    const int whole = *file.found.function == MainFunction::NmeaToSdi12     ? zor1::length
+                      : *file.found.function == MainFunction::ModbusToSdi12 ? zor2::sentLength
+                                                                            : zor3::length;
     return std::to_string(bytes.size() - static_cast<std::size_t>(file.found.position)) + " bytes from its " +
            tag + " tag on, where a whole " + tag + " configuration has " + std::to_string(whole);
 }
@@ -171,7 +171,7 @@ bool StartsLikeJson(const std::vector<std::uint8_t>& bytes) {
 
 int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& bytes, ReplyOutcome& file) {
     if (bytes.size() > static_cast<std::size_t>(receiveBufferSize)) bytes.resize(receiveBufferSize);
-    file = RecogniseConfigFile(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+    file = RecogniseReply(bytes.data(), static_cast<std::int32_t>(bytes.size()), ReplyOrigin::File);
     if (file.detection == Detection::Detected && file.complete) return exitOk;
     PrintError(path + " is not a settings file: " + notSettingsReason(bytes, file));
     return exitNotSettings;

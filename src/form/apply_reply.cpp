@@ -5,20 +5,20 @@
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
 #include "form/settings_record.h"
-#include "image/reply_outcome.h"
+#include "link/link_state.h"
 #include "platform/dialogs.h"
 
 #include <vector>
 
 namespace zor {
 
-void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
+void ApplyReplyToForm(const ReplyOutcome& outcome, bool fromFile) {
     const ReplyOrigin origin = fromFile ? ReplyOrigin::File : ReplyOrigin::Port;
-    const ReplyOutcome outcome = RecogniseReply(buffer, count, origin);
     if (fromFile && outcome.complete) {
         // A file is taken only as a whole that "Send Settings" would accept; a converter's reply is shown
-        // as the converter holds it.
-        const std::vector<std::uint8_t> bytes(buffer, buffer + (count > 0 ? count : 0));
+        // as the converter holds it. The file's bytes are still in the receive buffer, zeroed beyond them.
+        const std::vector<std::uint8_t> bytes(std::begin(converterLink.receiveBuffer),
+                                              std::end(converterLink.receiveBuffer));
         const BuildResult check = CheckFileContent(outcome, bytes);
         if (!check.ok) {
             SetStatus(fileRefusedText);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "image/baud_rates.h"
+#include "image/config_image.h"
 #include "image/image_layout.h"
 #include "image/main_function.h"
 #include "image/modbus_columns.h"
@@ -129,6 +130,8 @@ struct MainForm {
     bool committing = false, correctedByWarning = false;
     // The one path both file dialogs start from; each successful choice replaces it.
     char16_t configPath[pathCapacity] = {};
+    // The image "Send Settings" built at its click, written once the converter on the port has answered.
+    ConfigImage imageToSend;
 };
 
 // The program's one form; its widgets live for the whole run.
