@@ -33,7 +33,7 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
         return exitOk;
     }
     const int recognised = RecogniseConfigBytes(path, input.bytes, input.file);
-    return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file, input.bytes);
+    return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file);
 }
 
 void SayFileSerialLeftOut(const std::string& path, const SettingsInput& input, bool serialFromFile,
@@ -58,7 +58,7 @@ FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, 
         if (ApplySettingsJson(form, input.json, serialFromFile, error) != exitOk) refusal = error;
     } else {
         ApplyReply(form, input.file, ReplyOrigin::File);
-        if (serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
+        if (serialFromFile) form.serialNumber = FileContent(input.file).serialNumber;
     }
     return form;
 }

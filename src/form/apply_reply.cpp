@@ -8,8 +8,6 @@
 #include "image/reply_outcome.h"
 #include "platform/dialogs.h"
 
-#include <vector>
-
 namespace zor {
 
 void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
@@ -18,8 +16,7 @@ void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromF
     if (fromFile && outcome.complete) {
         // A file is taken only as a whole that "Send Settings" would accept; a converter's reply is shown
         // as the converter holds it.
-        const std::vector<std::uint8_t> bytes(buffer, buffer + (count > 0 ? count : 0));
-        const BuildResult check = CheckFileContent(outcome, bytes);
+        const BuildResult check = CheckFileContent(outcome);
         if (!check.ok) {
             SetStatus(fileRefusedText);
             platform::messageBox(mainForm.window.window, check.failure.message.c_str(), checkFailureTitle,

@@ -49,18 +49,9 @@ void applyModbusCells(FormModel& model, const DecodedModbusImage& image) {
     model.modbusTimeout = DecimalText(image.timeout);
 }
 
-void applyIdentity(FormModel& model, const std::u16string& address,
-                   const std::optional<std::u16string>& serialNumber) {
-    model.address = address;
-    if (serialNumber) model.serialNumber = *serialNumber;
-}
-
-// Up to length characters from offset, ending early at a zero byte, as the window reads a text.
-std::u16string textAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t length) {
-    std::u16string text;
-    for (std::size_t i = offset; i < offset + length && i < bytes.size() && bytes[i] != 0; ++i)
-        text.push_back(static_cast<char16_t>(bytes[i]));
-    return text;
+void applyIdentity(FormModel& model, const DecodedIdentity& image) {
+    model.address = image.address;
+    if (image.serialNumber) model.serialNumber = *image.serialNumber;
 }
 
 // Every setting of the record as zor-config diff names it and writes its value, in one order.
@@ -144,21 +135,45 @@ void TakeNmeaSettings(FormModel& model, const NmeaSettings& settings) {
     model.averagingBufferLength = settings.averagingBufferLength;
 }
 
+std::optional<MainFunction> DecodedFunction(const ReplyOutcome& outcome) {
+    for (const MainFunction function : allMainFunctions) {
+        switch (function) {
+        case MainFunction::NmeaToSdi12:
+            if (outcome.nmea) return function;
+            break;
+        case MainFunction::ModbusToSdi12:
+            if (outcome.modbus) return function;
+            break;
+        case MainFunction::Sdi12ToRs232:
+            if (outcome.serial) return function;
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 void ApplyReply(FormModel& model, const ReplyOutcome& outcome, ReplyOrigin origin) {
-    if (outcome.nmea) {
-        applyIdentity(model, outcome.nmea->address, outcome.nmea->serialNumber);
-        applyNmea(model, *outcome.nmea);
-    } else if (outcome.modbus) {
-        const DecodedModbusImage& image = *outcome.modbus;
-        applyIdentity(model, image.address, image.serialNumber);
-        applyModbusCells(model, image);
-        if (image.modbusBaudIndex) model.modbusBaudIndex = *image.modbusBaudIndex;
-        if (image.converterStateFlags) model.converterStateFlags = *image.converterStateFlags;
-        if (image.firmwareVersion) model.firmwareVersion = *image.firmwareVersion;
-        if (origin == ReplyOrigin::Port) model.modbusFirmwareVersion = image.firmwareVersion;
-    } else if (outcome.serial) {
-        applyIdentity(model, outcome.serial->address, outcome.serial->serialNumber);
-        if (outcome.serial->modbusBaudIndex) model.modbusBaudIndex = *outcome.serial->modbusBaudIndex;
+    if (const std::optional<MainFunction> function = DecodedFunction(outcome)) {
+        switch (*function) {
+        case MainFunction::NmeaToSdi12:
+            applyIdentity(model, *outcome.nmea);
+            applyNmea(model, *outcome.nmea);
+            break;
+        case MainFunction::ModbusToSdi12: {
+            const DecodedModbusImage& image = *outcome.modbus;
+            applyIdentity(model, image);
+            applyModbusCells(model, image);
+            if (image.modbusBaudIndex) model.modbusBaudIndex = *image.modbusBaudIndex;
+            if (image.converterStateFlags) model.converterStateFlags = *image.converterStateFlags;
+            if (image.firmwareVersion) model.firmwareVersion = *image.firmwareVersion;
+            if (origin == ReplyOrigin::Port) model.modbusFirmwareVersion = image.firmwareVersion;
+            break;
+        }
+        case MainFunction::Sdi12ToRs232:
+            applyIdentity(model, *outcome.serial);
+            if (outcome.serial->modbusBaudIndex) model.modbusBaudIndex = *outcome.serial->modbusBaudIndex;
+            break;
+        }
     }
     if (!outcome.complete) return;
     if (outcome.showRegisterSet0) (void)PrepareRegisterSetDisplay(model, 0);
@@ -191,37 +206,41 @@ BuildResult BuildImage(FormModel& model) {
     return {};
 }
 
-FormModel FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {
+FormModel FileContent(const ReplyOutcome& file) {
     FormModel content;
-    const std::size_t at = file.found.position < 0 ? 0 : static_cast<std::size_t>(file.found.position);
-    if (file.nmea) {
-        content.address = file.nmea->address;
-        content.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
-        DecodedNmeaImage asItStands = *file.nmea;
-        applyNmea(content, asItStands);
+    const std::optional<MainFunction> function = DecodedFunction(file);
+    if (!function) return content;
+    const auto identity = [&content](const DecodedIdentity& image) {
+        content.address = image.address;
+        content.serialNumber = image.serialNumberAsHeld;
+    };
+    switch (*function) {
+    case MainFunction::NmeaToSdi12:
+        identity(*file.nmea);
+        applyNmea(content, *file.nmea);
         content.averagingBufferLength = file.nmea->settings.averagingBufferLength;
         content.converterStateFlags = file.nmea->settings.converterStateFlags;
         // The whole slot: a form sends six characters of a longer identifier (" -- undefined --" goes
         // out as " -- un"), which reading a reply cuts to five.
         for (std::int32_t k = 0; k < registerSetCount; ++k)
-            content.sentenceId[k] =
-                textAt(bytes, at + zor1::sentenceIdOffset + sentenceSlotLength * k, sentenceSlotLength);
-    } else if (file.modbus) {
-        content.address = file.modbus->address;
-        content.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
+            content.sentenceId[k] = file.nmea->sentenceIdSlot[k];
+        break;
+    case MainFunction::ModbusToSdi12:
+        identity(*file.modbus);
         applyModbusCells(content, *file.modbus);
         content.modbusBaudIndex = file.modbus->baudByte;
-    } else if (file.serial) {
-        content.address = file.serial->address;
-        content.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        break;
+    case MainFunction::Sdi12ToRs232:
+        identity(*file.serial);
         content.modbusBaudIndex = file.serial->baudByte;
+        break;
     }
     if (file.complete) content.mainFunction = file.switchTo;
     return content;
 }
 
-BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {
-    FormModel content = FileContent(file, bytes);
+BuildResult CheckFileContent(const ReplyOutcome& file) {
+    FormModel content = FileContent(file);
     if (!content.mainFunction) return {true, {}, {}};
     return BuildImage(content);
 }

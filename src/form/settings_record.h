@@ -24,6 +24,9 @@ void TakeNmeaSettings(FormModel& model, const NmeaSettings& settings);
 // image. An incomplete one writes nothing.
 void ApplyReply(FormModel& model, const ReplyOutcome& outcome, ReplyOrigin origin);
 
+// The main function whose decoded image the outcome holds (only a complete one holds any).
+std::optional<MainFunction> DecodedFunction(const ReplyOutcome& outcome);
+
 // The image of the record's main function after every check "Send Settings" makes. For "NMEA0183 to
 // SDI12 Slave" the lengthened sentence identifiers are kept in the record, also when a later check fails.
 // Not ok with step 0 when no main function is selected.
@@ -32,11 +35,11 @@ BuildResult BuildImage(FormModel& model);
 // A file's content as it stands, with nothing kept from before and nothing corrected, its serial number
 // included: what `show` prints, what `build` turns back into the same file, and what is checked before
 // a file is opened onto the form.
-FormModel FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes);
+FormModel FileContent(const ReplyOutcome& file);
 
 // A file the record may take: its values pass every check of "Send Settings". Not ok names the first
 // value refused.
-BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes);
+BuildResult CheckFileContent(const ReplyOutcome& file);
 
 // A setting that differs between two records, named and written as zor-config diff names and writes it
 // ("registerSets[0].threshold", 12.5).

@@ -21,7 +21,6 @@ inline constexpr char trailerText[] = "END";
 
 // Common to every image.
 inline constexpr std::int32_t addressOffset = 5;
-inline constexpr std::int32_t serialNumberOffset = 6;
 
 // "~ZOR1", the same in both directions.
 namespace zor1 {
@@ -66,9 +65,20 @@ inline constexpr std::int32_t replyTrailerOffset = 84;
 namespace zor3 {
 inline constexpr std::int32_t length = 18;
 inline constexpr std::int32_t baudOffset = 6;
-inline constexpr std::int32_t serialNumberOffset = 7;
 inline constexpr std::int32_t trailerOffset = 15;
 } // namespace zor3
+
+// Where each image holds the "Serial Number": the builder and the decoder both ask here.
+constexpr std::int32_t SerialNumberOffset(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+    case MainFunction::ModbusToSdi12:
+        return 6;
+    case MainFunction::Sdi12ToRs232:
+        return 7;
+    }
+    return 0;
+}
 
 inline constexpr std::int32_t largestImageLength = zor1::length;
 
