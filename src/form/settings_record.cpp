@@ -3,6 +3,7 @@
 #include "form/register_set_display.h"
 #include "image/ascii_text.h"
 #include "image/nmea_number_fields.h"
+#include "image/settings_keys.h"
 #include "toolkit/decimal_text.h"
 
 #include <cstdio>
@@ -80,38 +81,49 @@ std::u16string valueText(float number) {
 }
 
 std::vector<NamedSetting> namedSettings(const FormModel& m) {
+    // Every member of the record, bound by name: a member added stops the build here until it is named
+    // below or said to be none of the settings a send or save carries. Not named: currentRegisterSet and
+    // viewedParameter (what the window shows), secondAveragingPeriod (count times rate), and the
+    // converter's own averagingBufferLength, converterStateFlags and modbusFirmwareVersion; the NMEA
+    // numbers are named through their table.
+    [[maybe_unused]] const auto& [mainFunction, address, serialNumber, modbusCells, modbusTimeout,
+                                  currentRegisterSet, sentenceId, parameterSelectMask, monitoredParameter,
+                                  thresholdFunction, threshold, hysteresis, triggeredOutputOn,
+                                  reflectOutputInLed, flagBytes, averagingPeriod, secondAveragingPeriod,
+                                  averagingSampleRate, secondSampleRate, averagingSampleCount,
+                                  secondSampleCount, thresholdDecimals, averagingBufferLength,
+                                  modbusBaudIndex, converterStateFlags, firmwareVersion,
+                                  modbusFirmwareVersion, viewedParameter] = m;
     std::vector<NamedSetting> all;
-    const auto add = [&all](std::u16string name, std::u16string value) {
-        all.push_back({std::move(name), std::move(value)});
+    const auto add = [&all](const std::string& name, std::u16string value) {
+        all.push_back({WideAscii(name), std::move(value)});
     };
-    add(u"mainFunction", WideAscii(m.mainFunction ? FactsOf(*m.mainFunction).name : "(none)"));
-    add(u"sdi12Address", valueText(m.address));
-    add(u"serialNumber", valueText(m.serialNumber));
+    add(key::mainFunction, WideAscii(mainFunction ? FactsOf(*mainFunction).name : "(none)"));
+    add(key::sdi12Address, valueText(address));
+    add(key::serialNumber, valueText(serialNumber));
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        const std::u16string set = u"registerSets[" + DecimalText(k) + u"].";
-        add(set + u"sentenceId", valueText(m.sentenceId[k]));
-        add(set + u"parameterSelectMask", valueText(std::int64_t{m.parameterSelectMask[k]}));
-        add(set + u"monitoredParameter", valueText(std::int64_t{m.monitoredParameter[k]}));
-        add(set + u"threshold", valueText(m.threshold[k]));
-        add(set + u"thresholdFunction", valueText(std::int64_t{m.thresholdFunction[k]}));
-        add(set + u"hysteresis", valueText(m.hysteresis[k]));
-        add(k == 0 ? u"averaging.enabled" : u"flagBytes1to9[" + DecimalText(k - 1) + u"]",
-            valueText(std::int64_t{m.flagBytes[k]}));
+        const std::string set = key::At(key::registerSets, k);
+        add(key::In(set, key::sentenceId), valueText(sentenceId[k]));
+        add(key::In(set, key::parameterSelectMask), valueText(std::int64_t{parameterSelectMask[k]}));
+        add(key::In(set, key::monitoredParameter), valueText(std::int64_t{monitoredParameter[k]}));
+        add(key::In(set, key::threshold), valueText(threshold[k]));
+        add(key::In(set, key::thresholdFunction), valueText(std::int64_t{thresholdFunction[k]}));
+        add(key::In(set, key::hysteresis), valueText(hysteresis[k]));
+        add(k == 0 ? key::In(key::averaging, key::enabled) : key::At(key::flagBytes1to9, k - 1),
+            valueText(std::int64_t{flagBytes[k]}));
     }
     const NmeaSettings nmea = NmeaSettingsOf(m);
     for (const NmeaNumberField& number : nmeaNumberFields) {
         if (number.converterOwned || number.value == &NmeaSettings::averagingBufferLength) continue;
-        const std::u16string group = number.group.empty() ? u"" : WideAscii(number.group) + u".";
-        add(group + WideAscii(number.key), valueText(std::int64_t{nmea.*number.value}));
+        add(key::In(number.group, number.key), valueText(std::int64_t{nmea.*number.value}));
     }
-    add(u"averaging.period", valueText(std::int64_t{m.averagingPeriod}));
-    add(u"firmwareVersion", valueText(m.firmwareVersion));
-    add(u"baudIndex", valueText(std::int64_t{m.modbusBaudIndex}));
-    add(u"modbusTimeout", m.modbusTimeout);
+    add(key::In(key::averaging, key::period), valueText(std::int64_t{averagingPeriod}));
+    add(key::firmwareVersion, valueText(firmwareVersion));
+    add(key::baudIndex, valueText(std::int64_t{modbusBaudIndex}));
+    add(key::modbusTimeout, modbusTimeout);
     for (std::int32_t row = 0; row < modbusRowCount; ++row)
         for (std::int32_t c = 0; c < modbusColumnCount; ++c)
-            add(u"modbusRows[" + DecimalText(row) + u"]." + WideAscii(modbusColumns[c].key),
-                m.modbusCells[c][row]);
+            add(key::In(key::At(key::modbusRows, row), modbusColumns[c].key), modbusCells[c][row]);
     return all;
 }
 } // namespace
