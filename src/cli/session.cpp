@@ -123,10 +123,18 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
 }
 
 std::string FirmwareVersion(const FoundConverter& found) {
-    std::optional<std::string> version;
-    if (found.reply.outcome.nmea) version = found.reply.outcome.nmea->settings.firmwareVersion;
-    if (found.reply.outcome.modbus) version = found.reply.outcome.modbus->firmwareVersion;
-    return version ? Latin1ToUtf8(*version) : std::string();
+    const ReplyOutcome& reply = found.reply.outcome;
+    const std::optional<MainFunction> function = DecodedFunction(reply);
+    if (!function) return "";
+    switch (*function) {
+    case MainFunction::NmeaToSdi12:
+        return Latin1ToUtf8(reply.nmea->settings.firmwareVersion);
+    case MainFunction::ModbusToSdi12:
+        return Latin1ToUtf8(reply.modbus->firmwareVersion.value_or(""));
+    case MainFunction::Sdi12ToRs232:
+        return ""; // its image carries none
+    }
+    return "";
 }
 
 std::string ConverterLine(const FoundConverter& found) {
