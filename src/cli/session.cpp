@@ -23,6 +23,10 @@ std::u16string widePath(const std::string& path) {
     return wide ? *wide : std::u16string();
 }
 
+std::string tagOf(MainFunction function) {
+    return imageTagPrefix + std::string(1, ImageTagDigit(function));
+}
+
 // Why bytes that are neither a settings text nor a whole configuration image are neither, in words
 // about the file: its encoding, its tag, its size.
 std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const ReplyOutcome& file) {
@@ -32,15 +36,23 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
         bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
                               (bytes[0] == 0xFE && bytes[1] == 0xFF) || bytes[0] == 0 || bytes[1] == 0);
     if (utf16) return "its text is UTF-16 (" + size + "); save it as UTF-8";
-    if (file.found.tag == ReplyTag::None) return size + " with no ~ZOR1, ~ZOR2 or ~ZOR3 tag";
-    const std::string tag(bytes.begin() + file.found.position,
-                          bytes.begin() + file.found.position + tagLength);
+    if (file.found.tag == ReplyTag::None) {
+        std::string tags;
+        for (const MainFunction function : allMainFunctions)
+            tags += (tags.empty()                          ? ""
+                     : function == allMainFunctions.back() ? " or "
+                                                           : ", ") +
+                    tagOf(function);
+        return size + " with no " + tags + " tag";
+    }
+    const ReceivedBytes image{bytes.data() + file.found.position,
+                              static_cast<std::int32_t>(bytes.size()) - file.found.position};
+    const std::string tag = imageTagPrefix + std::string(1, ImageTagDigitAt(image));
     if (file.detection == Detection::Overflow)
         return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
                ", too far in for a configuration";
-    const int whole = file.found.tag == ReplyTag::Zor1   ? zor1::length
-                      : file.found.tag == ReplyTag::Zor2 ? zor2::sentLength
-                                                         : zor3::length;
+    const std::optional<MainFunction> function = MainFunctionOfTagDigit(ImageTagDigitAt(image));
+    const int whole = function ? SentImageLength(*function) : 0;
     return std::to_string(bytes.size() - static_cast<std::size_t>(file.found.position)) + " bytes from its " +
            tag + " tag on, where a whole " + tag + " configuration has " + std::to_string(whole);
 }
@@ -123,18 +135,7 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
 }
 
 std::string FirmwareVersion(const FoundConverter& found) {
-    const ReplyOutcome& reply = found.reply.outcome;
-    const std::optional<MainFunction> function = DecodedFunction(reply);
-    if (!function) return "";
-    switch (*function) {
-    case MainFunction::NmeaToSdi12:
-        return Latin1ToUtf8(reply.nmea->settings.firmwareVersion);
-    case MainFunction::ModbusToSdi12:
-        return Latin1ToUtf8(reply.modbus->firmwareVersion.value_or(""));
-    case MainFunction::Sdi12ToRs232:
-        return ""; // its image carries none
-    }
-    return "";
+    return Latin1ToUtf8(found.form.firmwareVersion); // what the reply wrote into a fresh record
 }
 
 std::string ConverterLine(const FoundConverter& found) {

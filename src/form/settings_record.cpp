@@ -126,6 +126,24 @@ std::vector<NamedSetting> namedSettings(const FormModel& m) {
             add(key::In(key::At(key::modbusRows, row), modbusColumns[c].key), modbusCells[c][row]);
     return all;
 }
+// The main function whose decoded image the outcome holds (only a complete one holds any).
+std::optional<MainFunction> decodedFunction(const ReplyOutcome& outcome) {
+    for (const MainFunction function : allMainFunctions) {
+        switch (function) {
+        case MainFunction::NmeaToSdi12:
+            if (outcome.nmea) return function;
+            break;
+        case MainFunction::ModbusToSdi12:
+            if (outcome.modbus) return function;
+            break;
+        case MainFunction::Sdi12ToRs232:
+            if (outcome.serial) return function;
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 NmeaSettings NmeaSettingsOf(const FormModel& model) {
@@ -147,25 +165,8 @@ void TakeNmeaSettings(FormModel& model, const NmeaSettings& settings) {
     model.averagingBufferLength = settings.averagingBufferLength;
 }
 
-std::optional<MainFunction> DecodedFunction(const ReplyOutcome& outcome) {
-    for (const MainFunction function : allMainFunctions) {
-        switch (function) {
-        case MainFunction::NmeaToSdi12:
-            if (outcome.nmea) return function;
-            break;
-        case MainFunction::ModbusToSdi12:
-            if (outcome.modbus) return function;
-            break;
-        case MainFunction::Sdi12ToRs232:
-            if (outcome.serial) return function;
-            break;
-        }
-    }
-    return std::nullopt;
-}
-
 void ApplyReply(FormModel& model, const ReplyOutcome& outcome, ReplyOrigin origin) {
-    if (const std::optional<MainFunction> function = DecodedFunction(outcome)) {
+    if (const std::optional<MainFunction> function = decodedFunction(outcome)) {
         switch (*function) {
         case MainFunction::NmeaToSdi12:
             applyIdentity(model, *outcome.nmea);
@@ -220,7 +221,7 @@ BuildResult BuildImage(FormModel& model) {
 
 FormModel FileContent(const ReplyOutcome& file) {
     FormModel content;
-    const std::optional<MainFunction> function = DecodedFunction(file);
+    const std::optional<MainFunction> function = decodedFunction(file);
     if (!function) return content;
     const auto identity = [&content](const DecodedIdentity& image) {
         content.address = image.address;

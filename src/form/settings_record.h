@@ -24,9 +24,6 @@ void TakeNmeaSettings(FormModel& model, const NmeaSettings& settings);
 // image. An incomplete one writes nothing.
 void ApplyReply(FormModel& model, const ReplyOutcome& outcome, ReplyOrigin origin);
 
-// The main function whose decoded image the outcome holds (only a complete one holds any).
-std::optional<MainFunction> DecodedFunction(const ReplyOutcome& outcome);
-
 // The image of the record's main function after every check "Send Settings" makes. For "NMEA0183 to
 // SDI12 Slave" the lengthened sentence identifiers are kept in the record, also when a later check fails.
 // Not ok with step 0 when no main function is selected.

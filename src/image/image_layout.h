@@ -82,4 +82,17 @@ constexpr std::int32_t SerialNumberOffset(MainFunction function) {
 
 inline constexpr std::int32_t largestImageLength = zor1::length;
 
+// The length of the image the program sends and saves.
+constexpr std::int32_t SentImageLength(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return zor1::length;
+    case MainFunction::ModbusToSdi12:
+        return zor2::sentLength;
+    case MainFunction::Sdi12ToRs232:
+        return zor3::length;
+    }
+    return 0;
+}
+
 } // namespace zor
