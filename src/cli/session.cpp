@@ -23,8 +23,11 @@ std::u16string widePath(const std::string& path) {
     return wide ? *wide : std::u16string();
 }
 
-std::string tagOf(MainFunction function) {
-    return imageTagPrefix + std::string(1, ImageTagDigit(function));
+// "~ZOR1": appended rather than concatenated, as GCC 12 warns (wrongly) of an overlap on the MinGW build.
+std::string tagOf(char digit) {
+    std::string tag(imageTagPrefix);
+    tag += digit;
+    return tag;
 }
 
 // Why bytes that are neither a settings text nor a whole configuration image are neither, in words
@@ -38,16 +41,15 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
     if (utf16) return "its text is UTF-16 (" + size + "); save it as UTF-8";
     if (file.found.tag == ReplyTag::None) {
         std::string tags;
-        for (const MainFunction function : allMainFunctions)
-            tags += (tags.empty()                          ? ""
-                     : function == allMainFunctions.back() ? " or "
-                                                           : ", ") +
-                    tagOf(function);
+        for (const MainFunction function : allMainFunctions) {
+            if (!tags.empty()) tags += function == allMainFunctions.back() ? " or " : ", ";
+            tags += tagOf(ImageTagDigit(function));
+        }
         return size + " with no " + tags + " tag";
     }
     const ReceivedBytes image{bytes.data() + file.found.position,
                               static_cast<std::int32_t>(bytes.size()) - file.found.position};
-    const std::string tag = imageTagPrefix + std::string(1, ImageTagDigitAt(image));
+    const std::string tag = tagOf(ImageTagDigitAt(image));
     if (file.detection == Detection::Overflow)
         return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
                ", too far in for a configuration";

@@ -32,8 +32,10 @@ inline constexpr char baudIndex[] = "baudIndex";
 
 // "registerSets[3]": an entry of a list.
 inline std::string At(std::string_view list, std::int32_t index) {
-    std::string name(list);
-    name += "[" + std::to_string(index) + "]";
+    std::string name(list); // appended: GCC 12 warns (wrongly) of an overlap on concatenation
+    name += '[';
+    name += std::to_string(index);
+    name += ']';
     return name;
 }
 
