@@ -54,7 +54,7 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
         return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
                ", too far in for a configuration";
     const std::optional<MainFunction> function = MainFunctionOfTagDigit(ImageTagDigitAt(image));
-    const int whole = function ? SentImageLength(*function) : 0;
+    const int whole = function ? ImageFactsOf(*function).sentLength : 0;
     return std::to_string(bytes.size() - static_cast<std::size_t>(file.found.position)) + " bytes from its " +
            tag + " tag on, where a whole " + tag + " configuration has " + std::to_string(whole);
 }

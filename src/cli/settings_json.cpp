@@ -314,8 +314,7 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
         const json& sets = j[key::registerSets];
         if (!r.list(sets, key::registerSets, registerSetCount)) return false;
         for (std::size_t k = 0; k < sets.size(); ++k)
-            if (!readRegisterSet(r, sets[k], key::At(key::registerSets, static_cast<std::int32_t>(k)), s, k))
-                return false;
+            if (!readRegisterSet(r, sets[k], key::At(key::registerSets, k), s, k)) return false;
         if (!checkTypedDecimals(r, sets, s)) return false;
     }
     if (j.contains(key::averaging)) {
@@ -341,8 +340,7 @@ bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
         if (!r.list(flags, key::flagBytes1to9, registerSetCount - 1)) return false;
         for (std::size_t k = 0; k < flags.size(); ++k) {
             std::int64_t v = 0;
-            if (!r.integer(flags[k], key::At(key::flagBytes1to9, static_cast<std::int32_t>(k)), 0, 255, v))
-                return false;
+            if (!r.integer(flags[k], key::At(key::flagBytes1to9, k), 0, 255, v)) return false;
             s.flagBytes[k + 1] = static_cast<std::int32_t>(v);
         }
     }
@@ -359,7 +357,7 @@ bool readModbus(Reader& r, const json& j, FormModel& cells) {
         const json& rows = j[key::modbusRows];
         if (!r.list(rows, key::modbusRows, modbusRowCount)) return false;
         for (std::size_t row = 0; row < rows.size(); ++row) {
-            const std::string where = key::At(key::modbusRows, static_cast<std::int32_t>(row));
+            const std::string where = key::At(key::modbusRows, row);
             const json& cellsOfRow = rows[row];
             std::vector<std::string_view> keys;
             for (const ModbusColumn& column : modbusColumns)

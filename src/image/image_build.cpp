@@ -64,7 +64,7 @@ bool startImage(BuildResult& result, MainFunction function, const IdentityFields
     if (result.failure.step != 0) return false;
     writeTag(result.image, function);
     writeAddress(result.image, identity.address);
-    writeSerialNumber(result.image, SerialNumberOffset(function), identity.serialNumber);
+    writeSerialNumber(result.image, ImageFactsOf(function).serialNumberOffset, identity.serialNumber);
     return true;
 }
 

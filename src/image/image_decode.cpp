@@ -65,7 +65,8 @@ template <typename Decoded>
 Decoded decodeIdentity(const ReceivedBytes& image, ReplyOrigin origin, MainFunction function) {
     Decoded decoded;
     decoded.address = readWideText(image, addressOffset, 1);
-    decoded.serialNumberAsHeld = readWideText(image, SerialNumberOffset(function), serialNumberLength);
+    decoded.serialNumberAsHeld =
+        readWideText(image, ImageFactsOf(function).serialNumberOffset, serialNumberLength);
     if (origin == ReplyOrigin::Port) decoded.serialNumber = decoded.serialNumberAsHeld;
     return decoded;
 }

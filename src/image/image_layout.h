@@ -68,31 +68,24 @@ inline constexpr std::int32_t baudOffset = 6;
 inline constexpr std::int32_t trailerOffset = 15;
 } // namespace zor3
 
-// Where each image holds the "Serial Number": the builder and the decoder both ask here.
-constexpr std::int32_t SerialNumberOffset(MainFunction function) {
-    switch (function) {
-    case MainFunction::NmeaToSdi12:
-    case MainFunction::ModbusToSdi12:
-        return 6;
-    case MainFunction::Sdi12ToRs232:
-        return 7;
-    }
-    return 0;
-}
-
 inline constexpr std::int32_t largestImageLength = zor1::length;
 
-// The length of the image the program sends and saves.
-constexpr std::int32_t SentImageLength(MainFunction function) {
+// What the builder, the decoder and zor-config ask of each image.
+struct ImageFacts {
+    std::int32_t serialNumberOffset;
+    std::int32_t sentLength; // of the image the program sends and saves
+};
+
+constexpr ImageFacts ImageFactsOf(MainFunction function) {
     switch (function) {
     case MainFunction::NmeaToSdi12:
-        return zor1::length;
+        return {6, zor1::length};
     case MainFunction::ModbusToSdi12:
-        return zor2::sentLength;
+        return {6, zor2::sentLength};
     case MainFunction::Sdi12ToRs232:
-        return zor3::length;
+        return {7, zor3::length};
     }
-    return 0;
+    return {};
 }
 
 } // namespace zor

@@ -31,7 +31,8 @@ inline constexpr char baud[] = "baud";
 inline constexpr char baudIndex[] = "baudIndex";
 
 // "registerSets[3]": an entry of a list.
-inline std::string At(std::string_view list, std::int32_t index) {
+template <typename Index>
+std::string At(std::string_view list, Index index) {
     std::string name(list); // appended: GCC 12 warns (wrongly) of an overlap on concatenation
     name += '[';
     name += std::to_string(index);
