@@ -27,6 +27,19 @@ bool swallowedByTextField(const platform::Message& message) {
     return key == platform::key::Tab || (key == platform::key::Enter && !field->multiline);
 }
 
+// Once the message is handled, not at each notice it sent on the way: the record shown into forty fields
+// is one change, and the comparison behind the title's mark would otherwise run forty times. Of the
+// ticks, only a top-level window's run jobs that change settings; the lights' blinks do not.
+bool mayChangeSettings(const platform::Message& message) {
+    using namespace platform::msg;
+    if (message.message == Timer) {
+        const Widget* target = Widget::fromWindow(message.window);
+        return target != nullptr && target->isTopLevel();
+    }
+    return message.message == LeftUp || message.message == RightUp || message.message == KeyDown ||
+           message.message == Char;
+}
+
 } // namespace
 
 bool isEditControl(platform::WindowHandle window) {
@@ -41,9 +54,12 @@ bool isEditControl(platform::WindowHandle window) {
 }
 
 void handleLoopMessage(const platform::Message& message) {
-    if (swallowedByTextField(message)) return;
-    platform::translateMessage(message);
-    platform::dispatchMessage(message);
+    if (!swallowedByTextField(message)) {
+        platform::translateMessage(message);
+        platform::dispatchMessage(message);
+    }
+    if (toolkit.eventsEnabled && toolkit.afterInput != nullptr && mayChangeSettings(message))
+        toolkit.afterInput();
 }
 
 void beginMessageLoop() {

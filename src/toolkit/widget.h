@@ -250,7 +250,7 @@ struct ToolkitState {
     // Asked before what the user typed into a field is taken (not for a text the program sets); false
     // puts the field's text back as it was.
     bool (*mayTypeIntoField)(Widget& field) = nullptr;
-    // After a click, a key, a field's notice or a timer tick was handled: what shows the state they
+    // After a click, a key or a timer tick from the loop was handled: what shows the state they
     // may have changed (the title's mark of unsent settings).
     void (*afterInput)() = nullptr;
     std::uintptr_t graphicsToken = 0;

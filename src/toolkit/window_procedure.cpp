@@ -412,9 +412,6 @@ LResult widgetProcedure(WindowHandle window, std::uint32_t message, WParam first
     default:
         break;
     }
-    if (message == msg::LeftUp || message == msg::RightUp || message == msg::KeyDown ||
-        message == msg::Command || message == msg::Timer)
-        gated(toolkit.afterInput);
     return defaultProcedure(window, message, first, second);
 }
 

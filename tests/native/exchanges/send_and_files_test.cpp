@@ -261,7 +261,10 @@ TEST_F(SendAndFiles, AFileASendWouldRefuseIsNotOpened) {
         {sim::Function::Nmea,
          {{286, {0, 0, 0, 0}}},
          u"\"Averaging Sample Rate (s)\" must be a whole number from 1 to 2147483647"},
-        {sim::Function::Nmea, {{294, {0, 0, 0, 0}}}, period},           // averaging on, no sample
+        {sim::Function::Nmea,
+         {{294, {0, 0, 0, 0}}},
+         u"\"Averaging Sample Rate (s)\" must be no longer than \"Averaging Period (s)\" (at least one "
+         u"sample)"},                                                   // averaging on, no sample
         {sim::Function::Nmea, {{294, {61, 0, 0, 0}}}, period},          // one more than the buffer
         {sim::Function::Nmea, {{294, {61, 0, 0, 0}}, {302, {0}}}, u""}, // the same, averaging off
     };
