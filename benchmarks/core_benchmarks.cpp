@@ -4,7 +4,7 @@
 //   -DZOR_BENCHMARKS=ON cmake --build build-bench --target core_benchmarks &&
 //   build-bench/benchmarks/core_benchmarks
 #include "converter_model/factory_settings.h"
-#include "image/reply_outcome.h"
+#include "link/reply_outcome.h"
 #include "nmea/parameter_field.h"
 #include "nmea/sentence_catalogue.h"
 #include "toolkit/text_buffer.h"

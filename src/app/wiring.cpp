@@ -10,7 +10,6 @@
 #include "form/realtime_view_widgets.h"
 #include "form/take_picked_sentence.h"
 #include "form/unsent_question.h"
-#include "image/reply_trailer.h"
 #include "link/converter_commands.h"
 #include "link/exchange_owner.h"
 #include "link/link_hooks.h"
@@ -32,7 +31,6 @@ void WireSubsystems() {
         &mainForm.sentence.pickButton, &mainForm.commPort.rescanButton};
     linkHooks.clearIndicatorBlinks = ClearIndicatorBlinks;
     linkHooks.applyReply = ApplyReplyToForm;
-    linkHooks.replyComplete = ReplyReachedTrailer;
     linkHooks.sendChecked = SendChecked;
 
     nmeaHooks.takePickedSentence = TakePickedSentence;

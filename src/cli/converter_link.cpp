@@ -114,8 +114,7 @@ QueryResult ConverterLink::query() {
         }
         count += static_cast<std::int32_t>(read.count);
         result.outcome = RecogniseReply(buffer.data(), count, ReplyOrigin::Port);
-        if (!ReplyReadsOn(buffer.data(), count, result.outcome.complete, platform::tickCountMs() - queryAtMs))
-            break;
+        if (!ReplyReadsOn(result.outcome, count, platform::tickCountMs() - queryAtMs)) break;
         SleepMs(replyReadOnStepMs);
     }
     result.readOk = true;

@@ -3,7 +3,7 @@
 // images and command bytes written in one write each. Each exchange is one bounded step.
 #pragma once
 
-#include "image/reply_outcome.h"
+#include "link/reply_outcome.h"
 #include "platform/port.h"
 
 #include <cstdint>

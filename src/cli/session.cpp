@@ -39,7 +39,7 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
         bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
                               (bytes[0] == 0xFE && bytes[1] == 0xFF) || bytes[0] == 0 || bytes[1] == 0);
     if (utf16) return "its text is UTF-16 (" + size + "); save it as UTF-8";
-    if (file.found.tag == ReplyTag::None) {
+    if (!file.found.function) {
         std::string tags;
         for (const MainFunction function : allMainFunctions) {
             if (!tags.empty()) tags += function == allMainFunctions.back() ? " or " : ", ";
@@ -47,14 +47,11 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
         }
         return size + " with no " + tags + " tag";
     }
-    const ReceivedBytes image{bytes.data() + file.found.position,
-                              static_cast<std::int32_t>(bytes.size()) - file.found.position};
-    const std::string tag = tagOf(ImageTagDigitAt(image));
+    const std::string tag = tagOf(ImageTagDigit(*file.found.function));
     if (file.detection == Detection::Overflow)
         return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
                ", too far in for a configuration";
-    const std::optional<MainFunction> function = MainFunctionOfTagDigit(ImageTagDigitAt(image));
-    const int whole = function ? ImageFactsOf(*function).sentLength : 0;
+    const int whole = ImageFactsOf(*file.found.function).sentLength;
     return std::to_string(bytes.size() - static_cast<std::size_t>(file.found.position)) + " bytes from its " +
            tag + " tag on, where a whole " + tag + " configuration has " + std::to_string(whole);
 }
@@ -183,7 +180,7 @@ bool StartsLikeJson(const std::vector<std::uint8_t>& bytes) {
 
 int RecogniseConfigBytes(const std::string& path, std::vector<std::uint8_t>& bytes, ReplyOutcome& file) {
     if (bytes.size() > static_cast<std::size_t>(receiveBufferSize)) bytes.resize(receiveBufferSize);
-    file = RecogniseConfigFile(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+    file = RecogniseReply(bytes.data(), static_cast<std::int32_t>(bytes.size()), ReplyOrigin::File);
     if (file.detection == Detection::Detected && file.complete) return exitOk;
     PrintError(path + " is not a settings file: " + notSettingsReason(bytes, file));
     return exitNotSettings;

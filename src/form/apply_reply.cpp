@@ -5,14 +5,12 @@
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
 #include "form/settings_record.h"
-#include "image/reply_outcome.h"
 #include "platform/dialogs.h"
 
 namespace zor {
 
-void ApplyReplyToForm(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
+void ApplyReplyToForm(const ReplyOutcome& outcome, bool fromFile) {
     const ReplyOrigin origin = fromFile ? ReplyOrigin::File : ReplyOrigin::Port;
-    const ReplyOutcome outcome = RecogniseReply(buffer, count, origin);
     if (fromFile && outcome.complete) {
         // A file is taken only as a whole that "Send Settings" would accept; a converter's reply is shown
         // as the converter holds it.

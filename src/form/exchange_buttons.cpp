@@ -8,7 +8,6 @@
 #include "form/settings_record.h"
 #include "form/unsent_question.h"
 #include "image/ascii_text.h"
-#include "image/reply_outcome.h"
 #include "link/converter_commands.h"
 #include "link/converter_query.h"
 #include "link/detection_status.h"
@@ -39,12 +38,11 @@ inline constexpr char16_t cutAnswerText[] = u"The answer was incomplete and noth
 inline constexpr char16_t notSentText[] = u"The settings were not sent";
 inline constexpr char16_t otherConverterTitle[] = u"Another Converter";
 
-// The image of the record written; a failed write closes the port, and the converter has to be found
+// The image built at the click written; a failed write closes the port, and the converter has to be found
 // again before the next exchange.
 void writeSettings() {
-    const BuildResult built = BuildImage(formModel);
-    if (!built.ok) return; // checked at the click; the record cannot change while the query is out
-    const platform::PortResult written = WriteSettingsImage(built.image.bytes.data(), built.image.length);
+    const ConfigImage& image = mainForm.imageToSend;
+    const platform::PortResult written = WriteSettingsImage(image.bytes.data(), image.length);
     if (written.ok()) {
         converterHeld = formModel;
         mainForm.settingsFromFile = false;
@@ -103,13 +101,15 @@ void SendSettingsClicked(Widget&) {
     if (!MayGoAhead(UserAction::SendSettings)) return;
     const std::optional<BuildResult> built = BuildSelectedImage();
     if (!built || !built->ok) return;
+    // The record cannot change while the query is out: this image is what goes, unless the converter
+    // keeps a serial number of its own.
+    mainForm.imageToSend = built->image;
     if (!SendQuery(ReplyPurpose::SendCheck)) writeSettings(); // the write then says why the port fails
 }
 
-void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
-    const ReplyOutcome reply = RecogniseReply(buffer, count, ReplyOrigin::Port);
+void SendChecked(const ReplyOutcome& reply) {
     if (!reply.complete) {
-        SetStatus(reply.found.tag == ReplyTag::None ? notAnsweredText : cutAnswerText);
+        SetStatus(reply.found.function ? cutAnswerText : notAnsweredText);
         return;
     }
     // Who answered, read as any reply is read into a record.
@@ -131,6 +131,9 @@ void SendChecked(const std::uint8_t* buffer, std::int32_t count) {
         formModel.serialNumber = written;
         mainForm.identity.serialNumberField.setText(written.c_str());
         ForgetFieldEdit(mainForm.identity.serialNumberField);
+        const BuildResult rebuilt = BuildImage(formModel);
+        if (!rebuilt.ok) return;
+        mainForm.imageToSend = rebuilt.image;
     }
     writeSettings();
 }

@@ -2,18 +2,17 @@
 // "Save Config" and "Open Config" (a firmware file chosen there starts the firmware update).
 #pragma once
 
-#include <cstdint>
-
+#include "link/reply_outcome.h"
 #include "toolkit/widget.h"
 
 namespace zor {
 
 void ReadSettingsClicked(Widget& button);
 // "Send Settings" asks the converter on the port who it is first (the query); SendChecked has its reply
-// (count 0 when none came): the settings are written to the converter they were read from, or to another
-// one only when the technician confirms, and that one keeps its own serial number.
+// recognised (nothing found when none came): the settings are written to the converter they were read from,
+// or to another one only when the technician confirms, and that one keeps its own serial number.
 void SendSettingsClicked(Widget& button);
-void SendChecked(const std::uint8_t* buffer, std::int32_t count);
+void SendChecked(const ReplyOutcome& reply);
 void SaveConfigClicked(Widget& button);
 void OpenConfigClicked(Widget& button);
 

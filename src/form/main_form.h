@@ -3,6 +3,7 @@
 #pragma once
 
 #include "image/baud_rates.h"
+#include "image/config_image.h"
 #include "image/image_layout.h"
 #include "image/main_function.h"
 #include "image/modbus_columns.h"
@@ -124,6 +125,8 @@ struct MainForm {
     std::vector<const Widget*> notEnteredFields;
     // The record was last filled from a file, not from a converter.
     bool settingsFromFile = false;
+    // The image "Send Settings" built at its click, written once the converter on the port has answered.
+    ConfigImage imageToSend;
 };
 
 // The program's one form; its widgets live for the whole run.

@@ -4,7 +4,7 @@
 
 #include "form/form_model.h"
 #include "image/image_build.h"
-#include "image/reply_outcome.h"
+#include "link/reply_outcome.h"
 
 #include <cstdint>
 #include <string>

@@ -51,8 +51,4 @@ std::u16string FileWriteErrorText(std::uint32_t code) {
     return u"File Write Error " + DecimalText(static_cast<std::int64_t>(code));
 }
 
-ReplyOutcome RecogniseConfigFile(const std::uint8_t* bytes, std::int32_t count) {
-    return RecogniseReply(bytes, count, ReplyOrigin::File);
-}
-
 } // namespace zor

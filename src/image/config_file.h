@@ -1,9 +1,8 @@
 // Configuration files: exactly the image "Send Settings" would write, 326, 80 or 18 bytes, with no
-// header. This is the part without a window: what a save writes and in which order, how the bytes of
-// an opened file are recognised, and the texts shown. The file handle itself belongs to the caller.
+// header. This is the part without a window: what a save writes and in which order, and the texts
+// shown; an opened file is recognised as a reply (link/reply_outcome.h). The file handle itself belongs to
+// the caller.
 #pragma once
-
-#include "image/reply_outcome.h"
 
 #include <array>
 #include <cstdint>
@@ -52,15 +51,5 @@ SavedFile SaveConfigImage(const char16_t* target, const std::uint8_t* bytes, std
 
 // "File Write Error " code: what the status line says of a save that failed.
 std::u16string FileWriteErrorText(std::uint32_t code);
-
-// Opening a configuration: a pending scan step is stopped, the receive buffer is zeroed before the one
-// read (up to 8192 bytes), so nothing of an earlier read can be taken for part of the file, and the
-// bytes are recognised as a reply from a file. The file handle stands in the port handle's place only
-// for the read and is closed once; the recognition runs with the port handle back, so a scan that goes
-// on after a file without a tag closes the port it was trying and never the file a second time.
-
-// The bytes read from a configuration file. A file saved by the program in any main function is
-// complete in its own layout; "Serial Number" and converterStateFlags are never taken from a file.
-ReplyOutcome RecogniseConfigFile(const std::uint8_t* bytes, std::int32_t count);
 
 } // namespace zor

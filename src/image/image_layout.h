@@ -3,7 +3,6 @@
 #pragma once
 
 #include "image/main_function.h"
-#include "link/converter_detection.h"
 
 #include <cstdint>
 
@@ -69,6 +68,26 @@ inline constexpr std::int32_t trailerOffset = 15;
 } // namespace zor3
 
 inline constexpr std::int32_t largestImageLength = zor1::length;
+
+// Every image opens with its tag: "~ZOR" and the digit of its main function (main_function.h).
+inline constexpr std::int32_t tagLength = static_cast<std::int32_t>(sizeof imageTagPrefix - 1) + 1;
+// A reply, or a file, is read into a receive buffer of this many bytes.
+inline constexpr std::int32_t receiveBufferSize = 8192;
+
+// The last position in the receive buffer where a main function's tag is taken: beyond it the image
+// would not fit. "~ZOR1" stops at 7792, its 326 bytes fitting with room to spare; the others where
+// their reply would run past the end.
+constexpr std::int32_t LastTagPosition(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return 7792;
+    case MainFunction::ModbusToSdi12:
+        return receiveBufferSize - zor2::replyLength;
+    case MainFunction::Sdi12ToRs232:
+        return receiveBufferSize - zor3::length;
+    }
+    return -1;
+}
 
 // What the builder, the decoder and zor-config ask of each image.
 struct ImageFacts {

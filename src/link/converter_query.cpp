@@ -1,6 +1,5 @@
 #include "link/converter_query.h"
 
-#include "link/converter_detection.h"
 #include "link/detection_status.h"
 #include "link/link_hooks.h"
 #include "link/link_state.h"
@@ -23,53 +22,71 @@ bool SendQuery(ReplyPurpose purpose) {
     return true;
 }
 
-void ReplyJob(Widget&) {
-    Widget& mainWindow = *converterLink.widgets.mainWindow;
-    KillJob(mainWindow);
-    const std::int32_t before = converterLink.replyReceived;
-    platform::PortResult read = ReadQueryReply(converterLink.portHandle, converterLink.receiveBuffer, before);
-    converterLink.replyReceived = 0;
-    if (read.ok()) {
-        read.count += static_cast<std::uint32_t>(before);
-        const auto count = static_cast<std::int32_t>(read.count);
-        const std::uint8_t* received = converterLink.receiveBuffer;
-        const std::uint32_t sinceQuery = platform::tickCountMs() - converterLink.queryAtMs;
-        if (ReplyReadsOn(received, count, ReplyComplete(received, count), sinceQuery)) {
-            // The tag is in, the rest is still on its way: one more bounded read, nothing sent.
-            converterLink.replyReceived = count;
-            ShowLinkStatus(BytesReadText(count));
-            SetJob(mainWindow, replyReadOnStepMs, ReplyJob);
-            return;
-        }
-    }
-    HandleReplyRead(read, false);
-}
+namespace {
 
-void HandleReplyRead(const platform::PortResult& read, bool fromFile) {
+// Whether the reply in hand answers the query "Send Settings" writes first; the next one reads settings.
+bool takeSendCheck(bool fromFile) {
     const bool sendCheck = !fromFile && converterLink.replyPurpose == ReplyPurpose::SendCheck;
     converterLink.replyPurpose = ReplyPurpose::Settings;
-    if (sendCheck) {
-        FormSendChecked(converterLink.receiveBuffer, read.ok() ? static_cast<std::int32_t>(read.count) : 0);
+    return sendCheck;
+}
+
+// What the bytes read, recognised once, lead to: the scan stopped or continued, the outcome handed up.
+void handleReply(const ReplyOutcome& outcome, std::int32_t count, bool fromFile) {
+    if (takeSendCheck(fromFile)) {
+        FormSendChecked(outcome);
         return;
     }
-    if (!read.ok()) {
-        ShowLinkStatus(FileReadErrorText(static_cast<std::int32_t>(read.error)));
-        return;
-    }
-    const auto count = static_cast<std::int32_t>(read.count);
     ShowLinkStatus(BytesReadText(count));
-    const DetectionResult detection = DetectConverter(converterLink.receiveBuffer, count);
-    ShowLinkStatus(detection.status);
-    switch (detection.detection) {
+    switch (outcome.detection) {
     case Detection::Overflow:
+        ShowLinkStatus(outcome.status);
         return;
     case Detection::NotDetected:
+        ShowLinkStatus(outcome.status);
         ContinueScanAfterSilence();
         return;
     case Detection::Detected:
         EndScanOnReply();
-        FormApplyReply(converterLink.receiveBuffer, count, fromFile);
+        FormApplyReply(outcome, fromFile);
         return;
+    }
+}
+
+} // namespace
+
+void ReplyJob(Widget&) {
+    Widget& mainWindow = *converterLink.widgets.mainWindow;
+    KillJob(mainWindow);
+    const std::int32_t before = converterLink.replyReceived;
+    const platform::PortResult read =
+        ReadQueryReply(converterLink.portHandle, converterLink.receiveBuffer, before);
+    converterLink.replyReceived = 0;
+    if (!read.ok()) {
+        HandleReplyRead(read, false);
+        return;
+    }
+    const std::int32_t count = before + static_cast<std::int32_t>(read.count);
+    const ReplyOutcome outcome = RecogniseReply(converterLink.receiveBuffer, count, ReplyOrigin::Port);
+    if (ReplyReadsOn(outcome, count, platform::tickCountMs() - converterLink.queryAtMs)) {
+        // The tag is in, the rest is still on its way: one more bounded read, nothing sent.
+        converterLink.replyReceived = count;
+        ShowLinkStatus(BytesReadText(count));
+        SetJob(mainWindow, replyReadOnStepMs, ReplyJob);
+        return;
+    }
+    handleReply(outcome, count, false);
+}
+
+void HandleReplyRead(const platform::PortResult& read, bool fromFile) {
+    if (read.ok()) {
+        const auto count = static_cast<std::int32_t>(read.count);
+        const ReplyOrigin origin = fromFile ? ReplyOrigin::File : ReplyOrigin::Port;
+        handleReply(RecogniseReply(converterLink.receiveBuffer, count, origin), count, fromFile);
+    } else if (takeSendCheck(fromFile)) {
+        FormSendChecked(ReplyOutcome{});
+    } else {
+        ShowLinkStatus(FileReadErrorText(static_cast<std::int32_t>(read.error)));
     }
 }
 

@@ -19,8 +19,11 @@ bool SendQuery(ReplyPurpose purpose = ReplyPurpose::Settings);
 // HandleReplyRead with all the bytes read.
 void ReplyJob(Widget& mainWindow);
 
-// What follows the one read into the receive buffer: the read error, the tag search and its status,
-// the scan stopped or continued, and a tag's image handed to the form.
+// What follows the read into the receive buffer: the read error, or the bytes recognised once (as a
+// reply from a file when fromFile) with the status, the scan stopped or continued, and the outcome
+// handed to the form. An opened configuration file is read into the zeroed receive buffer with the file
+// handle standing in the port handle's place; it is recognised with the port handle back, so a scan that
+// goes on after a file without a tag closes the port it was trying, never the file a second time.
 void HandleReplyRead(const platform::PortResult& read, bool fromFile);
 
 } // namespace zor

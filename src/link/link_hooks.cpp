@@ -8,17 +8,12 @@ void FormClearIndicatorBlinks() {
     if (linkHooks.clearIndicatorBlinks != nullptr) linkHooks.clearIndicatorBlinks();
 }
 
-void FormApplyReply(const std::uint8_t* buffer, std::int32_t count, bool fromFile) {
-    if (linkHooks.applyReply != nullptr) linkHooks.applyReply(buffer, count, fromFile);
+void FormApplyReply(const ReplyOutcome& outcome, bool fromFile) {
+    if (linkHooks.applyReply != nullptr) linkHooks.applyReply(outcome, fromFile);
 }
 
-void FormSendChecked(const std::uint8_t* buffer, std::int32_t count) {
-    if (linkHooks.sendChecked != nullptr) linkHooks.sendChecked(buffer, count);
-}
-
-bool ReplyComplete(const std::uint8_t* buffer, std::int32_t count) {
-    if (linkHooks.replyComplete == nullptr) return true;
-    return linkHooks.replyComplete(buffer, count);
+void FormSendChecked(const ReplyOutcome& reply) {
+    if (linkHooks.sendChecked != nullptr) linkHooks.sendChecked(reply);
 }
 
 } // namespace zor

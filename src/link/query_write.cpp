@@ -1,7 +1,5 @@
 #include "link/query_write.h"
 
-#include "link/converter_detection.h"
-
 #include <cstring>
 
 namespace zor {
@@ -20,11 +18,9 @@ platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* rec
                               static_cast<std::uint32_t>(receiveBufferSize - received));
 }
 
-bool ReplyReadsOn(const std::uint8_t* receive, std::int32_t received, bool complete,
-                  std::uint32_t sinceQueryMs) {
-    if (complete || received >= receiveBufferSize || sinceQueryMs + replyReadOnStepMs >= replyReadLimitMs)
-        return false;
-    return DetectConverter(receive, received).detection == Detection::Detected;
+bool ReplyReadsOn(const ReplyOutcome& recognised, std::int32_t received, std::uint32_t sinceQueryMs) {
+    return recognised.detection == Detection::Detected && !recognised.complete &&
+           received < receiveBufferSize && sinceQueryMs + replyReadOnStepMs < replyReadLimitMs;
 }
 
 } // namespace zor

@@ -3,6 +3,7 @@
 // asleep.
 #pragma once
 
+#include "link/reply_outcome.h"
 #include "platform/port.h"
 
 #include <cstdint>
@@ -27,9 +28,8 @@ platform::PortResult ReadQueryReply(platform::PortHandle port, std::uint8_t* rec
 inline constexpr std::uint32_t replyReadLimitMs = 1000;
 inline constexpr std::uint32_t replyReadOnStepMs = 10;
 
-// Whether one more read is due: a reply tag among the received bytes, the reply not complete (its
-// trailer has not arrived), room left in the buffer, and time left since the query.
-bool ReplyReadsOn(const std::uint8_t* receive, std::int32_t received, bool complete,
-                  std::uint32_t sinceQueryMs);
+// Whether one more read is due: the received bytes, recognised, hold a reply tag but not yet its
+// trailer, room is left in the buffer, and time left since the query.
+bool ReplyReadsOn(const ReplyOutcome& recognised, std::int32_t received, std::uint32_t sinceQueryMs);
 
 } // namespace zor

@@ -1,4 +1,4 @@
-#include "toolkit/widget_painter.h"
+#include "toolkit/toolkit_hooks.h"
 
 #include "platform/gdi.h"
 #include "platform/window.h"

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "platform/graphics.h"
-#include "toolkit/widget_painter.h" // ReleaseTextObjects
+#include "toolkit/toolkit_hooks.h" // ReleaseTextObjects
 
 #include <cstdint>
 

@@ -3,8 +3,8 @@
 #include "platform/graphics_runtime.h"
 #include "platform/window.h"
 #include "toolkit/text_buffer.h"
+#include "toolkit/toolkit_hooks.h"
 #include "toolkit/widget.h"
-#include "toolkit/widget_painter.h"
 #include "toolkit/window_procedure.h"
 
 namespace zor {

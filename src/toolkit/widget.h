@@ -4,6 +4,7 @@
 
 #include "platform/types.h"
 #include "toolkit/text_buffer.h"
+#include "toolkit/toolkit_hooks.h"
 #include "toolkit/widget_colours.h"
 
 #include <cstdint>
@@ -237,8 +238,8 @@ struct Widget : WidgetColours, WidgetFields {
 
 void setTabOrder(Widget& a, Widget& b);
 
-// The toolkit's program-wide state.
-struct ToolkitState {
+// The toolkit's program-wide state, with the slots of its calls up (toolkit_hooks.h).
+struct ToolkitState : ToolkitHooks {
     bool eventsEnabled = false;
     std::int32_t openWindowCount = 0;
     Widget* focusedWidget = nullptr;
@@ -246,13 +247,6 @@ struct ToolkitState {
     Widget* openGroupTail = nullptr;
     char16_t defaultFontFace[33] = u"Arial";
     std::int32_t defaultFontSize = 10;
-    void (*exitHook)() = nullptr;
-    // Asked before what the user typed into a field is taken (not for a text the program sets); false
-    // puts the field's text back as it was.
-    bool (*mayTypeIntoField)(Widget& field) = nullptr;
-    // After a click, a key or a timer tick from the loop was handled: what shows the state they
-    // may have changed (the title's mark of unsent settings).
-    void (*afterInput)() = nullptr;
     std::uintptr_t graphicsToken = 0;
     bool graphicsStarted = false;
 };

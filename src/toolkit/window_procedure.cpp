@@ -4,8 +4,8 @@
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "toolkit/colour.h"
+#include "toolkit/toolkit_hooks.h"
 #include "toolkit/widget_create.h"
-#include "toolkit/widget_painter.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 #include "form/averaging_rules.h"
 #include "form/register_set_display.h"
 #include "form/settings_record.h"
-#include "image/reply_outcome.h"
 #include "link/converter_detection.h"
+#include "link/reply_outcome.h"
 
 #include <cstddef>
 #include <cstdint>

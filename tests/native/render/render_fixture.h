@@ -9,8 +9,8 @@
 #include "platform/headless/headless_graphics.h"
 #include "platform/window.h"
 #include "render/text_objects.h"
+#include "toolkit/toolkit_hooks.h"
 #include "toolkit/widget_create.h"
-#include "toolkit/widget_painter.h"
 
 #include <gtest/gtest.h>
 

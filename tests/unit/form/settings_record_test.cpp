@@ -2,7 +2,6 @@
 #include "form/register_set_display.h"
 #include "form/settings_record.h"
 #include "image/byte_order.h"
-#include "image/config_file.h"
 #include "support/random_nmea_image.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +62,7 @@ TEST(SettingsRecord, ValuesNotTakenKeepWhatTheFormHeld) {
     FormModel model;
     model.converterStateFlags = 0x10;
     model.averagingBufferLength = 33;
-    ApplyReply(model, RecogniseConfigFile(image.bytes.data(), image.length), ReplyOrigin::File);
+    ApplyReply(model, RecogniseReply(image.bytes.data(), image.length, ReplyOrigin::File), ReplyOrigin::File);
     EXPECT_EQ(model.converterStateFlags, 0x10);
     EXPECT_EQ(model.averagingBufferLength, 33);
     EXPECT_EQ(model.averagingPeriod, ReadI32(image.bytes.data() + 294) * ReadI32(image.bytes.data() + 286));

@@ -5,8 +5,8 @@
 #include "platform/window.h"
 #include "support/pump.h"
 #include "toolkit/colour.h"
+#include "toolkit/toolkit_hooks.h"
 #include "toolkit/widget_create.h"
-#include "toolkit/widget_painter.h"
 
 #include <gtest/gtest.h>
 

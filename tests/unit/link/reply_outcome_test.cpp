@@ -1,7 +1,7 @@
 #include "image/config_file.h"
 #include "image/image_build.h"
-#include "image/reply_outcome.h"
 #include "link/detection_status.h"
+#include "link/reply_outcome.h"
 #include "toolkit/decimal_text.h"
 
 #include <gtest/gtest.h>
@@ -36,22 +36,22 @@ TEST(ConverterDetection, FindsTheFirstTagInTheSearchOrderWhereverItStands) {
     ReceiveBuffer buffer;
     std::int32_t end = buffer.put(0, "noise~ZOR3..~ZOR2..~ZOR1", 24);
     TagSearch found = FindReplyTag(buffer.bytes.get(), end);
-    EXPECT_EQ(found.tag, ReplyTag::Zor1);
+    EXPECT_EQ(found.function, MainFunction::NmeaToSdi12);
     EXPECT_EQ(found.position, 19);
     buffer.put(19, "~ZOX1", 5);
     found = FindReplyTag(buffer.bytes.get(), end);
-    EXPECT_EQ(found.tag, ReplyTag::Zor2);
+    EXPECT_EQ(found.function, MainFunction::ModbusToSdi12);
     EXPECT_EQ(found.position, 12);
 
     // The buffer is a zero-terminated string: a tag behind a zero byte is not seen.
     buffer.put(0, "\0", 1);
-    EXPECT_EQ(FindReplyTag(buffer.bytes.get(), end).tag, ReplyTag::None);
+    EXPECT_FALSE(FindReplyTag(buffer.bytes.get(), end).function);
     // Nor is one beyond the count read, nor one cut by it.
     buffer.put(0, "~ZOR1", 5);
-    EXPECT_EQ(FindReplyTag(buffer.bytes.get(), 4).tag, ReplyTag::None);
-    EXPECT_EQ(FindReplyTag(buffer.bytes.get(), 5).tag, ReplyTag::Zor1);
-    EXPECT_EQ(FindReplyTag(buffer.bytes.get(), 0).tag, ReplyTag::None);
-    EXPECT_EQ(FindReplyTag(nullptr, 10).tag, ReplyTag::None);
+    EXPECT_FALSE(FindReplyTag(buffer.bytes.get(), 4).function);
+    EXPECT_EQ(FindReplyTag(buffer.bytes.get(), 5).function, MainFunction::NmeaToSdi12);
+    EXPECT_FALSE(FindReplyTag(buffer.bytes.get(), 0).function);
+    EXPECT_FALSE(FindReplyTag(nullptr, 10).function);
 }
 
 TEST(ConverterDetection, AFullBufferWithoutAZeroIsSearchedOnlyToItsEnd) {
@@ -59,7 +59,7 @@ TEST(ConverterDetection, AFullBufferWithoutAZeroIsSearchedOnlyToItsEnd) {
     std::memset(buffer.bytes.get(), 'x', receiveBufferSize);
     buffer.put(receiveBufferSize - 5, "~ZOR3", 5);
     const TagSearch found = FindReplyTag(buffer.bytes.get(), receiveBufferSize + 100);
-    EXPECT_EQ(found.tag, ReplyTag::Zor3);
+    EXPECT_EQ(found.function, MainFunction::Sdi12ToRs232);
     const ReplyOutcome outcome = RecogniseReply(buffer.bytes.get(), receiveBufferSize, ReplyOrigin::Port);
     EXPECT_EQ(outcome.detection, Detection::Overflow);
     EXPECT_EQ(outcome.status, u"Serial Rx Buffer Overflow");
@@ -156,7 +156,7 @@ TEST(ReplyOutcome, ASerialReplyFillsTheFormAndSwitchesIt) {
     EXPECT_EQ(outcome.serial->serialNumber, u"12345678");
     EXPECT_EQ(outcome.serial->modbusBaudIndex, 1);
 
-    outcome = RecogniseConfigFile(buffer.bytes.get(), end);
+    outcome = RecogniseReply(buffer.bytes.get(), end, ReplyOrigin::File);
     EXPECT_TRUE(outcome.complete);
     EXPECT_EQ(outcome.switchTo, MainFunction::Sdi12ToRs232);
     EXPECT_FALSE(outcome.serial->serialNumber.has_value()); // never from a file
@@ -177,7 +177,8 @@ TEST(ConfigFile, SavedImagesOfEveryMainFunctionOpenComplete) {
         ReceiveBuffer buffer;
         buffer.put(0, nmeaImage());
         buffer.put(0, saved[i].image);
-        const ReplyOutcome outcome = RecogniseConfigFile(buffer.bytes.get(), saved[i].image.length);
+        const ReplyOutcome outcome =
+            RecogniseReply(buffer.bytes.get(), saved[i].image.length, ReplyOrigin::File);
         EXPECT_TRUE(outcome.complete) << i;
         EXPECT_EQ(outcome.switchTo, functions[i]);
         EXPECT_EQ(outcome.showRegisterSet0, showsRegisterSet0[i]) << i;
@@ -191,7 +192,8 @@ TEST(ConfigFile, SavedImagesOfEveryMainFunctionOpenComplete) {
             EXPECT_FALSE(outcome.converterStateTitle.has_value()); // no version in a saved file
         }
         // A truncated file is never completed by what the buffer held before.
-        const ReplyOutcome cut = RecogniseConfigFile(buffer.bytes.get(), saved[i].image.length - 1);
+        const ReplyOutcome cut =
+            RecogniseReply(buffer.bytes.get(), saved[i].image.length - 1, ReplyOrigin::File);
         EXPECT_FALSE(cut.complete) << i;
     }
 }

@@ -1,4 +1,4 @@
-#include "image/reply_outcome.h"
+#include "link/reply_outcome.h"
 
 #include "link/detection_status.h"
 
@@ -16,33 +16,28 @@ ReplyOutcome RecogniseReply(const std::uint8_t* buffer, std::int32_t count, Repl
     if (detection.detection != Detection::Detected) return outcome;
 
     const ReceivedBytes image{buffer + detection.found.position, count - detection.found.position};
-    std::optional<MainFunction> function;
-    switch (detection.found.tag) {
-    case ReplyTag::Zor1:
-        function = MainFunction::NmeaToSdi12;
+    const MainFunction function = *detection.found.function;
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
         outcome.nmea = DecodeNmeaImage(image, origin);
         outcome.converterStateTitle = ConverterStateTitle(outcome.nmea->settings.firmwareVersion);
         outcome.complete = outcome.nmea->complete;
         break;
-    case ReplyTag::Zor2:
-        function = MainFunction::ModbusToSdi12;
+    case MainFunction::ModbusToSdi12:
         outcome.modbus = DecodeModbusImage(image, origin);
         if (outcome.modbus->firmwareVersion)
             outcome.converterStateTitle = ConverterStateTitle(*outcome.modbus->firmwareVersion);
         outcome.complete = outcome.modbus->complete;
         break;
-    case ReplyTag::Zor3:
+    case MainFunction::Sdi12ToRs232:
         // The converter answers with the image it was sent: its address, baud and (from the port) serial
         // number fill the form, as a saved file's do.
-        function = MainFunction::Sdi12ToRs232;
         outcome.serial = DecodeSerialImage(image, origin);
         outcome.complete = outcome.serial->complete;
         break;
-    case ReplyTag::None:
-        break;
     }
-    if (outcome.complete && function) {
-        outcome.showRegisterSet0 = FactsOf(*function).showsRegisterSet0;
+    if (outcome.complete) {
+        outcome.showRegisterSet0 = FactsOf(function).showsRegisterSet0;
         outcome.switchTo = function;
     }
     if (!outcome.complete) {

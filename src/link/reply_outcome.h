@@ -1,9 +1,9 @@
 // What one read of a reply (or of a configuration file) leads to: the tag found, the decoded image,
-// the status line, and what the form does next. The window-bound reply job follows it step by step.
+// the status line, and what the form does next. The link recognises each read once, here, and hands
+// the outcome up; the window's reply job and zor-config follow it step by step.
 #pragma once
 
 #include "image/image_decode.h"
-#include "image/image_layout.h"
 #include "link/converter_detection.h"
 
 #include <cstdint>
@@ -33,7 +33,9 @@ struct ReplyOutcome {
     std::optional<MainFunction> switchTo; // layout and main function radios
 };
 
-// count: the bytes the one read returned into buffer (the receive buffer, at most 8192 bytes).
+// count: the bytes the reads returned into buffer (the receive buffer, at most 8192 bytes). The bytes of
+// a configuration file are read as a reply from a file: a file saved by the program in any main function
+// is complete in its own layout, and "Serial Number" and converterStateFlags are never taken from it.
 ReplyOutcome RecogniseReply(const std::uint8_t* buffer, std::int32_t count, ReplyOrigin origin);
 
 } // namespace zor
