@@ -29,9 +29,8 @@ int SaveBuiltImage(FormModel& form, const std::string& path) {
     return saved;
 }
 
-int RefuseUnsendableFile(const std::string& path, const ReplyOutcome& file,
-                         const std::vector<std::uint8_t>& bytes) {
-    const BuildResult check = CheckFileContent(file, bytes);
+int RefuseUnsendableFile(const std::string& path, const ReplyOutcome& file) {
+    const BuildResult check = CheckFileContent(file);
     if (check.ok) return exitOk;
     PrintError(path + ": " + BuildRefusal(check));
     return exitCheckRefused;

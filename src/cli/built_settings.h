@@ -21,7 +21,6 @@ int SaveBuiltImage(FormModel& form, const std::string& path);
 
 // A configuration file is taken only as a whole "Send Settings" would send, as "Open Config" takes it:
 // exitOk, or exitCheckRefused with the first value refused said in the window's words.
-int RefuseUnsendableFile(const std::string& path, const ReplyOutcome& file,
-                         const std::vector<std::uint8_t>& bytes);
+int RefuseUnsendableFile(const std::string& path, const ReplyOutcome& file);
 
 } // namespace zor::cli

@@ -22,6 +22,13 @@ std::u16string widePath(const std::string& path) {
     return wide ? *wide : std::u16string();
 }
 
+// "~ZOR1": appended rather than concatenated, as GCC 12 warns (wrongly) of an overlap on the MinGW build.
+std::string tagOf(char digit) {
+    std::string tag(imageTagPrefix);
+    tag += digit;
+    return tag;
+}
+
 // Why bytes that are neither a settings text nor a whole configuration image are neither, in words
 // about the file: its encoding, its tag, its size.
 std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const ReplyOutcome& file) {
@@ -31,15 +38,19 @@ std::string notSettingsReason(const std::vector<std::uint8_t>& bytes, const Repl
         bytes.size() >= 2 && ((bytes[0] == 0xFF && bytes[1] == 0xFE) ||
                               (bytes[0] == 0xFE && bytes[1] == 0xFF) || bytes[0] == 0 || bytes[1] == 0);
     if (utf16) return "its text is UTF-16 (" + size + "); save it as UTF-8";
-    if (!file.found.function) return size + " with no ~ZOR1, ~ZOR2 or ~ZOR3 tag";
-    const std::string tag(bytes.begin() + file.found.position,
-                          bytes.begin() + file.found.position + tagLength);
+    if (!file.found.function) {
+        std::string tags;
+        for (const MainFunction function : allMainFunctions) {
+            if (!tags.empty()) tags += function == allMainFunctions.back() ? " or " : ", ";
+            tags += tagOf(ImageTagDigit(function));
+        }
+        return size + " with no " + tags + " tag";
+    }
+    const std::string tag = tagOf(ImageTagDigit(*file.found.function));
     if (file.detection == Detection::Overflow)
         return "its " + tag + " tag stands at byte " + std::to_string(file.found.position) +
                ", too far in for a configuration";
-    const int whole = *file.found.function == MainFunction::NmeaToSdi12     ? zor1::length
-                      : *file.found.function == MainFunction::ModbusToSdi12 ? zor2::sentLength
-                                                                            : zor3::length;
+    const int whole = ImageFactsOf(*file.found.function).sentLength;
     return std::to_string(bytes.size() - static_cast<std::size_t>(file.found.position)) + " bytes from its " +
            tag + " tag on, where a whole " + tag + " configuration has " + std::to_string(whole);
 }
@@ -122,10 +133,7 @@ int FindConverter(const std::string& port, ConverterLink& link, FoundConverter& 
 }
 
 std::string FirmwareVersion(const FoundConverter& found) {
-    std::optional<std::string> version;
-    if (found.reply.outcome.nmea) version = found.reply.outcome.nmea->settings.firmwareVersion;
-    if (found.reply.outcome.modbus) version = found.reply.outcome.modbus->firmwareVersion;
-    return version ? Latin1ToUtf8(*version) : std::string();
+    return Latin1ToUtf8(found.form.firmwareVersion); // what the reply wrote into a fresh record
 }
 
 std::string ConverterLine(const FoundConverter& found) {

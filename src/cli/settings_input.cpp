@@ -7,6 +7,7 @@
 #include "cli/settings_text.h"
 #include "cli/sha256.h"
 #include "form/settings_record.h"
+#include "image/settings_keys.h"
 
 namespace zor::cli {
 
@@ -33,14 +34,14 @@ int LoadSettingsInput(const std::string& path, SettingsInput& input) {
         return exitOk;
     }
     const int recognised = RecogniseConfigBytes(path, input.bytes, input.file);
-    return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file, input.bytes);
+    return recognised != exitOk ? recognised : RefuseUnsendableFile(path, input.file);
 }
 
 void SayFileSerialLeftOut(const std::string& path, const SettingsInput& input, bool serialFromFile,
                           const char* verb) {
-    if (!input.isJson || serialFromFile || !input.json.contains("serialNumber")) return;
-    PrintError(path + ": serialNumber " + input.json["serialNumber"].dump() + " is not " + verb +
-               ": each converter keeps its own (--serial-from-file sends the file's)");
+    if (!input.isJson || serialFromFile || !input.json.contains(key::serialNumber)) return;
+    PrintError(path + ": " + key::serialNumber + " " + input.json[key::serialNumber].dump() + " is not " +
+               verb + ": each converter keeps its own (--serial-from-file sends the file's)");
 }
 
 std::vector<std::uint8_t> ReplyImage(const QueryResult& reply) {
@@ -58,7 +59,7 @@ FormModel WithFile(const FoundConverter& converter, const SettingsInput& input, 
         if (ApplySettingsJson(form, input.json, serialFromFile, error) != exitOk) refusal = error;
     } else {
         ApplyReply(form, input.file, ReplyOrigin::File);
-        if (serialFromFile) form.serialNumber = FileContent(input.file, input.bytes).serialNumber;
+        if (serialFromFile) form.serialNumber = FileContent(input.file).serialNumber;
     }
     return form;
 }
@@ -74,7 +75,7 @@ FileDifferences DifferencesFromFile(const FoundConverter& converter, const Setti
         const auto name = [](const std::optional<MainFunction>& function) {
             return function ? std::string("\"") + MainFunctionName(*function) + "\"" : std::string("none");
         };
-        return {true, "", {{"mainFunction", name(form.mainFunction), name(held)}}};
+        return {true, "", {{key::mainFunction, name(form.mainFunction), name(held)}}};
     }
     const BuildResult built = BuildImage(form);
     if (!built.ok) return {false, BuildRefusal(built), {}};

@@ -5,6 +5,7 @@
 #include "form/settings_record.h"
 #include "image/baud_rates.h"
 #include "image/nmea_number_fields.h"
+#include "image/settings_keys.h"
 #include "image/threshold_functions.h"
 #include "image/value_rules.h"
 #include "toolkit/decimal_text.h"
@@ -50,9 +51,9 @@ double shortestDecimal(float value) {
 
 void baudJson(ordered_json& out, std::int32_t index) {
     if (const std::optional<std::int32_t> rate = BaudRateOfIndex(index))
-        out["baud"] = *rate;
+        out[key::baud] = *rate;
     else
-        out["baudIndex"] = index;
+        out[key::baudIndex] = index;
 }
 
 // Reading with the name of the value in every message.
@@ -136,9 +137,9 @@ class Reader {
         if (!value.is_object()) return fail(where, "an object is expected");
         for (const auto& item : value.items()) {
             bool known = false;
-            for (const std::string_view key : keys)
-                known = known || item.key() == key;
-            if (!known) return fail(where.empty() ? item.key() : where + "." + item.key(), "unknown value");
+            for (const std::string_view name : keys)
+                known = known || item.key() == name;
+            if (!known) return fail(key::In(where, item.key()), "unknown value");
         }
         return true;
     }
@@ -154,7 +155,7 @@ class Reader {
 };
 
 bool readFunction(Reader& r, const json& value, std::optional<MainFunction>& out) {
-    if (!value.is_string()) return r.fail("mainFunction", "a text is expected");
+    if (!value.is_string()) return r.fail(key::mainFunction, "a text is expected");
     const std::string name = value.get<std::string>();
     for (const MainFunction function : allMainFunctions) {
         if (name == FactsOf(function).settingsName || name == FactsOf(function).name) {
@@ -162,27 +163,27 @@ bool readFunction(Reader& r, const json& value, std::optional<MainFunction>& out
             return true;
         }
     }
-    return r.fail("mainFunction", oneOfExpected(allMainFunctions, [](MainFunction function) {
+    return r.fail(key::mainFunction, oneOfExpected(allMainFunctions, [](MainFunction function) {
                       return quoted(FactsOf(function).settingsName);
                   }));
 }
 
 bool readBaud(Reader& r, const json& j, std::int32_t& index) {
-    if (j.contains("baud")) {
+    if (j.contains(key::baud)) {
         std::int32_t rate = 0;
-        if (!r.int32(j["baud"], "baud", rate)) return false;
+        if (!r.int32(j[key::baud], key::baud, rate)) return false;
         for (std::int32_t i = 0; i < baudChoiceCount; ++i) {
             if (baudRates[static_cast<std::size_t>(i)] == rate) {
                 index = i + 1;
                 return true;
             }
         }
-        return r.fail("baud",
+        return r.fail(key::baud,
                       oneOfExpected(baudRates, [](std::int32_t choice) { return std::to_string(choice); }));
     }
-    if (j.contains("baudIndex")) {
+    if (j.contains(key::baudIndex)) {
         std::int64_t v = 0;
-        if (!r.integer(j["baudIndex"], "baudIndex", 0, 255, v)) return false;
+        if (!r.integer(j[key::baudIndex], key::baudIndex, 0, 255, v)) return false;
         index = static_cast<std::int32_t>(v);
     }
     return true;
@@ -190,27 +191,30 @@ bool readBaud(Reader& r, const json& j, std::int32_t& index) {
 
 bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaSettings& s, std::size_t k) {
     if (!r.object(set, where,
-                  {"sentenceId", "parameters", "parameterSelectMask", "monitoredParameter",
-                   "thresholdFunction", "threshold", "hysteresis"}))
+                  {key::sentenceId, key::parameters, key::parameterSelectMask, key::monitoredParameter,
+                   key::thresholdFunction, key::threshold, key::hysteresis}))
         return false;
-    if (set.contains("sentenceId") && !r.text(set["sentenceId"], where + ".sentenceId", s.sentenceId[k]))
+    if (set.contains(key::sentenceId) &&
+        !r.text(set[key::sentenceId], key::In(where, key::sentenceId), s.sentenceId[k]))
         return false;
     // The window's field takes no control character, and a NUL would end the identifier unseen.
     for (const char16_t c : s.sentenceId[k])
         if (c < u' ') return r.refuse(sentenceIdOutOfRangeFailure.message);
-    if (set.contains("parameterSelectMask")) {
+    if (set.contains(key::parameterSelectMask)) {
         std::int64_t mask = 0;
-        if (!r.integer(set["parameterSelectMask"], where + ".parameterSelectMask", 0, 0xFFFFFFFFll, mask))
+        if (!r.integer(set[key::parameterSelectMask], key::In(where, key::parameterSelectMask), 0,
+                       0xFFFFFFFFll, mask))
             return false;
         s.parameterSelectMask[k] = static_cast<std::uint32_t>(mask);
     }
-    if (set.contains("parameters")) {
-        const json& slots = set["parameters"];
-        if (!r.list(slots, where + ".parameters", 32)) return false;
+    if (set.contains(key::parameters)) {
+        const json& slots = set[key::parameters];
+        if (!r.list(slots, key::In(where, key::parameters), 32)) return false;
         std::uint32_t mask = 0;
         for (std::size_t i = 0; i < slots.size(); ++i) {
             std::int64_t slot = 0;
-            if (!r.integer(slots[i], where + ".parameters[" + std::to_string(i) + "]", 1, 32, slot))
+            if (!r.integer(slots[i], key::At(key::In(where, key::parameters), static_cast<std::int32_t>(i)),
+                           1, 32, slot))
                 return false;
             // The window's picker selects a parameter once; twice is a slip in the file.
             if ((mask & (1u << (slot - 1))) != 0)
@@ -220,20 +224,20 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
         }
         s.parameterSelectMask[k] = mask;
     }
-    if (set.contains("monitoredParameter")) {
-        const json& monitored = set["monitoredParameter"];
+    if (set.contains(key::monitoredParameter)) {
+        const json& monitored = set[key::monitoredParameter];
         std::u16string typed;
-        if (monitored.is_string() && r.text(monitored, where + ".monitoredParameter", typed)) {
+        if (monitored.is_string() && r.text(monitored, key::In(where, key::monitoredParameter), typed)) {
             const CheckFailure failure = CheckWholeNumberText(typed.c_str(), monitoredParameterRule,
                                                               InRegisterSet(static_cast<std::int32_t>(k)));
             if (failure.step != 0) return r.refuse(failure.message);
             s.monitoredParameter[k] = FieldNumber(typed.c_str());
-        } else if (!r.int32(monitored, where + ".monitoredParameter", s.monitoredParameter[k])) {
+        } else if (!r.int32(monitored, key::In(where, key::monitoredParameter), s.monitoredParameter[k])) {
             return false;
         }
     }
-    if (set.contains("thresholdFunction")) {
-        const json& f = set["thresholdFunction"];
+    if (set.contains(key::thresholdFunction)) {
+        const json& f = set[key::thresholdFunction];
         if (f.is_string()) {
             bool found = false;
             for (std::int32_t i = 0; i < thresholdFunctionCount; ++i) {
@@ -243,14 +247,17 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
                 }
             }
             if (!found)
-                return r.fail(where + ".thresholdFunction", oneOfExpected(thresholdFunctionSymbols, quoted));
-        } else if (!r.int32(f, where + ".thresholdFunction", s.thresholdFunction[k])) {
+                return r.fail(key::In(where, key::thresholdFunction),
+                              oneOfExpected(thresholdFunctionSymbols, quoted));
+        } else if (!r.int32(f, key::In(where, key::thresholdFunction), s.thresholdFunction[k])) {
             return false;
         }
     }
-    if (set.contains("threshold") && !r.decimal(set["threshold"], where + ".threshold", s.threshold[k]))
+    if (set.contains(key::threshold) &&
+        !r.decimal(set[key::threshold], key::In(where, key::threshold), s.threshold[k]))
         return false;
-    if (set.contains("hysteresis") && !r.decimal(set["hysteresis"], where + ".hysteresis", s.hysteresis[k]))
+    if (set.contains(key::hysteresis) &&
+        !r.decimal(set[key::hysteresis], key::In(where, key::hysteresis), s.hysteresis[k]))
         return false;
     return true;
 }
@@ -259,9 +266,9 @@ bool readRegisterSet(Reader& r, const json& set, const std::string& where, NmeaS
 bool readNumbers(Reader& r, const json& object, std::string_view group, NmeaSettings& s) {
     for (const NmeaNumberField& field : nmeaNumberFields) {
         if (field.group != group) continue;
-        const std::string key(field.key);
-        const std::string where = group.empty() ? key : std::string(group) + "." + key;
-        if (object.contains(key) && !r.int32(object[key], where, s.*field.value)) return false;
+        const std::string name(field.key);
+        if (object.contains(name) && !r.int32(object[name], key::In(group, name), s.*field.value))
+            return false;
     }
     return true;
 }
@@ -280,10 +287,10 @@ void writeNumbers(ordered_json& object, std::string_view group, bool converterOw
 bool checkTypedDecimals(Reader& r, const json& sets, const NmeaSettings& s) {
     for (std::size_t k = 0; k < sets.size(); ++k) {
         const auto set = static_cast<std::int32_t>(k);
-        for (const auto& [key, label] :
-             {std::pair{"threshold", thresholdLabel}, {"hysteresis", hysteresisLabel}}) {
-            if (!sets[k].contains(key)) continue;
-            const json& value = sets[k][key];
+        for (const auto& [name, label] :
+             {std::pair{key::threshold, thresholdLabel}, {key::hysteresis, hysteresisLabel}}) {
+            if (!sets[k].contains(name)) continue;
+            const json& value = sets[k][name];
             const std::string typed = value.is_string() ? value.get<std::string>() : value.dump();
             const std::u16string wide = FromUtf8(typed).value_or(u"?");
             const CheckFailure failure =
@@ -303,67 +310,69 @@ bool checkTypedDecimals(Reader& r, const json& sets, const NmeaSettings& s) {
 
 bool readNmea(Reader& r, const json& j, NmeaSettings& s) {
     if (!readNumbers(r, j, "", s)) return false; // the decimals first: the thresholds are read by them
-    if (j.contains("registerSets")) {
-        const json& sets = j["registerSets"];
-        if (!r.list(sets, "registerSets", registerSetCount)) return false;
+    if (j.contains(key::registerSets)) {
+        const json& sets = j[key::registerSets];
+        if (!r.list(sets, key::registerSets, registerSetCount)) return false;
         for (std::size_t k = 0; k < sets.size(); ++k)
-            if (!readRegisterSet(r, sets[k], "registerSets[" + std::to_string(k) + "]", s, k)) return false;
+            if (!readRegisterSet(r, sets[k], key::At(key::registerSets, k), s, k)) return false;
         if (!checkTypedDecimals(r, sets, s)) return false;
     }
-    if (j.contains("averaging")) {
-        const json& a = j["averaging"];
-        std::vector<std::string_view> keys = {"enabled"};
+    if (j.contains(key::averaging)) {
+        const json& a = j[key::averaging];
+        std::vector<std::string_view> keys = {key::enabled};
         for (const NmeaNumberField& field : nmeaNumberFields)
-            if (field.group == "averaging") keys.push_back(field.key);
-        if (!r.object(a, "averaging", keys)) return false;
-        if (a.contains("enabled")) {
-            if (a["enabled"].is_boolean()) {
-                s.flagBytes[0] = a["enabled"].get<bool>() ? 1 : 0;
+            if (field.group == key::averaging) keys.push_back(field.key);
+        if (!r.object(a, key::averaging, keys)) return false;
+        if (a.contains(key::enabled)) {
+            if (a[key::enabled].is_boolean()) {
+                s.flagBytes[0] = a[key::enabled].get<bool>() ? 1 : 0;
             } else {
                 std::int64_t v = 0;
-                if (!r.integer(a["enabled"], "averaging.enabled", 0, 255, v)) return false;
+                if (!r.integer(a[key::enabled], key::In(key::averaging, key::enabled), 0, 255, v))
+                    return false;
                 s.flagBytes[0] = static_cast<std::int32_t>(v);
             }
         }
-        if (!readNumbers(r, a, "averaging", s)) return false;
+        if (!readNumbers(r, a, key::averaging, s)) return false;
     }
-    if (j.contains("flagBytes1to9")) {
-        const json& flags = j["flagBytes1to9"];
-        if (!r.list(flags, "flagBytes1to9", registerSetCount - 1)) return false;
+    if (j.contains(key::flagBytes1to9)) {
+        const json& flags = j[key::flagBytes1to9];
+        if (!r.list(flags, key::flagBytes1to9, registerSetCount - 1)) return false;
         for (std::size_t k = 0; k < flags.size(); ++k) {
             std::int64_t v = 0;
-            if (!r.integer(flags[k], "flagBytes1to9[" + std::to_string(k) + "]", 0, 255, v)) return false;
+            if (!r.integer(flags[k], key::At(key::flagBytes1to9, k), 0, 255, v)) return false;
             s.flagBytes[k + 1] = static_cast<std::int32_t>(v);
         }
     }
-    if (j.contains("firmwareVersion")) {
-        if (!r.byteText(j["firmwareVersion"], "firmwareVersion", s.firmwareVersion)) return false;
+    if (j.contains(key::firmwareVersion)) {
+        if (!r.byteText(j[key::firmwareVersion], key::firmwareVersion, s.firmwareVersion)) return false;
         if (s.firmwareVersion.size() > firmwareVersionLength)
-            return r.fail("firmwareVersion", "at most three characters");
+            return r.fail(key::firmwareVersion, "at most three characters");
     }
     return true;
 }
 
 bool readModbus(Reader& r, const json& j, FormModel& cells) {
-    if (j.contains("modbusRows")) {
-        const json& rows = j["modbusRows"];
-        if (!r.list(rows, "modbusRows", modbusRowCount)) return false;
+    if (j.contains(key::modbusRows)) {
+        const json& rows = j[key::modbusRows];
+        if (!r.list(rows, key::modbusRows, modbusRowCount)) return false;
         for (std::size_t row = 0; row < rows.size(); ++row) {
-            const std::string where = "modbusRows[" + std::to_string(row) + "]";
+            const std::string where = key::At(key::modbusRows, row);
             const json& cellsOfRow = rows[row];
             std::vector<std::string_view> keys;
             for (const ModbusColumn& column : modbusColumns)
                 keys.push_back(column.key);
             if (!r.object(cellsOfRow, where, keys)) return false;
             for (std::int32_t c = 0; c < modbusColumnCount; ++c) {
-                const std::string key(modbusColumns[c].key);
-                if (cellsOfRow.contains(key) &&
-                    !r.cell(cellsOfRow[key], where + "." + key, cells.modbusCells[c][row]))
+                const std::string name(modbusColumns[c].key);
+                if (cellsOfRow.contains(name) &&
+                    !r.cell(cellsOfRow[name], key::In(where, name), cells.modbusCells[c][row]))
                     return false;
             }
         }
     }
-    if (j.contains("modbusTimeout") && !r.cell(j["modbusTimeout"], "modbusTimeout", cells.modbusTimeout))
+    if (j.contains(key::modbusTimeout) &&
+        !r.cell(j[key::modbusTimeout], key::modbusTimeout, cells.modbusTimeout))
         return false;
     return true;
 }
@@ -372,36 +381,36 @@ void writeNmea(ordered_json& out, const NmeaSettings& s) {
     ordered_json sets = ordered_json::array();
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         ordered_json set;
-        set["sentenceId"] = Utf8(s.sentenceId[k]);
+        set[key::sentenceId] = Utf8(s.sentenceId[k]);
         ordered_json slots = ordered_json::array();
         for (int bit = 0; bit < 32; ++bit)
             if ((s.parameterSelectMask[k] & (1u << bit)) != 0) slots.push_back(bit + 1);
-        set["parameters"] = slots;
-        set["monitoredParameter"] = s.monitoredParameter[k];
+        set[key::parameters] = slots;
+        set[key::monitoredParameter] = s.monitoredParameter[k];
         const std::string_view symbol = ThresholdFunctionSymbol(s.thresholdFunction[k]);
         if (!symbol.empty())
-            set["thresholdFunction"] = std::string(symbol);
+            set[key::thresholdFunction] = std::string(symbol);
         else
-            set["thresholdFunction"] = s.thresholdFunction[k];
-        set["threshold"] = shortestDecimal(s.threshold[k]);
-        set["hysteresis"] = shortestDecimal(s.hysteresis[k]);
+            set[key::thresholdFunction] = s.thresholdFunction[k];
+        set[key::threshold] = shortestDecimal(s.threshold[k]);
+        set[key::hysteresis] = shortestDecimal(s.hysteresis[k]);
         sets.push_back(set);
     }
-    out["registerSets"] = sets;
+    out[key::registerSets] = sets;
     writeNumbers(out, "", false, s);
     ordered_json averaging;
     if (s.flagBytes[0] == 0 || s.flagBytes[0] == 1)
-        averaging["enabled"] = s.flagBytes[0] == 1;
+        averaging[key::enabled] = s.flagBytes[0] == 1;
     else
-        averaging["enabled"] = s.flagBytes[0];
-    writeNumbers(averaging, "averaging", false, s);
-    out["averaging"] = averaging;
+        averaging[key::enabled] = s.flagBytes[0];
+    writeNumbers(averaging, key::averaging, false, s);
+    out[key::averaging] = averaging;
     ordered_json flags = ordered_json::array();
     for (std::int32_t k = 1; k < registerSetCount; ++k)
         flags.push_back(s.flagBytes[k] & 0xFF);
-    out["flagBytes1to9"] = flags;
+    out[key::flagBytes1to9] = flags;
     writeNumbers(out, "", true, s);
-    out["firmwareVersion"] = Latin1ToUtf8(s.firmwareVersion);
+    out[key::firmwareVersion] = Latin1ToUtf8(s.firmwareVersion);
 }
 
 void writeModbus(ordered_json& out, const FormModel& modbus) {
@@ -412,37 +421,52 @@ void writeModbus(ordered_json& out, const FormModel& modbus) {
             cells[std::string(modbusColumns[c].key)] = FieldNumber(modbus.modbusCells[c][row].c_str());
         rows.push_back(cells);
     }
-    out["modbusRows"] = rows;
-    out["modbusTimeout"] = FieldNumber(modbus.modbusTimeout.c_str());
+    out[key::modbusRows] = rows;
+    out[key::modbusTimeout] = FieldNumber(modbus.modbusTimeout.c_str());
 }
 
 bool readSettings(Reader& r, FormModel& form, const json& j, bool takeSerial) {
-    std::vector<std::string_view> keys = {"mainFunction",  "sdi12Address",    "serialNumber", "registerSets",
-                                          "flagBytes1to9", "firmwareVersion", "modbusRows",   "modbusTimeout",
-                                          "baud",          "baudIndex"};
+    std::vector<std::string_view> keys = {
+        key::mainFunction,    key::sdi12Address, key::serialNumber,  key::registerSets, key::flagBytes1to9,
+        key::firmwareVersion, key::modbusRows,   key::modbusTimeout, key::baud,         key::baudIndex};
     for (const NmeaNumberField& field : nmeaNumberFields)
         keys.push_back(field.group.empty() ? field.key : field.group);
     if (!r.object(j, "", keys)) return false;
-    if (j.contains("mainFunction") && !readFunction(r, j["mainFunction"], form.mainFunction)) return false;
-    if (j.contains("sdi12Address") && !r.text(j["sdi12Address"], "sdi12Address", form.address)) return false;
-    if (j.contains("serialNumber")) {
+    if (j.contains(key::mainFunction) && !readFunction(r, j[key::mainFunction], form.mainFunction))
+        return false;
+    if (j.contains(key::sdi12Address) && !r.text(j[key::sdi12Address], key::sdi12Address, form.address))
+        return false;
+    if (j.contains(key::serialNumber)) {
         std::u16string serial;
-        if (!r.text(j["serialNumber"], "serialNumber", serial)) return false;
+        if (!r.text(j[key::serialNumber], key::serialNumber, serial)) return false;
         if (takeSerial) form.serialNumber = serial;
     }
-    NmeaSettings nmea = NmeaSettingsOf(form);
-    if (!readNmea(r, j, nmea)) return false;
-    TakeNmeaSettings(form, nmea);
-    return readModbus(r, j, form) && readBaud(r, j, form.modbusBaudIndex);
+    // A text may carry the values of every main function.
+    for (const MainFunction function : allMainFunctions) {
+        switch (function) {
+        case MainFunction::NmeaToSdi12: {
+            NmeaSettings nmea = NmeaSettingsOf(form);
+            if (!readNmea(r, j, nmea)) return false;
+            TakeNmeaSettings(form, nmea);
+            break;
+        }
+        case MainFunction::ModbusToSdi12:
+            if (!readModbus(r, j, form)) return false;
+            break;
+        case MainFunction::Sdi12ToRs232:
+            break; // only the baud, which it shares with Modbus
+        }
+    }
+    return readBaud(r, j, form.modbusBaudIndex);
 }
 
 } // namespace
 
 ordered_json SettingsToJson(const FormModel& form) {
     ordered_json out;
-    if (form.mainFunction) out["mainFunction"] = std::string(FactsOf(*form.mainFunction).settingsName);
-    out["sdi12Address"] = Utf8(form.address);
-    out["serialNumber"] = Utf8(form.serialNumber);
+    if (form.mainFunction) out[key::mainFunction] = std::string(FactsOf(*form.mainFunction).settingsName);
+    out[key::sdi12Address] = Utf8(form.address);
+    out[key::serialNumber] = Utf8(form.serialNumber);
     if (!form.mainFunction) return out;
     switch (*form.mainFunction) {
     case MainFunction::NmeaToSdi12:
@@ -478,19 +502,29 @@ bool nonZeroCell(const json& cell) {
 
 std::string MissingForFunction(const json& j, MainFunction function) {
     const std::string name(FactsOf(function).settingsName);
-    if (function == MainFunction::NmeaToSdi12)
-        return j.contains("registerSets") ? "" : "registerSets (the " + name + " settings need them)";
-    if (!j.contains("baud") && !j.contains("baudIndex")) return "baud (the " + name + " settings need it)";
-    if (function != MainFunction::ModbusToSdi12) return "";
-    bool rowGiven = false;
-    if (j.contains("modbusRows") && j["modbusRows"].is_array())
-        for (const json& row : j["modbusRows"])
-            if (row.is_object())
-                for (const auto& cell : row.items())
-                    rowGiven = rowGiven || nonZeroCell(cell.value());
-    if (!rowGiven) return "modbusRows (a row that is not all zero)";
-    if (!j.contains("modbusTimeout") || !nonZeroCell(j["modbusTimeout"]))
-        return "modbusTimeout (a time-out that is not 0)";
+    const bool baudGiven = j.contains(key::baud) || j.contains(key::baudIndex);
+    const std::string baudMissing = std::string(key::baud) + " (the " + name + " settings need it)";
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return j.contains(key::registerSets)
+                   ? ""
+                   : std::string(key::registerSets) + " (the " + name + " settings need them)";
+    case MainFunction::ModbusToSdi12: {
+        if (!baudGiven) return baudMissing;
+        bool rowGiven = false;
+        if (j.contains(key::modbusRows) && j[key::modbusRows].is_array())
+            for (const json& row : j[key::modbusRows])
+                if (row.is_object())
+                    for (const auto& cell : row.items())
+                        rowGiven = rowGiven || nonZeroCell(cell.value());
+        if (!rowGiven) return std::string(key::modbusRows) + " (a row that is not all zero)";
+        if (!j.contains(key::modbusTimeout) || !nonZeroCell(j[key::modbusTimeout]))
+            return std::string(key::modbusTimeout) + " (a time-out that is not 0)";
+        return "";
+    }
+    case MainFunction::Sdi12ToRs232:
+        return baudGiven ? "" : baudMissing;
+    }
     return "";
 }
 

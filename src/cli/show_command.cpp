@@ -34,9 +34,9 @@ int runShow(const ShowOptions& options) {
     const int recognised = RecogniseConfigBytes(options.file, bytes, file);
     if (recognised != exitOk) return recognised;
     // What send refuses is not shown as settings either.
-    const int refused = RefuseUnsendableFile(options.file, file, bytes);
+    const int refused = RefuseUnsendableFile(options.file, file);
     if (refused != exitOk) return refused;
-    const FormModel content = FileContent(file, bytes);
+    const FormModel content = FileContent(file);
     if (options.json)
         std::fputs((SettingsToJson(content).dump(2) + "\n").c_str(), stdout);
     else

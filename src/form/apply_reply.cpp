@@ -5,10 +5,7 @@
 #include "form/main_form.h"
 #include "form/main_function_layout.h"
 #include "form/settings_record.h"
-#include "link/link_state.h"
 #include "platform/dialogs.h"
-
-#include <vector>
 
 namespace zor {
 
@@ -16,10 +13,8 @@ void ApplyReplyToForm(const ReplyOutcome& outcome, bool fromFile) {
     const ReplyOrigin origin = fromFile ? ReplyOrigin::File : ReplyOrigin::Port;
     if (fromFile && outcome.complete) {
         // A file is taken only as a whole that "Send Settings" would accept; a converter's reply is shown
-        // as the converter holds it. The file's bytes are still in the receive buffer, zeroed beyond them.
-        const std::vector<std::uint8_t> bytes(std::begin(converterLink.receiveBuffer),
-                                              std::end(converterLink.receiveBuffer));
-        const BuildResult check = CheckFileContent(outcome, bytes);
+        // as the converter holds it.
+        const BuildResult check = CheckFileContent(outcome);
         if (!check.ok) {
             SetStatus(fileRefusedText);
             platform::messageBox(mainForm.window.window, check.failure.message.c_str(), checkFailureTitle,

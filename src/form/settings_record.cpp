@@ -3,6 +3,7 @@
 #include "form/register_set_display.h"
 #include "image/ascii_text.h"
 #include "image/nmea_number_fields.h"
+#include "image/settings_keys.h"
 #include "toolkit/decimal_text.h"
 
 #include <cstdio>
@@ -49,18 +50,9 @@ void applyModbusCells(FormModel& model, const DecodedModbusImage& image) {
     model.modbusTimeout = DecimalText(image.timeout);
 }
 
-void applyIdentity(FormModel& model, const std::u16string& address,
-                   const std::optional<std::u16string>& serialNumber) {
-    model.address = address;
-    if (serialNumber) model.serialNumber = *serialNumber;
-}
-
-// Up to length characters from offset, ending early at a zero byte, as the window reads a text.
-std::u16string textAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t length) {
-    std::u16string text;
-    for (std::size_t i = offset; i < offset + length && i < bytes.size() && bytes[i] != 0; ++i)
-        text.push_back(static_cast<char16_t>(bytes[i]));
-    return text;
+void applyIdentity(FormModel& model, const DecodedIdentity& image) {
+    model.address = image.address;
+    if (image.serialNumber) model.serialNumber = *image.serialNumber;
 }
 
 // Every setting of the record as zor-config diff names it and writes its value, in one order.
@@ -89,40 +81,69 @@ std::u16string valueText(float number) {
 }
 
 std::vector<NamedSetting> namedSettings(const FormModel& m) {
+    // Every member of the record, bound by name: a member added stops the build here until it is named
+    // below or said to be none of the settings a send or save carries. Not named: currentRegisterSet and
+    // viewedParameter (what the window shows), secondAveragingPeriod (count times rate), and the
+    // converter's own averagingBufferLength, converterStateFlags and modbusFirmwareVersion; the NMEA
+    // numbers are named through their table.
+    [[maybe_unused]] const auto& [mainFunction, address, serialNumber, modbusCells, modbusTimeout,
+                                  currentRegisterSet, sentenceId, parameterSelectMask, monitoredParameter,
+                                  thresholdFunction, threshold, hysteresis, triggeredOutputOn,
+                                  reflectOutputInLed, flagBytes, averagingPeriod, secondAveragingPeriod,
+                                  averagingSampleRate, secondSampleRate, averagingSampleCount,
+                                  secondSampleCount, thresholdDecimals, averagingBufferLength,
+                                  modbusBaudIndex, converterStateFlags, firmwareVersion,
+                                  modbusFirmwareVersion, viewedParameter] = m;
     std::vector<NamedSetting> all;
-    const auto add = [&all](std::u16string name, std::u16string value) {
-        all.push_back({std::move(name), std::move(value)});
+    const auto add = [&all](const std::string& name, std::u16string value) {
+        all.push_back({WideAscii(name), std::move(value)});
     };
-    add(u"mainFunction", WideAscii(m.mainFunction ? FactsOf(*m.mainFunction).name : "(none)"));
-    add(u"sdi12Address", valueText(m.address));
-    add(u"serialNumber", valueText(m.serialNumber));
+    add(key::mainFunction, WideAscii(mainFunction ? FactsOf(*mainFunction).name : "(none)"));
+    add(key::sdi12Address, valueText(address));
+    add(key::serialNumber, valueText(serialNumber));
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        const std::u16string set = u"registerSets[" + DecimalText(k) + u"].";
-        add(set + u"sentenceId", valueText(m.sentenceId[k]));
-        add(set + u"parameterSelectMask", valueText(std::int64_t{m.parameterSelectMask[k]}));
-        add(set + u"monitoredParameter", valueText(std::int64_t{m.monitoredParameter[k]}));
-        add(set + u"threshold", valueText(m.threshold[k]));
-        add(set + u"thresholdFunction", valueText(std::int64_t{m.thresholdFunction[k]}));
-        add(set + u"hysteresis", valueText(m.hysteresis[k]));
-        add(k == 0 ? u"averaging.enabled" : u"flagBytes1to9[" + DecimalText(k - 1) + u"]",
-            valueText(std::int64_t{m.flagBytes[k]}));
+        const std::string set = key::At(key::registerSets, k);
+        add(key::In(set, key::sentenceId), valueText(sentenceId[k]));
+        add(key::In(set, key::parameterSelectMask), valueText(std::int64_t{parameterSelectMask[k]}));
+        add(key::In(set, key::monitoredParameter), valueText(std::int64_t{monitoredParameter[k]}));
+        add(key::In(set, key::threshold), valueText(threshold[k]));
+        add(key::In(set, key::thresholdFunction), valueText(std::int64_t{thresholdFunction[k]}));
+        add(key::In(set, key::hysteresis), valueText(hysteresis[k]));
+        add(k == 0 ? key::In(key::averaging, key::enabled) : key::At(key::flagBytes1to9, k - 1),
+            valueText(std::int64_t{flagBytes[k]}));
     }
     const NmeaSettings nmea = NmeaSettingsOf(m);
     for (const NmeaNumberField& number : nmeaNumberFields) {
         if (number.converterOwned || number.value == &NmeaSettings::averagingBufferLength) continue;
-        const std::u16string group = number.group.empty() ? u"" : WideAscii(number.group) + u".";
-        add(group + WideAscii(number.key), valueText(std::int64_t{nmea.*number.value}));
+        add(key::In(number.group, number.key), valueText(std::int64_t{nmea.*number.value}));
     }
-    add(u"averaging.period", valueText(std::int64_t{m.averagingPeriod}));
-    add(u"firmwareVersion", valueText(m.firmwareVersion));
-    add(u"baudIndex", valueText(std::int64_t{m.modbusBaudIndex}));
-    add(u"modbusTimeout", m.modbusTimeout);
+    add(key::In(key::averaging, key::period), valueText(std::int64_t{averagingPeriod}));
+    add(key::firmwareVersion, valueText(firmwareVersion));
+    add(key::baudIndex, valueText(std::int64_t{modbusBaudIndex}));
+    add(key::modbusTimeout, modbusTimeout);
     for (std::int32_t row = 0; row < modbusRowCount; ++row)
         for (std::int32_t c = 0; c < modbusColumnCount; ++c)
-            add(u"modbusRows[" + DecimalText(row) + u"]." + WideAscii(modbusColumns[c].key),
-                m.modbusCells[c][row]);
+            add(key::In(key::At(key::modbusRows, row), modbusColumns[c].key), modbusCells[c][row]);
     return all;
 }
+// The main function whose decoded image the outcome holds (only a complete one holds any).
+std::optional<MainFunction> decodedFunction(const ReplyOutcome& outcome) {
+    for (const MainFunction function : allMainFunctions) {
+        switch (function) {
+        case MainFunction::NmeaToSdi12:
+            if (outcome.nmea) return function;
+            break;
+        case MainFunction::ModbusToSdi12:
+            if (outcome.modbus) return function;
+            break;
+        case MainFunction::Sdi12ToRs232:
+            if (outcome.serial) return function;
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 NmeaSettings NmeaSettingsOf(const FormModel& model) {
@@ -145,20 +166,27 @@ void TakeNmeaSettings(FormModel& model, const NmeaSettings& settings) {
 }
 
 void ApplyReply(FormModel& model, const ReplyOutcome& outcome, ReplyOrigin origin) {
-    if (outcome.nmea) {
-        applyIdentity(model, outcome.nmea->address, outcome.nmea->serialNumber);
-        applyNmea(model, *outcome.nmea);
-    } else if (outcome.modbus) {
-        const DecodedModbusImage& image = *outcome.modbus;
-        applyIdentity(model, image.address, image.serialNumber);
-        applyModbusCells(model, image);
-        if (image.modbusBaudIndex) model.modbusBaudIndex = *image.modbusBaudIndex;
-        if (image.converterStateFlags) model.converterStateFlags = *image.converterStateFlags;
-        if (image.firmwareVersion) model.firmwareVersion = *image.firmwareVersion;
-        if (origin == ReplyOrigin::Port) model.modbusFirmwareVersion = image.firmwareVersion;
-    } else if (outcome.serial) {
-        applyIdentity(model, outcome.serial->address, outcome.serial->serialNumber);
-        if (outcome.serial->modbusBaudIndex) model.modbusBaudIndex = *outcome.serial->modbusBaudIndex;
+    if (const std::optional<MainFunction> function = decodedFunction(outcome)) {
+        switch (*function) {
+        case MainFunction::NmeaToSdi12:
+            applyIdentity(model, *outcome.nmea);
+            applyNmea(model, *outcome.nmea);
+            break;
+        case MainFunction::ModbusToSdi12: {
+            const DecodedModbusImage& image = *outcome.modbus;
+            applyIdentity(model, image);
+            applyModbusCells(model, image);
+            if (image.modbusBaudIndex) model.modbusBaudIndex = *image.modbusBaudIndex;
+            if (image.converterStateFlags) model.converterStateFlags = *image.converterStateFlags;
+            if (image.firmwareVersion) model.firmwareVersion = *image.firmwareVersion;
+            if (origin == ReplyOrigin::Port) model.modbusFirmwareVersion = image.firmwareVersion;
+            break;
+        }
+        case MainFunction::Sdi12ToRs232:
+            applyIdentity(model, *outcome.serial);
+            if (outcome.serial->modbusBaudIndex) model.modbusBaudIndex = *outcome.serial->modbusBaudIndex;
+            break;
+        }
     }
     if (!outcome.complete) return;
     if (outcome.showRegisterSet0) (void)PrepareRegisterSetDisplay(model, 0);
@@ -191,37 +219,41 @@ BuildResult BuildImage(FormModel& model) {
     return {};
 }
 
-FormModel FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {
+FormModel FileContent(const ReplyOutcome& file) {
     FormModel content;
-    const std::size_t at = file.found.position < 0 ? 0 : static_cast<std::size_t>(file.found.position);
-    if (file.nmea) {
-        content.address = file.nmea->address;
-        content.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
-        DecodedNmeaImage asItStands = *file.nmea;
-        applyNmea(content, asItStands);
+    const std::optional<MainFunction> function = decodedFunction(file);
+    if (!function) return content;
+    const auto identity = [&content](const DecodedIdentity& image) {
+        content.address = image.address;
+        content.serialNumber = image.serialNumberAsHeld;
+    };
+    switch (*function) {
+    case MainFunction::NmeaToSdi12:
+        identity(*file.nmea);
+        applyNmea(content, *file.nmea);
         content.averagingBufferLength = file.nmea->settings.averagingBufferLength;
         content.converterStateFlags = file.nmea->settings.converterStateFlags;
         // The whole slot: a form sends six characters of a longer identifier (" -- undefined --" goes
         // out as " -- un"), which reading a reply cuts to five.
         for (std::int32_t k = 0; k < registerSetCount; ++k)
-            content.sentenceId[k] =
-                textAt(bytes, at + zor1::sentenceIdOffset + sentenceSlotLength * k, sentenceSlotLength);
-    } else if (file.modbus) {
-        content.address = file.modbus->address;
-        content.serialNumber = textAt(bytes, at + serialNumberOffset, serialNumberLength);
+            content.sentenceId[k] = file.nmea->sentenceIdSlot[k];
+        break;
+    case MainFunction::ModbusToSdi12:
+        identity(*file.modbus);
         applyModbusCells(content, *file.modbus);
         content.modbusBaudIndex = file.modbus->baudByte;
-    } else if (file.serial) {
-        content.address = file.serial->address;
-        content.serialNumber = textAt(bytes, at + zor3::serialNumberOffset, serialNumberLength);
+        break;
+    case MainFunction::Sdi12ToRs232:
+        identity(*file.serial);
         content.modbusBaudIndex = file.serial->baudByte;
+        break;
     }
     if (file.complete) content.mainFunction = file.switchTo;
     return content;
 }
 
-BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes) {
-    FormModel content = FileContent(file, bytes);
+BuildResult CheckFileContent(const ReplyOutcome& file) {
+    FormModel content = FileContent(file);
     if (!content.mainFunction) return {true, {}, {}};
     return BuildImage(content);
 }

@@ -32,11 +32,11 @@ BuildResult BuildImage(FormModel& model);
 // A file's content as it stands, with nothing kept from before and nothing corrected, its serial number
 // included: what `show` prints, what `build` turns back into the same file, and what is checked before
 // a file is opened onto the form.
-FormModel FileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes);
+FormModel FileContent(const ReplyOutcome& file);
 
 // A file the record may take: its values pass every check of "Send Settings". Not ok names the first
 // value refused.
-BuildResult CheckFileContent(const ReplyOutcome& file, const std::vector<std::uint8_t>& bytes);
+BuildResult CheckFileContent(const ReplyOutcome& file);
 
 // A setting that differs between two records, named and written as zor-config diff names and writes it
 // ("registerSets[0].threshold", 12.5).

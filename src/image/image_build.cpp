@@ -59,13 +59,12 @@ std::int32_t monitoredForImage(std::int32_t monitored) {
 
 // Checks 1 to 4, then the tag, "SDI12 Address" and "Serial Number" (at serialOffset) written: every
 // layout starts so.
-bool startImage(BuildResult& result, MainFunction function, const IdentityFields& identity,
-                std::int32_t serialOffset) {
+bool startImage(BuildResult& result, MainFunction function, const IdentityFields& identity) {
     result.failure = checkIdentity(identity);
     if (result.failure.step != 0) return false;
     writeTag(result.image, function);
     writeAddress(result.image, identity.address);
-    writeSerialNumber(result.image, serialOffset, identity.serialNumber);
+    writeSerialNumber(result.image, ImageFactsOf(function).serialNumberOffset, identity.serialNumber);
     return true;
 }
 
@@ -121,7 +120,7 @@ std::int32_t FieldNumber(const char16_t* text) {
 
 BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& settings) {
     BuildResult result;
-    if (!startImage(result, MainFunction::NmeaToSdi12, identity, serialNumberOffset)) return result;
+    if (!startImage(result, MainFunction::NmeaToSdi12, identity)) return result;
     ConfigImage& image = result.image;
 
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
@@ -174,7 +173,7 @@ BuildResult BuildNmeaImage(const IdentityFields& identity, NmeaSettings& setting
 BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTexts& table,
                              std::int32_t modbusBaudIndex) {
     BuildResult result;
-    if (!startImage(result, MainFunction::ModbusToSdi12, identity, serialNumberOffset)) return result;
+    if (!startImage(result, MainFunction::ModbusToSdi12, identity)) return result;
     result.failure = checkModbusTable(table);
     if (result.failure.step != 0) return result;
 
@@ -196,7 +195,7 @@ BuildResult BuildModbusImage(const IdentityFields& identity, const ModbusTableTe
 
 BuildResult BuildSerialImage(const IdentityFields& identity, std::int32_t modbusBaudIndex) {
     BuildResult result;
-    if (!startImage(result, MainFunction::Sdi12ToRs232, identity, zor3::serialNumberOffset)) return result;
+    if (!startImage(result, MainFunction::Sdi12ToRs232, identity)) return result;
     result.image.bytes[zor3::baudOffset] = lowByte(modbusBaudIndex);
     return finishImage(result, zor3::trailerOffset, zor3::length);
 }

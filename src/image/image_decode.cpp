@@ -60,13 +60,14 @@ std::int32_t monitoredFromImage(std::int32_t raw) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(raw) + 1u);
 }
 
-// "SDI12 Address" and, from the port only, "Serial Number" at serialOffset: every layout has both.
+// "SDI12 Address" and "Serial Number", applied from the port only: every layout has both.
 template <typename Decoded>
-Decoded decodeIdentity(const ReceivedBytes& image, ReplyOrigin origin, std::int32_t serialOffset) {
+Decoded decodeIdentity(const ReceivedBytes& image, ReplyOrigin origin, MainFunction function) {
     Decoded decoded;
     decoded.address = readWideText(image, addressOffset, 1);
-    if (origin == ReplyOrigin::Port)
-        decoded.serialNumber = readWideText(image, serialOffset, serialNumberLength);
+    decoded.serialNumberAsHeld =
+        readWideText(image, ImageFactsOf(function).serialNumberOffset, serialNumberLength);
+    if (origin == ReplyOrigin::Port) decoded.serialNumber = decoded.serialNumberAsHeld;
     return decoded;
 }
 
@@ -74,6 +75,10 @@ Decoded decodeIdentity(const ReceivedBytes& image, ReplyOrigin origin, std::int3
 
 std::int32_t ClampedProduct(std::int32_t a, std::int32_t b) {
     return clampedProduct(a, b);
+}
+
+char ImageTagDigitAt(const ReceivedBytes& image) {
+    return static_cast<char>(image.at(sizeof imageTagPrefix - 1));
 }
 
 std::optional<std::int32_t> BaudIndexFromByte(std::uint8_t baudByte) {
@@ -89,10 +94,13 @@ std::u16string ConverterStateTitle(const std::string& firmwareVersion) {
 }
 
 DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin) {
-    DecodedNmeaImage decoded = decodeIdentity<DecodedNmeaImage>(image, origin, serialNumberOffset);
+    DecodedNmeaImage decoded = decodeIdentity<DecodedNmeaImage>(image, origin, MainFunction::NmeaToSdi12);
     NmeaSettings& s = decoded.settings;
-    for (std::int32_t k = 0; k < registerSetCount; ++k)
-        s.sentenceId[k] = readWideText(image, zor1::sentenceIdOffset + sentenceSlotLength * k, 5);
+    for (std::int32_t k = 0; k < registerSetCount; ++k) {
+        const std::int32_t slot = zor1::sentenceIdOffset + sentenceSlotLength * k;
+        s.sentenceId[k] = readWideText(image, slot, 5);
+        decoded.sentenceIdSlot[k] = readWideText(image, slot, sentenceSlotLength);
+    }
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
         s.parameterSelectMask[k] =
             static_cast<std::uint32_t>(readI32(image, zor1::parameterSelectMaskOffset + 4 * k));
@@ -101,9 +109,11 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
     for (const NmeaNumberField& field : nmeaNumberFields)
         s.*field.value = readI32(image, field.offset);
     for (std::int32_t k = 0; k < registerSetCount; ++k) {
-        s.threshold[k] = ScaleFromImage(readI32(image, zor1::thresholdOffset + 4 * k), s.thresholdDecimals);
+        decoded.scaledThreshold[k] = readI32(image, zor1::thresholdOffset + 4 * k);
+        decoded.scaledHysteresis[k] = readI32(image, zor1::hysteresisOffset + 4 * k);
+        s.threshold[k] = ScaleFromImage(decoded.scaledThreshold[k], s.thresholdDecimals);
         s.thresholdFunction[k] = readI32(image, zor1::thresholdFunctionOffset + 4 * k);
-        s.hysteresis[k] = ScaleFromImage(readI32(image, zor1::hysteresisOffset + 4 * k), s.thresholdDecimals);
+        s.hysteresis[k] = ScaleFromImage(decoded.scaledHysteresis[k], s.thresholdDecimals);
     }
     decoded.averagingPeriod = clampedProduct(s.averagingSampleCount, s.averagingSampleRate);
     decoded.secondAveragingPeriod = clampedProduct(s.secondSampleCount, s.secondSampleRate);
@@ -117,7 +127,8 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
 }
 
 DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin) {
-    DecodedModbusImage decoded = decodeIdentity<DecodedModbusImage>(image, origin, serialNumberOffset);
+    DecodedModbusImage decoded =
+        decodeIdentity<DecodedModbusImage>(image, origin, MainFunction::ModbusToSdi12);
     for (std::int32_t row = 0; row < modbusRowCount; ++row) {
         for (const ModbusColumn& column : modbusColumns) {
             const std::int32_t at = ModbusCellOffset(column, row);
@@ -142,7 +153,8 @@ DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin ori
 }
 
 DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin) {
-    DecodedSerialImage decoded = decodeIdentity<DecodedSerialImage>(image, origin, zor3::serialNumberOffset);
+    DecodedSerialImage decoded =
+        decodeIdentity<DecodedSerialImage>(image, origin, MainFunction::Sdi12ToRs232);
     decoded.baudByte = image.at(zor3::baudOffset);
     decoded.modbusBaudIndex = BaudIndexFromByte(decoded.baudByte);
     decoded.complete = hasTrailer(image, zor3::trailerOffset);

@@ -27,12 +27,22 @@ struct ReceivedBytes {
     }
 };
 
-struct DecodedNmeaImage {
+// "SDI12 Address" and "Serial Number", which every image holds.
+struct DecodedIdentity {
     std::u16string address;                     // empty when the byte is zero
-    std::optional<std::u16string> serialNumber; // from the port only
+    std::optional<std::u16string> serialNumber; // applied from the port only
+    std::u16string serialNumberAsHeld;          // what the image holds, from a file too
+};
+
+struct DecodedNmeaImage : DecodedIdentity {
     // Everything the image carries. converterStateFlags and averagingBufferLength here are not applied:
     // the two optionals below say whether they are.
     NmeaSettings settings;
+    // The whole six-character slots (the settings read five) and the thresholds and hystereses as the
+    // 32-bit numbers the image carries: what a file holds as it stands.
+    std::array<std::u16string, registerSetCount> sentenceIdSlot{};
+    std::array<std::int32_t, registerSetCount> scaledThreshold{};
+    std::array<std::int32_t, registerSetCount> scaledHysteresis{};
     std::optional<std::int32_t> converterStateFlags;   // from the port only
     std::optional<std::int32_t> averagingBufferLength; // absent when below 1: it is a divisor
     std::int32_t averagingPeriod = 0;                  // sample count times sample rate
@@ -48,9 +58,7 @@ struct ModbusRow {
     std::uint16_t regCount = 0;
 };
 
-struct DecodedModbusImage {
-    std::u16string address;
-    std::optional<std::u16string> serialNumber; // from the port only
+struct DecodedModbusImage : DecodedIdentity {
     std::array<ModbusRow, modbusRowCount> rows{};
     std::uint16_t timeout = 0;
     std::uint8_t baudByte = 0;
@@ -61,9 +69,7 @@ struct DecodedModbusImage {
     bool savedLayout = false; // complete as the 80-byte image the program sends and saves
 };
 
-struct DecodedSerialImage {
-    std::u16string address;
-    std::optional<std::u16string> serialNumber; // from the port only, at 7..14
+struct DecodedSerialImage : DecodedIdentity {
     std::uint8_t baudByte = 0;
     std::optional<std::int32_t> modbusBaudIndex;
     bool complete = false; // "END" at 15..17
@@ -75,6 +81,9 @@ DecodedNmeaImage DecodeNmeaImage(const ReceivedBytes& image, ReplyOrigin origin)
 DecodedModbusImage DecodeModbusImage(const ReceivedBytes& image, ReplyOrigin origin);
 // The converter answers in the 18-byte layout the program sends; a saved file holds the same.
 DecodedSerialImage DecodeSerialImage(const ReceivedBytes& image, ReplyOrigin origin);
+
+// The digit after "~ZOR" that opens an image (zero when there is none).
+char ImageTagDigitAt(const ReceivedBytes& image);
 
 // a times b, held to the 32-bit range: an averaging period from its sample count and rate.
 std::int32_t ClampedProduct(std::int32_t a, std::int32_t b);

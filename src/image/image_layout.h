@@ -20,7 +20,6 @@ inline constexpr char trailerText[] = "END";
 
 // Common to every image.
 inline constexpr std::int32_t addressOffset = 5;
-inline constexpr std::int32_t serialNumberOffset = 6;
 
 // "~ZOR1", the same in both directions.
 namespace zor1 {
@@ -65,7 +64,6 @@ inline constexpr std::int32_t replyTrailerOffset = 84;
 namespace zor3 {
 inline constexpr std::int32_t length = 18;
 inline constexpr std::int32_t baudOffset = 6;
-inline constexpr std::int32_t serialNumberOffset = 7;
 inline constexpr std::int32_t trailerOffset = 15;
 } // namespace zor3
 
@@ -89,6 +87,24 @@ constexpr std::int32_t LastTagPosition(MainFunction function) {
         return receiveBufferSize - zor3::length;
     }
     return -1;
+}
+
+// What the builder, the decoder and zor-config ask of each image.
+struct ImageFacts {
+    std::int32_t serialNumberOffset;
+    std::int32_t sentLength; // of the image the program sends and saves
+};
+
+constexpr ImageFacts ImageFactsOf(MainFunction function) {
+    switch (function) {
+    case MainFunction::NmeaToSdi12:
+        return {6, zor1::length};
+    case MainFunction::ModbusToSdi12:
+        return {6, zor2::sentLength};
+    case MainFunction::Sdi12ToRs232:
+        return {7, zor3::length};
+    }
+    return {};
 }
 
 } // namespace zor

@@ -6,7 +6,9 @@
 
 #include "image/image_layout.h"
 #include "image/nmea_settings.h"
+#include "image/settings_keys.h"
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -25,15 +27,35 @@ inline constexpr NmeaNumberField nmeaNumberFields[] = {
     {"", "thresholdDecimals", &NmeaSettings::thresholdDecimals, zor1::thresholdDecimalsOffset, false},
     {"", "triggeredOutputOn", &NmeaSettings::triggeredOutputOn, zor1::triggeredOutputOnOffset, false},
     {"", "reflectOutputInLed", &NmeaSettings::reflectOutputInLed, zor1::reflectOutputInLedOffset, false},
-    {"averaging", "sampleRate", &NmeaSettings::averagingSampleRate, zor1::averagingSampleRateOffset, false},
-    {"averaging", "sampleCount", &NmeaSettings::averagingSampleCount, zor1::averagingSampleCountOffset,
+    {key::averaging, "sampleRate", &NmeaSettings::averagingSampleRate, zor1::averagingSampleRateOffset,
      false},
-    {"averaging", "bufferLength", &NmeaSettings::averagingBufferLength, zor1::averagingBufferLengthOffset,
+    {key::averaging, "sampleCount", &NmeaSettings::averagingSampleCount, zor1::averagingSampleCountOffset,
      false},
-    {"averaging", "secondSampleRate", &NmeaSettings::secondSampleRate, zor1::secondSampleRateOffset, false},
-    {"averaging", "secondSampleCount", &NmeaSettings::secondSampleCount, zor1::secondSampleCountOffset,
+    {key::averaging, "bufferLength", &NmeaSettings::averagingBufferLength, zor1::averagingBufferLengthOffset,
+     false},
+    {key::averaging, "secondSampleRate", &NmeaSettings::secondSampleRate, zor1::secondSampleRateOffset,
+     false},
+    {key::averaging, "secondSampleCount", &NmeaSettings::secondSampleCount, zor1::secondSampleCountOffset,
      false},
     {"", "converterStateFlags", &NmeaSettings::converterStateFlags, zor1::converterStateFlagsOffset, true},
 };
+
+// The numbers in the order the image carries them, the order in which a comparison of two images names
+// them.
+inline constexpr auto nmeaNumbersInImageOrder = [] {
+    std::array<const NmeaNumberField*, std::size(nmeaNumberFields)> order{};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        std::size_t j = i;
+        for (; j > 0 && order[j - 1]->offset > nmeaNumberFields[i].offset; --j)
+            order[j] = order[j - 1];
+        order[j] = &nmeaNumberFields[i];
+    }
+    return order;
+}();
+
+// Whether the image carries the number after the flag bytes, the first of which is "Enable Averaging".
+constexpr bool CarriedAfterFlagBytes(const NmeaNumberField& field) {
+    return field.offset > zor1::flagBytesOffset;
+}
 
 } // namespace zor
